@@ -1,0 +1,23 @@
+# GoogleTest from Debian's sources, built by the cross compiler; each test program is one ctest entry run under Wine.
+enable_testing()
+set(ZRT_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${ZRT_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# zrt_add_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <seconds>] [GUI])
+# GUI marks a program that opens windows: it runs alone, so its windows do not meet another test's.
+function(zrt_add_test name)
+  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no WORKING_DIRECTORY ${ZRT_PROGRAM_DIR})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+  if(ARG_GUI)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
+endfunction()
