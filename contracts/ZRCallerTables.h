@@ -80,10 +80,7 @@ enum ConverterMode
     ZRCM_ASCII_TO_EBCDIC = 1,
     ZRCM_EBCDIC_TO_ANSI = 2,
     ZRCM_ANSI_TO_EBCDIC = 3,
-};
 
-enum
-{
     ZRCM_TO_EBCDIC_BIT = 1,
     ZRCM_ANSI_BIT = 2,
 };
