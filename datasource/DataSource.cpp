@@ -1,0 +1,139 @@
+#include "DataSource.h"
+
+#include <cstring>
+#include <new>
+
+BOOL AllocateLayoutFields(DSRecordLayout& layout, int count)
+{
+    FreeRecordLayout(layout);
+    if (count < 0)
+        return FALSE;
+    layout.fields = new (std::nothrow) DSField[count > 0 ? count : 1]();
+    if (!layout.fields)
+        return FALSE;
+    layout.count = count;
+    return TRUE;
+}
+
+int FirstOverflowingField(const DSRecordLayout& layout)
+{
+    unsigned end = 0;
+    for (int i = 0; i < layout.count; ++i)
+    {
+        end += FieldLength(layout.fields[i]);
+        if (end > kMaxRecordLength)
+            return i;
+    }
+    return -1;
+}
+
+BOOL BuildRecordBuffer(DSRecordLayout& layout)
+{
+    if (FirstOverflowingField(layout) >= 0)
+        return FALSE;
+    unsigned length = 0;
+    for (int i = 0; i < layout.count; ++i)
+        length += FieldLength(layout.fields[i]);
+    delete[] layout.buffer;
+    layout.buffer = new (std::nothrow) char[length > 0 ? length : 1]();
+    if (!layout.buffer)
+        return FALSE;
+    unsigned offset = 0;
+    for (int i = 0; i < layout.count; ++i)
+    {
+        layout.fields[i].value = layout.buffer + offset;
+        offset += FieldLength(layout.fields[i]);
+    }
+    layout.length = length;
+    return TRUE;
+}
+
+void FreeRecordLayout(DSRecordLayout& layout)
+{
+    delete[] layout.fields;
+    delete[] layout.buffer;
+    layout = DSRecordLayout{};
+}
+
+BOOL CopyCurrentField(const DSRecordLayout& layout, DSField* field)
+{
+    if (!field || layout.current < 0 || layout.current >= layout.count)
+        return FALSE;
+    std::memcpy(field, &layout.fields[layout.current], sizeof(DSField));
+    return TRUE;
+}
+
+CDataSource::CDataSource()
+    : m_module(nullptr), m_profile(nullptr), m_errorSink(nullptr), m_options(nullptr), m_environment(nullptr),
+      m_recordCount(0), m_layout{}, m_cancelEvent(nullptr)
+{
+}
+
+CDataSource::~CDataSource()
+{
+    FreeRecordLayout(m_layout);
+    CloseCancelHandle();
+}
+
+void CDataSource::Attach(HMODULE module, const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
+                         const OptionCallbacks* options, const EnvironmentCallbacks* environment)
+{
+    m_module = module;
+    m_profile = profile;
+    m_errorSink = errorSink;
+    m_options = options;
+    m_environment = environment;
+}
+
+BOOL CDataSource::Open(HANDLE cancelEvent)
+{
+    CloseCancelHandle();
+    if (cancelEvent)
+    {
+        HANDLE process = GetCurrentProcess();
+        if (!DuplicateHandle(process, cancelEvent, process, &m_cancelEvent, 0, FALSE, DUPLICATE_SAME_ACCESS))
+            m_cancelEvent = nullptr;
+    }
+    return TRUE;
+}
+
+BOOL CDataSource::GetRecordLayout(DSRecordLayout** layout)
+{
+    if (!layout)
+        return FALSE;
+    *layout = &m_layout;
+    return TRUE;
+}
+
+BOOL CDataSource::SetRecordLayout(const DSRecordLayout*)
+{
+    return FALSE;
+}
+
+BOOL CDataSource::Close()
+{
+    CloseCancelHandle();
+    return TRUE;
+}
+
+BOOL CDataSource::GetField(DSField*)
+{
+    return FALSE;
+}
+
+BOOL CDataSource::PutField(const DSField*)
+{
+    return FALSE;
+}
+
+BOOL CDataSource::EndOfData()
+{
+    return FALSE;
+}
+
+void CDataSource::CloseCancelHandle()
+{
+    if (m_cancelEvent)
+        CloseHandle(m_cancelEvent);
+    m_cancelEvent = nullptr;
+}

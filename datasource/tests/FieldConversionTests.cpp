@@ -1,0 +1,167 @@
+// Field values converted between host and PC through the caller's converter.
+#include "FieldConvert.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace
+{
+// A converter that adds the mode to every byte and records its calls.
+struct ConverterCall
+{
+    int mode;
+    WORD sourceLength;
+    WORD destinationLength;
+};
+std::vector<ConverterCall> g_calls;
+
+BOOL ZRTAPI Translate(int mode, const char* source, char* destination, WORD sourceLength, WORD* destinationLength)
+{
+    if (mode < 0 || mode > 3)
+        return FALSE;
+    g_calls.push_back({mode, sourceLength, *destinationLength});
+    const WORD count = sourceLength < *destinationLength ? sourceLength : *destinationLength;
+    for (WORD i = 0; i < count; ++i)
+        destination[i] = static_cast<char>(source[i] + mode);
+    for (WORD i = count; i < *destinationLength; ++i)
+        destination[i] = (mode & 1) ? 0x40 : 0x20;
+    *destinationLength = count;
+    return TRUE;
+}
+
+EnvironmentCallbacks Environment()
+{
+    EnvironmentCallbacks environment{};
+    environment.TranslateCodePage = Translate;
+    return environment;
+}
+
+struct FieldWithValue
+{
+    DSField field{};
+    std::string bytes;
+
+    FieldWithValue(int type, const std::string& value, int length = -1)
+        : bytes(value)
+    {
+        field.type = type;
+        field.length = static_cast<short>(length < 0 ? value.size() : length);
+        bytes.resize(field.length);
+        field.value = bytes.data();
+    }
+};
+
+class FieldConversion : public testing::Test
+{
+protected:
+    void SetUp() override { g_calls.clear(); }
+    EnvironmentCallbacks m_environment = Environment();
+};
+}
+
+TEST_F(FieldConversion, ToPcChoosesTheModeByTheTypes)
+{
+    const struct
+    {
+        int host;
+        int pc;
+        int mode;
+    } pairs[] = {
+        {HFT_CHARACTER, PFT_TEXT_ASCII, 0},          {HFT_CHARACTER, PFT_TEXT_ANSI, 2},
+        {HFT_PACKED, PFT_SHORT_INTEGER_ASCII, 0},    {HFT_ZONED, PFT_LONG_INTEGER_ANSI, 2},
+        {HFT_BINARY, PFT_SHORT_DECIMAL_ASCII, 0},    {HFT_PACKED, PFT_LONG_DECIMAL_ANSI, 2},
+        {HFT_PACKED, PFT_PACKED, 0},                 {HFT_ZONED, PFT_ZONED, 0},
+        {HFT_BINARY, PFT_BINARY, 0},
+    };
+    for (const auto& pair : pairs)
+    {
+        g_calls.clear();
+        FieldWithValue host(pair.host, "ABC");
+        FieldWithValue pc(pair.pc, "", 3);
+        ASSERT_TRUE(ConvertFieldToPC(host.field, pc.field, &m_environment)) << pair.host << "/" << pair.pc;
+        ASSERT_EQ(g_calls.size(), 1u);
+        EXPECT_EQ(g_calls[0].mode, pair.mode);
+        EXPECT_EQ(g_calls[0].sourceLength, 3);
+        EXPECT_EQ(g_calls[0].destinationLength, 3);
+        EXPECT_EQ(pc.bytes, std::string({char('A' + pair.mode), char('B' + pair.mode), char('C' + pair.mode)}));
+    }
+}
+
+TEST_F(FieldConversion, ToHostUsesTheEbcdicModes)
+{
+    FieldWithValue pc(PFT_TEXT_ASCII, "xyz");
+    FieldWithValue host(HFT_CHARACTER, "", 3);
+    ASSERT_TRUE(ConvertFieldToHost(pc.field, host.field, &m_environment));
+    FieldWithValue ansi(PFT_LONG_INTEGER_ANSI, "123");
+    FieldWithValue zoned(HFT_ZONED, "", 3);
+    ASSERT_TRUE(ConvertFieldToHost(ansi.field, zoned.field, &m_environment));
+    ASSERT_EQ(g_calls.size(), 2u);
+    EXPECT_EQ(g_calls[0].mode, ZRCM_ASCII_TO_EBCDIC);
+    EXPECT_EQ(host.bytes, "yz{");
+    EXPECT_EQ(g_calls[1].mode, ZRCM_ANSI_TO_EBCDIC);
+    EXPECT_EQ(zoned.bytes, "456");
+}
+
+TEST_F(FieldConversion, RefusesPairsWithoutAConversionAndLeavesTheValue)
+{
+    const int pairs[][2] = {{HFT_PACKED_BYTES, PFT_SHORT_DECIMAL_ASCII}, {HFT_PACKED, 12}, {HFT_PACKED, 15},
+                            {HFT_HEXADECIMAL, PFT_TEXT_ASCII},          {HFT_CHARACTER, PFT_SHORT_INTEGER_ASCII},
+                            {HFT_ZONED, PFT_PACKED},                    {HFT_ZONED_BYTES, PFT_ZONED},
+                            {HFT_BINARY_BYTES, PFT_BINARY},             {HFT_CHARACTER, PFT_ZONED}};
+    for (const auto& pair : pairs)
+    {
+        FieldWithValue host(pair[0], "ABC");
+        FieldWithValue pc(pair[1], "...");
+        EXPECT_FALSE(ConvertFieldToPC(host.field, pc.field, &m_environment)) << pair[0] << "/" << pair[1];
+        EXPECT_FALSE(ConvertFieldToHost(pc.field, host.field, &m_environment)) << pair[0] << "/" << pair[1];
+        EXPECT_EQ(pc.bytes, "...");
+        EXPECT_EQ(host.bytes, "ABC");
+    }
+    EXPECT_TRUE(g_calls.empty());
+}
+
+TEST_F(FieldConversion, NeverWritesBeyondTheShorterField)
+{
+    FieldWithValue host(HFT_CHARACTER, "ABCDEFGH");
+    std::string guarded = "....|||";
+    DSField pc{};
+    pc.type = PFT_TEXT_ASCII;
+    pc.length = 4;
+    pc.value = guarded.data();
+    ASSERT_TRUE(ConvertFieldToPC(host.field, pc, &m_environment));
+    EXPECT_EQ(guarded, "ABCD|||");
+}
+
+TEST_F(FieldConversion, ReordersOnlyAnsiTextAndOnlyWithTheRightToLeftFlag)
+{
+    // Without a device context the reordering fails and leaves the text as it was.
+    m_environment.rightToLeft = TRUE;
+    FieldWithValue host(HFT_CHARACTER, "abc");
+    FieldWithValue pc(PFT_TEXT_ANSI, "", 3);
+    ASSERT_TRUE(ConvertFieldToPC(host.field, pc.field, &m_environment));
+    EXPECT_EQ(pc.bytes, "cde");
+}
+
+TEST(ReorderBidiText, PutsHebrewTextIntoDisplayOrder)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_NE(dc, nullptr);
+    LOGFONTA font{};
+    font.lfHeight = 16;
+    font.lfCharSet = HEBREW_CHARSET;
+    std::strcpy(font.lfFaceName, "Tahoma");
+    HFONT hebrew = CreateFontIndirectA(&font);
+    HGDIOBJ old = SelectObject(dc, hebrew);
+    EnvironmentCallbacks environment{};
+    environment.rightToLeft = TRUE;
+    environment.hdcReorder = dc;
+    char text[] = "\xE0\xE1\xE2";
+    ReorderBidiText(text, 3, &environment);
+    SelectObject(dc, old);
+    DeleteObject(hebrew);
+    DeleteDC(dc);
+    EXPECT_EQ(std::string(text), "\xE2\xE1\xE0");
+}
