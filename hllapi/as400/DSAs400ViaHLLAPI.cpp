@@ -1,0 +1,536 @@
+#include "DSAs400ViaHLLAPI.h"
+
+#include "As400Messages.h"
+#include "HostReport.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+constexpr char kReportSource[] = "DSAs400ViaHLLAPI";
+constexpr char kProgramId[] = "KVFT001";
+constexpr char kStartCommand[] = "KVRTFR/KVRFT";
+constexpr char kFirstMember[] = "*FIRST";
+constexpr int kMaxFields = 65535;
+constexpr int kMaxDialogAnswers = 16;
+constexpr DWORD kReplyPollMs = 50;
+
+void CopyName(char* destination, const char* source)
+{
+    std::snprintf(destination, 11, "%s", source);
+}
+
+void SetFieldName(DSField& field, const char* name)
+{
+    std::snprintf(field.name, sizeof field.name, "%-10s", name);
+}
+}
+
+BOOL CDSAs400ViaHLLAPI::Connect()
+{
+    const BOOL connected = ReadSessionLetter() && LoadHllapi() && ConnectPresentationSpace() &&
+                           SetSessionParameters("EXTEND_UPDATE") &&
+                           (IsProgramRunning() ||
+                            (CheckCommandLine() && TypeCommand(kStartCommand) &&
+                             (IsProgramRunning() || HOST_FAIL(IDS_AS400_NOT_STARTED))));
+    if (!connected)
+        DisconnectPresentationSpace();
+    return connected;
+}
+
+BOOL CDSAs400ViaHLLAPI::Disconnect()
+{
+    if (!IsHllapiLoaded())
+        return TRUE;
+    if (IsPsConnected() && IsProgramRunning())
+        SendKeysAndWait("@3");
+    DisconnectPresentationSpace();
+    FreeHllapi();
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::Open(HANDLE cancelEvent)
+{
+    CDataSource::Open(cancelEvent);
+    m_recordCount = 0;
+    m_used = 0;
+    m_hostRecords = 0;
+    m_hostRecordLength = 0;
+    m_kind = KIND_TRANSFER;
+    m_hostFileType = ZRHFT_DATA;
+    m_library[0] = m_file[0] = m_member[0] = '\0';
+    m_profile->GetGeneral(ZRP_TRANSFER_TYPE, &m_transferType);
+
+    int busy = 0;
+    m_profile->GetBrowse(ZRP_BROWSE_BUSY, &busy);
+    if (!busy)
+        return TRUE;
+    char request[ZR_BROWSE_REQUEST_SIZE] = "";
+    m_profile->GetBrowse(ZRP_BROWSE_REQUEST, request);
+    m_profile->GetBrowse(ZRP_BROWSE_LIBRARY, m_library);
+    m_profile->GetBrowse(ZRP_BROWSE_FILE, m_file);
+    m_profile->GetBrowse(ZRP_BROWSE_MEMBER, m_member);
+    request[sizeof request - 1] = m_library[NAME_CHARS] = m_file[NAME_CHARS] = m_member[NAME_CHARS] = '\0';
+    if (std::strcmp(request, ZR_BROWSE_TABLES) == 0)
+    {
+        m_kind = !m_library[0] ? KIND_LIBRARIES : !m_file[0] ? KIND_FILES : KIND_MEMBERS;
+        return TypeListCommand();
+    }
+    if (std::strcmp(request, ZR_BROWSE_DATA) == 0)
+    {
+        m_kind = KIND_DATA;
+        m_profile->GetHost(ZRP_HOST_FILE_TYPE, &m_hostFileType);
+        return TRUE;
+    }
+    m_kind = KIND_DESCRIPTIONS;
+    if (!m_member[0])
+        CopyName(m_member, kFirstMember);
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::TypeListCommand()
+{
+    std::string command;
+    if (m_kind == KIND_LIBRARIES)
+    {
+        command = "L";
+        CopyName(m_library, "QTEMP");
+        CopyName(m_file, "LIBLIST");
+    }
+    else if (m_kind == KIND_FILES)
+    {
+        command = std::string("F") + m_library;
+        CopyName(m_library, "KVRTFR");
+        CopyName(m_file, "FL");
+    }
+    else
+    {
+        command = std::string("M") + m_library + " " + m_file;
+        CopyName(m_library, "KVRTFR");
+        CopyName(m_file, "ML");
+    }
+    CopyName(m_member, kFirstMember);
+    return TypeCommand(command);
+}
+
+BOOL CDSAs400ViaHLLAPI::OpenReader()
+{
+    if (m_kind == KIND_TRANSFER)
+    {
+        const int size = m_profile->GetHostSize(ZRP_HOST_SOURCE_NAME);
+        std::string name(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+        m_profile->GetHost(ZRP_HOST_SOURCE_NAME, name.data());
+        if (!SplitHostName(name.c_str()))
+            return FALSE;
+        m_profile->GetHost(ZRP_HOST_FILE_TYPE, &m_hostFileType);
+        if (!m_member[0])
+        {
+            m_kind = KIND_DESCRIPTIONS;
+            m_hostFileType = ZRHFT_DATA;
+        }
+    }
+    if (m_kind == KIND_DATA && !m_member[0])
+    {
+        m_kind = KIND_DESCRIPTIONS;
+        m_hostFileType = ZRHFT_DATA;
+    }
+    if (m_kind == KIND_DESCRIPTIONS)
+    {
+        if (!m_member[0])
+            CopyName(m_member, kFirstMember);
+        if (!(ReadRequest() && ReadReplyAfterWaits(GetTickCount(), IDS_AS400_DDS_TIMEOUT)))
+            return FALSE;
+        if (ReplyCode() != 'F')
+            return ReportHostMessage();
+        if (ReplyLength() != DESCR_LINE_CHARS)
+            return HOST_FAIL(IDS_AS400_BAD_DDS_LENGTH);
+        return BuildDescriptionLayout() && ResetLayout() && ReceiveTextFirstBuffer();
+    }
+    if (!(ReadRequest() && ReceiveFieldList() && CheckRecordFits() && ResetLayout()))
+        return FALSE;
+    return m_kind == KIND_TRANSFER ? ReceiveFirstBuffer() : ReceiveTextFirstBuffer();
+}
+
+BOOL CDSAs400ViaHLLAPI::SplitHostName(const char* name)
+{
+    struct Part
+    {
+        char end;
+        char* target;
+        int minimum;
+        UINT error;
+    };
+    const Part parts[] = {{'/', m_library, 1, IDS_AS400_BAD_LIBRARY},
+                          {'(', m_file, 1, IDS_AS400_BAD_FILE},
+                          {')', m_member, 0, IDS_AS400_BAD_MEMBER}};
+    const char* rest = name;
+    for (const Part& part : parts)
+    {
+        const char* end = std::strchr(rest, part.end);
+        const std::size_t length = end ? static_cast<std::size_t>(end - rest) : std::strlen(rest);
+        bool valid = length >= static_cast<std::size_t>(part.minimum) && length <= NAME_CHARS;
+        for (std::size_t i = 0; valid && i < length; ++i)
+        {
+            const char c = rest[i];
+            valid = c != ' ' && !(i == 0 && c >= '0' && c <= '9');
+            part.target[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        }
+        if (!valid)
+            return HOST_FAIL(part.error);
+        part.target[length] = '\0';
+        rest = end ? end + 1 : rest + length;
+    }
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::ReadRequest()
+{
+    std::string command = std::string("A ") + m_library + " " + m_file + " " + m_member;
+    command += m_hostFileType == ZRHFT_SOURCE ? " 'S' " : " 'Y' ";
+    command += IsHexTransfer() ? "'H'" : "' '";
+    if (!(TypeCommand(command) && ReadReply()))
+        return FALSE;
+    return ReplyCode() == 'E' ? ReportHostMessage() : TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::ReceiveFieldList()
+{
+    if (m_hostFileType == ZRHFT_SOURCE)
+        return SetSingleFieldLayout(ReplyLength());
+    if (!ReceiveDescriptions())
+        return FALSE;
+    if (m_kind >= KIND_LIBRARIES && m_kind <= KIND_MEMBERS && m_layout.count >= 2)
+    {
+        SetFieldName(m_layout.fields[0], "Name");
+        SetFieldName(m_layout.fields[1], "Comment");
+    }
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::ReceiveDescriptions()
+{
+    const long count = ReplyCount();
+    if (ReplyLength() != DESCR_LINE_CHARS)
+        return HOST_FAIL(IDS_AS400_BAD_DDS_LENGTH);
+    if (count < 1 || count > kMaxFields)
+        return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+    if (!AllocateLayoutFields(m_layout, static_cast<int>(count)))
+        return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
+    const DWORD start = GetTickCount();
+    int filled = 0;
+    while (filled < count)
+    {
+        switch (ReplyCode())
+        {
+        case 'F':
+        {
+            if (!CopyDataArea(false))
+                return FALSE;
+            const int onScreen = count - filled < HOST_DESCRIPTIONS_PER_SCREEN ? static_cast<int>(count - filled)
+                                                                                : HOST_DESCRIPTIONS_PER_SCREEN;
+            for (int i = 0; i < onScreen; ++i, ++filled)
+            {
+                if (!ParseHostDescription(m_area + i * DESCR_LINE_CHARS, IsHexTransfer(), m_layout.fields[filled]))
+                    return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+            }
+            if (!(SendKeysAndWait("@E") && ReadReply()))
+                return FALSE;
+            break;
+        }
+        case 'W':
+            if (GetTickCount() - start > DdsTimeout())
+                return HOST_FAIL(IDS_AS400_DDS_TIMEOUT);
+            Sleep(kReplyPollMs);
+            if (!ReadReply())
+                return FALSE;
+            break;
+        case 'E':
+            return ReportHostMessage();
+        default:
+            return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+        }
+    }
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::BuildDescriptionLayout()
+{
+    static const struct
+    {
+        const char* name;
+        short length;
+    } kColumns[] = {{"Name", 10}, {"Type", 1}, {"Length", 3}, {"Decimal", 2}, {"Comment", 50}};
+    if (!AllocateLayoutFields(m_layout, static_cast<int>(std::size(kColumns))))
+        return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
+    for (int i = 0; i < m_layout.count; ++i)
+    {
+        std::snprintf(m_layout.fields[i].name, sizeof m_layout.fields[i].name, "%s", kColumns[i].name);
+        m_layout.fields[i].type = HFT_CHARACTER;
+        m_layout.fields[i].length = kColumns[i].length;
+    }
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::SetSingleFieldLayout(int length)
+{
+    if (length < 1)
+        return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+    if (length > HOST_AREA_SIZE)
+        return HOST_FAIL(IDS_AS400_RECORD_TOO_LONG, length, HOST_AREA_SIZE);
+    if (!AllocateLayoutFields(m_layout, 1))
+        return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
+    m_layout.fields[0].type = HFT_CHARACTER;
+    m_layout.fields[0].length = static_cast<short>(length);
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::CheckRecordFits()
+{
+    long length = 0;
+    for (int i = 0; i < m_layout.count; ++i)
+        length += static_cast<long>(FieldLength(m_layout.fields[i]));
+    const long onScreen = IsHexTransfer() ? 2 * length : length;
+    if (length < 1 || onScreen > HOST_AREA_SIZE)
+        return HOST_FAIL(IDS_AS400_RECORD_TOO_LONG, static_cast<int>(length),
+                           IsHexTransfer() ? HOST_AREA_SIZE / 2 : HOST_AREA_SIZE);
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::ResetLayout()
+{
+    if (!BuildRecordBuffer(m_layout))
+        return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
+    m_recordCount = 0;
+    m_layout.current = 0;
+    m_used = 0;
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::TypeCommand(const std::string& command)
+{
+    return SendKey(DoubleAts(command.c_str()).c_str()) && SendKeysAndWait("@E");
+}
+
+BOOL CDSAs400ViaHLLAPI::TypeHeader(char code, int count, int recordLength)
+{
+    char header[32];
+    const int length = std::snprintf(header, sizeof header, "%c  %06d  %04d", code, count, recordLength);
+    return CopyStringToPresentationSpace(1, 3, header, length) && SendKeysAndWait("@E");
+}
+
+BOOL CDSAs400ViaHLLAPI::ReadReply()
+{
+    return CopyPresentationSpaceToString(1, 3, m_reply, REPLY_CHARS);
+}
+
+long CDSAs400ViaHLLAPI::ReplyCount() const
+{
+    long count = 0;
+    for (int i = 3; i <= 8; ++i)
+    {
+        const char c = m_reply[i];
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            break;
+        count = count * 16 + digit;
+    }
+    return count;
+}
+
+int CDSAs400ViaHLLAPI::ReplyLength() const
+{
+    int length = 0;
+    for (int i = 11; i < REPLY_CHARS && m_reply[i] >= '0' && m_reply[i] <= '9' && length < 100000; ++i)
+        length = length * 10 + (m_reply[i] - '0');
+    return length;
+}
+
+BOOL CDSAs400ViaHLLAPI::ReadReplyAfterWaits(DWORD start, UINT timeoutId)
+{
+    if (!ReadReply())
+        return FALSE;
+    while (ReplyCode() == 'W')
+    {
+        if (GetTickCount() - start > DdsTimeout())
+            return HOST_FAIL(timeoutId);
+        Sleep(kReplyPollMs);
+        if (!ReadReply())
+            return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::ReportHostMessage()
+{
+    char message[MESSAGE_CHARS + 1];
+    if (CopyPresentationSpaceToString(24, 2, message, MESSAGE_CHARS))
+        HOST_REPORT(IDS_AS400_HOST_MESSAGE, message);
+    return FALSE;
+}
+
+BOOL CDSAs400ViaHLLAPI::HostMessageContains(const char* text, BOOL& contains)
+{
+    char message[MESSAGE_CHARS + 1];
+    if (!CopyPresentationSpaceToString(24, 2, message, MESSAGE_CHARS))
+        return FALSE;
+    for (char* c = message; *c; ++c)
+    {
+        if (*c >= 'a' && *c <= 'z')
+            *c = static_cast<char>(*c - 'a' + 'A');
+    }
+    contains = std::strstr(message, text) != nullptr;
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::IsProgramRunning()
+{
+    return IsTextAt(1, 71, kProgramId);
+}
+
+BOOL CDSAs400ViaHLLAPI::CopyDataArea(bool ebcdic)
+{
+    m_used = 0;
+    if (!ebcdic)
+        return CopyPresentationSpaceToString(HOST_AREA_ROW, 1, m_area, HOST_AREA_SIZE);
+    if (!SetSessionParameters("EBCDIC"))
+        return FALSE;
+    const BOOL copied = CopyPresentationSpaceToString(HOST_AREA_ROW, 1, m_area, HOST_AREA_SIZE);
+    return SetSessionParameters("NOEBCDIC") && copied;
+}
+
+BOOL CDSAs400ViaHLLAPI::PlaceField(bool hex)
+{
+    if (!TakeFieldFromArea(m_area, m_used, hex, m_layout.fields[m_layout.current]))
+        return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::GetField(DSField* field)
+{
+    return CopyCurrentField(m_layout, field);
+}
+
+BOOL CDSAs400ViaHLLAPI::NextField()
+{
+    return AdvanceReader(false);
+}
+
+BOOL CDSAs400ViaHLLAPI::AdvanceReader(bool hex)
+{
+    if (EndOfData())
+        return TRUE;
+    if (++m_layout.current >= m_layout.count)
+    {
+        m_layout.current = 0;
+        ++m_recordCount;
+        // Once the announced records are read no further buffer is asked for, even when the last one was full.
+        if (EndOfData())
+            return TRUE;
+        const int recordBytes = static_cast<int>(m_layout.length) * (hex ? 2 : 1);
+        if (m_used + recordBytes > HOST_AREA_SIZE && !ReceiveNextBuffer())
+            return FALSE;
+    }
+    return PlaceField(hex);
+}
+
+BOOL CDSAs400ViaHLLAPI::EndOfData()
+{
+    return m_recordCount >= m_hostRecords;
+}
+
+BOOL CDSAs400ViaHLLAPI::ReceiveFirstBuffer()
+{
+    return ReceiveTextFirstBuffer();
+}
+
+BOOL CDSAs400ViaHLLAPI::ReceiveNextBuffer()
+{
+    return ReceiveTextNextBuffer();
+}
+
+BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
+{
+    if (!ReadReply())
+        return FALSE;
+    m_hostRecords = ReplyCount();
+    m_hostRecordLength = ReplyLength();
+    switch (ReplyCode())
+    {
+    case '*':
+    case '+':
+    case 'F':
+        return CopyDataArea(true) && PlaceField(false);
+    case 'E':
+        if (m_hostRecords == 0)
+            return TRUE;
+        m_hostRecords = 0;
+        return ReportHostMessage();
+    default:
+        m_hostRecords = 0;
+        return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+    }
+}
+
+BOOL CDSAs400ViaHLLAPI::ReceiveTextNextBuffer()
+{
+    if (!(SendKeysAndWait("@E") && ReadReplyAfterWaits(GetTickCount(), IDS_AS400_DDS_TIMEOUT)))
+        return FALSE;
+    switch (ReplyCode())
+    {
+    case '*':
+    case '+':
+    case 'F':
+        return CopyDataArea(true);
+    case 'E':
+        return ReportHostMessage();
+    default:
+        return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+    }
+}
+
+BOOL CDSAs400ViaHLLAPI::EndHostDialog(bool writer)
+{
+    if (!IsHllapiLoaded() || !IsPsConnected())
+        return TRUE;
+    BOOL inhibited = FALSE;
+    if (!IsInputInhibited(inhibited))
+        return FALSE;
+    if (inhibited)
+        return HOST_FAIL(IDS_AS400_INPUT_INHIBITED);
+    for (int answers = 0;; ++answers)
+    {
+        if (!ReadReply())
+            return FALSE;
+        const char code = ReplyCode();
+        const char* key = nullptr;
+        if (code == '*' || code == 'F' || code == 'W' || (writer && code == 'S'))
+            key = "@3";
+        else if (code == '+' || code == 'E')
+            key = "@E";
+        if (!key)
+            return TRUE;
+        // A host that keeps answering is not ready for the next request.
+        if (answers == kMaxDialogAnswers)
+            return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+        if (!SendKeysAndWait(key))
+            return FALSE;
+    }
+}
+
+BOOL CDSAs400ViaHLLAPISource::Open(HANDLE cancelEvent)
+{
+    return CDSAs400ViaHLLAPI::Open(cancelEvent) && OpenReader();
+}
+
+BOOL CDSAs400ViaHLLAPISource::Close()
+{
+    const BOOL ended = EndHostDialog(false);
+    FreeRecordLayout(m_layout);
+    CDataSource::Close();
+    return ended;
+}

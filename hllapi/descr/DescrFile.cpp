@@ -1,0 +1,230 @@
+#include "DescrFile.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace
+{
+const char kLetters[] = {'A', 'S', 'P', 'B'};
+
+bool AllDigits(const char* text, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    return true;
+}
+
+int DigitsValue(const char* text, std::size_t count)
+{
+    int value = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        value = value * 10 + (text[i] - '0');
+    return value;
+}
+
+bool IsWhiteSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+// Copies count characters without their trailing white space and ends the copy with a zero.
+void CopyTrimmed(char* destination, const char* source, std::size_t count)
+{
+    while (count > 0 && IsWhiteSpace(source[count - 1]))
+        --count;
+    std::memcpy(destination, source, count);
+    destination[count] = '\0';
+}
+
+bool IsPrintable(const char* text)
+{
+    for (; *text; ++text)
+    {
+        if (static_cast<unsigned char>(*text) < 0x20)
+            return false;
+    }
+    return true;
+}
+
+class FileHandle
+{
+public:
+    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
+    ~FileHandle()
+    {
+        if (IsOpen())
+            CloseHandle(m_handle);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+// Reads the whole file; FALSE on a read error or a file too large to hold.
+bool ReadAll(HANDLE file, std::string& content)
+{
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size) || size.QuadPart > 0x7FFFFFFF)
+        return false;
+    content.resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD done = 0;
+    if (!content.empty() && (!ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &done, nullptr) ||
+                             done != content.size()))
+        return false;
+    return true;
+}
+}
+
+char DescrTypeLetter(int type)
+{
+    return (type >= DFT_CHAR && type <= DFT_BINARY) ? kLetters[type] : '\0';
+}
+
+int DescrTypeFromLetter(char letter)
+{
+    for (int type = DFT_CHAR; type <= DFT_BINARY; ++type)
+    {
+        if (kLetters[type] == letter)
+            return type;
+    }
+    return -1;
+}
+
+bool ParseDescrLine(const char* text, std::size_t length, DescrField& field)
+{
+    if (length != DESCR_LINE_CHARS)
+        return false;
+    const int type = DescrTypeFromLetter(text[10]);
+    if (type < 0 || !AllDigits(text + 11, 3) || !AllDigits(text + 14, 2))
+        return false;
+    const int fieldLength = DigitsValue(text + 11, 3);
+    const int decimals = DigitsValue(text + 14, 2);
+    if (type == DFT_CHAR ? decimals != 0 : decimals > fieldLength)
+        return false;
+    CopyTrimmed(field.name, text, DESCR_NAME_CHARS);
+    field.type = type;
+    field.length = fieldLength;
+    field.decimals = decimals;
+    CopyTrimmed(field.comment, text + 16, DESCR_COMMENT_CHARS);
+    return true;
+}
+
+bool IsWritableDescrField(const DescrField& field)
+{
+    return strnlen(field.name, sizeof field.name) <= DESCR_NAME_CHARS &&
+           strnlen(field.comment, sizeof field.comment) <= DESCR_COMMENT_CHARS && IsPrintable(field.name) &&
+           IsPrintable(field.comment) && DescrTypeLetter(field.type) != '\0' && field.length >= 0 &&
+           field.length <= DESCR_MAX_LENGTH && field.decimals >= 0 && field.decimals <= DESCR_MAX_DECIMALS;
+}
+
+bool FormatDescrRecord(const DescrField& field, char record[DESCR_RECORD_BYTES])
+{
+    if (!IsWritableDescrField(field))
+        return false;
+    char line[DESCR_RECORD_BYTES + 1];
+    std::snprintf(line, sizeof line, "%-10s%c%03d%02d%-50s\r\n", field.name, DescrTypeLetter(field.type),
+                  field.length, field.decimals, field.comment);
+    std::memcpy(record, line, DESCR_RECORD_BYTES);
+    return true;
+}
+
+int DescrRecordLength(const std::vector<DescrField>& fields)
+{
+    int total = 0;
+    for (const DescrField& field : fields)
+        total += field.length;
+    return total;
+}
+
+DescrFileStatus ReadDescrRecords(const char* path, std::vector<DescrField>& fields, std::size_t maxRecords)
+{
+    fields.clear();
+    FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!file.IsOpen())
+        return DescrFileStatus::CannotOpen;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart % DESCR_RECORD_BYTES != 0)
+        return DescrFileStatus::Corrupted;
+    const std::size_t count = static_cast<std::size_t>(size.QuadPart / DESCR_RECORD_BYTES);
+    if (count > maxRecords)
+        return DescrFileStatus::TooManyFields;
+    std::string content;
+    if (!ReadAll(file.Get(), content) || content.size() != count * DESCR_RECORD_BYTES)
+        return DescrFileStatus::Corrupted;
+    fields.resize(count);
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        const char* record = content.data() + i * DESCR_RECORD_BYTES;
+        if (record[DESCR_LINE_CHARS] != '\r' || record[DESCR_LINE_CHARS + 1] != '\n' ||
+            !ParseDescrLine(record, DESCR_LINE_CHARS, fields[i]) || fields[i].length == 0)
+        {
+            fields.clear();
+            return DescrFileStatus::Corrupted;
+        }
+    }
+    return DescrFileStatus::Ok;
+}
+
+DescrFileStatus LoadDescrFile(const char* path, std::vector<DescrField>& fields)
+{
+    fields.clear();
+    FileHandle file(CreateFileA(path, GENERIC_READ | FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return DescrFileStatus::CannotOpen;
+    std::string content;
+    if (!ReadAll(file.Get(), content))
+        return DescrFileStatus::Corrupted;
+    std::size_t start = 0;
+    while (start < content.size())
+    {
+        std::size_t end = content.find('\n', start);
+        if (end == std::string::npos)
+            end = content.size();
+        const std::size_t cut = content.find_first_of("\r\n", start);
+        const std::size_t lineLength = (cut == std::string::npos ? content.size() : cut) - start;
+        DescrField field;
+        if (!ParseDescrLine(content.data() + start, lineLength, field))
+        {
+            fields.clear();
+            return DescrFileStatus::Corrupted;
+        }
+        fields.push_back(field);
+        start = end + 1;
+    }
+    return DescrFileStatus::Ok;
+}
+
+DescrFileStatus SaveDescrFile(const char* path, const std::vector<DescrField>& fields, std::size_t* badField)
+{
+    std::string content(fields.size() * DESCR_RECORD_BYTES, '\0');
+    for (std::size_t i = 0; i < fields.size(); ++i)
+    {
+        if (!FormatDescrRecord(fields[i], content.data() + i * DESCR_RECORD_BYTES))
+        {
+            if (badField)
+                *badField = i;
+            return DescrFileStatus::InvalidField;
+        }
+    }
+    FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return DescrFileStatus::CannotOpen;
+    DWORD done = 0;
+    if (!content.empty() && (!WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &done,
+                                        nullptr) ||
+                             done != content.size()))
+        return DescrFileStatus::CannotWrite;
+    return DescrFileStatus::Ok;
+}

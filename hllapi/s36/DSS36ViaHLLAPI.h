@@ -1,0 +1,108 @@
+// The System/36 data source: talks to the host transfer procedure FT36 through the emulator session. One
+// 50-column command line starts each request; replies stand at (1, 3), host messages at (1, 5), and field lists
+// and record data go through the data area, 1760 bytes at a time. Binary mode is handled in the same classes.
+#pragma once
+
+#include "DescrFile.h"
+#include "HostFields.h"
+#include "ZRSViaHLLAPI.h"
+
+#include <string>
+
+class CDSS36ViaHLLAPI : public CZRSViaHLLAPI
+{
+public:
+    BOOL Connect() override;
+    BOOL Disconnect() override;
+    BOOL Open(HANDLE cancelEvent) override;
+    BOOL GetField(DSField* field) override;
+    BOOL NextField() override;
+    BOOL EndOfData() override;
+
+protected:
+    enum
+    {
+        NAME_CHARS = 8,
+        REPLY_CHARS = 75,
+        MESSAGE_CHARS = 74,
+        COMMAND_CHARS = 50,
+        MAX_LISTED_FIELDS = 292,
+    };
+
+    bool IsBinary() const { return m_transferType == ZRTT_BINARY; }
+    int ScreenUnit() const { return IsBinary() ? 2 : 1; }
+
+    BOOL IsProgramRunning();
+    BOOL StartProgram();
+    // Types "X" and Enter when FT36 runs.
+    BOOL EndProgram();
+    // "library(member)" or "file".
+    BOOL SplitHostName(const char* name);
+    // Fields from the description file (parameter 305), always in text lengths.
+    BOOL ReadDescriptionFile();
+    BOOL SetSingleFieldLayout(int length);
+    BOOL CheckRecordFits();
+    BOOL ResetLayout();
+    // The field list at (2, 1): record length and field count, then letter, digits and decimals per field.
+    BOOL PlaceFieldList();
+    // The 50-column read ('R') or write ('W') command.
+    std::string CommandLine(char verb) const;
+    // Typed with every '@' doubled, then Enter.
+    BOOL TypeLine(const std::string& line);
+    BOOL TypeHeader(char code, int count);
+    // The reply line; its second character must be '*'.
+    BOOL ReadReply();
+    BOOL ReadReplyLine();
+    char ReplyCode() const { return m_reply[0]; }
+    long ReplyCount() const;
+    int ReplyLength() const;
+    // Reports the host's message as ZRS043 (ZRS044 when it cannot be read); FALSE.
+    BOOL ReportHostMessage();
+    BOOL CopyDataArea();
+    BOOL PlaceField();
+    // Reads a data buffer's reply and copies the buffer ('*' or '+'); place: also the first field.
+    BOOL ReceiveBuffer(bool place);
+    // Answers what is pending so that FT36 is ready for the next request.
+    BOOL EndHostDialog();
+
+    long m_hostRecords = 0;
+    int m_hostRecordLength = 0;
+    char m_area[HOST_AREA_SIZE + 1] = {};
+    int m_used = 0;
+    char m_reply[REPLY_CHARS + 1] = {};
+    char m_library[NAME_CHARS + 1] = {};
+    char m_file[NAME_CHARS + 1] = {};
+    char m_member[NAME_CHARS + 1] = {};
+    bool m_isMember = false;
+    int m_hostFileType = ZRHFT_DATA;
+    bool m_useDescriptions = false;
+    int m_transferType = ZRTT_CONVERSION;
+    int m_writeMode = 0;
+};
+
+// Reads a host file or member.
+class CDSS36ViaHLLAPISource : public CDSS36ViaHLLAPI
+{
+public:
+    BOOL Open(HANDLE cancelEvent) override;
+    BOOL Close() override;
+};
+
+// Writes a host file or member.
+class CDSS36ViaHLLAPITarget : public CDSS36ViaHLLAPI
+{
+public:
+    BOOL Open(HANDLE cancelEvent) override;
+    BOOL Close() override;
+    BOOL PutField(const DSField* otherSide) override;
+    BOOL NextField() override;
+    BOOL EndOfData() override;
+
+private:
+    // The layout of the write request and whether the command sends a field list.
+    BOOL ChooseLayout(bool& withFieldList);
+    // The existing file's record length through a read request.
+    BOOL ReadExistingLength();
+    BOOL CheckWriteReply();
+    BOOL SendBuffer();
+};

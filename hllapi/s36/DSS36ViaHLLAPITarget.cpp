@@ -1,0 +1,196 @@
+#include "DSS36ViaHLLAPI.h"
+
+#include "FieldConvert.h"
+#include "HostReport.h"
+#include "S36Messages.h"
+
+#include <cstring>
+
+namespace
+{
+constexpr char kReportSource[] = "DSS36ViaHLLAPI";
+constexpr unsigned char kEbcdicBlank = 0x40;
+constexpr unsigned char kEbcdicZero = 0xF0;
+constexpr unsigned char kEbcdicMinus = 0x60;
+
+// A number goes to FT36 zero-filled with its sign first: leading blanks become zeros, and a minus sign after them
+// moves to the front (" -12" becomes "-012").
+void FillNumber(char* value, int length)
+{
+    int i = 0;
+    while (i < length && static_cast<unsigned char>(value[i]) == kEbcdicBlank)
+        value[i++] = static_cast<char>(kEbcdicZero);
+    if (i < length && static_cast<unsigned char>(value[i]) == kEbcdicMinus)
+    {
+        value[i] = static_cast<char>(kEbcdicZero);
+        value[0] = static_cast<char>(kEbcdicMinus);
+    }
+}
+}
+
+BOOL CDSS36ViaHLLAPITarget::Open(HANDLE cancelEvent)
+{
+    if (!CDSS36ViaHLLAPI::Open(cancelEvent))
+        return FALSE;
+    const int size = m_profile->GetHostSize(ZRP_HOST_TARGET_NAME);
+    std::string name(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+    m_profile->GetHost(ZRP_HOST_TARGET_NAME, name.data());
+    if (!SplitHostName(name.c_str()))
+        return FALSE;
+    m_profile->GetHost(ZRP_HOST_FILE_TYPE, &m_hostFileType);
+    m_profile->GetHost(ZRP_HOST_WRITE_MODE, &m_writeMode);
+    if (m_writeMode < ZRHWM_CREATE_FILE || m_writeMode > ZRHWM_REPLACE_MEMBER)
+        return HOST_FAIL(IDS_S36_BAD_WRITE_MODE);
+    bool withFieldList = false;
+    const BOOL opened = ChooseLayout(withFieldList) && CheckRecordFits() && ResetLayout() &&
+                        (!withFieldList || PlaceFieldList()) && TypeLine(CommandLine('W')) && CheckWriteReply();
+    m_layout.current = 0;
+    m_used = 0;
+    return opened;
+}
+
+BOOL CDSS36ViaHLLAPITarget::ChooseLayout(bool& withFieldList)
+{
+    const bool fileMode = m_writeMode <= ZRHWM_APPEND_FILE;
+    int recordLength = 0;
+    m_profile->GetHost(ZRP_RECORD_LENGTH, &recordLength);
+    if (IsBinary())
+        return SetSingleFieldLayout(recordLength);
+    // The command announces a field list for the file modes only; member writes go without one.
+    withFieldList = fileMode;
+    if (m_transferType == ZRTT_PLAIN)
+    {
+        if (m_writeMode == ZRHWM_REPLACE_FILE || m_writeMode == ZRHWM_APPEND_FILE)
+            return ReadExistingLength();
+        return SetSingleFieldLayout(recordLength);
+    }
+    return fileMode ? ReadDescriptionFile() : SetSingleFieldLayout(recordLength);
+}
+
+BOOL CDSS36ViaHLLAPITarget::ReadExistingLength()
+{
+    if (!(TypeLine(CommandLine('R')) && ReadReply()))
+        return FALSE;
+    if (ReplyCode() == 'E' || ReplyLength() <= 0)
+        return ReportHostMessage();
+    return SetSingleFieldLayout(ReplyLength()) && EndHostDialog();
+}
+
+BOOL CDSS36ViaHLLAPITarget::CheckWriteReply()
+{
+    if (!ReadReply())
+        return FALSE;
+    if (ReplyCode() == 'E')
+    {
+        ReportHostMessage();
+        SendKeysAndWait("@E");
+        return FALSE;
+    }
+    const int expected = static_cast<int>(m_layout.length) * ScreenUnit();
+    return ReplyLength() == expected ? TRUE : HOST_FAIL(IDS_S36_BAD_LINE);
+}
+
+BOOL CDSS36ViaHLLAPITarget::PutField(const DSField* otherSide)
+{
+    if (!otherSide || m_layout.current >= m_layout.count)
+        return FALSE;
+    DSField& field = m_layout.fields[m_layout.current];
+    const int length = static_cast<int>(FieldLength(field));
+    if (IsBinary())
+    {
+        const int given = otherSide->value ? static_cast<int>(FieldLength(*otherSide)) : 0;
+        std::memset(field.value, 0, static_cast<std::size_t>(length));
+        if (given > 0)
+            std::memcpy(field.value, otherSide->value, static_cast<std::size_t>(given < length ? given : length));
+        return TRUE;
+    }
+    DSField pc = *otherSide;
+    if (!ConvertFieldToHost(pc, field, m_environment))
+        return HOST_FAIL(IDS_S36_BAD_VALUE, m_layout.current + 1, m_recordCount + 1);
+    if (field.type != HFT_CHARACTER)
+        FillNumber(field.value, length);
+    return TRUE;
+}
+
+BOOL CDSS36ViaHLLAPITarget::NextField()
+{
+    PutFieldIntoArea(m_layout.fields[m_layout.current], IsBinary(), m_area, m_used);
+    if (++m_layout.current < m_layout.count)
+        return TRUE;
+    m_layout.current = 0;
+    if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE)
+    {
+        if (!SendBuffer())
+            return FALSE;
+        m_used = 0;
+    }
+    ++m_recordCount;
+    return TRUE;
+}
+
+BOOL CDSS36ViaHLLAPITarget::EndOfData()
+{
+    return SendBuffer();
+}
+
+BOOL CDSS36ViaHLLAPITarget::SendBuffer()
+{
+    // Only whole records go: a transfer cancelled in the middle of a record leaves that record out.
+    const int recordBytes = static_cast<int>(m_layout.length) * ScreenUnit();
+    const int records = m_used / recordBytes;
+    const int bytes = records * recordBytes;
+    if (bytes > 0)
+    {
+        if (IsBinary())
+        {
+            if (!CopyStringToPresentationSpace(HOST_AREA_ROW, 1, m_area, bytes))
+                return FALSE;
+        }
+        else
+        {
+            if (!SetSessionParameters("EBCDIC"))
+                return FALSE;
+            const BOOL copied = CopyStringToPresentationSpace(HOST_AREA_ROW, 1, m_area, bytes);
+            if (!(SetSessionParameters("NOEBCDIC") && copied))
+                return FALSE;
+        }
+    }
+    const char code = records == HOST_AREA_SIZE / recordBytes ? '*' : '+';
+    if (!(TypeHeader(code, records) && ReadReply()))
+        return FALSE;
+    // The host answers every buffer; 'E' reports its failure.
+    if (ReplyCode() != 'E')
+        return TRUE;
+    ReportHostMessage();
+    SendKeysAndWait("@E");
+    return FALSE;
+}
+
+BOOL CDSS36ViaHLLAPITarget::Close()
+{
+    BOOL closed = TRUE;
+    if (IsHllapiLoaded() && IsPsConnected())
+    {
+        BOOL inhibited = FALSE;
+        if (!IsInputInhibited(inhibited))
+            closed = FALSE;
+        else if (inhibited)
+            closed = HOST_FAIL(IDS_S36_INPUT_INHIBITED);
+        else if (!ReadReplyLine())
+            closed = FALSE;
+        else if (ReplyCode() == '*')
+            closed = TypeLine("C");
+        else if (ReplyCode() == '+')
+            closed = SendKeysAndWait("@E");
+        else if (ReplyCode() == 'E')
+        {
+            ReportHostMessage();
+            SendKeysAndWait("@E");
+            closed = FALSE;
+        }
+    }
+    FreeRecordLayout(m_layout);
+    const BOOL stopped = !IsHllapiLoaded() || !IsPsConnected() || EndProgram();
+    CDataSource::Close();
+    return closed && stopped;
+}

@@ -1,0 +1,201 @@
+#include "HostFields.h"
+
+#include "DataSource.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+int HostTypeOfDescr(int descrType)
+{
+    switch (descrType)
+    {
+    case DFT_ZONED:
+        return HFT_ZONED;
+    case DFT_PACKED:
+        return HFT_PACKED;
+    case DFT_BINARY:
+        return HFT_BINARY;
+    default:
+        return HFT_CHARACTER;
+    }
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+void FormatRecord(const char* name, char letter, int digits, int decimals, const char* comment,
+                  char record[DESCR_LINE_CHARS])
+{
+    char line[DESCR_LINE_CHARS + 1];
+    std::snprintf(line, sizeof line, "%-10.10s%c%03d%02d%-50.50s", name, letter, digits, decimals, comment);
+    std::memcpy(record, line, DESCR_LINE_CHARS);
+}
+}
+
+int DisplayLength(int digits, int decimals)
+{
+    return digits + 1 + (decimals != 0 ? 1 : 0);
+}
+
+int BinaryFieldBytes(int digits)
+{
+    return digits > 5 ? 4 : 2;
+}
+
+int PackedFieldBytes(int digits)
+{
+    return digits / 2 + 1;
+}
+
+char HostTypeLetter(int hostType)
+{
+    switch (hostType)
+    {
+    case HFT_CHARACTER:
+        return 'A';
+    case HFT_PACKED:
+        return 'P';
+    case HFT_ZONED:
+        return 'S';
+    case HFT_BINARY:
+        return 'B';
+    default:
+        return '\0';
+    }
+}
+
+void MakeHostField(const DescrField& description, bool binary, DSField& field)
+{
+    field = DSField{};
+    std::snprintf(field.name, sizeof field.name, "%-10.10s", description.name);
+    std::snprintf(field.text, sizeof field.text, "%-50.50s", description.comment);
+    field.type = HostTypeOfDescr(description.type);
+    field.decimals = static_cast<short>(description.decimals);
+    const int digits = description.length;
+    int length = digits;
+    if (field.type != HFT_CHARACTER && !binary)
+        length = DisplayLength(digits, description.decimals);
+    else if (field.type == HFT_PACKED)
+        length = PackedFieldBytes(digits);
+    else if (field.type == HFT_BINARY)
+        length = BinaryFieldBytes(digits);
+    field.length = static_cast<short>(length);
+}
+
+BOOL MakeDescribedFields(const std::vector<DescrField>& descriptions, bool binary, DSRecordLayout& layout)
+{
+    if (!AllocateLayoutFields(layout, static_cast<int>(descriptions.size())))
+        return FALSE;
+    for (std::size_t i = 0; i < descriptions.size(); ++i)
+        MakeHostField(descriptions[i], binary, layout.fields[i]);
+    return TRUE;
+}
+
+BOOL ParseHostDescription(const char* record, bool binary, DSField& field)
+{
+    DescrField description;
+    if (!ParseDescrLine(record, DESCR_LINE_CHARS, description))
+        return FALSE;
+    // The name keeps what the record holds, leading blanks included.
+    MakeHostField(description, binary, field);
+    std::memcpy(field.name, record, DESCR_NAME_CHARS);
+    return TRUE;
+}
+
+int HostFieldDigits(const DSField& field)
+{
+    const int length = static_cast<unsigned short>(field.length);
+    if (field.type == HFT_CHARACTER)
+        return length;
+    if (HostTypeLetter(field.type) == '\0')
+        return -1;
+    return length - 1 - (field.decimals != 0 ? 1 : 0);
+}
+
+BOOL FormatHostDescription(const DSField& field, char record[DESCR_LINE_CHARS])
+{
+    const char letter = HostTypeLetter(field.type);
+    const int digits = HostFieldDigits(field);
+    if (letter == '\0' || digits < 0 || digits > DESCR_MAX_LENGTH || field.decimals < 0 ||
+        field.decimals > DESCR_MAX_DECIMALS)
+        return FALSE;
+    char name[sizeof field.name];
+    char comment[sizeof field.text];
+    std::memcpy(name, field.name, sizeof name);
+    std::memcpy(comment, field.text, sizeof comment);
+    name[sizeof name - 1] = '\0';
+    comment[sizeof comment - 1] = '\0';
+    FormatRecord(name, letter, digits, field.decimals, comment, record);
+    return TRUE;
+}
+
+BOOL FormatHostDescription(const DescrField& description, char record[DESCR_LINE_CHARS])
+{
+    const char letter = DescrTypeLetter(description.type);
+    if (letter == '\0' || description.length < 0 || description.length > DESCR_MAX_LENGTH)
+        return FALSE;
+    FormatRecord(description.name, letter, description.length, description.decimals, description.comment, record);
+    return TRUE;
+}
+
+void EncodeHex(const char* bytes, int count, char* text)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    for (int i = 0; i < count; ++i)
+    {
+        const unsigned char byte = static_cast<unsigned char>(bytes[i]);
+        text[2 * i] = kDigits[byte >> 4];
+        text[2 * i + 1] = kDigits[byte & 0x0F];
+    }
+}
+
+BOOL DecodeHex(const char* text, int count, char* bytes)
+{
+    for (int i = 0; i < count; ++i)
+    {
+        const int high = HexValue(text[2 * i]);
+        const int low = HexValue(text[2 * i + 1]);
+        if (high < 0 || low < 0)
+            return FALSE;
+        bytes[i] = static_cast<char>(high << 4 | low);
+    }
+    return TRUE;
+}
+
+BOOL TakeFieldFromArea(const char* area, int& used, bool hex, DSField& field)
+{
+    const int length = static_cast<unsigned short>(field.length);
+    if (hex)
+    {
+        if (!DecodeHex(area + used, length, field.value))
+            return FALSE;
+        used += 2 * length;
+        return TRUE;
+    }
+    std::memcpy(field.value, area + used, static_cast<std::size_t>(length));
+    used += length;
+    return TRUE;
+}
+
+void PutFieldIntoArea(const DSField& field, bool hex, char* area, int& used)
+{
+    const int length = static_cast<unsigned short>(field.length);
+    if (hex)
+    {
+        EncodeHex(field.value, length, area + used);
+        used += 2 * length;
+        return;
+    }
+    std::memcpy(area + used, field.value, static_cast<std::size_t>(length));
+    used += length;
+}

@@ -1,0 +1,54 @@
+// Host field descriptions as the host transfer programs exchange them (66-character records in the layout of a
+// description file) and the field forms on the transfer screen.
+#pragma once
+
+#include "DescrFile.h"
+#include "ZRContracts.h"
+
+#include <vector>
+
+// The data area of both transfer screens: rows 2 to 23 from column 1.
+enum
+{
+    HOST_AREA_ROW = 2,
+    HOST_AREA_SIZE = 1760,
+    HOST_DESCRIPTIONS_PER_SCREEN = 26,
+};
+
+// Screen length of a packed, zoned or binary field in text mode: the digits, a sign and, with decimals, a point.
+int DisplayLength(int digits, int decimals);
+// Bytes of a binary field of that many digits: 4 above 5 digits, else 2.
+int BinaryFieldBytes(int digits);
+// Bytes of a packed field of that many digits.
+int PackedFieldBytes(int digits);
+
+// 'A', 'P', 'S' or 'B' for HostFieldType 1, 3, 5 or 7; 0 for any other type.
+char HostTypeLetter(int hostType);
+
+// A DSField for a description: the name blank-padded to 10 characters, the comment as its text blank-padded to
+// 50, the decimals, and type and length by the letter. binary: the lengths of binary transfers (packed and binary
+// fields in bytes); otherwise the screen lengths of text transfers.
+void MakeHostField(const DescrField& description, bool binary, DSField& field);
+// Fields of a layout made from descriptions (no record buffer yet). FALSE when out of memory.
+BOOL MakeDescribedFields(const std::vector<DescrField>& descriptions, bool binary, DSRecordLayout& layout);
+// The same from a 66-character description record; FALSE when the record is not a valid description.
+BOOL ParseHostDescription(const char* record, bool binary, DSField& field);
+
+// Digits of a field in text-mode lengths: its length for a character field, the screen length less the sign and
+// the point for the others. -1 for a type without a letter.
+int HostFieldDigits(const DSField& field);
+// The 66-character description of a field in text-mode lengths. FALSE for a type without a letter or a length
+// above 999, which the record cannot hold.
+BOOL FormatHostDescription(const DSField& field, char record[DESCR_LINE_CHARS]);
+BOOL FormatHostDescription(const DescrField& description, char record[DESCR_LINE_CHARS]);
+
+// Takes a field's value from the data area at used (hex: two characters a byte) and moves used past it. FALSE
+// when hexadecimal data holds another character.
+BOOL TakeFieldFromArea(const char* area, int& used, bool hex, DSField& field);
+// Appends a field's value to the data area at used (hex: two characters a byte) and moves used past it.
+void PutFieldIntoArea(const DSField& field, bool hex, char* area, int& used);
+
+// Two characters "0123456789ABCDEF" per byte, high half first.
+void EncodeHex(const char* bytes, int count, char* text);
+// The bytes of 2 x count hexadecimal characters, in either case; FALSE at the first other character.
+BOOL DecodeHex(const char* text, int count, char* bytes);
