@@ -1,0 +1,86 @@
+#include "ZRCallbacks.h"
+
+#include "VersionLibrary.h"
+#include "ZROwnedText.h"
+#include "ZRTranslate.h"
+
+#include <cstring>
+
+EnvironmentCallbacks g_environmentCallbacks;
+
+namespace
+{
+constexpr unsigned char kAsciiBlank = 0x20;
+constexpr unsigned char kEbcdicBlank = 0x40;
+
+void CopyText(const std::string& text, void* destination)
+{
+    CopyBounded(static_cast<char*>(destination), MAX_PATH, text.c_str());
+}
+
+// Texts and numbers of the environment; without a version library the texts are empty and the root key 0.
+BOOL ZRTAPI GetEnvString(int kind, void* destination)
+{
+    if (destination == nullptr)
+        return TRUE;
+    const CVersionLibrary* library = GetVersionLibrary();
+    static const std::string empty;
+    switch (kind)
+    {
+    case ZRENV_PROGRAM_FOLDER:
+        CopyText(library != nullptr ? library->GetProgramFolder() : empty, destination);
+        break;
+    case ZRENV_PRODUCT_SHORT_NAME:
+        CopyText(library != nullptr ? library->GetShortProductName() : empty, destination);
+        break;
+    case ZRENV_INSTALL_KEY_PATH:
+        CopyText(library != nullptr ? library->GetInstallKeyPath() : empty, destination);
+        break;
+    case ZRENV_INSTALL_ROOT_KEY:
+    {
+        DWORD root = library != nullptr ? library->GetInstallRootWord() : 0;
+        memcpy(destination, &root, sizeof root);
+        break;
+    }
+    case ZRENV_HELP_FILE:
+        CopyText(library != nullptr ? library->GetHelpFilePath() : empty, destination);
+        break;
+    case ZRENV_APPC_LANGUAGE:
+        CopyText(library != nullptr ? library->GetAPPCLanguage() : empty, destination);
+        break;
+    default:
+        break;
+    }
+    return TRUE;
+}
+
+BOOL ZRTAPI TranslateCodePage(int mode, const char* source, char* destination, WORD sourceLength,
+                              WORD* destinationLength)
+{
+    const CVersionLibrary* library = GetVersionLibrary();
+    const unsigned char* table = library != nullptr ? library->GetCodeTable(mode) : nullptr;
+    if (table == nullptr || source == nullptr || destination == nullptr || destinationLength == nullptr)
+        return FALSE;
+    TranslateWithTable(table, (mode & ZRCM_TO_EBCDIC_BIT) ? kEbcdicBlank : kAsciiBlank, source, destination,
+                       sourceLength, destinationLength);
+    return TRUE;
+}
+
+int ZRTAPI GetConnectionId(int* connectionId)
+{
+    const CVersionLibrary* library = GetVersionLibrary();
+    int id = library != nullptr ? library->GetConnectionId() : 0;
+    if (connectionId != nullptr)
+        *connectionId = id;
+    return id;
+}
+}
+
+BOOL InstallEnvironmentCallbacks(HWND notifyWindow)
+{
+    g_environmentCallbacks.GetEnvString = GetEnvString;
+    g_environmentCallbacks.TranslateCodePage = TranslateCodePage;
+    g_environmentCallbacks.GetConnectionId = GetConnectionId;
+    g_environmentCallbacks.hwndNotify = notifyWindow;
+    return TRUE;
+}

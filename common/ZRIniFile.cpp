@@ -1,0 +1,67 @@
+#include "ZRIniFile.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+// The text a missing key reads as.
+const char kMissing[] = "Default value (value not found)";
+}
+
+CZRIniFile::CZRIniFile(const char* path)
+{
+    m_path[0] = '\0';
+    if (path == nullptr || path[0] == '\0')
+        return;
+    DWORD length = GetFullPathNameA(path, MAX_PATH, m_path, nullptr);
+    if (length == 0 || length >= MAX_PATH)
+        m_path[0] = '\0';
+}
+
+BOOL CZRIniFile::ReadText(const char* section, const char* key, char* buffer, DWORD size) const
+{
+    if (size == 0)
+        return FALSE;
+    buffer[0] = '\0';
+    if (!IsValid())
+        return FALSE;
+    // A small buffer would cut the missing-key text and make it look like a value: read into one that holds it.
+    char whole[sizeof kMissing];
+    BOOL direct = size >= sizeof whole;
+    char* target = direct ? buffer : whole;
+    GetPrivateProfileStringA(section, key, kMissing, target, direct ? size : sizeof whole, m_path);
+    if (strcmp(target, kMissing) == 0)
+    {
+        buffer[0] = '\0';
+        return FALSE;
+    }
+    if (!direct)
+        lstrcpynA(buffer, whole, static_cast<int>(size));
+    return TRUE;
+}
+
+int CZRIniFile::ReadInt(const char* section, const char* key) const
+{
+    if (!IsValid())
+        return 0;
+    return static_cast<int>(GetPrivateProfileIntA(section, key, 0, m_path));
+}
+
+BOOL CZRIniFile::WriteText(const char* section, const char* key, const char* value) const
+{
+    return IsValid() && WritePrivateProfileStringA(section, key, value, m_path);
+}
+
+BOOL CZRIniFile::WriteInt(const char* section, const char* key, int value) const
+{
+    char text[16];
+    snprintf(text, sizeof text, "%d", value);
+    return WriteText(section, key, text);
+}
+
+void CZRIniFile::Flush() const
+{
+    if (IsValid())
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, m_path);
+}
