@@ -161,7 +161,7 @@ BOOL CZRHostRequest::SetName(const char* name)
 {
     if (m_name.Set(name))
         return TRUE;
-    ReportProfileMessage(kProfileHllApiSource, __LINE__, IDS_MEMORY_ALLOCATION);
+    ReportProfileMessage(kProfileHllApiSource, __LINE__, IDS_ZR_MEMORY_ALLOCATION);
     return FALSE;
 }
 

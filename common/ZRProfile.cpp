@@ -70,7 +70,7 @@ BOOL CZRProfile::CheckFileAccess()
                                 : INVALID_HANDLE_VALUE;
     if (file == INVALID_HANDLE_VALUE)
     {
-        ReportProfileMessage(kProfileSource, __LINE__, IDS_PROFILE_FILE_ACCESS, m_fileName);
+        ReportProfileMessage(kProfileSource, __LINE__, IDS_ZR_PROFILE_FILE_ACCESS, m_fileName);
         return FALSE;
     }
     CloseHandle(file);
@@ -128,7 +128,7 @@ BOOL CZRProfile::CreatePcRequest()
                              : new (std::nothrow) CZRPcRequestP2H;
     if (part == nullptr)
     {
-        ReportProfileMessage(kProfileSource, __LINE__, IDS_MEMORY_ALLOCATION);
+        ReportProfileMessage(kProfileSource, __LINE__, IDS_ZR_MEMORY_ALLOCATION);
         return FALSE;
     }
     delete m_pcRequest;
@@ -140,7 +140,7 @@ BOOL CZRProfile::SetHostRequest(CZRRequestPart* part, const char* source)
 {
     if (part == nullptr)
     {
-        ReportProfileMessage(source, __LINE__, IDS_MEMORY_ALLOCATION);
+        ReportProfileMessage(source, __LINE__, IDS_ZR_MEMORY_ALLOCATION);
         return FALSE;
     }
     delete m_hostRequest;

@@ -9,7 +9,7 @@ namespace
 {
 CZRProfile* g_currentProfile = nullptr;
 BOOL g_strictReading = FALSE;
-UINT g_nameWarningId = IDS_PROFILE_NAME_INVALID_DESK;
+UINT g_nameWarningId = IDS_ZR_NAME_INVALID_DESK;
 }
 
 CZRProfile* GetCurrentProfile()
@@ -49,7 +49,7 @@ void ReportProfileMessage(const char* source, int line, UINT stringId, const cha
 
 BOOL RejectEntry(const char* source, const char* key)
 {
-    ReportProfileMessage(source, __LINE__, IDS_PROFILE_ENTRY_INVALID, key);
+    ReportProfileMessage(source, __LINE__, IDS_ZR_ENTRY_INVALID, key);
     return FALSE;
 }
 

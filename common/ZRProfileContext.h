@@ -8,12 +8,12 @@ class CZRProfile;
 // String ids of the profile messages; each program's string table holds its own text for them.
 enum ZRProfileStringId : UINT
 {
-    IDS_PROFILE_ENTRY_INVALID = 10005,      // with the key: the read fails
-    IDS_PROFILE_FILE_ACCESS = 10012,        // with the path: the file cannot be opened for reading and writing
-    IDS_PROFILE_ENTRY_DEFAULTED = 10018,    // with the key: the default value is used
-    IDS_PROFILE_NAME_INVALID_DESK = 10019,  // with the key: a host name was emptied (Zrtdesk's id)
-    IDS_PROFILE_NAME_INVALID_BATCH = 10024, // the same message in Zrtbatch's table
-    IDS_MEMORY_ALLOCATION = 10020,
+    IDS_ZR_ENTRY_INVALID = 10005,       // with the key: the read fails
+    IDS_ZR_PROFILE_FILE_ACCESS = 10012, // with the path: the file cannot be opened for reading and writing
+    IDS_ZR_ENTRY_DEFAULTED = 10018,     // with the key: the default value is used
+    IDS_ZR_NAME_INVALID_DESK = 10019,   // with the key: a host name was emptied (Zrtdesk's id)
+    IDS_ZR_NAME_INVALID_BATCH = 10024,  // the same message in Zrtbatch's table
+    IDS_ZR_MEMORY_ALLOCATION = 10020,
 };
 
 // Source names under which the profile code reports.
@@ -28,7 +28,7 @@ void SetCurrentProfile(CZRProfile* profile);
 void SetStrictProfileReading(BOOL strict);
 BOOL IsStrictProfileReading();
 
-// String id of the warning for an emptied host name: IDS_PROFILE_NAME_INVALID_DESK unless the program sets its own.
+// String id of the warning for an emptied host name: IDS_ZR_NAME_INVALID_DESK unless the program sets its own.
 void SetProfileNameWarningId(UINT stringId);
 UINT GetProfileNameWarningId();
 
@@ -40,4 +40,4 @@ BOOL RejectEntry(const char* source, const char* key);
 
 // An entry that failed its check and has a default. Strict reading rejects it (FALSE). Lenient reading marks the
 // current profile modified, warns with `warningId` and the key, and returns TRUE: the caller stores the default.
-BOOL DefaultEntry(const char* source, const char* key, UINT warningId = IDS_PROFILE_ENTRY_DEFAULTED);
+BOOL DefaultEntry(const char* source, const char* key, UINT warningId = IDS_ZR_ENTRY_DEFAULTED);

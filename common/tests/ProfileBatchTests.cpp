@@ -12,7 +12,7 @@ protected:
     void SetUp() override
     {
         ProfileTest::SetUp();
-        SetProfileNameWarningId(IDS_PROFILE_NAME_INVALID_BATCH);
+        SetProfileNameWarningId(IDS_ZR_NAME_INVALID_BATCH);
     }
 };
 

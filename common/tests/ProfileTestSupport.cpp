@@ -101,7 +101,7 @@ void ProfileTest::SetUp()
     ClearErrorList();
     InstallOptionsCallbacks(&m_options);
     SetStrictProfileReading(FALSE);
-    SetProfileNameWarningId(IDS_PROFILE_NAME_INVALID_DESK);
+    SetProfileNameWarningId(IDS_ZR_NAME_INVALID_DESK);
 }
 
 void ProfileTest::TearDown()
