@@ -1,0 +1,24 @@
+# Tests of the host data sources. Two builds of a scripted fake bridge (KVHLL32.DLL, one without KVRGetStatus) go
+# to folders of their own below the program folder, so that they never stand in for the real stand-in bridge.
+set(dir ${CMAKE_CURRENT_LIST_DIR})
+foreach(variant IN ITEMS fakebridge fakebridge-nostatus)
+  if(variant STREQUAL "fakebridge")
+    set(def ${dir}/fakebridge/FakeBridge.def)
+  else()
+    set(def ${dir}/fakebridge/FakeBridgeNoStatus.def)
+  endif()
+  add_library(hllapi_${variant} SHARED ${dir}/fakebridge/FakeBridge.cpp ${def})
+  set_target_properties(hllapi_${variant} PROPERTIES OUTPUT_NAME KVHLL32
+    RUNTIME_OUTPUT_DIRECTORY ${ZRT_PROGRAM_DIR}/${variant}
+    ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib/${variant})
+endforeach()
+
+zrt_add_test(hllapi_descr_tests
+  SOURCES ${dir}/DescrFileTests.cpp ${dir}/HostFieldsTests.cpp
+  LIBS zrt_hllapi zrt_testing)
+
+zrt_add_test(hllapi_session_tests
+  SOURCES ${dir}/SessionTests.cpp
+  LIBS zrt_hllapi zrt_testing)
+target_include_directories(hllapi_session_tests PRIVATE ${dir}/fakebridge)
+add_dependencies(hllapi_session_tests hllapi_fakebridge hllapi_fakebridge-nostatus Zrtas400 Zrts36)
