@@ -455,7 +455,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveNextBuffer()
 
 BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
 {
-    if (!ReadReply())
+    if (!ReadReplyAfterWaits(GetTickCount(), IDS_AS400_DDS_TIMEOUT))
         return FALSE;
     m_hostRecords = ReplyCount();
     m_hostRecordLength = ReplyLength();

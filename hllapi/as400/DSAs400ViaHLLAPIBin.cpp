@@ -19,7 +19,7 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
 {
     if (m_kind != KIND_TRANSFER)
         return CDSAs400ViaHLLAPISource::ReceiveFirstBuffer();
-    if (!ReadReply())
+    if (!ReadReplyAfterWaits(GetTickCount(), IDS_AS400_BUFFER_TIMEOUT))
         return FALSE;
     m_hostRecords = ReplyCount();
     m_hostRecordLength = ReplyLength();
