@@ -1,0 +1,50 @@
+// The replies of one KVRFT read: the field description screens ('F', 26 descriptions a screen, the count
+// of all fields on each), then the data buffers ('*' holding as many records as fit the data area, '+' the
+// last one holding fewer, the count being the records of the whole member), or 'E'.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "As400Screens.h"
+#include "HostField.h"
+
+namespace kvhll {
+
+struct As400ReadSetup {
+    std::vector<HostField> fields;      // described first when `describe` is set
+    bool describe = false;
+    bool binary = false;                // records travel as hexadecimal characters
+    int recordLength = 0;               // of one record as it travels (bytes in binary mode)
+    std::vector<std::string> records;   // EBCDIC display forms or characters; raw bytes in binary mode
+    std::string problem;                // the data stage fails with this message ("": it does not)
+    bool emptyEndsWithLast = false;     // no records: an empty '+' buffer instead of 'E' with count 0
+    std::string emptyNote;              // row 24 of the 'E' of an empty member
+    int failAfterBuffers = -1;
+    std::string failureMessage;
+};
+
+class As400Reader {
+public:
+    explicit As400Reader(As400ReadSetup setup) : setup_(std::move(setup)) {}
+
+    As400Reply First();
+    // The answer to Enter on a description screen or a full buffer.
+    As400Reply Next();
+    bool InDataStage() const { return dataStage_; }
+
+private:
+    int RecordsPerBuffer() const;
+    As400Reply DescriptionReply();
+    As400Reply DataReply();
+
+    As400ReadSetup setup_;
+    size_t descriptionsShown_ = 0;
+    size_t recordsSent_ = 0;
+    int buffersSent_ = 0;
+    bool dataStage_ = false;
+};
+
+constexpr int kDescriptionsPerScreen = 26;
+
+}  // namespace kvhll

@@ -1,0 +1,184 @@
+#include "Session.h"
+
+#include "As400Host.h"
+#include "CodePage037.h"
+#include "Keys.h"
+#include "S36Host.h"
+
+namespace kvhll {
+
+Session::~Session()
+{
+    if (event_) {
+        CloseHandle(event_);
+    }
+}
+
+bool Session::IsDisplay() const
+{
+    return settings_.kind == SessionKind::As400 || settings_.kind == SessionKind::S36 ||
+           settings_.kind == SessionKind::Inactive;
+}
+
+bool Session::IsHostDisplay() const
+{
+    return host_ != nullptr;
+}
+
+void Session::Configure(const SessionSettings& settings, const std::string& storeFolder, DWORD now)
+{
+    SessionKind before = host_ ? settings_.kind : SessionKind::None;
+    settings_ = settings;
+    environment_.storeFolder = storeFolder;
+    environment_.switches = settings.host;
+    if (settings.kind == before) {
+        return;
+    }
+    waitingForHost_ = false;
+    changePending_ = false;
+    typingError_ = false;
+    host_.reset();
+    if (settings.kind == SessionKind::As400) {
+        host_ = std::make_unique<As400Host>(environment_);
+    } else if (settings.kind == SessionKind::S36) {
+        host_ = std::make_unique<S36Host>(environment_);
+    }
+    screen_.Clear();
+    if (host_) {
+        Show(host_->FirstScreen(), now);
+    }
+}
+
+bool Session::InputInhibited() const
+{
+    return waitingForHost_ || settings_.keyboardLocked;
+}
+
+bool Session::OperatorError() const
+{
+    return typingError_ || settings_.operatorError;
+}
+
+int Session::SendKeys(std::string_view text, DWORD now)
+{
+    std::vector<Key> keys;
+    if (!ParseKeys(text, keys)) {
+        return 2;
+    }
+    for (const Key& key : keys) {
+        if (key.kind == Key::Kind::Reset) {
+            typingError_ = false;
+            continue;
+        }
+        if (InputInhibited() || OperatorError()) {
+            return 5;
+        }
+        if (key.kind == Key::Kind::Aid) {
+            PressAid(key.value, now);
+            continue;
+        }
+        int at = screen_.cursor - 1;
+        if (!screen_.input[at]) {
+            typingError_ = true;
+            return 0;
+        }
+        screen_.cells[at] = AnsiToEbcdic(static_cast<unsigned char>(key.value));
+        screen_.modified[at] = true;
+        screen_.cursor = screen_.cursor % kScreenSize + 1;
+    }
+    return 0;
+}
+
+void Session::PressAid(char aid, DWORD now)
+{
+    waitingForHost_ = true;
+    changePending_ = false;
+    scripted_ = !settings_.updateScript.empty();
+    if (scripted_) {
+        for (const HostUpdate& update : settings_.updateScript) {
+            Announce(update);
+        }
+    } else {
+        Announce(HostUpdate{21, 0x100});
+    }
+    answer_ = host_->Answer(aid, screen_);
+    answerFrom_ = now;
+    Tick(now);
+}
+
+void Session::ApplyAnswer(DWORD now)
+{
+    waitingForHost_ = false;
+    bool changed = answer_.cells != screen_.cells;
+    Show(answer_, now);
+    if (!scripted_) {
+        Announce(HostUpdate{changed ? 23 : 21, 0x200});
+    }
+}
+
+void Session::Show(const Screen& screen, DWORD now)
+{
+    screen_ = screen;
+    screen_.modified.fill(false);
+    changeDelay_ = host_->ChangeDelay();
+    changePending_ = changeDelay_ > 0;
+    changeFrom_ = now;
+    if (observer_) {
+        observer_(letter_, screen_);
+    }
+}
+
+void Session::Tick(DWORD now)
+{
+    if (waitingForHost_ && !settings_.neverAnswer && now - answerFrom_ >= settings_.replyDelayMs) {
+        ApplyAnswer(now);
+    }
+    if (changePending_ && !waitingForHost_ && now - changeFrom_ >= changeDelay_) {
+        Screen before = screen_;
+        Show(host_->Change(screen_), now);
+        if (before.cells != screen_.cells) {
+            Announce(HostUpdate{22, 0});
+        }
+    }
+}
+
+HANDLE Session::StartNotification()
+{
+    if (!event_) {
+        event_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    }
+    ResetEvent(event_);
+    updates_.clear();
+    notifying_ = event_ != nullptr;
+    return event_;
+}
+
+void Session::StopNotification()
+{
+    notifying_ = false;
+    updates_.clear();
+}
+
+void Session::Announce(const HostUpdate& update)
+{
+    if (!notifying_) {
+        return;
+    }
+    updates_.push_back(update);
+    SetEvent(event_);
+}
+
+bool Session::NextUpdate(HostUpdate& update)
+{
+    if (updates_.empty()) {
+        return false;
+    }
+    update = updates_.front();
+    updates_.pop_front();
+    if (!updates_.empty()) {
+        SetEvent(event_);
+    }
+    return true;
+}
+
+}  // namespace kvhll
