@@ -1,0 +1,116 @@
+// The error-list dialog: every collected record, one line each, shown modally over the main window.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "VersionLibrary.h"
+#include "ZRErrorHandling.h"
+#include "ZRProgram.h"
+#include "ZRResourceIds.h"
+
+namespace
+{
+
+std::string FormatLine(const ErrorRecord& record, BOOL showTimes)
+{
+    char line[64 + 1040];
+    if (showTimes)
+        std::snprintf(line, sizeof line, "%02d/%02d/%02d %02d:%02d:%02d %s ", record.time.wDay, record.time.wMonth,
+                      record.time.wYear, record.time.wHour, record.time.wMinute, record.time.wSecond, record.text);
+    else
+        std::snprintf(line, sizeof line, "%s ", record.text);
+    return line;
+}
+
+// Centres the dialog over a visible, not minimised owner, else over the work area, then keeps it inside the
+// work area.
+void PlaceDialog(HWND dialog)
+{
+    RECT workArea = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT around = workArea;
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner))
+        GetWindowRect(owner, &around);
+
+    RECT box = {};
+    GetWindowRect(dialog, &box);
+    const LONG width = box.right - box.left;
+    const LONG height = box.bottom - box.top;
+    LONG left = around.left + (around.right - around.left - width) / 2;
+    LONG top = around.top + (around.bottom - around.top - height) / 2;
+    left = std::max(workArea.left, std::min(left, workArea.right - width));
+    top = std::max(workArea.top, std::min(top, workArea.bottom - height));
+    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetCaption(HWND dialog)
+{
+    const CVersionLibrary* library = GetVersionLibrary();
+    if (library != nullptr)
+    {
+        SetWindowTextA(dialog, library->GetShortProductName().c_str());
+        return;
+    }
+    char name[MAX_PATH];
+    if (LoadStringA(GetModuleHandleA(nullptr), IDS_ZR_PRODUCT_SHORT_NAME, name, sizeof name) > 0)
+        SetWindowTextA(dialog, name);
+}
+
+// Moves every record into the list box and sizes its horizontal extent to the widest line.
+void FillList(HWND dialog)
+{
+    HWND listBox = GetDlgItem(dialog, IDC_ZR_ERROR_LIST_BOX);
+    HDC dc = GetDC(listBox);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(listBox, WM_GETFONT, 0, 0)));
+    ErrorList& list = GetErrorList();
+    const BOOL showTimes = list.GetShowTimes();
+    LONG widest = 0;
+    list.Drain([&](const ErrorRecord& record) {
+        const std::string line = FormatLine(record, showTimes);
+        SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &size);
+        widest = std::max(widest, size.cx);
+    });
+    SelectObject(dc, oldFont);
+    ReleaseDC(listBox, dc);
+    SendMessageA(listBox, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
+}
+
+INT_PTR CALLBACK ErrorListDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message)
+    {
+    case WM_INITDIALOG:
+        PlaceDialog(dialog);
+        SetForegroundWindow(dialog);
+        SetCaption(dialog);
+        FillList(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDCANCEL)
+        {
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+}
+
+void ShowErrorList(BOOL showTimes)
+{
+    ErrorList& list = GetErrorList();
+    if (!list.HasRecords())
+        return;
+    HWND mainWindow = GetProgramMainWindow();
+    HWND owner = mainWindow != nullptr && IsWindow(mainWindow) ? GetLastActivePopup(mainWindow) : nullptr;
+    list.SetShowTimes(showTimes);
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ZR_ERROR_LIST), owner, ErrorListDialogProc, 0);
+}

@@ -1,0 +1,29 @@
+#include "FileDialog.h"
+
+std::string MakeDialogFilter(const char* filter)
+{
+    std::string result(filter);
+    for (char& c : result)
+    {
+        if (c == '|')
+            c = '\0';
+    }
+    result.append(2, '\0');
+    return result;
+}
+
+BOOL PromptFileName(char* path, BOOL open, DWORD flags, const char* initialFolder, const char* filter,
+                    const char* defaultExtension, HWND owner)
+{
+    const std::string dialogFilter = MakeDialogFilter(filter);
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = dialogFilter.c_str();
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrInitialDir = initialFolder;
+    dialog.lpstrDefExt = defaultExtension;
+    dialog.Flags = flags;
+    return open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+}

@@ -1,0 +1,105 @@
+// CVersionLibrary: finds and loads the outside version library Zrtver, calls each of its entries once and keeps
+// the results for the whole program. Every text it hands out fits a MAX_PATH buffer.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ZrtverEntries.h"
+
+enum VersionLibraryStatus
+{
+    ZRVL_READY = 1,
+    ZRVL_FAILED = 2,
+};
+
+class CVersionLibrary
+{
+public:
+    // `helpFileName` is appended to the help folder, e.g. "\Zrthelp.hlp". The program folder is the folder of the
+    // program file unless `programFolder` names one.
+    explicit CVersionLibrary(const char* helpFileName, const char* programFolder = nullptr);
+    ~CVersionLibrary();
+    CVersionLibrary(const CVersionLibrary&) = delete;
+    CVersionLibrary& operator=(const CVersionLibrary&) = delete;
+
+    int GetStatus() const { return m_status; }
+    const std::string& GetProgramFolder() const { return m_programFolder; }
+    const std::string& GetLibraryFolder() const { return m_libraryFolder; }
+    const std::string& GetInstallKeyPath() const { return m_installKeyPath; }
+    DWORD GetInstallRootWord() const { return m_installRoot; }
+    HKEY GetInstallRootKey() const;
+    const std::string& GetLongProductName() const { return m_longProductName; }
+    const std::string& GetShortProductName() const { return m_shortProductName; }
+    const std::string& GetVersion() const { return m_version; }
+    const std::string& GetCopyright() const { return m_copyright; }
+    const std::string& GetUILanguage() const { return m_uiLanguage; }
+    const std::string& GetProductName() const { return m_productName; }
+    const std::string& GetGenericCaption() const { return m_genericCaption; }
+    const std::string& GetHelpFilePath() const { return m_helpFilePath; }
+    const std::string& GetHelpFileName() const { return m_helpFileName; }
+    // The 256-byte table of a ConverterMode (0-3), or null for another mode.
+    const unsigned char* GetCodeTable(int mode) const;
+    BOOL IsRightToLeft() const { return m_rightToLeft; }
+    HDC GetReorderDC() const { return m_reorderDC; }
+    const std::string& GetAPPCLanguage() const { return m_appcLanguage; }
+
+    // Zrtver's version (16 bytes) and description (64 bytes) texts of a module file; 1 while the status is ready.
+    BOOL GetFileData(const char* modulePath, char* version, char* description) const;
+    int GetConnectionId() const;
+
+private:
+    struct Entries
+    {
+        ZrtverGetInstallationRegistryKey getInstallationRegistryKey;
+        ZrtverGetText getCopyright;
+        ZrtverGetText getProductVersion;
+        ZrtverGetUILanguage getUILanguage;
+        ZrtverGetText getProductName;
+        ZrtverGetText getGenericCaption;
+        ZrtverGetFileData getFileData;
+        ZrtverGetSupportData getSupportData;
+        ZrtverGetTable getANSItoEBCDICtable;
+        ZrtverGetTable getEBCDICtoANSItable;
+        ZrtverGetConnectionID getConnectionID;
+        ZrtverGetAPPCLanguage getAPPCLanguage;
+    };
+
+    bool FindProgramFolder(const char* programFolder);
+    bool LoadLibraryFile();
+    bool LookUpEntries();
+    bool ReadInstallationKey();
+    bool ReadProductNames();
+    void ReadTexts();
+    void FindHelpFile();
+    bool ReadANSITables();
+    bool ReadASCIITables();
+    void CheckRightToLeft();
+    void ReadAPPCLanguage();
+
+    std::string m_programFolder;
+    std::string m_libraryFolder;
+    std::string m_installKeyPath;
+    DWORD m_installRoot = 0;
+    std::string m_longProductName;
+    std::string m_shortProductName;
+    std::string m_version;
+    std::string m_copyright;
+    std::string m_uiLanguage;
+    std::string m_productName;
+    std::string m_genericCaption;
+    std::string m_helpFilePath;
+    std::string m_helpFileName;
+    unsigned char m_tables[4][256] = {};
+    BOOL m_rightToLeft = FALSE;
+    HDC m_reorderDC = nullptr;
+    std::string m_appcLanguage;
+    int m_status = ZRVL_READY;
+    HMODULE m_library = nullptr;
+    Entries m_entries = {};
+};
+
+// The program's one wrapper, or null when none is loaded.
+CVersionLibrary* GetVersionLibrary();
+void SetVersionLibrary(CVersionLibrary* library);

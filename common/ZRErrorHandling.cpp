@@ -1,0 +1,68 @@
+#include "ZRErrorHandling.h"
+
+#include <string>
+
+#include "ErrorRecordBlock.h"
+#include "ZRProgram.h"
+
+namespace
+{
+
+const char kReportTextSource[] = "ZRErrorHandling";
+const int kReportTextLine = 317;
+
+ErrorSinkFunctions g_errorSink = {};
+
+}
+
+ErrorList& GetErrorList()
+{
+    static ErrorList list;
+    return list;
+}
+
+BOOL InstallErrorContext()
+{
+    g_errorSink.ReportText = ReportText;
+    g_errorSink.ReportRecord = ReportRecord;
+    return TRUE;
+}
+
+const ErrorSinkFunctions* GetErrorSinkFunctions()
+{
+    return &g_errorSink;
+}
+
+BOOL ZRTAPI ReportText(const char* text)
+{
+    std::string line(text);
+    BlankControlCharacters(line.data());
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    ErrorRecord* record = CreateErrorRecord(kReportTextSource, kReportTextLine, line.c_str(), now);
+    if (record != nullptr)
+        GetErrorList().Append(record);
+    return TRUE;
+}
+
+BOOL ZRTAPI ReportRecord(ErrorRecord* record)
+{
+    if (record != nullptr)
+        GetErrorList().Append(record);
+    return TRUE;
+}
+
+void ClearErrorList()
+{
+    GetErrorList().Clear();
+}
+
+void ForwardErrorsToWindow()
+{
+    HWND mainWindow = GetProgramMainWindow();
+    if (mainWindow == nullptr || !IsWindow(mainWindow))
+        return;
+    GetErrorList().Drain([mainWindow](const ErrorRecord& record) {
+        SendMessageA(mainWindow, WM_ZR_ERROR_RECORD, 0, reinterpret_cast<LPARAM>(&record));
+    });
+}
