@@ -159,7 +159,7 @@ HIMAGELIST CFwListCtrl::SetImageList(HIMAGELIST list, int kind) const
         SendMessageA(m_hWnd, LVM_SETIMAGELIST, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(list)));
 }
 
-std::string CFwListCtrl::GetItemText(int item, int column) const
+std::string CFwListCtrl::GetItemString(int item, int column) const
 {
     std::string text(1024, '\0');
     LVITEMA info{};

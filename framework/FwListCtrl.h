@@ -47,5 +47,5 @@ public:
     BOOL RedrawItems(int first, int last) const;
     BOOL SortItems(PFNLVCOMPARE compare, LPARAM data) const;
     HIMAGELIST SetImageList(HIMAGELIST list, int kind) const;
-    std::string GetItemText(int item, int column) const;
+    std::string GetItemString(int item, int column) const;
 };

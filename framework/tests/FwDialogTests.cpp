@@ -83,7 +83,7 @@ TEST(FwDialog, ParentForwardsOwnerDrawAndDisplayRequestsToTheControlObject)
         item.pszText = LPSTR_TEXTCALLBACKA;
         item.lParam = 42;
         d.list.InsertItem(item);
-        cell = d.list.GetItemText(0, 1);
+        cell = d.list.GetItemString(0, 1);
         d.list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         RedrawWindow(d.list.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         SetWindowTextA(d.list.GetSafeHwnd(), "list text");
