@@ -1,0 +1,99 @@
+// The delimited text formats TAB, CSV and PRN: one record per line, values separated by one character, text values
+// in double quotes. The formats differ only in the rules of DelimitedFormat.
+#pragma once
+
+#include "DelimitedLine.h"
+#include "InternalTextTarget.h"
+#include "ZRSInternalSource.h"
+
+struct DelimitedFormat
+{
+    const char* sourceName;
+    DelimitedSyntax syntax;
+    bool decimalComma;      // numbers take a decimal comma unless the decimal character is the dot
+    bool headerLine;        // a first line of the field names is passed over when reading
+    bool rightAlignText;    // text values are read right-aligned
+};
+
+extern const DelimitedFormat kTabFormat;
+extern const DelimitedFormat kCsvFormat;
+extern const DelimitedFormat kPrnFormat;
+
+class CInternalDelimitedTarget : public CInternalTextTarget
+{
+public:
+    explicit CInternalDelimitedTarget(const DelimitedFormat& format) : m_format(format) {}
+
+    BOOL PutField(const DSField* otherSide) override;
+
+protected:
+    const char* SourceName() const override { return m_format.sourceName; }
+    void InitMembers() override;
+    // The existing file's first line fits the field list as the reader sees it.
+    BOOL CheckStructure() override;
+    BOOL FormatField(const DSField& field) override;
+
+private:
+    void PutQuoted(const char* text, size_t length);
+
+    const DelimitedFormat& m_format;
+};
+
+class CInternalDelimitedSource : public CZRSInternalSource
+{
+public:
+    explicit CInternalDelimitedSource(const DelimitedFormat& format) : m_format(format), m_firstLine(false) {}
+
+protected:
+    const char* SourceName() const override { return m_format.sourceName; }
+    void InitMembers() override;
+    void ReleaseExtra() override;
+    BOOL CheckStructure() override;
+    BOOL ParseRecord() override;
+
+private:
+    LineStatus ReadLine();
+    // Every value of the line equals its field's name.
+    bool IsHeaderLine() const;
+    bool StoreValue(DSField& field, const DelimitedValue& value);
+
+    const DelimitedFormat& m_format;
+    DelimitedLine m_line;
+    bool m_firstLine;
+};
+
+class CInternalTABTarget : public CInternalDelimitedTarget
+{
+public:
+    CInternalTABTarget() : CInternalDelimitedTarget(kTabFormat) {}
+};
+
+class CInternalTABSource : public CInternalDelimitedSource
+{
+public:
+    CInternalTABSource() : CInternalDelimitedSource(kTabFormat) {}
+};
+
+class CInternalCSVTarget : public CInternalDelimitedTarget
+{
+public:
+    CInternalCSVTarget() : CInternalDelimitedTarget(kCsvFormat) {}
+};
+
+class CInternalCSVSource : public CInternalDelimitedSource
+{
+public:
+    CInternalCSVSource() : CInternalDelimitedSource(kCsvFormat) {}
+};
+
+class CInternalPRNTarget : public CInternalDelimitedTarget
+{
+public:
+    CInternalPRNTarget() : CInternalDelimitedTarget(kPrnFormat) {}
+};
+
+class CInternalPRNSource : public CInternalDelimitedSource
+{
+public:
+    CInternalPRNSource() : CInternalDelimitedSource(kPrnFormat) {}
+};

@@ -1,0 +1,89 @@
+#include "InternalTXT.h"
+
+#include "FieldConvert.h"
+#include "NumberText.h"
+
+#include <cstring>
+#include <string>
+
+BOOL CInternalTXTTarget::FormatField(const DSField& field)
+{
+    if (IsPcTextType(field.type))
+        PutBytes(field.value, TextLength(field));
+    else if (IsPcNumberType(field.type))
+        PutNumber(field);
+    else
+        return FALSE;
+    return TRUE;
+}
+
+BOOL CInternalTXTSource::ParseRecord()
+{
+    const int start = PeekByte();
+    if (start < 0 || start == kCtrlZ)
+    {
+        m_allConsumed = TRUE;
+        m_noRecordLeft = TRUE;
+        return TRUE;
+    }
+    std::memset(m_layout.buffer, 0, m_layout.length);
+    bool lineEnded = false;
+    for (int i = 0; i < m_layout.count; ++i)
+    {
+        if (lineEnded)
+            return ZRI_FAIL(SourceName(), IDS_ZRI018, m_recordCount + 1);
+        DSField& field = m_layout.fields[i];
+        const size_t read = ReadFieldBytes(field, lineEnded);
+        const bool fits = read < FieldLength(field) ? CompleteShortField(field, read)
+                                                    : IsPcTextType(field.type) ||
+                                                          IsFieldNumber(field.value, read, FieldDecimals(field));
+        if (!fits)
+            return ZRI_FAIL(SourceName(), IDS_ZRI012, i);
+    }
+    if (!lineEnded)
+        return ZRI_FAIL(SourceName(), IDS_ZRI019, m_recordCount + 1);
+    PeekAfterRecord();
+    return TRUE;
+}
+
+size_t CInternalTXTSource::ReadFieldBytes(DSField& field, bool& lineEnded)
+{
+    const size_t width = FieldLength(field);
+    size_t read = 0;
+    for (;;)
+    {
+        const int c = PeekByte();
+        if (c < 0 || c == kCtrlZ)
+        {
+            m_allConsumed = TRUE;
+            lineEnded = true;
+            return read;
+        }
+        if (c == '\r' || c == '\n')
+        {
+            ReadByte();
+            if (PeekByte() == (c == '\r' ? '\n' : '\r'))
+                ReadByte();
+            lineEnded = true;
+            return read;
+        }
+        if (read == width)
+            return read;
+        field.value[read++] = static_cast<char>(ReadByte());
+    }
+}
+
+bool CInternalTXTSource::CompleteShortField(DSField& field, size_t read)
+{
+    const size_t width = FieldLength(field);
+    if (IsPcTextType(field.type))
+    {
+        std::memset(field.value + read, ' ', width - read);
+        return true;
+    }
+    if (!IsPcNumberType(field.type))
+        return false;
+    const std::string text(field.value, read);
+    return FitNumber(text.data(), text.size(), static_cast<unsigned>(width), FieldDecimals(field), NumberPad::Zeros,
+                     field.value);
+}

@@ -1,0 +1,132 @@
+#include "ZRSInternalSource.h"
+
+#include "FieldConvert.h"
+
+#include <io.h>
+#include <share.h>
+
+namespace
+{
+const char kSource[] = "ZRSInternal";
+}
+
+CZRSInternalSource::CZRSInternalSource() : m_allConsumed(FALSE), m_noRecordLeft(FALSE)
+{
+}
+
+void CZRSInternalSource::InitMembers()
+{
+    CZRSInternal::InitMembers();
+    m_allConsumed = FALSE;
+    m_noRecordLeft = FALSE;
+}
+
+BOOL CZRSInternalSource::OpenFile()
+{
+    if (m_fileName[0] != '\0')
+        m_stream = _fsopen(m_fileName, "rb", _SH_DENYRW);
+    if (!m_stream)
+        return ZRI_FAIL(kSource, IDS_ZRI010);
+    m_fileLength = _filelengthi64(_fileno(m_stream));
+    if (m_fileLength <= 0)
+        return ZRI_FAIL(kSource, IDS_ZRI007, m_fileName);
+    return TRUE;
+}
+
+BOOL CZRSInternalSource::SetRecordLayout(const DSRecordLayout* otherSide)
+{
+    if (!m_stream)
+        return ZRI_FAIL(kSource, IDS_ZRI010);
+    if (!otherSide || otherSide->count <= 0 || !otherSide->fields)
+        return ZRI_FAIL(kSource, IDS_ZRI005, 0);
+    const int characterSet = GeneralValue(ZRP_CHARACTER_SET, ZRCS_EBCDIC_TO_ASCII);
+    if (!AllocateLayoutFields(m_layout, otherSide->count))
+        return ZRI_FAIL(kSource, IDS_ZRI004);
+    m_layout.current = 0;
+    for (int i = 0; i < otherSide->count; ++i)
+        if (!MapField(otherSide->fields[i], m_layout.fields[i], characterSet))
+            return ZRI_FAIL(kSource, IDS_ZRI005, i);
+    const int overflowing = FirstOverflowingField(m_layout);
+    if (overflowing >= 0)
+        return ZRI_FAIL(kSource, IDS_ZRI005, overflowing);
+    if (!BuildRecordBuffer(m_layout))
+        return ZRI_FAIL(kSource, IDS_ZRI004);
+    BOOL endMark = FALSE;
+    return DetectEndMark(&endMark) && ReadFirstRecord();
+}
+
+BOOL CZRSInternalSource::MapField(const DSField& host, DSField& pc, int characterSet)
+{
+    return MapFieldType(host, pc, characterSet);
+}
+
+BOOL CZRSInternalSource::ReadFirstRecord()
+{
+    if (!ServiceBuffer())
+        return ZRI_FAIL(SourceName(), IDS_ZRI013);
+    if (!CheckStructure() || !SkipHeader())
+        return m_recordTooLong ? ZRI_FAIL(SourceName(), IDS_ZRI019, 1) : ZRI_FAIL(SourceName(), IDS_ZRI014);
+    return ParseAndCount();
+}
+
+BOOL CZRSInternalSource::SkipHeader()
+{
+    return TRUE;
+}
+
+BOOL CZRSInternalSource::GetField(DSField* field)
+{
+    return CopyCurrentField(m_layout, field);
+}
+
+BOOL CZRSInternalSource::NextField()
+{
+    if (!m_stream || m_layout.count <= 0)
+        return FALSE;
+    if (++m_layout.current < m_layout.count)
+        return TRUE;
+    m_layout.current = 0;
+    if (m_allConsumed)
+    {
+        m_noRecordLeft = TRUE;
+        return TRUE;
+    }
+    if (!ServiceBuffer())
+        return ZRI_FAIL(kSource, IDS_ZRI013);
+    return ParseAndCount();
+}
+
+BOOL CZRSInternalSource::ParseAndCount()
+{
+    MarkRecordStart();
+    if (!ParseRecord())
+        return FALSE;
+    if (m_recordTooLong)
+        return ZRI_FAIL(SourceName(), IDS_ZRI019, m_recordCount + 1);
+    if (!m_noRecordLeft)
+        ++m_recordCount;
+    return TRUE;
+}
+
+BOOL CZRSInternalSource::EndOfData()
+{
+    if (!m_allConsumed && m_fileLength < m_consumed + static_cast<long long>(m_offset) + 1)
+        m_allConsumed = TRUE;
+    return m_noRecordLeft;
+}
+
+BOOL CZRSInternalSource::ServiceBuffer()
+{
+    if (m_offset + kRecordMargin <= kBufferSize && m_recordCount > 0)
+        return TRUE;
+    return LoadBuffer();
+}
+
+int CZRSInternalSource::PeekAfterRecord()
+{
+    MarkRecordStart();
+    const int next = PeekByte();
+    if (next < 0 || next == kCtrlZ)
+        m_allConsumed = TRUE;
+    return next;
+}

@@ -1,0 +1,37 @@
+// CZRSInternalSource: a PC file read into the host's records (direction 2). Each record is parsed from the buffer
+// into the layout's record buffer before its fields are handed out.
+#pragma once
+
+#include "ZRSInternal.h"
+
+class CZRSInternalSource : public CZRSInternal
+{
+public:
+    CZRSInternalSource();
+
+    BOOL SetRecordLayout(const DSRecordLayout* otherSide) override;
+    BOOL GetField(DSField* field) override;
+    BOOL NextField() override;
+    BOOL EndOfData() override;
+
+protected:
+    BOOL OpenFile() override;
+    BOOL ServiceBuffer() override;
+    void InitMembers() override;
+
+    virtual BOOL MapField(const DSField& host, DSField& pc, int characterSet);
+    // Refills the buffer, checks the file, passes its header and parses the first record.
+    virtual BOOL ReadFirstRecord();
+    // Parses the next record into the record buffer and reports its own failures. When the file holds no further
+    // record it sets m_noRecordLeft and succeeds.
+    virtual BOOL ParseRecord() = 0;
+    virtual BOOL SkipHeader();
+
+    // After a record: peeks at the next byte; none left or a Ctrl-Z sets m_allConsumed.
+    int PeekAfterRecord();
+    // Parses one record and counts it; a record that outgrew the buffer fails with ZRI019.
+    BOOL ParseAndCount();
+
+    BOOL m_allConsumed;
+    BOOL m_noRecordLeft;
+};

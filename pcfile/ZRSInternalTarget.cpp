@@ -1,0 +1,245 @@
+#include "ZRSInternalTarget.h"
+
+#include "FieldConvert.h"
+
+#include <cstring>
+#include <io.h>
+#include <share.h>
+
+namespace
+{
+const char kSource[] = "ZRSInternal";
+constexpr int kQuestionSize = 101;
+
+bool FileExists(const char* name)
+{
+    const DWORD attributes = GetFileAttributesA(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+}
+
+CZRSInternalTarget::CZRSInternalTarget() : m_writeMode(0), m_headerDue(false), m_writeFailed(false)
+{
+}
+
+void CZRSInternalTarget::InitMembers()
+{
+    CZRSInternal::InitMembers();
+    m_writeMode = 0;
+    m_headerDue = false;
+    m_writeFailed = false;
+}
+
+BOOL CZRSInternalTarget::OpenFile()
+{
+    const bool exists = m_fileName[0] != '\0' && FileExists(m_fileName);
+    m_writeMode = PcValue(ZRP_PC_WRITE_MODE, 0);
+    const char* mode = nullptr;
+    switch (m_writeMode)
+    {
+    case ZRPCWM_CREATE:
+        if (exists && OptionValue(ZRO_CONFIRM_REPLACING, 1) && !AskQuestion(IDS_ASK_REPLACE))
+            return FALSE;
+        mode = "wb+";
+        break;
+    case ZRPCWM_REPLACE:
+        if (!exists && OptionValue(ZRO_CONFIRM_CREATING, 1) && !AskQuestion(IDS_ASK_CREATE))
+            return FALSE;
+        mode = "wb+";
+        break;
+    case ZRPCWM_APPEND:
+        if (exists)
+            mode = "rb+";
+        break;
+    default:
+        break;
+    }
+    if (mode)
+        m_stream = _fsopen(m_fileName, mode, _SH_DENYRW);
+    if (!m_stream)
+        return ZRI_FAIL(kSource, IDS_ZRI010);
+    m_fileLength = _filelengthi64(_fileno(m_stream));
+    m_headerDue = m_writeMode != ZRPCWM_APPEND;
+    return TRUE;
+}
+
+BOOL CZRSInternalTarget::AskQuestion(UINT id)
+{
+    char question[kQuestionSize] = {};
+    char caption[MAX_PATH] = {};
+    LoadStringA(m_module, id, question, kQuestionSize);
+    HWND owner = nullptr;
+    if (m_environment)
+    {
+        m_environment->GetEnvString(ZRENV_PRODUCT_SHORT_NAME, caption);
+        owner = m_environment->hwndNotify;
+    }
+    caption[MAX_PATH - 1] = '\0';
+    return MessageBoxA(owner, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+BOOL CZRSInternalTarget::SetRecordLayout(const DSRecordLayout* otherSide)
+{
+    if (!m_stream)
+        return ZRI_FAIL(kSource, IDS_ZRI010);
+    if (!otherSide || otherSide->count <= 0 || !otherSide->fields)
+        return ZRI_FAIL(kSource, IDS_ZRI005, 0);
+    const int characterSet = GeneralValue(ZRP_CHARACTER_SET, ZRCS_EBCDIC_TO_ASCII);
+    if (!AllocateLayoutFields(m_layout, otherSide->count))
+        return ZRI_FAIL(kSource, IDS_ZRI004);
+    m_layout.current = 0;
+    for (int i = 0; i < otherSide->count; ++i)
+        if (!MapField(otherSide->fields[i], m_layout.fields[i], characterSet))
+            return ZRI_FAIL(kSource, IDS_ZRI005, i);
+    const int overflowing = FirstOverflowingField(m_layout);
+    if (overflowing >= 0)
+        return ZRI_FAIL(kSource, IDS_ZRI005, overflowing);
+    if (!BuildRecordBuffer(m_layout))
+        return ZRI_FAIL(kSource, IDS_ZRI004);
+    if (m_writeMode != ZRPCWM_APPEND)
+        return TRUE;
+    if (m_fileLength == 0)
+    {
+        m_headerDue = true;
+        return TRUE;
+    }
+    return PrepareAppend();
+}
+
+BOOL CZRSInternalTarget::PrepareAppend()
+{
+    BOOL endMark = FALSE;
+    if (!DetectEndMark(&endMark))
+        return FALSE;
+    if (!ReadFromStart())
+        return ZRI_FAIL(kSource, IDS_ZRI013);
+    if (!CheckStructure())
+        return ZRI_FAIL(SourceName(), IDS_ZRI014);
+    ClearBuffer();
+    m_recordCount = 0;
+    return SeekForAppend(endMark);
+}
+
+BOOL CZRSInternalTarget::CheckStructure()
+{
+    return TRUE;
+}
+
+BOOL CZRSInternalTarget::MapField(const DSField& host, DSField& pc, int characterSet)
+{
+    return MapFieldType(host, pc, characterSet);
+}
+
+BOOL CZRSInternalTarget::SeekForAppend(BOOL endMark)
+{
+    if (_fseeki64(m_stream, m_fileLength - (endMark ? 1 : 0), SEEK_SET) != 0)
+        return ZRI_FAIL(kSource, IDS_ZRI013);
+    return TRUE;
+}
+
+BOOL CZRSInternalTarget::PutField(const DSField* otherSide)
+{
+    const int current = m_layout.current;
+    if (!otherSide || current < 0 || current >= m_layout.count ||
+        !ConvertFieldToPC(*otherSide, m_layout.fields[current], m_environment))
+        return ZRI_FAIL(SourceName(), IDS_ZRI012, current);
+    return TRUE;
+}
+
+BOOL CZRSInternalTarget::NextField()
+{
+    if (!m_stream || m_layout.count <= 0)
+        return FALSE;
+    if (++m_layout.current < m_layout.count)
+        return TRUE;
+    m_layout.current = 0;
+    if (!ServiceBuffer())
+        return ZRI_FAIL(SourceName(), ServiceFailureId());
+    if (m_headerDue)
+    {
+        if (!WriteHeader())
+            return FALSE;
+        m_headerDue = false;
+    }
+    return FormatRecord() && !m_writeFailed;
+}
+
+BOOL CZRSInternalTarget::FormatRecord()
+{
+    for (int i = 0; i < m_layout.count; ++i)
+        if (!FormatField(m_layout.fields[i]))
+            return FieldFailed(i);
+    return TRUE;
+}
+
+BOOL CZRSInternalTarget::FieldFailed(int index)
+{
+    return ZRI_FAIL(SourceName(), IDS_ZRI012, index);
+}
+
+BOOL CZRSInternalTarget::EndOfData()
+{
+    if (!m_stream || m_writeFailed)
+        return FALSE;
+    if (m_headerDue)
+    {
+        if (!WriteHeader())
+            return FALSE;
+        m_headerDue = false;
+    }
+    if (!FlushBuffer() || !WriteTrailer())
+        return FALSE;
+    if (fflush(m_stream) != 0 || ferror(m_stream))
+        return ZRI_FAIL(kSource, IDS_ZRI006);
+    return TRUE;
+}
+
+BOOL CZRSInternalTarget::WriteHeader()
+{
+    return TRUE;
+}
+
+BOOL CZRSInternalTarget::WriteTrailer()
+{
+    return TRUE;
+}
+
+BOOL CZRSInternalTarget::ServiceBuffer()
+{
+    if (m_offset + kRecordMargin <= kBufferSize)
+        return TRUE;
+    const BOOL written = WriteUsedBytes();
+    std::memset(m_buffer, 0, kBufferSize);
+    return written;
+}
+
+UINT CZRSInternalTarget::ServiceFailureId() const
+{
+    return IDS_ZRI006;
+}
+
+void CZRSInternalTarget::PutBytes(const char* bytes, size_t count)
+{
+    if (m_writeFailed)
+        return;
+    if (count > kBufferSize - m_offset)
+    {
+        if (!WriteUsedBytes())
+        {
+            m_writeFailed = true;
+            ZRI_REPORT(kSource, IDS_ZRI006);
+            return;
+        }
+        if (count >= kBufferSize)
+        {
+            if (fwrite(bytes, 1, count, m_stream) != count)
+            {
+                m_writeFailed = true;
+                ZRI_REPORT(kSource, IDS_ZRI006);
+            }
+            return;
+        }
+    }
+    std::memcpy(m_buffer + m_offset, bytes, count);
+    m_offset += count;
+}

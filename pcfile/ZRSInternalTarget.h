@@ -1,0 +1,53 @@
+// CZRSInternalTarget: a PC file written from the host's records (direction 1). It asks before a file is created
+// or replaced, appends after checking the existing file, and writes every byte through the buffer.
+#pragma once
+
+#include "ZRSInternal.h"
+
+class CZRSInternalTarget : public CZRSInternal
+{
+public:
+    CZRSInternalTarget();
+
+    BOOL SetRecordLayout(const DSRecordLayout* otherSide) override;
+    BOOL PutField(const DSField* otherSide) override;
+    BOOL NextField() override;
+    BOOL EndOfData() override;
+
+protected:
+    BOOL OpenFile() override;
+    // An existing file fits the field list (append). The buffer holds the file's first bytes.
+    BOOL CheckStructure() override;
+    BOOL ServiceBuffer() override;
+    void InitMembers() override;
+
+    // PC field description for a host field.
+    virtual BOOL MapField(const DSField& host, DSField& pc, int characterSet);
+    // Puts the record held in the layout into the buffer: by default every field through FormatField, in order.
+    // Reports a failing field (ZRI012) itself.
+    virtual BOOL FormatRecord();
+    virtual BOOL FormatField(const DSField& field) = 0;
+    // The file's header, before the first record, and its trailer, at the end; by default there are none.
+    virtual BOOL WriteHeader();
+    virtual BOOL WriteTrailer();
+    // Positions the stream for appending: at the end of the file, or on its final Ctrl-Z.
+    virtual BOOL SeekForAppend(BOOL endMark);
+    // String reported when the buffer cannot be written out before a record.
+    virtual UINT ServiceFailureId() const;
+
+    // Appends bytes to the buffer, writing the buffer out when they do not fit. A failed write is reported once
+    // (ZRI006) and makes every later write and the record fail.
+    void PutBytes(const char* bytes, size_t count);
+    void PutChar(char byte) { PutBytes(&byte, 1); }
+    bool WriteFailed() const { return m_writeFailed; }
+    BOOL FieldFailed(int index);
+
+    int m_writeMode;
+    bool m_headerDue;
+
+private:
+    BOOL AskQuestion(UINT id);
+    BOOL PrepareAppend();
+
+    bool m_writeFailed;
+};

@@ -1,0 +1,190 @@
+// TAB, CSV and PRN files: the bytes written, and what the readers make of good and bad lines.
+#include "PcFileTestSupport.h"
+
+namespace
+{
+const std::vector<HostFieldSpec> kMixed = {{"NAME", HFT_CHARACTER, 10, 0},
+                                           {"QTY", HFT_PACKED, 7, 2},
+                                           {"COUNT", HFT_ZONED, 6, 0},
+                                           {"CODE", HFT_BINARY, 4, 0}};
+const std::vector<std::vector<std::string>> kMixedRecords = {{"He \"X\"", "  12.50", " 00042", "-123"},
+                                                             {"", "-001.50", " 00000", "   0"}};
+
+class DelimitedFormats : public testing::Test
+{
+protected:
+    std::string Written(int type, std::vector<Setting> profile)
+    {
+        PcTransfer transfer;
+        transfer.fileType = type;
+        transfer.fields = kMixed;
+        transfer.records = kMixedRecords;
+        transfer.profile = std::move(profile);
+        return WriteFile(m_runner, transfer);
+    }
+
+    TransferOutcome Read(int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+                         std::vector<Setting> profile = {})
+    {
+        PcTransfer transfer;
+        transfer.fileType = type;
+        transfer.fields = fields;
+        transfer.fileBefore = file;
+        transfer.profile = std::move(profile);
+        return m_runner.FromPc(transfer);
+    }
+
+    // Reads a file that must be read without error and gives its records.
+    std::vector<std::vector<std::string>> ReadRecords(int type, const std::vector<HostFieldSpec>& fields,
+                                                  const std::string& file, std::vector<Setting> profile = {})
+    {
+        const TransferOutcome outcome = Read(type, fields, file, std::move(profile));
+        EXPECT_TRUE(outcome.Succeeded()) << Escaped(file);
+        EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>()) << Escaped(file);
+        EXPECT_EQ(outcome.steps.recordCount, static_cast<int>(outcome.records.size()));
+        return outcome.records;
+    }
+
+    // Reads a file that must fail with exactly the one message.
+    void ExpectFailure(int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+                       const std::string& message, std::vector<Setting> profile = {})
+    {
+        const TransferOutcome outcome = Read(type, fields, file, std::move(profile));
+        EXPECT_FALSE(outcome.Succeeded()) << Escaped(file);
+        EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>{message}) << Escaped(file);
+    }
+
+    TransferRunner m_runner;
+};
+
+using Records = std::vector<std::vector<std::string>>;
+const std::vector<HostFieldSpec> kTwoTexts = {{"NAME      ", HFT_CHARACTER, 4, 0}, {"CITY      ", HFT_CHARACTER, 4, 0}};
+const std::vector<HostFieldSpec> kTextAndNumber = {{"NAME", HFT_CHARACTER, 4, 0}, {"QTY", HFT_PACKED, 7, 2}};
+}
+
+TEST_F(DelimitedFormats, WriteTextsQuotedAndNumbersAsDelivered)
+{
+    EXPECT_BYTES(Written(PCFT_CSV, {}),
+                 "\"He \"\"X\"\"    \",  12.50, 00042,-123\r\n\"          \",-001.50, 00000,   0\r\n");
+    EXPECT_BYTES(Written(PCFT_CSV, {{ZRP_REMOVE_BLANKS, 1}}), "\"He \"\"X\"\"\",12.50,42,-123\r\n\"\",-001.50,0,0\r\n");
+    EXPECT_BYTES(Written(PCFT_CSV, {{ZRP_DECIMAL_CHAR_IS_DOT, 0}}),
+                 "\"He \"\"X\"\"    \",  12.50, 00042,-123\r\n\"          \",-001.50, 00000,   0\r\n");
+}
+
+TEST_F(DelimitedFormats, TabAndPrnWriteADecimalCommaWhenTheDotIsOff)
+{
+    EXPECT_BYTES(Written(PCFT_TAB, {{ZRP_DECIMAL_CHAR_IS_DOT, 0}, {ZRP_REMOVE_BLANKS, 1}}),
+                 "\"He \"\"X\"\"\"\t12,50\t42\t-123\r\n\"\"\t-001,50\t0\t0\r\n");
+    EXPECT_BYTES(Written(PCFT_TAB, {}),
+                 "\"He \"\"X\"\"    \"\t  12.50\t 00042\t-123\r\n\"          \"\t-001.50\t 00000\t   0\r\n");
+    EXPECT_BYTES(Written(PCFT_PRN, {{ZRP_DECIMAL_CHAR_IS_DOT, 0}}),
+                 "\"He \"\"X\"\"    \"   12,50  00042 -123\r\n\"          \" -001,50  00000    0\r\n");
+}
+
+TEST_F(DelimitedFormats, AFirstLineOfFieldNamesIsPassedOver)
+{
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NAME,CITY\r\n\"a\",\"b\"\r\n"), (Records{{"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_TAB, kTwoTexts, "\"NAME\"\tCITY      \r\n\"a\"\t\"b\"\r\n"), (Records{{"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NAME,CITX\r\n\"a\",\"b\"\r\n"),
+              (Records{{"NAME", "CITX"}, {"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NAME,CITY\r\nNAME,CITY\r\n"), (Records{{"NAME", "CITY"}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NAME,CITY\r\n"), Records{});
+    EXPECT_EQ(ReadRecords(PCFT_PRN, kTwoTexts, "NAME CITY\r\n"), (Records{{"NAME", "CITY"}}));
+}
+
+TEST_F(DelimitedFormats, AFirstDataLineThatOnlyResemblesTheNamesIsKept)
+{
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"\",\"\"\r\n\"a\",\"b\"\r\n"), (Records{{"    ", "    "}, {"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NA,CI\r\n"), (Records{{"NA  ", "CI  "}}));
+    const std::vector<HostFieldSpec> narrow = {{"NAME", HFT_CHARACTER, 2, 0}, {"CITY", HFT_CHARACTER, 2, 0}};
+    EXPECT_EQ(ReadRecords(PCFT_CSV, narrow, "NA,CI\r\nxy,zw\r\n"), (Records{{"xy", "zw"}}));
+}
+
+TEST_F(DelimitedFormats, NumbersAreLaidRightAlignedWithTheirDecimals)
+{
+    const struct
+    {
+        const char* line;
+        HostFieldSpec field;
+        const char* value;
+    } cases[] = {
+        {"1.5E2", {"N", HFT_PACKED, 8, 2}, "  150.00"},  {"12.5", {"N", HFT_PACKED, 7, 2}, "  12.50"},
+        {"12.9", {"N", HFT_PACKED, 5, 0}, "   12"},      {"-3e1", {"N", HFT_ZONED, 5, 0}, "  -30"},
+        {"000123", {"N", HFT_ZONED, 5, 0}, "  123"},     {"", {"N", HFT_ZONED, 5, 0}, "     "},
+        {" 42 ", {"N", HFT_BINARY, 7, 2}, "  42.00"},    {"+7", {"N", HFT_BINARY, 3, 0}, " +7"},
+        {"-.5", {"N", HFT_PACKED, 6, 2}, "  -.50"},      {"0012.345", {"N", HFT_PACKED, 7, 2}, "0012.34"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadRecords(PCFT_CSV, {{"NAME", HFT_CHARACTER, 1, 0}, c.field}, std::string("x,") + c.line),
+                  (Records{{"x", c.value}}))
+            << c.line;
+}
+
+TEST_F(DelimitedFormats, NumbersThatDoNotFitOrAreNoNumbersFailNamingTheField)
+{
+    for (const char* value : {"123456789", "1E20", "12x", "1.2.3", "-", "E5", "1e400"})
+        ExpectFailure(PCFT_CSV, {{"NAME", HFT_CHARACTER, 1, 0}, {"N", HFT_ZONED, 5, 0}},
+                      std::string("x,1\r\nx,") + value + "\r\n", Zri(12, "1"));
+    ExpectFailure(PCFT_CSV, kTextAndNumber, "\"a\",1\r\n\"b\",\"12\"\r\n", Zri(12, "1"));
+}
+
+TEST_F(DelimitedFormats, TextLongerThanItsFieldFailsUnlessOnlyBlanksAreCut)
+{
+    ExpectFailure(PCFT_CSV, kTextAndNumber, "\"abcdef\",1\r\n", Zri(12, "0"));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTextAndNumber, "\"ab      \",1\r\n"), (Records{{"ab  ", "   1.00"}}));
+}
+
+TEST_F(DelimitedFormats, WrongFieldCountsNameTheRecord)
+{
+    ExpectFailure(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"c\",\"d\"\r\n\"e\"\r\n", Zri(17, "3"));
+    ExpectFailure(PCFT_TAB, kTwoTexts, "a\tb\r\na\tb\tc\r\n", Zri(17, "2"));
+    ExpectFailure(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\r\n", Zri(17, "2"));
+}
+
+TEST_F(DelimitedFormats, AFirstLineThatDoesNotFitTheFieldsIsAStructureError)
+{
+    ExpectFailure(PCFT_CSV, kTwoTexts, "\"a\",\"b\",\"c\"\r\n", Zri(14));
+    ExpectFailure(PCFT_CSV, kTextAndNumber, "\"a\",\"1\"\r\n", Zri(14));
+    ExpectFailure(PCFT_CSV, kTwoTexts, "\"a\"x,\"b\"\r\n", Zri(14));
+    ExpectFailure(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\"c\",\"d\"\r\n", Zri(14));
+}
+
+TEST_F(DelimitedFormats, BrokenQuotesAndLineEndsLaterInTheFileFailTheRecord)
+{
+    ExpectFailure(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abc\"x,\"b\"\r\n", Zri(12, "0"));
+    ExpectFailure(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"a\",\"unterminated", Zri(12, "1"));
+    ExpectFailure(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"a\",\"b\"\rX", Zri(12, "1"));
+}
+
+TEST_F(DelimitedFormats, TheLastLineNeedsNoLineEndAndACtrlZEndsTheData)
+{
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\""), (Records{{"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"c\",\"d\""), (Records{{"a   ", "b   "}, {"c   ", "d   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\x1A"), (Records{{"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\x1Agarbage,,,\r\n"), (Records{{"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\x1A"), Records{});
+}
+
+TEST_F(DelimitedFormats, QuotedValuesHoldSeparatorsQuotesAndLineEnds)
+{
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a,\"\"\",\"\r\nb\"\r\n"), (Records{{"a,\" ", "\r\nb "}}));
+    EXPECT_EQ(ReadRecords(PCFT_TAB, kTwoTexts, "\"a\tb\"\t\r\n"), (Records{{"a\tb ", "    "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "a b,\r\n"), (Records{{"a b ", "    "}}));
+}
+
+TEST_F(DelimitedFormats, TabAndPrnReadADecimalCommaWhenTheDotIsOff)
+{
+    EXPECT_EQ(ReadRecords(PCFT_TAB, kTextAndNumber, "\"x\"\t12,5\r\n", {{ZRP_DECIMAL_CHAR_IS_DOT, 0}}),
+              (Records{{"x   ", "  12.50"}}));
+    EXPECT_EQ(ReadRecords(PCFT_PRN, kTextAndNumber, "\"x\"  -12,50\r\n", {{ZRP_DECIMAL_CHAR_IS_DOT, 0}}),
+              (Records{{"   x", " -12.50"}}));
+    ExpectFailure(PCFT_TAB, kTextAndNumber, "\"x\"\t12,5\r\n", Zri(12, "1"));
+}
+
+TEST_F(DelimitedFormats, PrnPassesOverRepeatedBlanksAndAlignsTextRight)
+{
+    const std::vector<HostFieldSpec> fields = {{"NAME", HFT_CHARACTER, 4, 0}, {"QTY", HFT_ZONED, 7, 0}};
+    EXPECT_EQ(ReadRecords(PCFT_PRN, fields, "\"AB\"     42\r\n"), (Records{{"  AB", "     42"}}));
+    EXPECT_EQ(ReadRecords(PCFT_PRN, fields, "   AB 42   \r\nCD\t -7\r\n"), (Records{{"  AB", "     42"}, {" CD\t", "     -7"}}));
+    ExpectFailure(PCFT_PRN, fields, "\"AB\" 42\r\n\"CD\"\r\n", Zri(17, "2"));
+}

@@ -1,0 +1,68 @@
+#include "PcFileTestSupport.h"
+
+#include <cstdio>
+#include <map>
+
+std::string Escaped(const std::string& bytes)
+{
+    std::string text;
+    for (unsigned char c : bytes)
+    {
+        if (c == '\r')
+            text += "\\r";
+        else if (c == '\n')
+            text += "\\n\n";
+        else if (c == '\t')
+            text += "\\t";
+        else if (c == '\\')
+            text += "\\\\";
+        else if (c < 0x20 || c >= 0x7F)
+        {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            text += hex;
+        }
+        else
+            text += static_cast<char>(c);
+    }
+    return text;
+}
+
+std::string Zri(int number, const std::string& argument)
+{
+    static const std::map<int, std::string> texts = {
+        {1, "Error ZRI001: PC file type is incorrect. Change the PC file type in the ZRT Interface."},
+        {2, "Error ZRI002: Transfer direction is incorrect. Use the ZRT Wizard to create a new profile."},
+        {5, "Error ZRI005: Field type for field #%s is either unknown or is not supported. Try again with a "
+            "different host file."},
+        {7, "Error ZRI007: File %s to be transferred is empty. Specify another file and try again."},
+        {10, "Error ZRI010: Unable to open the specified file. Specify another file and try again."},
+        {12, "Error ZRI012: Unable to convert field value for field # %s. Try again with a different host file."},
+        {14, "Error ZRI014: PC file structure does not conform to the structure of the host file. Change the host "
+             "and/or the PC file."},
+        {17, "Error ZRI017: The number of fields in record #%s in  the PC file specified differs from the number of "
+             "fields in the host  file record. Change the host and/or the PC file."},
+        {18, "Error ZRI018: The PC record #%s is too short to conform to the host file structure. Change the host "
+             "and/or the PC file."},
+        {19, "Error ZRI019: The PC record #%s is too long to conform to the host file structure. Change the host "
+             "and/or the PC file."},
+    };
+    std::string text = texts.at(number);
+    const size_t at = text.find("%s");
+    if (at != std::string::npos)
+        text.replace(at, 2, argument);
+    return text;
+}
+
+std::string FileOf(const TransferOutcome& outcome)
+{
+    return outcome.file ? *outcome.file : std::string();
+}
+
+std::string WriteFile(TransferRunner& runner, const PcTransfer& transfer)
+{
+    const TransferOutcome outcome = runner.ToPc(transfer);
+    EXPECT_TRUE(outcome.Succeeded());
+    EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>());
+    return FileOf(outcome);
+}

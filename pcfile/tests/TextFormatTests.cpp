@@ -1,0 +1,130 @@
+// TXT and DLM files: values one after the other, one record per line.
+#include "PcFileTestSupport.h"
+
+namespace
+{
+const std::vector<HostFieldSpec> kMixed = {{"NAME", HFT_CHARACTER, 10, 0},
+                                           {"QTY", HFT_PACKED, 7, 2},
+                                           {"COUNT", HFT_ZONED, 6, 0},
+                                           {"CODE", HFT_BINARY, 4, 0}};
+const std::vector<std::vector<std::string>> kMixedRecords = {{"He \"X\"", "  12.50", " 00042", "-123"},
+                                                             {"", "-001.50", " 00000", "   0"}};
+const std::vector<HostFieldSpec> kTwoTexts = {{"A", HFT_CHARACTER, 5, 0}, {"B", HFT_CHARACTER, 5, 0}};
+using Records = std::vector<std::vector<std::string>>;
+
+class TextFormats : public testing::Test
+{
+protected:
+    std::string Written(int type, std::vector<Setting> profile)
+    {
+        PcTransfer transfer;
+        transfer.fileType = type;
+        transfer.fields = kMixed;
+        transfer.records = kMixedRecords;
+        transfer.profile = std::move(profile);
+        return WriteFile(m_runner, transfer);
+    }
+
+    TransferOutcome Read(int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+                         std::vector<Setting> profile = {})
+    {
+        PcTransfer transfer;
+        transfer.fileType = type;
+        transfer.fields = fields;
+        transfer.fileBefore = file;
+        transfer.profile = std::move(profile);
+        return m_runner.FromPc(transfer);
+    }
+
+    Records ReadRecords(int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+                        std::vector<Setting> profile = {})
+    {
+        const TransferOutcome outcome = Read(type, fields, file, std::move(profile));
+        EXPECT_TRUE(outcome.Succeeded()) << Escaped(file);
+        EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>()) << Escaped(file);
+        EXPECT_EQ(outcome.steps.recordCount, static_cast<int>(outcome.records.size()));
+        return outcome.records;
+    }
+
+    void ExpectFailure(int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+                       const std::string& message)
+    {
+        const TransferOutcome outcome = Read(type, fields, file);
+        EXPECT_FALSE(outcome.Succeeded()) << Escaped(file);
+        EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>{message}) << Escaped(file);
+    }
+
+    TransferRunner m_runner;
+};
+}
+
+TEST_F(TextFormats, TxtWritesTheValuesAsDeliveredOrWithoutBlanks)
+{
+    EXPECT_BYTES(Written(PCFT_TXT, {}), "He \"X\"      12.50 00042-123\r\n          -001.50 00000   0\r\n");
+    EXPECT_BYTES(Written(PCFT_TXT, {{ZRP_REMOVE_BLANKS, 1}, {ZRP_DECIMAL_CHAR_IS_DOT, 0}}),
+                 "He \"X\"12.5042-123\r\n-001.5000\r\n");
+
+    PcTransfer transfer;
+    transfer.fileType = PCFT_TXT;
+    transfer.fields = {{"T", HFT_CHARACTER, 5, 0}, {"N", HFT_ZONED, 5, 0}};
+    transfer.records = {{"AB", "00042"}};
+    transfer.profile = {{ZRP_REMOVE_BLANKS, 1}};
+    EXPECT_BYTES(WriteFile(m_runner, transfer), "AB42\r\n");
+}
+
+TEST_F(TextFormats, DlmWritesWholeRecordsWithADecimalCommaWhenTheDotIsOff)
+{
+    EXPECT_BYTES(Written(PCFT_DLM, {{ZRP_REMOVE_BLANKS, 1}}),
+                 "He \"X\"      12.50 00042-123\r\n          -001.50 00000   0\r\n");
+    EXPECT_BYTES(Written(PCFT_DLM, {{ZRP_DECIMAL_CHAR_IS_DOT, 0}}),
+                 "He \"X\"      12,50 00042-123\r\n          -001,50 00000   0\r\n");
+}
+
+TEST_F(TextFormats, TxtReadsFixedWidthsAndCompletesAShortLastField)
+{
+    EXPECT_EQ(ReadRecords(PCFT_TXT, kTwoTexts, "abcde12345\r\nfghij67890\r\n"),
+              (Records{{"abcde", "12345"}, {"fghij", "67890"}}));
+    EXPECT_EQ(ReadRecords(PCFT_TXT, kTwoTexts, "abcde12345\rfghij67890\nklmno12\n\r"),
+              (Records{{"abcde", "12345"}, {"fghij", "67890"}, {"klmno", "12   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_TXT, kTwoTexts, "abcdefg", {{ZRP_REMOVE_BLANKS, 1}}), (Records{{"abcde", "fg   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_TXT, {{"N", HFT_PACKED, 7, 2}}, "12.5\r\n-3\r\n\r\n1234.56\r\n"),
+              (Records{{"0012.50"}, {"-003.00"}, {"0000.00"}, {"1234.56"}}));
+    EXPECT_EQ(ReadRecords(PCFT_TXT, {{"N", HFT_ZONED, 5, 0}}, "42\r\n", {{ZRP_REMOVE_BLANKS, 1}}),
+              (Records{{"00042"}}));
+}
+
+TEST_F(TextFormats, TxtEndsTheDataAtACtrlZ)
+{
+    EXPECT_EQ(ReadRecords(PCFT_TXT, kTwoTexts, "abcde12345\r\n\x1Arest of a file\r\n"),
+              (Records{{"abcde", "12345"}}));
+    EXPECT_EQ(ReadRecords(PCFT_TXT, kTwoTexts, "abcde1\x1A"), (Records{{"abcde", "1    "}}));
+}
+
+TEST_F(TextFormats, TxtLinesTooShortOrTooLongNameTheirRecord)
+{
+    ExpectFailure(PCFT_TXT, kTwoTexts, "AB\r\n", Zri(18, "1"));
+    ExpectFailure(PCFT_TXT, kTwoTexts, "abcdefghij\r\nabcdefghij\r\nabcde\r\n", Zri(18, "3"));
+    ExpectFailure(PCFT_TXT, kTwoTexts, "abcdefghij\r\n\r\n", Zri(18, "2"));
+    ExpectFailure(PCFT_TXT, kTwoTexts, "ABCDEFGHIJK\r\n", Zri(19, "1"));
+    ExpectFailure(PCFT_TXT, {{"N", HFT_ZONED, 5, 0}}, "12a45\r\n", Zri(12, "0"));
+}
+
+TEST_F(TextFormats, DlmReadsWholeRecordsAndTurnsTheDecimalCommaBack)
+{
+    const std::string file = Written(PCFT_DLM, {{ZRP_DECIMAL_CHAR_IS_DOT, 0}});
+    EXPECT_EQ(ReadRecords(PCFT_DLM, kMixed, file, {{ZRP_DECIMAL_CHAR_IS_DOT, 0}}),
+              (Records{{"He \"X\"    ", "  12.50", " 00042", "-123"}, {"          ", "-001.50", " 00000", "   0"}}));
+    EXPECT_EQ(ReadRecords(PCFT_DLM, kMixed, file + "\x1A", {{ZRP_DECIMAL_CHAR_IS_DOT, 0}}).size(), 2u);
+    EXPECT_EQ(ReadRecords(PCFT_DLM, kTwoTexts, "abcdefghij\r\nklmnopqrst"),
+              (Records{{"abcde", "fghij"}, {"klmno", "pqrst"}}));
+}
+
+TEST_F(TextFormats, DlmRecordsOfAnotherWidthFailNamingTheRecord)
+{
+    ExpectFailure(PCFT_DLM, kTwoTexts, "abcdefghij\r\nabcdefghi\r\n", Zri(18, "2"));
+    ExpectFailure(PCFT_DLM, kTwoTexts, "abcdefghij\r\nabcdefghi\r\nabcdefghij\r\n", Zri(18, "2"));
+    ExpectFailure(PCFT_DLM, kTwoTexts, "abcdefghij\r\nabc", Zri(18, "2"));
+    ExpectFailure(PCFT_DLM, kTwoTexts, "abcdefghijk\r\n", Zri(19, "1"));
+    ExpectFailure(PCFT_DLM, kTwoTexts, "abcdefghijabcdefghij", Zri(19, "1"));
+    ExpectFailure(PCFT_DLM, {{"N", HFT_ZONED, 5, 0}}, "00042\r\n0x042\r\n", Zri(12, "0"));
+}

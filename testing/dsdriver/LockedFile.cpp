@@ -1,0 +1,48 @@
+#include "LockedFile.h"
+
+#include <atomic>
+#include <cstdio>
+
+namespace
+{
+std::atomic<int> g_count{0};
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+}
+
+LockedFile::LockedFile(const std::string& path)
+{
+    char names[2][64];
+    const int id = ++g_count;
+    std::snprintf(names[0], sizeof names[0], "zrt-holder-ready-%lu-%d", GetCurrentProcessId(), id);
+    std::snprintf(names[1], sizeof names[1], "zrt-holder-release-%lu-%d", GetCurrentProcessId(), id);
+    m_ready = CreateEventA(nullptr, TRUE, FALSE, names[0]);
+    m_release = CreateEventA(nullptr, TRUE, FALSE, names[1]);
+    std::string command = "\"" + ProgramFolder() + "\\zrt_file_holder.exe\" \"" + path + "\" " + names[0] + " " +
+                          names[1];
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
+        return;
+    HANDLE waits[2] = {m_ready, m_process.hProcess};
+    m_held = WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0;
+}
+
+LockedFile::~LockedFile()
+{
+    SetEvent(m_release);
+    if (m_process.hProcess)
+    {
+        WaitForSingleObject(m_process.hProcess, 30000);
+        CloseHandle(m_process.hProcess);
+        CloseHandle(m_process.hThread);
+    }
+    CloseHandle(m_ready);
+    CloseHandle(m_release);
+}
