@@ -1,5 +1,6 @@
 // Choice and loading of the data-source libraries, the refresh of both sides before a transfer, and the
 // operations on sides that are not loaded.
+#include "ImportPatch.h"
 #include "ManagerTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,14 @@ struct HostChoice
     const char* library;    // null: refused with `error`
     const char* error;
 };
+
+int g_libraryLoads = 0;
+
+HMODULE WINAPI CountingLoadLibrary(const char* path)
+{
+    ++g_libraryLoads;
+    return LoadLibraryA(path);
+}
 
 const char* const kHostLibraries[] = {"ZRTAPPC.DLL", "ZRTTCP.DLL", "ZRTAS400.DLL", "ZRTS36.DLL"};
 const char* const kPcLibraries[] = {"ZRTVOID.DLL", "ZRTRAWFILE.DLL", "ZRTPCFILE.DLL", "ZRTFIELDSPEC.DLL",
@@ -185,7 +194,13 @@ TEST(ManagerLoad, PcTypeOfTheSameGroupRecreatesTheDataSourceWithoutLoadingAgain)
     bed.Folder().ClearLog();
 
     ASSERT_TRUE(bed.Tables().Set(ZRP_PC_FILE_TYPE, PCFT_DBF));
-    ASSERT_TRUE(bed.Manager().Transfer(nullptr));
+    {
+        ImportPatch patch(ManagerLibrary(), "KERNEL32.dll", "LoadLibraryA", reinterpret_cast<void*>(CountingLoadLibrary));
+        ASSERT_TRUE(patch.Applied());
+        g_libraryLoads = 0;
+        ASSERT_TRUE(bed.Manager().Transfer(nullptr));
+        EXPECT_EQ(0, g_libraryLoads);
+    }
 
     EXPECT_THAT(bed.Folder().Log("ZRTPCFILE"),
                 ElementsAre("Disconnect", "create replace=1", "Connect", "Open cancel=0", "SetRecordLayout fields=2",

@@ -8,6 +8,7 @@ zrt_add_test(manager_tests
     ${dir}/ManagerLoadTests.cpp
     ${dir}/ManagerTransferTests.cpp
     ${dir}/ManagerBrowseTests.cpp
+    ${dir}/ManagerPcFileTests.cpp
     ${dir}/ProgramTexts.rc
   LIBS zrt_testing)
-add_dependencies(manager_tests Zrtmgr ZrtFakeSource ZrtFakeNoFactory)
+add_dependencies(manager_tests Zrtmgr Zrtpcfile ZrtFakeSource ZrtFakeNoFactory)
