@@ -177,6 +177,15 @@ TEST_F(VersionLibraryTest, HelpPathFromTheRegistryFitsAPathBuffer)
     EXPECT_LE(fallback.size(), 259u);
 }
 
+TEST_F(VersionLibraryTest, HelpPathIsReadWithoutWriteAccess)
+{
+    m_folder.AddVersionLibrary();
+    m_folder.AddCodeTable();
+    SetHelpPath("C:\\help");
+    m_key.DenyWriting(m_key.Path());
+    EXPECT_EQ("C:\\help\\Zrthelp.hlp", CVersionLibrary(kHelpFile, m_folder.Path().c_str()).GetHelpFilePath());
+}
+
 TEST_F(VersionLibraryTest, EveryTextFitsAPathBuffer)
 {
     m_folder.AddVersionLibrary();
