@@ -492,3 +492,24 @@ TEST_F(As400Test, FaultsOfTheDataStage)
     }
     EXPECT_EQ(b.Reply().substr(0, 15), "+  000019  0109");
 }
+
+TEST_F(As400Test, EverySampleMemberReadsAsText)
+{
+    As400Session host;
+    ASSERT_TRUE(host.StartProgram());
+    const char* commands[] = {
+        "A QGPL CUSTOMER CUSTOMER 'Y' ' '", "A QGPL CUSTOMER EMPTY 'Y' ' '", "A QGPL QCLSRC STARTUP 'Y' ' '",
+        "A QGPL QCLSRC NIGHTLY 'S' ' '",    "A SALES ORDERS ORDERS 'Y' ' '",
+    };
+    for (const char* command : commands) {
+        ASSERT_TRUE(host.Type(command));
+        std::string codes;
+        for (int i = 0; i < 10 && std::string("F*").find(host.Reply()[0]) != std::string::npos; ++i) {
+            codes += host.Reply()[0];
+            ASSERT_TRUE(host.Enter());
+        }
+        codes += host.Reply()[0];
+        EXPECT_TRUE(codes.back() == '+' || host.Reply().substr(0, 9) == "E  000000") << command << " " << codes;
+        ASSERT_TRUE(host.Enter());
+    }
+}

@@ -2,6 +2,8 @@
 // both directions and both modes, and the faults that the scenario file injects.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "HostSessions.h"
 #include "RecordFile.h"
 
@@ -260,4 +262,24 @@ TEST_F(S36Test, FaultsOfTheReplies)
     ASSERT_TRUE(g.Enter());
     EXPECT_EQ(g.Reply().substr(0, 2), "E*");
     EXPECT_EQ(g.Message().substr(0, 21), "FT36 ENDED ABNORMALLY");
+}
+
+TEST_F(S36Test, SampleDescriptionFileMatchesTheSampleFile)
+{
+    // The list the data source builds from CUSTMAST.FMT: record length of the display forms, field count,
+    // and per field the letter, the digits (bytes for A) and the decimals.
+    std::string fmt = store.ReadFile("S36\\FILES\\CUSTMAST.FMT");
+    ASSERT_EQ(fmt.size() % 68, 0u);
+    std::string fields;
+    int displayLength = 0;
+    for (size_t at = 0; at < fmt.size(); at += 68) {
+        char type = fmt[at + 10];
+        int length = std::stoi(fmt.substr(at + 11, 3));
+        int decimals = std::stoi(fmt.substr(at + 14, 2));
+        fields += fmt.substr(at + 10, 6);
+        displayLength += type == 'A' ? length : length + 1 + (decimals > 0 ? 1 : 0);
+    }
+    char head[16];
+    std::snprintf(head, sizeof head, "%04d%03d", displayLength, static_cast<int>(fmt.size() / 68));
+    EXPECT_EQ(head + fields, kCustomerList);
 }
