@@ -132,6 +132,15 @@ TEST(ManagerLoad, MissingLibraryIsReportedWithItsFullPath)
     ASSERT_EQ(1u, errors.size());
     EXPECT_EQ("ZRManager", errors[0].source);
     EXPECT_EQ(ZRM006(bed.Folder().File("ZRTAS400.DLL")), errors[0].text);
+    bed.Errors().Clear();
+
+    // The PC library is loaded when the transfer opens.
+    bed.Folder().InstallFake("ZRTAS400.DLL");
+    ASSERT_TRUE(bed.Manager().StartHost());
+    bed.Recorder().Clear();
+    EXPECT_FALSE(bed.Manager().Transfer(nullptr));
+    EXPECT_THAT(bed.Errors().Texts(), ElementsAre(ZRM006(bed.Folder().File("ZRTPCFILE.DLL"))));
+    EXPECT_EQ((Notes{Step(8), Step(12)}), bed.Notifications());
 }
 
 TEST(ManagerLoad, LibraryWithoutFactoryIsReportedAndFreed)
