@@ -27,11 +27,6 @@ void SetStrictProfileReading(BOOL strict)
     g_strictReading = strict;
 }
 
-BOOL IsStrictProfileReading()
-{
-    return g_strictReading;
-}
-
 void SetProfileNameWarningId(UINT stringId)
 {
     g_nameWarningId = stringId;

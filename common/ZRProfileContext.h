@@ -26,7 +26,6 @@ void SetCurrentProfile(CZRProfile* profile);
 
 // Reading mode: strict (nonzero) stops at the first invalid value, lenient (0) replaces it by its default.
 void SetStrictProfileReading(BOOL strict);
-BOOL IsStrictProfileReading();
 
 // String id of the warning for an emptied host name: IDS_ZR_NAME_INVALID_DESK unless the program sets its own.
 void SetProfileNameWarningId(UINT stringId);
