@@ -1,0 +1,48 @@
+// CZrtbatchApp: Zrtbatch's start-up: the shared services in their order, the command line and the starter's
+// events, the transfer manager library, then the main dialog.
+#pragma once
+
+#include "CommandLine.h"
+#include "FwApp.h"
+#include "ZRManagerTable.h"
+#include "ZROptions.h"
+
+#include <string>
+#include <vector>
+
+class CZrtbatchApp : public CFwApp
+{
+public:
+    CZrtbatchApp() = default;
+
+    // Runs the start-up and, when it succeeded, the main dialog; always FALSE (no message loop follows).
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // What the main dialog reads.
+    const std::vector<std::string>& GetRunList() const { return m_runList; }
+    BOOL IsList() const { return m_isList; }
+    const std::string& GetCommandLinePath() const { return m_commandLinePath; }
+    ZRTCreateManagerProc GetManagerFactory() const { return m_managerFactory; }
+    HANDLE GetFailureEvent() const { return m_hFailureEvent; }
+    HANDLE GetSuccessEvent() const { return m_hSuccessEvent; }
+
+private:
+    BOOL LoadVersionLibrary();
+    void LoadResourceLibrary();
+    void OpenStarterEvents(const std::string& name);
+    BOOL ReadCommandLine(const BatchCommandLine& command);
+    BOOL ReadProfileList();
+    BOOL LoadTransferManager();
+    void RunMainDialog();
+
+    std::vector<std::string> m_runList;
+    std::string m_commandLinePath;
+    BOOL m_isList = FALSE;
+    ZRTCreateManagerProc m_managerFactory = nullptr;
+    HANDLE m_hFailureEvent = nullptr;
+    HANDLE m_hSuccessEvent = nullptr;
+    HMODULE m_managerModule = nullptr;
+    HMODULE m_resourceModule = nullptr;
+    CZROptions m_options;
+};
