@@ -44,15 +44,25 @@ BOOL CInternalDelimitedTarget::FormatField(const DSField& field)
 
 void CInternalDelimitedTarget::PutQuoted(const char* text, size_t length)
 {
-    PutChar('"');
-    const char* end = text + length;
-    while (const char* quote = static_cast<const char*>(std::memchr(text, '"', end - text)))
+    if (char* out = Reserve(2 * length + 2))
     {
-        PutBytes(text, quote + 1 - text);
-        PutChar('"');
-        text = quote + 1;
+        *out++ = '"';
+        for (size_t i = 0; i < length; ++i)
+        {
+            if (text[i] == '"')
+                *out++ = '"';
+            *out++ = text[i];
+        }
+        *out++ = '"';
+        return Commit(out);
     }
-    PutBytes(text, end - text);
+    PutChar('"');
+    for (size_t i = 0; i < length; ++i)
+    {
+        if (text[i] == '"')
+            PutChar('"');
+        PutChar(text[i]);
+    }
     PutChar('"');
 }
 

@@ -19,3 +19,4 @@
 #define IDS_ZRI017 117
 #define IDS_ZRI018 118
 #define IDS_ZRI019 119
+#define IDS_ZRI020 120

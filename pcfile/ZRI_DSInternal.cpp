@@ -1,5 +1,10 @@
 #include "ZRI_DSInternal.h"
 
+#include "InternalDBF.h"
+#include "InternalDIF.h"
+#include "InternalDosRandom.h"
+#include "InternalWKS.h"
+#include "InternalXLS.h"
 #include "InternalDLM.h"
 #include "InternalDelimited.h"
 #include "InternalTXT.h"
@@ -30,6 +35,13 @@ const PcFileClasses kClasses[] = {
     {PCFT_CSV, Make<CInternalCSVTarget>, Make<CInternalCSVSource>},
     {PCFT_PRN, Make<CInternalPRNTarget>, Make<CInternalPRNSource>},
     {PCFT_DLM, Make<CInternalDLMTarget>, Make<CInternalDLMSource>},
+    {PCFT_DIF, Make<CInternalDIFTarget>, Make<CInternalDIFSource>},
+    {PCFT_DBF, Make<CInternalDBFTarget>, Make<CInternalDBFSource>},
+    {PCFT_DR1, Make<CInternalDR1Target>, Make<CInternalDR1Source>},
+    {PCFT_DR2, Make<CInternalDR2Target>, Make<CInternalDR2Source>},
+    {PCFT_WKQ, Make<CInternalWKQTarget>, nullptr},
+    {PCFT_WKS, Make<CInternalWKSTarget>, nullptr},
+    {PCFT_XLS, Make<CInternalXLSTarget>, nullptr},
 };
 }
 

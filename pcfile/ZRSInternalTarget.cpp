@@ -218,28 +218,24 @@ UINT CZRSInternalTarget::ServiceFailureId() const
     return IDS_ZRI006;
 }
 
-void CZRSInternalTarget::PutBytes(const char* bytes, size_t count)
+void CZRSInternalTarget::PutThroughFullBuffer(const char* bytes, size_t count)
 {
     if (m_writeFailed)
         return;
-    if (count > kBufferSize - m_offset)
+    if (!WriteUsedBytes())
     {
-        if (!WriteUsedBytes())
-        {
-            m_writeFailed = true;
-            ZRI_REPORT(kSource, IDS_ZRI006);
-            return;
-        }
-        if (count >= kBufferSize)
-        {
-            if (fwrite(bytes, 1, count, m_stream) != count)
-            {
-                m_writeFailed = true;
-                ZRI_REPORT(kSource, IDS_ZRI006);
-            }
-            return;
-        }
+        m_writeFailed = true;
+        ZRI_REPORT(kSource, IDS_ZRI006);
+        return;
     }
-    std::memcpy(m_buffer + m_offset, bytes, count);
-    m_offset += count;
+    if (count < kBufferSize)
+    {
+        std::memcpy(m_buffer, bytes, count);
+        m_offset = count;
+    }
+    else if (fwrite(bytes, 1, count, m_stream) != count)
+    {
+        m_writeFailed = true;
+        ZRI_REPORT(kSource, IDS_ZRI006);
+    }
 }

@@ -4,6 +4,8 @@
 
 #include "ZRSInternal.h"
 
+#include <cstring>
+
 class CZRSInternalTarget : public CZRSInternal
 {
 public:
@@ -37,8 +39,29 @@ protected:
 
     // Appends bytes to the buffer, writing the buffer out when they do not fit. A failed write is reported once
     // (ZRI006) and makes every later write and the record fail.
-    void PutBytes(const char* bytes, size_t count);
-    void PutChar(char byte) { PutBytes(&byte, 1); }
+    void PutBytes(const char* bytes, size_t count)
+    {
+        if (count > kBufferSize - m_offset)
+            return PutThroughFullBuffer(bytes, count);
+        char* out = m_buffer + m_offset;
+        m_offset += count;
+        // Values are short: a plain loop beats a library call for them.
+        if (count > kShortCopy)
+            std::memcpy(out, bytes, count);
+        else
+            for (size_t i = 0; i < count; ++i)
+                out[i] = bytes[i];
+    }
+    void PutChar(char byte)
+    {
+        if (m_offset < kBufferSize)
+            m_buffer[m_offset++] = byte;
+        else
+            PutThroughFullBuffer(&byte, 1);
+    }
+    // Room for at least `count` more bytes in the buffer, or null when the buffer must be written out first.
+    char* Reserve(size_t count) { return count <= kBufferSize - m_offset ? m_buffer + m_offset : nullptr; }
+    void Commit(char* end) { m_offset = static_cast<size_t>(end - m_buffer); }
     bool WriteFailed() const { return m_writeFailed; }
     BOOL FieldFailed(int index);
 
@@ -46,6 +69,9 @@ protected:
     bool m_headerDue;
 
 private:
+    static constexpr size_t kShortCopy = 32;
+
+    void PutThroughFullBuffer(const char* bytes, size_t count);
     BOOL AskQuestion(UINT id);
     BOOL PrepareAppend();
 

@@ -1,0 +1,1 @@
+#include "PcFileTestSupport.h"

@@ -1,0 +1,117 @@
+// Code-page translation through EnvironmentCallbacks::TranslateCodePage and the value conversions of the data
+// sources, against a plain table loop and memcpy over the same bytes in the same pieces. Goal: translation at
+// least as fast as the plain table loop.
+#include "BenchTiming.h"
+#include "FakeCallerTables.h"
+#include "FieldConvert.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+constexpr size_t kBytes = 1 << 20;
+constexpr int kPasses = 32;
+constexpr int kRounds = 3;
+volatile unsigned g_sink;
+
+struct Figures
+{
+    double translate;
+    double conversion;
+    double table;
+    double copy;
+};
+
+Figures Measure(const EnvironmentCallbacks* environment, const unsigned char* table, const std::vector<char>& source,
+                std::vector<char>& destination, size_t piece)
+{
+    const double bytes = double(kBytes) * kPasses;
+    Figures figures{};
+    figures.translate = BestSeconds(kRounds, [&] {
+        for (int pass = 0; pass < kPasses; ++pass)
+            for (size_t at = 0; at + piece <= kBytes; at += piece)
+            {
+                WORD length = static_cast<WORD>(piece);
+                environment->TranslateCodePage(ZRCM_EBCDIC_TO_ASCII, source.data() + at, destination.data() + at,
+                                               static_cast<WORD>(piece), &length);
+            }
+        g_sink = destination[kBytes / 2];
+    });
+    DSField host{};
+    DSField pc{};
+    host.type = HFT_CHARACTER;
+    host.length = static_cast<short>(piece);
+    pc.type = PFT_TEXT_ASCII;
+    pc.length = static_cast<short>(piece);
+    figures.conversion = BestSeconds(kRounds, [&] {
+        for (int pass = 0; pass < kPasses; ++pass)
+            for (size_t at = 0; at + piece <= kBytes; at += piece)
+            {
+                host.value = const_cast<char*>(source.data()) + at;
+                pc.value = destination.data() + at;
+                ConvertFieldToPC(host, pc, environment);
+            }
+        g_sink = destination[kBytes / 3];
+    });
+    figures.table = BestSeconds(kRounds, [&] {
+        for (int pass = 0; pass < kPasses; ++pass)
+            for (size_t at = 0; at + piece <= kBytes; at += piece)
+            {
+                const unsigned char* in = reinterpret_cast<const unsigned char*>(source.data()) + at;
+                char* out = destination.data() + at;
+                for (size_t i = 0; i < piece; ++i)
+                    out[i] = static_cast<char>(table[in[i]]);
+            }
+        g_sink = destination[kBytes / 4];
+    });
+    figures.copy = BestSeconds(kRounds, [&] {
+        for (int pass = 0; pass < kPasses; ++pass)
+            for (size_t at = 0; at + piece <= kBytes; at += piece)
+                std::memcpy(destination.data() + at, source.data() + at, piece);
+        g_sink = destination[kBytes / 5];
+    });
+    for (double* seconds : {&figures.translate, &figures.conversion, &figures.table, &figures.copy})
+        *seconds = MegabytesPerSecond(bytes, *seconds);
+    return figures;
+}
+}
+
+int main()
+{
+    CFakeCallerTables tables(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
+    if (!tables.HasVersionLibrary())
+    {
+        std::printf("translation benchmark: the version library and its code tables are missing\n");
+        return 2;
+    }
+    const EnvironmentCallbacks* environment = tables.EnvironmentTable();
+    unsigned char table[256];
+    char all[256];
+    for (int i = 0; i < 256; ++i)
+        all[i] = static_cast<char>(i);
+    WORD length = 256;
+    environment->TranslateCodePage(ZRCM_EBCDIC_TO_ASCII, all, reinterpret_cast<char*>(table), 256, &length);
+
+    std::vector<char> source(kBytes);
+    std::vector<char> destination(kBytes);
+    unsigned seed = 12345;
+    for (char& byte : source)
+        byte = static_cast<char>((seed = seed * 1103515245 + 12345) >> 16);
+
+    bool met = true;
+    std::printf("code-page translation (EBCDIC to ASCII), MB/s, best of %d rounds of %d MB:\n", kRounds,
+                kPasses * int(kBytes >> 20));
+    std::printf("  piece   TranslateCodePage  ConvertFieldToPC  plain table loop    memcpy  translation/loop\n");
+    for (size_t piece : {10, 80, 1760, 32000})
+    {
+        const Figures figures = Measure(environment, table, source, destination, piece);
+        const double ratio = figures.translate / figures.table;
+        met = met && ratio >= 1.0;
+        std::printf("  %5zu   %17.0f  %16.0f  %16.0f  %8.0f  %15.2f\n", piece, figures.translate, figures.conversion,
+                    figures.table, figures.copy, ratio);
+    }
+    std::printf("  goal: translation at least as fast as the plain table loop: %s\n", met ? "met" : "missed");
+    return met ? 0 : 1;
+}
