@@ -44,6 +44,7 @@ enum
     RC_UPDATE_OIA = 21,
     RC_UPDATE_PS = 22,
     RC_UPDATE_BOTH = 23,
+    RC_KEYBOARD_LOCKED = 5,
     WAIT_SLICE_MS = 100,
 };
 }
@@ -213,9 +214,16 @@ BOOL CZRSViaHLLAPI::SendKey(const char* keys)
     std::string data(keys);
     int length = static_cast<int>(data.size());
     int rc = 0;
-    if (Call(HLL_SEND_KEY, data.data(), &length, &rc) != RC_OK)
-        return FAIL_WITH(rc, kMessages);
-    return TRUE;
+    if (Call(HLL_SEND_KEY, data.data(), &length, &rc) == RC_OK)
+        return TRUE;
+    // A locked keyboard: an operator error is what the user must mend.
+    BOOL operatorError = FALSE;
+    if (rc == RC_KEYBOARD_LOCKED && IsOperatorError(operatorError) && operatorError)
+    {
+        HOST_REPORT(IDS_HLL_OPERATOR_ERROR);
+        return FALSE;
+    }
+    return FAIL_WITH(rc, kMessages);
 }
 
 BOOL CZRSViaHLLAPI::QueryCursorLocation(int& row, int& column)

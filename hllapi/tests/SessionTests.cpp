@@ -407,6 +407,16 @@ TEST_P(SessionLayerTest, OperatorErrorStopsTypingAndWaiting)
     EXPECT_EQ(std::vector<std::string>{Code(IDS_HLL_OPERATOR_ERROR)}, Codes());
 }
 
+TEST_P(SessionLayerTest, KeyboardLockedByAnOperatorErrorIsReportedAsSuch)
+{
+    ASSERT_TRUE(m_session.LoadHllapi());
+    m_force(3, 5, 0);
+    EXPECT_FALSE(m_session.SendKey("KVRTFR/KVRFT"));
+    m_setOia(90, 1);
+    EXPECT_FALSE(m_session.SendKey("KVRTFR/KVRFT"));
+    EXPECT_EQ((std::vector<std::string>{Code(IDS_HLL_UNKNOWN_ERROR), Code(IDS_HLL_OPERATOR_ERROR)}), Codes());
+}
+
 TEST_P(SessionLayerTest, FailingStatusCopyDuringAWaitIsReportedOnce)
 {
     ASSERT_TRUE(m_session.LoadHllapi());

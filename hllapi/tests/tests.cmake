@@ -18,7 +18,19 @@ zrt_add_test(hllapi_descr_tests
   LIBS zrt_hllapi zrt_testing)
 
 zrt_add_test(hllapi_session_tests
-  SOURCES ${dir}/SessionTests.cpp
+  SOURCES ${dir}/SessionTests.cpp ${dir}/HostTests.rc
   LIBS zrt_hllapi zrt_testing)
 target_include_directories(hllapi_session_tests PRIVATE ${dir}/fakebridge)
 add_dependencies(hllapi_session_tests hllapi_fakebridge hllapi_fakebridge-nostatus Zrtas400 Zrts36)
+
+# The host data sources against the stand-in bridge and its simulated hosts (sample store copied per test).
+add_library(hllapi_host_bench STATIC ${dir}/HostBench.cpp)
+target_link_libraries(hllapi_host_bench PUBLIC zrt_testing zrt_datasource GTest::gtest)
+foreach(target IN ITEMS KVHLL32 kvhll32_host_samples)
+  if(TARGET ${target})
+    add_dependencies(hllapi_host_bench ${target})
+  endif()
+endforeach()
+add_dependencies(hllapi_host_bench Zrtas400 Zrts36)
+
+zrt_add_test(hllapi_as400_tests SOURCES ${dir}/As400Tests.cpp ${dir}/HostTests.rc LIBS hllapi_host_bench TIMEOUT 600)
