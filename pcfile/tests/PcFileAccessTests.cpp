@@ -205,6 +205,16 @@ TEST_F(PcFileAccess, RecordsLongerThanTheBufferMarginAreWrittenAndReadWhole)
     EXPECT_TRUE(read.records[19][0] == quotes);
 }
 
+TEST_F(PcFileAccess, ARecordLongerThanTheWholeBufferIsWrittenThrough)
+{
+    PcTransfer transfer;
+    transfer.fileType = PCFT_TXT;
+    transfer.fields = {{"A", HFT_CHARACTER, 65000, 0}, {"B", HFT_CHARACTER, 3, 0}};
+    transfer.records = {{std::string(65000, 'a'), "bcd"}, {std::string(65000, 'e'), "fgh"}};
+    const std::string file = WriteFile(m_runner, transfer);
+    EXPECT_TRUE(file == std::string(65000, 'a') + "bcd\r\n" + std::string(65000, 'e') + "fgh\r\n");
+}
+
 TEST_F(PcFileAccess, ARecordBeyondTheWholeBufferIsRefusedNotCut)
 {
     PcTransfer transfer;
