@@ -3,6 +3,8 @@
 #include "DosRandomField.h"
 #include "RecordFormatSupport.h"
 
+#include <cstring>
+
 namespace
 {
 struct StoredCase

@@ -45,17 +45,17 @@ std::string LotusBof()
 
 std::string LotusLabel(unsigned column, unsigned row, const std::string& text)
 {
-    return LotusRecord(0x000F, "\xF5" + Le16(column) + Le16(row) + "'" + text + std::string(1, '\0'));
+    return LotusRecord(0x000F, std::string("\xF5") + Le16(column) + Le16(row) + "'" + text + std::string(1, '\0'));
 }
 
 std::string LotusInteger(unsigned column, unsigned row, int value)
 {
-    return LotusRecord(0x000D, "\xFF" + Le16(column) + Le16(row) + Le16(static_cast<unsigned>(value) & 0xFFFF));
+    return LotusRecord(0x000D, std::string("\xFF") + Le16(column) + Le16(row) + Le16(static_cast<unsigned>(value) & 0xFFFF));
 }
 
 std::string LotusNumber(unsigned column, unsigned row, double value)
 {
-    return LotusRecord(0x000E, "\xFF" + Le16(column) + Le16(row) + LeDouble(value));
+    return LotusRecord(0x000E, std::string("\xFF") + Le16(column) + Le16(row) + LeDouble(value));
 }
 
 std::string LotusEof()
