@@ -27,6 +27,11 @@ public:
     const std::string& Path() const { return m_folder.Path(); }
     std::string PathOf(const std::string& name) const { return m_folder.PathOf(name.c_str()); }
     void WriteFile(const std::string& name, const std::string& content) { m_folder.WriteFile(name.c_str(), content); }
+    // A file of the build's program folder (a path relative to it), under `name`.
+    void CopyFromBuild(const std::string& relativePath, const std::string& name)
+    {
+        m_folder.CopyFromBuild(relativePath.c_str(), name.c_str());
+    }
 
     // A host-to-PC HLLAPI profile whose PC file name is `key` (the fake manager's script section).
     std::string WriteProfile(const std::string& name, const std::string& key, bool autoClose,

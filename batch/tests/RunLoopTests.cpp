@@ -306,3 +306,19 @@ TEST(RunLoop, TheSystemMenuOpensTheAboutBox)
     Click(dialog, kStop);
     EXPECT_TRUE(process.WaitExit(15000));
 }
+
+TEST(RunLoop, ALanguageLibraryGivesTheWindowTextsWhileLogLinesStayTheProgramsOwn)
+{
+    BatchFolder folder;
+    folder.CopyFromBuild("variants\\zrtbatch-language\\Zrtbatch.dll", "Zrtbatch.dll");
+    std::string profile = folder.WriteProfile("one.h2p", "ok.csv", false);
+    BatchProcess process(folder.Path(), profile);
+    HWND dialog = process.WaitMainDialog();
+    ASSERT_NE(dialog, nullptr) << "a dialog the library lacks comes from the program";
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(dialog, kStop) == "Close (test language)"; }));
+    EXPECT_EQ(ControlText(dialog, kStatus), "Transfer completed (test language).");
+    EXPECT_EQ(ControlText(dialog, kTime).substr(0, 3), "0d ") << "texts the library lacks come from the program";
+    EXPECT_EQ(Log(dialog), (std::vector<std::string>{Started(profile), kCompleted25}));
+    Click(dialog, kStop);
+    EXPECT_TRUE(process.WaitExit(15000));
+}

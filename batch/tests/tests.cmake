@@ -13,6 +13,13 @@ set_target_properties(ZrtmgrWithoutExport PROPERTIES OUTPUT_NAME Zrtmgr
   RUNTIME_OUTPUT_DIRECTORY ${ZRT_PROGRAM_DIR}/variants/zrtmgr-without-export
   ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/zrtmgr-without-export)
 
+# A language library of Zrtbatch for the version library's language "": <program folder>/variants/zrtbatch-language/.
+add_library(ZrtbatchTestLanguage SHARED ${dir}/language/Language.rc ${dir}/language/Language.cpp)
+target_include_directories(ZrtbatchTestLanguage PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+set_target_properties(ZrtbatchTestLanguage PROPERTIES OUTPUT_NAME Zrtbatch
+  RUNTIME_OUTPUT_DIRECTORY ${ZRT_PROGRAM_DIR}/variants/zrtbatch-language
+  ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/zrtbatch-language)
+
 set(batch_driver ${dir}/BatchDriver.cpp)
 zrt_add_test(batch_startup_tests GUI TIMEOUT 600
   SOURCES ${dir}/StartupTests.cpp ${batch_driver}
@@ -25,5 +32,5 @@ zrt_add_test(batch_log_tests GUI TIMEOUT 600
   LIBS zrt_testing comctl32)
 foreach(test IN ITEMS batch_startup_tests batch_run_tests batch_log_tests)
   target_include_directories(${test} PRIVATE ${dir})
-  add_dependencies(${test} Zrtbatch FakeZrtmgr ZrtmgrWithoutExport)
+  add_dependencies(${test} Zrtbatch FakeZrtmgr ZrtmgrWithoutExport ZrtbatchTestLanguage)
 endforeach()

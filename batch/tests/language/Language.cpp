@@ -1,0 +1,1 @@
+// A language library holds resources only.
