@@ -92,23 +92,21 @@ Screen As400Host::AnswerCommandEntry(const Screen& screen)
 
 Screen As400Host::AnswerCommand(const std::string& line)
 {
-    std::vector<std::string> words;
-    if (line[0] == 'L' || line[0] == 'F' || line[0] == 'M') {
+    if (line == "L" || line[0] == 'F' || line[0] == 'M') {
         BuildList(line);
         return ShowReady();
     }
-    if (SplitCommand(line, words) && !words.empty() && words[0] == "A") {
-        As400ReadCommand command;
-        if (ParseReadCommand(words, command)) {
-            return Show(StartRead(command));
-        }
-    } else if (SplitCommand(line, words) && !words.empty() && words[0] == "P") {
-        As400WriteCommand command;
-        if (ParseWriteCommand(words, command)) {
-            As400Reply reply = As400Writer::Begin(command, environment_, writer_);
-            stage_ = writer_ ? Stage::Writing : Stage::Ended;
-            return As400ProgramScreen(reply);
-        }
+    std::vector<std::string> words;
+    As400ReadCommand read;
+    As400WriteCommand write;
+    bool split = SplitCommand(line, words);
+    if (split && ParseReadCommand(words, read)) {
+        return Show(StartRead(read));
+    }
+    if (split && ParseWriteCommand(words, write)) {
+        As400Reply reply = As400Writer::Begin(write, environment_, writer_);
+        stage_ = writer_ ? Stage::Writing : Stage::Ended;
+        return As400ProgramScreen(reply);
     }
     stage_ = Stage::Ended;
     return As400ProgramScreen(ErrorReply(HostText(IDS_AS400_INPUT_NOT_VALID, {line})));
