@@ -24,8 +24,9 @@ LockedFile::LockedFile(const std::string& path)
     std::snprintf(names[1], sizeof names[1], "zrt-holder-release-%lu-%d", GetCurrentProcessId(), id);
     m_ready = CreateEventA(nullptr, TRUE, FALSE, names[0]);
     m_release = CreateEventA(nullptr, TRUE, FALSE, names[1]);
-    std::string command = "\"" + ProgramFolder() + "\\zrt_file_holder.exe\" \"" + path + "\" " + names[0] + " " +
-                          names[1];
+    std::string command = "\"";
+    command.append(ProgramFolder()).append("\\zrt_file_holder.exe\" \"").append(path).append("\" ");
+    command.append(names[0]).append(" ").append(names[1]);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
