@@ -252,10 +252,12 @@ HostRun HostBench::Transfer(bool toHost, const std::vector<std::vector<std::stri
                 std::string record;
                 for (int i = 0; ok && i < layout->count; ++i)
                 {
+                    // As the manager does: the value is taken before the step to the next field.
                     DSField field;
-                    ok = source.GetField(&field) && source.NextField();
+                    ok = source.GetField(&field);
                     if (ok)
                         record.append(field.value, FieldLength(field));
+                    ok = ok && source.NextField();
                 }
                 if (ok)
                     run.records.push_back(record);

@@ -34,3 +34,4 @@ endforeach()
 add_dependencies(hllapi_host_bench Zrtas400 Zrts36)
 
 zrt_add_test(hllapi_as400_tests SOURCES ${dir}/As400Tests.cpp ${dir}/HostTests.rc LIBS hllapi_host_bench TIMEOUT 600)
+zrt_add_test(hllapi_s36_tests SOURCES ${dir}/S36Tests.cpp ${dir}/HostTests.rc LIBS hllapi_host_bench TIMEOUT 600)

@@ -1,0 +1,341 @@
+// Zrts36.dll through its exported table against the stand-in bridge and its simulated System/36: the 50-column
+// commands and field lists, the records moved both ways in text and binary mode, and the failures.
+#include "HostBench.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <numeric>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+using Strings = std::vector<std::string>;
+
+std::string Join(const Strings& texts)
+{
+    return std::accumulate(texts.begin(), texts.end(), std::string(),
+                           [](const std::string& all, const std::string& text) { return all + text + "\n"; });
+}
+
+bool Contains(const Strings& texts, const std::string& wanted)
+{
+    return std::find(texts.begin(), texts.end(), wanted) != texts.end();
+}
+
+Strings Codes(const Strings& texts)
+{
+    Strings codes;
+    for (const std::string& text : texts)
+        codes.push_back(text.substr(6, 6));
+    return codes;
+}
+
+// A 50-column command line from its parts at their columns.
+std::string Command(std::initializer_list<std::pair<int, const char*>> parts)
+{
+    std::string line(50, ' ');
+    for (const auto& [column, text] : parts)
+        line.replace(static_cast<std::size_t>(column), std::string(text).size(), text);
+    return line;
+}
+
+constexpr int kCustmastBytes = 64;
+constexpr char kCustmast[] = "S36\\FILES\\CUSTMAST.DAT";
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// The sample file's description file, in the bench's scratch folder, named in parameter 305.
+void UseCustmastDescriptions(HostBench& bench)
+{
+    bench.WriteScratch("custmast.fmt", ReadFile(bench.StorePath("S36\\FILES\\CUSTMAST.FMT")));
+    bench.Set(ZRP_DESCRIPTION_FILE, bench.ScratchPath("custmast.fmt").c_str());
+}
+
+std::vector<Strings> CustmastTexts()
+{
+    HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+    UseCustmastDescriptions(bench);
+    bench.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
+    const HostRun run = bench.Read();
+    EXPECT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    std::vector<Strings> texts;
+    for (const std::string& record : run.records)
+        texts.push_back(bench.ToPcTexts(record));
+    return texts;
+}
+
+const std::string kCustmastList = "0076007S00600A02500A01500P00902S00702B00400A00400";
+}
+
+TEST(S36Source, ReadsAFileWithItsFieldList)
+{
+    HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+    UseCustmastDescriptions(bench);
+    bench.Set(ZRP_HOST_SOURCE_NAME, "custmast");
+    const HostRun run = bench.Read();
+    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_EQ(12u, run.records.size());
+    EXPECT_EQ(76u, run.records[0].size());
+    EXPECT_EQ(Ebcdic("   1001Anderson Hardware        Minneapolis    "), run.records[0].substr(0, 47));
+    EXPECT_EQ((Strings{"FT36", "@E", std::string("[") + kCustmastList + "]", Command({{0, "R"}, {10, "Y"}, {16, "CUSTMAST"}}),
+                       "@E", "@E", "@E", "X", "@E"}),
+              bench.Keys());
+}
+
+TEST(S36Source, FileWithoutFieldListIsOneFieldOfItsBytes)
+{
+    for (int type : {ZRTT_CONVERSION, ZRTT_BINARY})
+    {
+        SCOPED_TRACE(type);
+        HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC, type);
+        bench.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
+        const HostRun run = bench.Read();
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        EXPECT_EQ(1u, run.fieldNames.size());
+        EXPECT_TRUE(SameRecords(bench.StoredRecords(kCustmast, kCustmastBytes), run.records));
+        const char* hex = type == ZRTT_BINARY ? "H" : " ";
+        EXPECT_TRUE(Contains(bench.Keys(), Command({{0, "R"}, {10, hex}, {16, "CUSTMAST"}}))) << Join(bench.Keys());
+    }
+}
+
+TEST(S36Source, SourceAndProcedureMembers)
+{
+    const struct
+    {
+        const char* name;
+        int fileType;
+        const char* letter;
+        const char* stored;
+        int length;
+    } cases[] = {{"ZRTLIB(PAYCALC)", ZRHFT_MEMBER_SOURCE, "S", "S36\\LIBRARIES\\ZRTLIB\\PAYCALC.SRC", 96},
+                 {"zrtlib(daily)", ZRHFT_MEMBER_PROCEDURE, "P", "S36\\LIBRARIES\\ZRTLIB\\DAILY.PRC", 80}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+        bench.Set(ZRP_HOST_SOURCE_NAME, c.name);
+        bench.Set(ZRP_HOST_FILE_TYPE, c.fileType);
+        const HostRun run = bench.Read();
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        const Strings stored = bench.StoredRecords(c.stored, c.length);
+        EXPECT_FALSE(stored.empty());
+        EXPECT_TRUE(SameRecords(stored, run.records));
+        const std::string member = std::string(c.name).substr(7, std::string(c.name).size() - 8);
+        std::string upper = member;
+        std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+        EXPECT_TRUE(Contains(bench.Keys(), Command({{0, "R"}, {16, "ZRTLIB"}, {24, c.letter}, {25, upper.c_str()}})))
+            << Join(bench.Keys());
+    }
+}
+
+TEST(S36Target, TextRecordsWrittenBackGiveTheHostBytes)
+{
+    const std::vector<Strings> texts = CustmastTexts();
+    ASSERT_EQ(12u, texts.size());
+    HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST);
+    const Strings original = bench.StoredRecords(kCustmast, kCustmastBytes);
+    UseCustmastDescriptions(bench);
+    bench.Set(ZRP_HOST_TARGET_NAME, "CUSTMAST");
+    bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_REPLACE_FILE);
+    bench.Set(ZRP_NUMBER_OF_RECORDS, 500);
+    const HostRun run = bench.Write(texts);
+    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    EXPECT_EQ(12, run.recordCount);
+    EXPECT_TRUE(SameRecords(original, bench.StoredRecords(kCustmast, kCustmastBytes)));
+    const Strings keys = bench.Keys();
+    EXPECT_TRUE(Contains(keys, std::string("[") + kCustmastList + "]"));
+    EXPECT_TRUE(Contains(keys, Command({{0, "W"}, {2, "1000500"}, {10, "Y0076"}, {16, "CUSTMAST"}})))
+        << Join(keys);
+    EXPECT_TRUE(Contains(keys, "[+          0012]"));
+}
+
+TEST(S36Target, NumbersGoZeroFilledWithTheSignFirst)
+{
+    std::vector<Strings> texts = CustmastTexts();
+    texts.resize(1);
+    texts[0][0] = "    -12";
+    HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST);
+    UseCustmastDescriptions(bench);
+    bench.Set(ZRP_HOST_TARGET_NAME, "NEGATIVE");
+    bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_FILE);
+    const HostRun run = bench.Write(texts);
+    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    const Strings trace = bench.TraceLines();
+    EXPECT_TRUE(std::any_of(trace.begin(), trace.end(), [](const std::string& line) {
+        return line.find("fn=15") != std::string::npos && line.find("ebcdic=\"-000012Anderson") != std::string::npos;
+    }));
+    const Strings stored = bench.StoredRecords("S36\\FILES\\NEGATIVE.DAT", kCustmastBytes);
+    ASSERT_EQ(1u, stored.size());
+    EXPECT_EQ(std::string("\xF0\xF0\xF0\xF0\xF1\xD2"), stored[0].substr(0, 6));
+}
+
+TEST(S36Target, BinaryAppendAndMemberWrites)
+{
+    {
+        HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_BINARY);
+        const Strings original = bench.StoredRecords(kCustmast, kCustmastBytes);
+        bench.Set(ZRP_HOST_TARGET_NAME, "CUSTMAST");
+        bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_APPEND_FILE);
+        bench.Set(ZRP_RECORD_LENGTH, kCustmastBytes);
+        const HostRun run = bench.WriteBinary(Strings(original.begin(), original.begin() + 2));
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        const Strings stored = bench.StoredRecords(kCustmast, kCustmastBytes);
+        ASSERT_EQ(14u, stored.size());
+        EXPECT_EQ(original[1], stored[13]);
+        EXPECT_TRUE(Contains(bench.Keys(), Command({{0, "W"}, {2, "0001000"}, {10, "H0064"}, {16, "CUSTMAST"}})));
+    }
+    {
+        HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_PLAIN);
+        bench.Set(ZRP_HOST_TARGET_NAME, "ZRTLIB(NEWSRC)");
+        bench.Set(ZRP_HOST_FILE_TYPE, ZRHFT_MEMBER_SOURCE);
+        bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
+        bench.Set(ZRP_RECORD_LENGTH, 96);
+        const HostRun run = bench.Write({{"// LOAD PAYCALC"}, {"// RUN"}});
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        const Strings stored = bench.StoredRecords("S36\\LIBRARIES\\ZRTLIB\\NEWSRC.SRC", 96);
+        ASSERT_EQ(2u, stored.size());
+        EXPECT_EQ(Ebcdic("// RUN") + std::string(90, '\x40'), stored[1]);
+        EXPECT_TRUE(Contains(bench.Keys(),
+                             Command({{0, "W"}, {2, "2001000"}, {11, "0096"}, {16, "ZRTLIB"}, {24, "S"}, {25, "NEWSRC"}})))
+            << Join(bench.Keys());
+    }
+}
+
+TEST(S36Target, ABinaryWriteExpectsTwiceTheRecordLength)
+{
+    HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_BINARY);
+    bench.WriteScenario("[Session E]\r\nRecordLengthDelta=1\r\n");
+    bench.Set(ZRP_HOST_TARGET_NAME, "CUSTMAST");
+    bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_APPEND_FILE);
+    bench.Set(ZRP_RECORD_LENGTH, kCustmastBytes);
+    EXPECT_FALSE(bench.WriteBinary({}).opened);
+    EXPECT_EQ(Strings{"ZRS042"}, Codes(bench.ErrorTexts()));
+}
+
+TEST(S36Source, RefusesBadNamesAndDescriptionFiles)
+{
+    const struct
+    {
+        const char* name;
+        std::string descriptions;
+        const char* code;
+    } cases[] = {
+        {"CUSTMAST1", "", "ZRS037"},
+        {"ZRTLIB(PAYCALC12)", "", "ZRS036"},
+        {"ZRTLIBRARY(PAYCALC)", "", "ZRS035"},
+        {"CUSTMAST", DescriptionLine("A", 'X', 5, 0), "ZRS039"},
+        {"CUSTMAST", DescriptionLine("A", 'A', 5, 0).substr(0, 67), "ZRS039"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+        if (!c.descriptions.empty())
+        {
+            bench.WriteScratch("bad.fmt", c.descriptions);
+            bench.Set(ZRP_DESCRIPTION_FILE, bench.ScratchPath("bad.fmt").c_str());
+        }
+        bench.Set(ZRP_HOST_SOURCE_NAME, c.name);
+        EXPECT_FALSE(bench.Read().opened);
+        EXPECT_EQ(Strings{c.code}, Codes(bench.ErrorTexts()));
+        // Close cancels whatever might be pending, then ends FT36.
+        EXPECT_EQ((Strings{"FT36", "@E", "C", "@E", "X", "@E"}), bench.Keys());
+    }
+}
+
+TEST(S36Source, FieldListsHoldAtMost292Fields)
+{
+    std::string descriptions;
+    for (int i = 0; i < 292; ++i)
+        descriptions += DescriptionLine((std::string("F") + std::to_string(i)).c_str(), 'A', 1, 0);
+    {
+        HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+        bench.WriteScratch("many.fmt", descriptions + DescriptionLine("LAST", 'A', 1, 0));
+        bench.Set(ZRP_DESCRIPTION_FILE, bench.ScratchPath("many.fmt").c_str());
+        bench.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
+        EXPECT_FALSE(bench.Read().opened);
+        const Strings errors = bench.ErrorTexts();
+        ASSERT_EQ(1u, errors.size());
+        EXPECT_EQ("Error ZRS040 Too many fields were defined in the PC description file. Redefine the PC description "
+                  "file in the Description File Editor.",
+                  errors[0]);
+    }
+    HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+    bench.WriteScratch("many.fmt", descriptions);
+    bench.Set(ZRP_DESCRIPTION_FILE, bench.ScratchPath("many.fmt").c_str());
+    bench.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
+    bench.Read();
+    // The list is sent; FT36 refuses it, since its sizes do not make the file's record.
+    const Strings keys = bench.Keys();
+    EXPECT_TRUE(std::any_of(keys.begin(), keys.end(),
+                            [](const std::string& key) { return key.size() == 1759 + 2 && key.rfind("[0292292", 0) == 0; }));
+    EXPECT_EQ(Strings{"ZRS043"}, Codes(bench.ErrorTexts()));
+}
+
+TEST(S36Session, HostAndSessionFaults)
+{
+    const struct
+    {
+        const char* scenario;
+        const char* name;
+        const char* code;
+    } cases[] = {{"ProgramInstalled=0", "CUSTMAST", "ZRS030"},
+                 {"BadMarker=1", "CUSTMAST", "ZRS042"},
+                 {"OperatorError=1", "CUSTMAST", "ZRS021"},
+                 {"Busy=1", "CUSTMAST", "ZRS004"},
+                 {"", "NOFILE", "ZRS043"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.scenario);
+        HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+        bench.WriteScenario(std::string("[Session E]\r\n") + c.scenario + "\r\n");
+        bench.Set(ZRP_HOST_SOURCE_NAME, c.name);
+        EXPECT_FALSE(bench.Read().Succeeded());
+        const Strings errors = bench.ErrorTexts();
+        ASSERT_FALSE(errors.empty());
+        EXPECT_EQ(c.code, Codes(errors)[0]) << Join(errors);
+        if (std::string(c.code) == "ZRS043")
+        {
+            EXPECT_EQ(0u, errors[0].rfind("Error ZRS043: The host sent the message, '", 0));
+            EXPECT_NE(' ', errors[0][errors[0].size() - 3]) << "trailing blanks are removed";
+        }
+    }
+}
+
+TEST(S36Target, HostFailureWhileWritingIsAFailure)
+{
+    std::vector<Strings> texts = CustmastTexts();
+    std::vector<Strings> many;
+    for (int i = 0; i < 4; ++i)
+        many.insert(many.end(), texts.begin(), texts.end());
+    HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST);
+    bench.WriteScenario("[Session E]\r\nFailAfterBuffers=1\r\nFailureMessage=Disk full\r\n");
+    UseCustmastDescriptions(bench);
+    bench.Set(ZRP_HOST_TARGET_NAME, "CUSTMAST");
+    bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_APPEND_FILE);
+    const HostRun run = bench.Write(many);
+    EXPECT_FALSE(run.Succeeded());
+    const Strings errors = bench.ErrorTexts();
+    ASSERT_EQ(1u, errors.size());
+    EXPECT_EQ("Error ZRS043: The host sent the message, 'Disk full.'", errors[0]);
+}
+
+TEST(S36Target, WriteModesOutsideTheFiveAreRefused)
+{
+    HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST);
+    UseCustmastDescriptions(bench);
+    bench.Set(ZRP_HOST_TARGET_NAME, "CUSTMAST");
+    bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_APPEND_MEMBER);
+    EXPECT_FALSE(bench.Write({}).opened);
+    EXPECT_EQ(Strings{"ZRS051"}, Codes(bench.ErrorTexts()));
+}
