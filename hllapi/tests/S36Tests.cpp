@@ -257,7 +257,11 @@ TEST(S36Source, FieldListsHoldAtMost292Fields)
 {
     std::string descriptions;
     for (int i = 0; i < 292; ++i)
-        descriptions += DescriptionLine((std::string("F") + std::to_string(i)).c_str(), 'A', 1, 0);
+    {
+        char name[8];
+        std::snprintf(name, sizeof name, "F%d", i);
+        descriptions += DescriptionLine(name, 'A', 1, 0);
+    }
     {
         HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
         bench.WriteScratch("many.fmt", descriptions + DescriptionLine("LAST", 'A', 1, 0));
