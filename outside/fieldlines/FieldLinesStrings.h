@@ -1,4 +1,4 @@
-// String ids of Zrtfieldspec.rc.
+// String ids of FieldLines.rc.
 #pragma once
 
 #define IDS_FMT_CANNOT_WRITE 1

@@ -6,10 +6,10 @@
 #include "DataSource.h"
 #include "StandInFile.h"
 
-class CFieldSpecDataSource : public CDataSource
+class CFieldLinesDataSource : public CDataSource
 {
 public:
-    explicit CFieldSpecDataSource(bool writesFile) : m_writesFile(writesFile) {}
+    explicit CFieldLinesDataSource(bool writesFile) : m_writesFile(writesFile) {}
 
     BOOL Connect() override { return TRUE; }
     BOOL QueryInfo(char*, int*, int*) override { return FALSE; }

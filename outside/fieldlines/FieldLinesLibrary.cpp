@@ -1,6 +1,6 @@
-// Zrtfieldspec's export and entry point.
-#include "FieldSpecDataSource.h"
-#include "FieldSpecStrings.h"
+// Export and entry point of Zrtfieldspec.dll.
+#include "FieldLinesDataSource.h"
+#include "FieldLinesStrings.h"
 
 #include "DataSourceLibrary.h"
 #include <ReportError.h>
@@ -9,7 +9,7 @@
 
 namespace
 {
-CDataSource* MakeFieldSpec(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink, HMODULE module)
+CDataSource* MakeFieldLines(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink, HMODULE module)
 {
     int direction = 0;
     if (!profile->GetGeneral(ZRP_DIRECTION, &direction))
@@ -19,7 +19,7 @@ CDataSource* MakeFieldSpec(const ProfileCallbacks* profile, const ErrorSinkFunct
         ReportError("Zrtfieldspec", __LINE__, errorSink, module, IDS_FMT_DIRECTION, direction);
         return nullptr;
     }
-    return new (std::nothrow) CFieldSpecDataSource(direction == ZRDIR_HOST_TO_PC);
+    return new (std::nothrow) CFieldLinesDataSource(direction == ZRDIR_HOST_TO_PC);
 }
 }
 
@@ -27,7 +27,7 @@ extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const Er
                                        const OptionCallbacks* options, const EnvironmentCallbacks* environment,
                                        DataSourceFunctions** functions, BOOL replace)
 {
-    return CreateDataSourceObject(MakeFieldSpec, profile, errorSink, options, environment, functions, replace);
+    return CreateDataSourceObject(MakeFieldLines, profile, errorSink, options, environment, functions, replace);
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)

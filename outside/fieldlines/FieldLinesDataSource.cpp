@@ -1,6 +1,6 @@
-#include "FieldSpecDataSource.h"
+#include "FieldLinesDataSource.h"
 
-#include "FieldSpecStrings.h"
+#include "FieldLinesStrings.h"
 #include "LayoutCopy.h"
 
 #include <ReportError.h>
@@ -12,13 +12,13 @@ namespace
 constexpr unsigned kDescriptionLength = 66;
 }
 
-BOOL CFieldSpecDataSource::Fail(UINT id)
+BOOL CFieldLinesDataSource::Fail(UINT id)
 {
-    ReportError("FieldSpecDataSource", __LINE__, m_errorSink, m_module, id, m_path);
+    ReportError("FieldLinesDataSource", __LINE__, m_errorSink, m_module, id, m_path);
     return FALSE;
 }
 
-BOOL CFieldSpecDataSource::Open(HANDLE cancelEvent)
+BOOL CFieldLinesDataSource::Open(HANDLE cancelEvent)
 {
     if (!m_writesFile)
         return Fail(IDS_FMT_TO_HOST);
@@ -36,17 +36,17 @@ BOOL CFieldSpecDataSource::Open(HANDLE cancelEvent)
     return m_file.OpenForWriting(m_path, writeMode) ? TRUE : Fail(IDS_FMT_CANNOT_WRITE);
 }
 
-BOOL CFieldSpecDataSource::SetRecordLayout(const DSRecordLayout* otherSide)
+BOOL CFieldLinesDataSource::SetRecordLayout(const DSRecordLayout* otherSide)
 {
     if (otherSide && CopyLayoutByWidths(*otherSide, m_layout) && m_layout.length == kDescriptionLength)
         return TRUE;
     const unsigned length = m_layout.length;
     FreeRecordLayout(m_layout);
-    ReportError("FieldSpecDataSource", __LINE__, m_errorSink, m_module, IDS_FMT_LAYOUT, length);
+    ReportError("FieldLinesDataSource", __LINE__, m_errorSink, m_module, IDS_FMT_LAYOUT, length);
     return FALSE;
 }
 
-BOOL CFieldSpecDataSource::PutField(const DSField* otherSide)
+BOOL CFieldLinesDataSource::PutField(const DSField* otherSide)
 {
     if (!otherSide || m_layout.current < 0 || m_layout.current >= m_layout.count)
         return FALSE;
@@ -58,7 +58,7 @@ BOOL CFieldSpecDataSource::PutField(const DSField* otherSide)
     return TRUE;
 }
 
-BOOL CFieldSpecDataSource::NextField()
+BOOL CFieldLinesDataSource::NextField()
 {
     if (m_layout.count == 0)
         return FALSE;
@@ -74,12 +74,12 @@ BOOL CFieldSpecDataSource::NextField()
     return m_file.Write(line, sizeof line) ? TRUE : Fail(IDS_FMT_CANNOT_WRITE);
 }
 
-BOOL CFieldSpecDataSource::EndOfData()
+BOOL CFieldLinesDataSource::EndOfData()
 {
     return m_file.Flush() ? TRUE : Fail(IDS_FMT_CANNOT_WRITE);
 }
 
-BOOL CFieldSpecDataSource::Close()
+BOOL CFieldLinesDataSource::Close()
 {
     const bool closed = m_file.Close();
     CDataSource::Close();
