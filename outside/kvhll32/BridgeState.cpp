@@ -7,6 +7,7 @@ namespace kvhll {
 namespace {
 
 constexpr const char* kStoreVariable = "ZRT_HOST_DIR";
+constexpr DWORD kLookInterval = 100;
 
 std::string DefaultStoreFolder(HMODULE module)
 {
@@ -38,8 +39,12 @@ BridgeState::BridgeState(HMODULE module) : module_(module), started_(GetTickCoun
 {
 }
 
-void BridgeState::Refresh(DWORD now)
+void BridgeState::Refresh(DWORD now, bool force)
 {
+    if (scenarioRead_ && !force && now - lastLook_ < kLookInterval) {
+        return;
+    }
+    lastLook_ = now;
     char value[MAX_PATH] = "";
     DWORD length = GetEnvironmentVariableA(kStoreVariable, value, sizeof value);
     std::string folder = (length > 0 && length < sizeof value) ? std::string(value, length)

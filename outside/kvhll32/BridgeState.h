@@ -18,8 +18,9 @@ class BridgeState {
 public:
     explicit BridgeState(HMODULE module);
 
-    // Reads the store folder and, when the scenario file changed, the scenario again.
-    void Refresh(DWORD now);
+    // Reads the store folder and, when the scenario file changed, the scenario again. Unless `force` is set,
+    // it looks at most every 100 ms (a look costs more than a call).
+    void Refresh(DWORD now, bool force);
     // Applies what the hosts have due by now.
     void Tick(DWORD now);
 
@@ -39,6 +40,7 @@ private:
 
     HMODULE module_;
     DWORD started_;
+    DWORD lastLook_ = 0;
     std::string storeFolder_;
     bool scenarioPresent_ = false;
     WIN32_FILE_ATTRIBUTE_DATA scenarioStamp_{};

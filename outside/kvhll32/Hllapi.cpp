@@ -38,7 +38,7 @@ BridgeState& State(DWORD now)
 {
     if (!g_state) {
         g_state = new BridgeState(g_module);
-        g_state->Refresh(now);
+        g_state->Refresh(now, true);
     }
     return *g_state;
 }
@@ -78,6 +78,12 @@ std::string SessionText(char letter)
     return std::string("session=") + (letter ? letter : '-');
 }
 
+// Data of a copy as the trace shows it.
+std::string ShownData(bool ebcdic, const std::string& bytes)
+{
+    return ebcdic ? " ebcdic=" + Trace::Quote(EbcdicToAnsi(bytes)) : " text=" + Trace::Quote(bytes);
+}
+
 // The context of one call: the bridge state and the words passed.
 struct Call {
     BridgeState& state;
@@ -85,7 +91,17 @@ struct Call {
     char* data;
     int* length;
     int* word;   // the return-code word, which carries a position into some functions
+    bool tracing;
     std::string detail;
+
+    // Adds to what the trace line shows; the text is only made when the trace is on.
+    template <typename Text>
+    void Note(Text text)
+    {
+        if (tracing) {
+            detail += text();
+        }
+    }
 };
 
 int Connect(Call& c)
@@ -94,7 +110,7 @@ int Connect(Call& c)
         return 2;
     }
     char letter = Letter(c.data);
-    c.detail = SessionText(letter);
+    c.Note([&] { return SessionText(letter); });
     Session* session = c.state.Find(letter);
     if (!session || !session->IsHostDisplay()) {
         return 1;
@@ -114,9 +130,11 @@ int SendKey(Call& c)
         return c.state.Connected() ? 2 : 1;
     }
     std::string keys(c.data, static_cast<size_t>(count));
-    c.detail = SessionText(c.state.connected_) + " len=" + std::to_string(count) + " keys=" + Trace::Quote(keys);
+    c.Note([&] {
+        return SessionText(c.state.connected_) + " len=" + std::to_string(count) + " keys=" + Trace::Quote(keys);
+    });
     if (keys.find('@') != std::string::npos) {
-        c.state.Refresh(c.now);
+        c.state.Refresh(c.now, false);
     }
     Session* session = c.state.Connected();
     return session ? session->SendKeys(keys, c.now) : 1;
@@ -129,7 +147,7 @@ int QueryCursor(Call& c)
         return 1;
     }
     *c.length = session->Presentation().cursor;
-    c.detail = SessionText(c.state.connected_) + " pos=" + std::to_string(*c.length);
+    c.Note([&] { return SessionText(c.state.connected_) + " pos=" + std::to_string(*c.length); });
     return 0;
 }
 
@@ -137,7 +155,7 @@ int CopyToString(Call& c)
 {
     int position = *c.word;
     int count = *c.length;
-    c.detail = "pos=" + std::to_string(position) + " len=" + std::to_string(count);
+    c.Note([&] { return "pos=" + std::to_string(position) + " len=" + std::to_string(count); });
     Session* session = c.state.Connected();
     if (!session) {
         return 1;
@@ -155,7 +173,7 @@ int CopyToString(Call& c)
         }
     }
     std::memcpy(c.data, bytes.data(), bytes.size());
-    c.detail += (c.state.ebcdic_ ? " ebcdic=" + Trace::Quote(EbcdicToAnsi(bytes)) : " text=" + Trace::Quote(bytes));
+    c.Note([&] { return ShownData(c.state.ebcdic_, bytes); });
     return session->InputInhibited() ? 5 : 0;
 }
 
@@ -165,7 +183,7 @@ int SetParameters(Call& c)
         return 2;
     }
     std::string text(c.data, static_cast<size_t>(*c.length));
-    c.detail = "text=" + Trace::Quote(text);
+    c.Note([&] { return "text=" + Trace::Quote(text); });
     bool ebcdic = c.state.ebcdic_;
     bool extend = c.state.extendUpdate_;
     bool any = false;
@@ -220,7 +238,7 @@ int QuerySessions(Call& c)
         ++written;
     }
     *c.length = static_cast<int>(written);
-    c.detail = "count=" + std::to_string(written);
+    c.Note([&] { return "count=" + std::to_string(written); });
     int overridden = c.state.GetScenario().querySessionsRc;
     return overridden >= 0 ? overridden : (written < sessions.size() ? 2 : 0);
 }
@@ -237,8 +255,10 @@ int CopyOia(Call& c)
     std::memset(c.data, 0, kOiaLength);
     c.data[90] = session->OperatorError() ? 1 : 0;
     c.data[91] = session->InputInhibited() ? 1 : 0;
-    c.detail = SessionText(c.state.connected_) + " operatorError=" + std::to_string(c.data[90]) +
+    c.Note([&] {
+        return SessionText(c.state.connected_) + " operatorError=" + std::to_string(c.data[90]) +
                " inhibited=" + std::to_string(c.data[91]);
+    });
     return session->InputInhibited() ? 5 : 0;
 }
 
@@ -246,7 +266,7 @@ int CopyFromString(Call& c)
 {
     int position = *c.word;
     int count = *c.length;
-    c.detail = "pos=" + std::to_string(position) + " len=" + std::to_string(count);
+    c.Note([&] { return "pos=" + std::to_string(position) + " len=" + std::to_string(count); });
     Session* session = c.state.Connected();
     if (!session) {
         return 1;
@@ -258,7 +278,7 @@ int CopyFromString(Call& c)
         return 7;
     }
     std::string bytes(c.data, static_cast<size_t>(count));
-    c.detail += (c.state.ebcdic_ ? " ebcdic=" + Trace::Quote(EbcdicToAnsi(bytes)) : " text=" + Trace::Quote(bytes));
+    c.Note([&] { return ShownData(c.state.ebcdic_, bytes); });
     if (session->InputInhibited()) {
         return 5;
     }
@@ -292,7 +312,7 @@ int StartNotification(Call& c)
         return 2;
     }
     char letter = Letter(c.data);
-    c.detail = SessionText(letter);
+    c.Note([&] { return SessionText(letter); });
     Session* session = c.state.Find(letter);
     if (!session || !session->IsHostDisplay()) {
         return 1;
@@ -315,7 +335,7 @@ int QueryUpdate(Call& c)
         return 2;
     }
     char letter = Letter(c.data);
-    c.detail = SessionText(letter);
+    c.Note([&] { return SessionText(letter); });
     Session* session = c.state.Find(letter);
     if (!session || !session->IsHostDisplay()) {
         return 1;
@@ -330,14 +350,14 @@ int QueryUpdate(Call& c)
     *c.length = c.state.extendUpdate_ ? update.flags : 0;
     char flags[16];
     std::snprintf(flags, sizeof flags, "0x%03X", *c.length);
-    c.detail += std::string(" flags=") + flags;
+    c.Note([&] { return std::string(" flags=") + flags; });
     return update.returnCode;
 }
 
 int SetCursor(Call& c)
 {
     int position = *c.word;
-    c.detail = "pos=" + std::to_string(position);
+    c.Note([&] { return "pos=" + std::to_string(position); });
     Session* session = c.state.Connected();
     if (!session) {
         return 1;
@@ -391,11 +411,11 @@ extern "C" int WINAPI hllapi(int* function, char* data, int* length, int* return
     BridgeState& state = State(now);
     int number = *function;
     if (number == 1 || number == 13 || number == 21) {
-        state.Refresh(now);
+        state.Refresh(now, number != 13);
     }
     state.Tick(now);
     int rc = 0;
-    Call call{state, now, data, length, returnCode, std::string()};
+    Call call{state, now, data, length, returnCode, state.GetTrace().IsOn(), std::string()};
     if (number == 2 || number == 21) {
         if (!state.GetScenario().systemError) {
             number == 2 ? void(state.connected_ = 0) : ResetSystem(call);

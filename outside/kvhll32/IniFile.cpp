@@ -88,11 +88,6 @@ bool IniFile::Save(const std::string& path) const
     return static_cast<bool>(file.flush());
 }
 
-bool IniFile::HasSection(const std::string& section) const
-{
-    return FindSection(section) != nullptr;
-}
-
 const IniFile::Section* IniFile::FindSection(const std::string& section) const
 {
     for (const Section& s : sections_) {

@@ -22,7 +22,6 @@ public:
     bool Load(const std::string& path);
     bool Save(const std::string& path) const;
 
-    bool HasSection(const std::string& section) const;
     const Section* FindSection(const std::string& section) const;
     std::string Get(const std::string& section, const std::string& key, const std::string& fallback = "") const;
     // The value as a whole number (decimal, or hexadecimal with "0x"); fallback when missing or not a number.

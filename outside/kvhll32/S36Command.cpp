@@ -25,7 +25,8 @@ S36CommandProblem ParseS36Command(const std::string& line, S36Command& command, 
     command = S36Command();
     command.verb = text[0];
     command.form = text[10];
-    if ((command.verb != 'R' && command.verb != 'W') || (command.form != 'H' && command.form != 'Y' && command.form != ' ')) {
+    bool verb = command.verb == 'R' || command.verb == 'W';
+    if (!verb || (command.form != 'H' && command.form != 'Y' && command.form != ' ')) {
         return S36CommandProblem::Layout;
     }
     if (command.verb == 'W') {

@@ -275,7 +275,8 @@ Screen S36Host::TakeBuffer(const std::string& line, const Screen& screen)
         int badField = 0;
         if (display_ && !DisplayToRecord(fields_, std::string(record), record, badField)) {
             writer_.Close();
-            return ShowError(HostText(IDS_S36_DATA_ERROR, {std::to_string(done_ + i + 1), std::to_string(badField + 1)}));
+            return ShowError(
+                HostText(IDS_S36_DATA_ERROR, {std::to_string(done_ + i + 1), std::to_string(badField + 1)}));
         }
         records.push_back(record);
     }

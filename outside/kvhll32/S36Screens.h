@@ -1,7 +1,7 @@
 // Screens of the System/36 session: the command display (commands typed at (22, 3)), and the screen of
 // the transfer procedure FT36 with its command and reply line at (1, 3), the data area in rows 2-23 (row 24
-// is input too, and unused), and its replies: "%c* %06d  %04d" (code, record count, record length), "E*" and a message, or " *" when
-// it waits for a command.
+// is input too, and unused), and its replies: "%c* %06d  %04d" (code, record count, record length), "E*" and a
+// message, or " *" when it waits for a command.
 #pragma once
 
 #include <string>

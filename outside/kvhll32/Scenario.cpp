@@ -36,7 +36,9 @@ std::vector<HostUpdate> ReadUpdates(const std::string& text)
         size_t colon = item.find(':');
         HostUpdate update;
         update.returnCode = std::atoi(item.substr(0, colon).c_str());
-        update.flags = colon == std::string::npos ? 0 : static_cast<int>(std::strtol(item.c_str() + colon + 1, nullptr, 0));
+        if (colon != std::string::npos) {
+            update.flags = static_cast<int>(std::strtol(item.c_str() + colon + 1, nullptr, 0));
+        }
         if (!item.empty()) {
             updates.push_back(update);
         }

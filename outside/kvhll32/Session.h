@@ -46,7 +46,10 @@ public:
     // Applies what the host has due by now.
     void Tick(DWORD now);
     // Called whenever the host shows a new screen.
-    void SetObserver(std::function<void(char letter, const Screen& screen)> observer) { observer_ = std::move(observer); }
+    void SetObserver(std::function<void(char letter, const Screen& screen)> observer)
+    {
+        observer_ = std::move(observer);
+    }
 
 private:
     void PressAid(char aid, DWORD now);

@@ -287,6 +287,7 @@ TEST_F(BridgeTest, HostThatNeverAnswersUntilTheSwitchIsOff)
     EXPECT_EQ(bridge.Oia(oia), 5);
     EXPECT_EQ(oia[91], 1);
     store.WriteScenario("[Session A]\nNeverAnswer=0\n");
+    Sleep(110);
     bridge.Oia(oia);
     EXPECT_EQ(bridge.Oia(oia), 0);
     EXPECT_EQ(bridge.Text(1, 71, 7), "KVFT001");
@@ -346,7 +347,8 @@ TEST_F(BridgeTest, TraceRecordsEveryCall)
     }
     std::vector<std::string> lines = store.TraceLines();
     auto has = [&](const std::string& part) {
-        return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; });
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const std::string& l) { return l.find(part) != std::string::npos; });
     };
     EXPECT_TRUE(has("fn=1 ConnectPresentationSpace rc=0 session=A"));
     EXPECT_TRUE(has("fn=3 SendKey rc=0 session=A len=14 keys=\"KVRTFR/KVRFT@E\""));

@@ -245,7 +245,8 @@ TEST_F(S36Test, WritesMembersAndBinaryFiles)
 
 TEST_F(S36Test, FaultsOfTheReplies)
 {
-    store.WriteScenario("[Session E]\nBadMarker=1\n[Session F]\nRecordLengthDelta=1\n[Session G]\nFailAfterBuffers=0\n");
+    store.WriteScenario(
+        "[Session E]\nBadMarker=1\n[Session F]\nRecordLengthDelta=1\n[Session G]\nFailAfterBuffers=0\n");
     S36Session e('E');
     ASSERT_TRUE(e.StartProgram()) << "the waiting line keeps its '*'";
     ASSERT_TRUE(e.Command(ReadLine(' ', "CUSTMAST")));
