@@ -410,7 +410,7 @@ extern "C" int WINAPI hllapi(int* function, char* data, int* length, int* return
     DWORD now = GetTickCount();
     BridgeState& state = State(now);
     int number = *function;
-    if (number == 1 || number == 13 || number == 21) {
+    if (number == 1 || number == 10 || number == 13 || number == 21) {
         state.Refresh(now, number != 13);
     }
     state.Tick(now);
@@ -439,6 +439,7 @@ extern "C" int WINAPI KVRGetStatus(char letter, int* status)
     Lock lock;
     DWORD now = GetTickCount();
     BridgeState& state = State(now);
+    state.Refresh(now, false);
     state.Tick(now);
     Session* session = state.Find(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));
     *status = (!session || session->Settings().busy) ? kBusyStatus : 0;
