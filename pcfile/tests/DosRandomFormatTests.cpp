@@ -48,17 +48,17 @@ TEST_F(DosRandomFormats, AValueThatDoesNotFitItsStoredBytesFailsItsField)
 {
     PcTransfer transfer = Transfer(PCFT_DR1, {kExampleRecord, {"XYZ", " 001.00", " 00001", " 40000"}});
     const TransferOutcome outcome = m_runner.ToPc(transfer);
-    EXPECT_FAILS_WITH(outcome, ZriText(12, "3"));
+    ExpectFailure(outcome, ZriText(12, "3"));
 }
 
 TEST_F(DosRandomFormats, HostFieldsWithoutAStoredFormAreRefused)
 {
     PcTransfer transfer = Transfer(PCFT_DR2);
     transfer.fields.push_back({"RAW", HFT_PACKED_BYTES, 3, 0});
-    EXPECT_FAILS_WITH(m_runner.ToPc(transfer), ZriText(5, "4"));
+    ExpectFailure(m_runner.ToPc(transfer), ZriText(5, "4"));
     transfer.fields.back() = {"SHORT", HFT_ZONED, 3, 2};
     transfer.fileBefore = kDr2Record;
-    EXPECT_FAILS_WITH(m_runner.FromPc(transfer), ZriText(5, "4"));
+    ExpectFailure(m_runner.FromPc(transfer), ZriText(5, "4"));
 }
 
 TEST_F(DosRandomFormats, FilesThatAreNotWholeValidRecordsAreRefused)
@@ -74,7 +74,7 @@ TEST_F(DosRandomFormats, FilesThatAreNotWholeValidRecordsAreRefused)
             transfer.fileBefore = file;
             return transfer;
         }());
-        EXPECT_FAILS_WITH(outcome, ZriText(14));
+        ExpectFailure(outcome, ZriText(14));
         EXPECT_FALSE(outcome.steps.layoutTaken);
     }
 }
@@ -86,7 +86,7 @@ TEST_F(DosRandomFormats, ABadNumberAfterTheFirstRecordFailsWithItsField)
     PcTransfer transfer = Transfer(PCFT_DR1, {});
     transfer.fileBefore = file;
     const TransferOutcome outcome = m_runner.FromPc(transfer);
-    EXPECT_FAILS_WITH(outcome, ZriText(12, "1"));
+    ExpectFailure(outcome, ZriText(12, "1"));
 }
 
 // A record may begin with any byte: a binary 26 (Ctrl-Z) is a value, not the end of the data.
@@ -111,7 +111,7 @@ TEST_F(DosRandomFormats, AppendingAddsRecordsAfterACheckOfTheExistingFile)
 
     transfer.fileBefore = kDr1Record;
     const TransferOutcome refused = m_runner.ToPc(transfer);
-    EXPECT_FAILS_WITH(refused, ZriText(14));
+    ExpectFailure(refused, ZriText(14));
     EXPECT_BYTES(FileOf(refused), kDr1Record);
 
     transfer.fileBefore = "";

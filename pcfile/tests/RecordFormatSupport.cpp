@@ -145,3 +145,9 @@ TransferOutcome ReadBack(TransferRunner& runner, PcTransfer transfer, const std:
     EXPECT_EQ(outcome.steps.recordCount, static_cast<int>(outcome.records.size()));
     return outcome;
 }
+
+void ExpectFailure(const TransferOutcome& outcome, const std::string& message, const std::string& context)
+{
+    EXPECT_FALSE(outcome.Succeeded()) << context;
+    EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>{message}) << context;
+}

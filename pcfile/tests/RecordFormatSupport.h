@@ -45,13 +45,8 @@ struct DbfColumnSpec
 };
 std::string DbfHeaderBytes(unsigned long records, const std::vector<DbfColumnSpec>& columns);
 
-// A transfer's failure as the tests expect it: failed with exactly these messages.
-#define EXPECT_FAILS_WITH(outcome, ...)                                                                                \
-    do                                                                                                                 \
-    {                                                                                                                  \
-        EXPECT_FALSE((outcome).Succeeded());                                                                           \
-        EXPECT_EQ((outcome).ErrorTexts(), (std::vector<std::string>{__VA_ARGS__}));                                    \
-    } while (0)
+// A transfer that must fail with exactly the one message; context names the case in a failure.
+void ExpectFailure(const TransferOutcome& outcome, const std::string& message, const std::string& context = {});
 
 // Reads the file with the transfer's fields and settings; must succeed. Gives the host records received.
 TransferOutcome ReadBack(TransferRunner& runner, PcTransfer transfer, const std::string& file);
