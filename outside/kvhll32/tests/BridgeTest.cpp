@@ -287,7 +287,7 @@ TEST_F(BridgeTest, HostThatNeverAnswersUntilTheSwitchIsOff)
     EXPECT_EQ(bridge.Oia(oia), 5);
     EXPECT_EQ(oia[91], 1);
     store.WriteScenario("[Session A]\nNeverAnswer=0\n");
-    Sleep(110);
+    Sleep(250);
     bridge.Oia(oia);
     EXPECT_EQ(bridge.Oia(oia), 0);
     EXPECT_EQ(bridge.Text(1, 71, 7), "KVFT001");
