@@ -5,6 +5,7 @@ target_sources(zrt_testing PRIVATE
   ${dir}/DataSourceDriver.cpp
   ${dir}/HostRecords.cpp
   ${dir}/LockedFile.cpp
+  ${dir}/TransferCase.cpp
   ${dir}/TransferRunner.cpp)
 target_include_directories(zrt_testing PUBLIC ${dir})
 target_link_libraries(zrt_testing PUBLIC zrt_datasource)

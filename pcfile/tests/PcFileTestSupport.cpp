@@ -1,32 +1,6 @@
 #include "PcFileTestSupport.h"
 
-#include <cstdio>
 #include <map>
-
-std::string Escaped(const std::string& bytes)
-{
-    std::string text;
-    for (unsigned char c : bytes)
-    {
-        if (c == '\r')
-            text += "\\r";
-        else if (c == '\n')
-            text += "\\n\n";
-        else if (c == '\t')
-            text += "\\t";
-        else if (c == '\\')
-            text += "\\\\";
-        else if (c < 0x20 || c >= 0x7F)
-        {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            text += hex;
-        }
-        else
-            text += static_cast<char>(c);
-    }
-    return text;
-}
 
 std::string Zri(int number, const std::string& argument)
 {
@@ -65,4 +39,19 @@ std::string WriteFile(TransferRunner& runner, const PcTransfer& transfer)
     EXPECT_TRUE(outcome.Succeeded());
     EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>());
     return FileOf(outcome);
+}
+
+TransferCase Refused(const char* name, int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+                     const std::string& message, const std::vector<Setting>& profile)
+{
+    TransferCase refused;
+    refused.name = name;
+    refused.direction = ZRDIR_PC_TO_HOST;
+    refused.transfer.fileType = type;
+    refused.transfer.fields = fields;
+    refused.transfer.fileBefore = file;
+    refused.transfer.profile = profile;
+    refused.succeeds = false;
+    refused.errors = {message};
+    return refused;
 }

@@ -1,4 +1,4 @@
-// What the tests of Zrtpcfile share: host field sets, expected message texts and readable byte dumps.
+// What the tests of Zrtpcfile share: expected message texts and the files of transfers.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,10 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TransferRunner.h"
-
-// A file's bytes with control and high bytes escaped, for failure messages.
-std::string Escaped(const std::string& bytes);
+#include "TransferCase.h"
 
 #define EXPECT_BYTES(actual, expected) EXPECT_EQ(Escaped(actual), Escaped(expected))
 
@@ -21,3 +18,7 @@ std::string FileOf(const TransferOutcome& outcome);
 
 // Runs a host-to-PC transfer that must succeed and gives the file written.
 std::string WriteFile(TransferRunner& runner, const PcTransfer& transfer);
+
+// A PC file that the reader must refuse with exactly the one message.
+TransferCase Refused(const char* name, int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+                     const std::string& message, const std::vector<Setting>& profile = {});
