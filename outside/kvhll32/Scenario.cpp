@@ -69,6 +69,7 @@ void ReadSession(const IniFile& file, const std::string& section, SessionSetting
     s.keyboardLocked = Flag(file, section, "KeyboardLocked", false);
     s.operatorError = Flag(file, section, "OperatorError", false);
     s.neverAnswer = Flag(file, section, "NeverAnswer", false);
+    s.keepSignalling = Flag(file, section, "KeepSignalling", false);
     s.replyDelayMs = Milliseconds(file, section, "ReplyDelayMs");
     s.connectRc = static_cast<int>(file.GetNumber(section, "ConnectRc", -1));
     s.updateScript = ReadUpdates(file.Get(section, "UpdateScript"));

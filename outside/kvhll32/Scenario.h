@@ -29,6 +29,7 @@ struct SessionSettings {
     bool keyboardLocked = false;           // input inhibited
     bool operatorError = false;
     bool neverAnswer = false;              // AID keys get no answer while set
+    bool keepSignalling = false;           // while an answer is awaited, another screen update is always pending
     DWORD replyDelayMs = 0;                // the host answers an AID key this much later
     int connectRc = -1;                    // Connect Presentation Space returns this (-1: normal)
     std::vector<HostUpdate> updateScript;  // replaces the updates that an AID key announces

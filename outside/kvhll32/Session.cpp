@@ -130,6 +130,9 @@ void Session::Show(const Screen& screen, DWORD now)
 
 void Session::Tick(DWORD now)
 {
+    if (waitingForHost_ && settings_.keepSignalling && updates_.empty()) {
+        Announce(HostUpdate{22, 0});
+    }
     if (waitingForHost_ && !settings_.neverAnswer && now - answerFrom_ >= settings_.replyDelayMs) {
         ApplyAnswer(now);
     }
@@ -175,6 +178,9 @@ bool Session::NextUpdate(HostUpdate& update)
     }
     update = updates_.front();
     updates_.pop_front();
+    if (updates_.empty() && waitingForHost_ && settings_.keepSignalling) {
+        updates_.push_back(HostUpdate{22, 0});
+    }
     if (!updates_.empty()) {
         SetEvent(event_);
     }

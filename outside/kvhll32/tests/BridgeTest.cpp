@@ -286,6 +286,18 @@ TEST_F(BridgeTest, HostThatNeverAnswersUntilTheSwitchIsOff)
     std::string oia;
     EXPECT_EQ(bridge.Oia(oia), 5);
     EXPECT_EQ(oia[91], 1);
+    store.WriteScenario("[Session A]\nNeverAnswer=1\nKeepSignalling=1\n");
+    Sleep(250);
+    HANDLE event = nullptr;
+    ASSERT_EQ(bridge.StartNotification('A', event), 0);
+    ASSERT_EQ(bridge.SendKeys("@E"), 5) << "the keyboard is still locked";
+    int flags = 0;
+    bridge.Oia(oia);
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_EQ(WaitForSingleObject(event, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+        ASSERT_EQ(bridge.QueryUpdate('A', flags), 22);
+    }
+
     store.WriteScenario("[Session A]\nNeverAnswer=0\n");
     Sleep(250);
     bridge.Oia(oia);
