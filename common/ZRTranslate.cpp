@@ -11,6 +11,7 @@ void TranslateWithTable(const unsigned char* table, unsigned char fill, const ch
     unsigned char* out = reinterpret_cast<unsigned char*>(destination);
     for (WORD i = 0; i < count; ++i)
         out[i] = table[in[i]];
-    memset(out + count, fill, capacity - count);
+    if (count < capacity)
+        memset(out + count, fill, capacity - count);
     *destinationLength = count;
 }
