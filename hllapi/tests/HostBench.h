@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ErrorSinkCapture.h"
+#include "HostStore.h"
 #include "FakeCallerTables.h"
 #include "TempProgramFolder.h"
 #include "ZRContracts.h"
@@ -49,7 +50,7 @@ public:
     // Writes SCENARIO.INI: the trace switched on, then the given sections.
     void WriteScenario(const std::string& sections) const;
 
-    // Adds a member to an AS/400 file of the store, with the first `records` lines of another member's record file.
+    // Adds a member to an AS/400 file of the store, with `records` records taken in turn from another member.
     void CopyAs400Member(const std::string& library, const std::string& file, const std::string& from,
                          const std::string& to, int records) const;
     // The lines of a text file of the store.
@@ -92,5 +93,3 @@ private:
 testing::AssertionResult SameRecords(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
 // A line of 66 characters and CR LF for a description file.
 std::string DescriptionLine(const char* name, char letter, int length, int decimals, const char* text = "");
-// Host bytes from text in code page 037 (printable ASCII only).
-std::string Ebcdic(const std::string& text);

@@ -24,7 +24,7 @@ target_include_directories(hllapi_session_tests PRIVATE ${dir}/fakebridge)
 add_dependencies(hllapi_session_tests hllapi_fakebridge hllapi_fakebridge-nostatus Zrtas400 Zrts36)
 
 # The host data sources against the stand-in bridge and its simulated hosts (sample store copied per test).
-add_library(hllapi_host_bench STATIC ${dir}/HostBench.cpp)
+add_library(hllapi_host_bench STATIC ${dir}/HostBench.cpp ${dir}/HostStore.cpp)
 target_link_libraries(hllapi_host_bench PUBLIC zrt_testing zrt_datasource GTest::gtest)
 foreach(target IN ITEMS KVHLL32 kvhll32_host_samples)
   if(TARGET ${target})
@@ -35,3 +35,12 @@ add_dependencies(hllapi_host_bench Zrtas400 Zrts36)
 
 zrt_add_test(hllapi_as400_tests SOURCES ${dir}/As400Tests.cpp ${dir}/HostTests.rc LIBS hllapi_host_bench TIMEOUT 600)
 zrt_add_test(hllapi_s36_tests SOURCES ${dir}/S36Tests.cpp ${dir}/HostTests.rc LIBS hllapi_host_bench TIMEOUT 600)
+
+# Whole transfers through the real manager and PC data sources.
+zrt_add_test(hllapi_transfer_tests SOURCES ${dir}/TransferTests.cpp ${dir}/HostTests.rc LIBS hllapi_host_bench
+  TIMEOUT 900)
+foreach(target IN ITEMS Zrtmgr Zrtpcfile Zrtrawfile Zrtfieldspec)
+  if(TARGET ${target})
+    add_dependencies(hllapi_transfer_tests ${target})
+  endif()
+endforeach()
