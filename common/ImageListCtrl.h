@@ -38,7 +38,6 @@ public:
     BOOL HitCellImage(int x, int y, int row, int column) const;
     // The small image list the cells draw their images from.
     void SetCellImageList(HIMAGELIST list);
-    void SetOwnsItemData(BOOL owns) { m_ownsItemData = owns; }
 
     // A cell-image array of `columns` pairs, none with an image; free it with delete[].
     static CellImage* NewCellImages(int columns);

@@ -152,7 +152,6 @@ INT_PTR CALLBACK CFwDialog::DialogProc(HWND window, UINT message, WPARAM wParam,
     {
         SetWindowLongPtrA(window, DWLP_USER, 0);
         dialog->DetachHandle();
-        dialog->OnFinalDetach();
         return FALSE;
     }
     return dialog->HandleDialogMessage(message, wParam, lParam);

@@ -9,7 +9,6 @@ class CFwDataExchange
 public:
     CFwDataExchange(HWND dialog, BOOL save) : m_dialog(dialog), m_save(save) {}
 
-    BOOL IsSaving() const { return m_save; }
     // The text of a control (a static, edit or button text).
     void Text(UINT id, std::string& value) const;
 

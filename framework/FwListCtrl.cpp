@@ -24,13 +24,6 @@ BOOL CFwImageList::LoadBitmap(UINT id, int width, int grow, COLORREF mask)
     return m_list != nullptr;
 }
 
-BOOL CFwImageList::Create(int width, int height, UINT flags, int initial, int grow)
-{
-    Destroy();
-    m_list = ImageList_Create(width, height, flags, initial, grow);
-    return m_list != nullptr;
-}
-
 void CFwImageList::SetBkColor(COLORREF colour) const
 {
     if (m_list)
@@ -100,15 +93,6 @@ LPARAM CFwListCtrl::GetItemData(int item) const
         return 0;
     }
     return info.lParam;
-}
-
-BOOL CFwListCtrl::SetItemData(int item, LPARAM data) const
-{
-    LVITEMA info{};
-    info.mask = LVIF_PARAM;
-    info.iItem = item;
-    info.lParam = data;
-    return static_cast<BOOL>(SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&info)));
 }
 
 UINT CFwListCtrl::GetItemState(int item, UINT mask) const

@@ -16,7 +16,6 @@ public:
 
     // Loads bitmap `id` (from the resource module) as images `width` pixels wide, with the mask colour.
     BOOL LoadBitmap(UINT id, int width, int grow, COLORREF mask);
-    BOOL Create(int width, int height, UINT flags, int initial, int grow);
     void SetBkColor(COLORREF colour) const;
     HIMAGELIST GetSafeHandle() const { return m_list; }
     void Destroy();
@@ -38,7 +37,6 @@ public:
     BOOL DeleteAllItems() const;
     int GetItemCount() const;
     LPARAM GetItemData(int item) const;
-    BOOL SetItemData(int item, LPARAM data) const;
     UINT GetItemState(int item, UINT mask) const;
     BOOL SetItemState(int item, UINT state, UINT mask) const;
     int GetNextItem(int start, UINT flags) const;

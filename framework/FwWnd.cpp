@@ -149,7 +149,6 @@ LRESULT CALLBACK CFwWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, 
     {
         WNDPROC original = object->m_originalProc;
         object->UnsubclassWindow();
-        object->OnFinalDetach();
         return CallWindowProcA(original, window, message, wParam, lParam);
     }
     return object->WindowProc(message, wParam, lParam);
@@ -230,20 +229,6 @@ std::string CFwWnd::GetWindowText() const
 void CFwWnd::SetWindowText(const std::string& text) const
 {
     ::SetWindowTextA(m_hWnd, text.c_str());
-}
-
-std::string CFwWnd::GetDlgItemText(UINT id) const
-{
-    HWND item = GetDlgItem(id);
-    if (!item)
-    {
-        return std::string();
-    }
-    int length = GetWindowTextLengthA(item);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = ::GetWindowTextA(item, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
 }
 
 void CFwWnd::SetDlgItemText(UINT id, const std::string& text) const

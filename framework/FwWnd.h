@@ -82,7 +82,6 @@ public:
     std::string GetWindowText() const;
     void SetWindowText(const std::string& text) const;
     HWND GetDlgItem(UINT id) const { return ::GetDlgItem(m_hWnd, static_cast<int>(id)); }
-    std::string GetDlgItemText(UINT id) const;
     void SetDlgItemText(UINT id, const std::string& text) const;
     void EnableDlgItem(UINT id, BOOL enable) const;
     void Invalidate(BOOL erase = TRUE) const { InvalidateRect(m_hWnd, nullptr, erase); }
@@ -113,8 +112,6 @@ protected:
 
     HWND m_hWnd = nullptr;
 
-    // Called by the framework when the window handle goes away.
-    virtual void OnFinalDetach() {}
     void AttachHandle(HWND window);
     void DetachHandle();
 

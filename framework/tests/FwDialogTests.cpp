@@ -54,7 +54,9 @@ TEST(FwDialog, DataExchangePushesAndPullsTexts)
 {
     std::string shown;
     CProbeDialog dialog([&](CProbeDialog& d) {
-        shown = d.GetDlgItemText(IDC_FW_TEXT);
+        char text[64] = {};
+        GetDlgItemTextA(d.GetSafeHwnd(), IDC_FW_TEXT, text, sizeof(text));
+        shown = text;
         d.SetDlgItemText(IDC_FW_TEXT, "changed by the user");
         d.UpdateData(TRUE);
         d.EndDialog(IDOK);

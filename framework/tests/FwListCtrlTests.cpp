@@ -22,8 +22,6 @@ TEST(FwListCtrl, WrapsItemsColumnsStatesAndData)
         }
         EXPECT_EQ(list.GetItemCount(), 3);
         EXPECT_EQ(list.GetItemData(2), 102);
-        EXPECT_TRUE(list.SetItemData(2, 7));
-        EXPECT_EQ(list.GetItemData(2), 7);
         EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), -1);
         list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
         EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
