@@ -35,8 +35,7 @@ UsedParameters FindUsedParameters(const CZRProfile& profile)
 }
 
 CZRProfileSql::CZRProfileSql(const ZRSqlConnection& connection, int hostType, int direction, int transferType)
-    : CZRProfile(connection.source == kTcpipConnection.source ? ZRCONN_TCPIP : ZRCONN_APPC, hostType, direction,
-                 transferType),
+    : CZRProfile(connection.connectionType, hostType, direction, transferType),
       m_connection(connection)
 {
 }
@@ -74,11 +73,10 @@ void CZRProfileSql::ResetUnusedParameters()
     }
 }
 
-BOOL CZRProfileSql::MakeHostRequest(int connectionType, CZRRequestPart* (*makeHostToPc)(),
-                                    CZRRequestPart* (*makePcToHost)())
+BOOL CZRProfileSql::MakeHostRequest(CZRRequestPart* (*makeHostToPc)(), CZRRequestPart* (*makePcToHost)())
 {
     // The host part of another kind's file must never be read, and then written, as this kind's.
-    if (General().Get(ZRP_CONNECTION_TYPE) != connectionType)
+    if (General().Get(ZRP_CONNECTION_TYPE) != m_connection.connectionType)
         return RejectEntry(m_connection.source, "Connection");
     BOOL hostToPc = General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
     return SetHostRequest(hostToPc ? makeHostToPc() : makePcToHost(), m_connection.source);

@@ -18,7 +18,7 @@ protected:
     CZRProfileSql(const ZRSqlConnection& connection, const char* fileName);
 
     // Makes the host part of the direction, after checking that the profile is of the kind's connection.
-    BOOL MakeHostRequest(int connectionType, CZRRequestPart* (*makeHostToPc)(), CZRRequestPart* (*makePcToHost)());
+    BOOL MakeHostRequest(CZRRequestPart* (*makeHostToPc)(), CZRRequestPart* (*makePcToHost)());
 
 private:
     const ZRSqlConnection& m_connection;

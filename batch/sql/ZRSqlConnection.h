@@ -3,8 +3,12 @@
 
 #include <windows.h>
 
+#include "ZRProfileParams.h"
+
 struct ZRSqlConnection
 {
+    // General parameter 1 of the kind's profiles.
+    int connectionType;
     // Source name of every message of the kind.
     const char* source;
     // Upper bound of "Record length".
@@ -13,8 +17,8 @@ struct ZRSqlConnection
     BOOL selectStopsAtComma;
 };
 
-inline constexpr ZRSqlConnection kAppcConnection{"ZRProfileAPPC", 4105, FALSE};
-inline constexpr ZRSqlConnection kTcpipConnection{"ZRProfileTCPIP", 32767, TRUE};
+inline constexpr ZRSqlConnection kAppcConnection{ZRCONN_APPC, "ZRProfileAPPC", 4105, FALSE};
+inline constexpr ZRSqlConnection kTcpipConnection{ZRCONN_TCPIP, "ZRProfileTCPIP", 32767, TRUE};
 
 // The section the SQL host requests read and write.
 inline constexpr char kSqlHostSection[] = "Host request";

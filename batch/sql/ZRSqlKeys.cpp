@@ -128,7 +128,10 @@ BOOL WriteAtDelimitedText(const CZRIniFile& ini, const char* key, const char* te
     size_t start = 0;
     do
     {
-        pieces.push_back("@" + whole.substr(start, kPieceLength) + "@");
+        std::string piece(1, '@');
+        piece.append(whole, start, kPieceLength);
+        piece += '@';
+        pieces.push_back(piece);
         start += kPieceLength;
     } while (start < whole.size());
     return WriteNumberedValues(ini, key, pieces);
