@@ -48,7 +48,8 @@ std::string FullPathOf(const std::string& entry)
 
 CZrtbatchDlg::CZrtbatchDlg(const CZrtbatchApp& application)
     : CFwDialog(IDD_ZRTBATCH), m_application(application), m_icon(FwLoadIcon(IDI_ZRTBATCH)),
-      m_smallIcon(FwLoadIcon(IDI_ZRTBATCH, GetSystemMetrics(SM_CXSMICON))),
+      m_smallIcon(FwLoadIcon(IDI_ZRTBATCH, GetSystemMetrics(SM_CXSMICON))), m_hostLeftIcon(FwLoadIcon(IDI_HOST_LEFT)),
+      m_pcIcon(FwLoadIcon(IDI_PC)), m_hostRightIcon(FwLoadIcon(IDI_HOST_RIGHT)),
       m_stopEvent(CreateEventA(nullptr, FALSE, FALSE, nullptr)), m_startTime(time(nullptr))
 {
 }
@@ -59,8 +60,10 @@ CZrtbatchDlg::~CZrtbatchDlg()
     {
         CloseHandle(m_stopEvent);
     }
-    DestroyIcon(m_icon);
-    DestroyIcon(m_smallIcon);
+    for (HICON icon : {m_icon, m_smallIcon, m_hostLeftIcon, m_pcIcon, m_hostRightIcon})
+    {
+        DestroyIcon(icon);
+    }
 }
 
 const FwMessageMap* CZrtbatchDlg::ClassMessageMap()
@@ -427,8 +430,8 @@ void CZrtbatchDlg::SetDirectionIcons()
 {
     CZRProfile* profile = GetCurrentProfile();
     bool hostToPc = profile && profile->General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
-    FwSetStaticIcon(GetDlgItem(IDC_SOURCE_PICTURE), FwLoadIcon(hostToPc ? IDI_HOST_RIGHT : IDI_PC));
-    FwSetStaticIcon(GetDlgItem(IDC_DESTINATION_PICTURE), FwLoadIcon(hostToPc ? IDI_PC : IDI_HOST_LEFT));
+    FwSetStaticIcon(GetDlgItem(IDC_SOURCE_PICTURE), hostToPc ? m_hostRightIcon : m_pcIcon);
+    FwSetStaticIcon(GetDlgItem(IDC_DESTINATION_PICTURE), hostToPc ? m_pcIcon : m_hostLeftIcon);
 }
 
 void CZrtbatchDlg::PlayAnimation(UINT id)

@@ -80,6 +80,9 @@ private:
     std::string m_status;
     HICON m_icon;
     HICON m_smallIcon;
+    HICON m_hostLeftIcon;
+    HICON m_pcIcon;
+    HICON m_hostRightIcon;
     HANDLE m_stopEvent;
     UINT_PTR m_timerId = 0;
     BOOL m_running = TRUE;
