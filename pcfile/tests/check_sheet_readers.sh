@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# check_sheet_readers.sh <folder of pcfile_sheet_files> <tools folder>
+# Has the files that pcfile_sheet_files wrote read by independent readers: SheetJS (tools/node_modules, installed by
+# tools/setup) and LibreOffice's headless converter, whose CSV output is compared in check_sheet_readers.js.
+set -euo pipefail
+folder=$1
+tools=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if [ ! -d "$tools/node_modules/xlsx" ]; then
+  echo "SheetJS is missing in $tools/node_modules: run tools/setup" >&2
+  exit 1
+fi
+if ! command -v soffice >/dev/null 2>&1; then
+  echo "LibreOffice (soffice) is missing: run tools/setup" >&2
+  exit 1
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/dif" "$work/sheets" "$work/csv"
+# Converted files are named after their input; the extension goes into the name so that none overwrites another.
+for file in "$folder"/*.dif; do
+  cp "$file" "$work/dif/$(basename "$file" .dif)-dif.dif"
+done
+for extension in wks wkq xls; do
+  for file in "$folder"/*."$extension"; do
+    cp "$file" "$work/sheets/$(basename "$file" ."$extension")-$extension.$extension"
+  done
+done
+
+# DIF is read only when its import filter is named; the worksheets are recognised by their content. The two
+# conversions run side by side, each with a profile of its own. Cells are written with all their digits.
+csv='csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false'
+timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile-dif" --infilter=DIF --convert-to "$csv" \
+  --outdir "$work/csv" "$work"/dif/* >"$work/dif.log" 2>&1 &
+difs=$!
+timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile-sheets" --convert-to "$csv" \
+  --outdir "$work/csv" "$work"/sheets/* >"$work/sheets.log" 2>&1 &
+sheets=$!
+wait "$difs" || echo "LibreOffice ended with status $? converting the DIF files" >&2
+wait "$sheets" || echo "LibreOffice ended with status $? converting the worksheets" >&2
+
+node "$here/check_sheet_readers.js" "$folder" "$work/csv" "$tools/node_modules"
