@@ -334,6 +334,58 @@ TEST(S36Target, HostFailureWhileWritingIsAFailure)
     EXPECT_EQ("Error ZRS043: The host sent the message, 'Disk full.'", errors[0]);
 }
 
+TEST(S36Source, AFullLastScreenAsksForNoFurtherBuffer)
+{
+    HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+    // 23 display records of 76 characters fill the data area.
+    const Strings lines = bench.StoreLines(kCustmast);
+    std::ofstream out(bench.StorePath("S36\\FILES\\FULL.DAT"), std::ios::binary);
+    for (int i = 0; i < 23; ++i)
+        out << lines[static_cast<std::size_t>(i) % lines.size()] << "\r\n";
+    out.close();
+    std::ofstream(bench.StorePath("S36\\FILES\\FULL.INI"), std::ios::binary) << "[File]\r\nRecordLength=64\r\n";
+    UseCustmastDescriptions(bench);
+    bench.Set(ZRP_HOST_SOURCE_NAME, "FULL");
+    const HostRun run = bench.Read();
+    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    EXPECT_EQ(23u, run.records.size());
+    // After the first buffer's Enter nothing asks for another; Close cancels the pending request.
+    const Strings keys = bench.Keys();
+    ASSERT_GE(keys.size(), 6u);
+    EXPECT_EQ((Strings{"@E", "@E", "C", "@E", "X", "@E"}), Strings(keys.end() - 6, keys.end()));
+}
+
+TEST(S36Target, RefusesRecordsAndFieldsThatDoNotFit)
+{
+    const struct
+    {
+        const char* what;
+        int transferType;
+        int writeMode;
+        std::string descriptions;
+        int recordLength;
+        const char* code;
+    } cases[] = {
+        {"record longer than a screen", ZRTT_CONVERSION, ZRHWM_CREATE_FILE,
+         DescriptionLine("A", 'A', 999, 0) + DescriptionLine("B", 'A', 762, 0), 0, "ZRS049"},
+        {"binary record longer than half a screen", ZRTT_BINARY, ZRHWM_CREATE_FILE, "", 881, "ZRS049"},
+        {"character field longer than 999", ZRTT_PLAIN, ZRHWM_CREATE_FILE, "", 1200, "ZRS050"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST, c.transferType);
+        bench.WriteScratch("big.fmt", c.descriptions);
+        bench.Set(ZRP_DESCRIPTION_FILE, bench.ScratchPath("big.fmt").c_str());
+        bench.Set(ZRP_RECORD_LENGTH, c.recordLength);
+        bench.Set(ZRP_HOST_TARGET_NAME, "BIGFILE");
+        bench.Set(ZRP_HOST_WRITE_MODE, c.writeMode);
+        EXPECT_FALSE(bench.Write({}).opened);
+        EXPECT_EQ(Strings{c.code}, Codes(bench.ErrorTexts()));
+        EXPECT_EQ((Strings{"FT36", "@E", "X", "@E"}), bench.Keys());
+    }
+}
+
 TEST(S36Target, WriteModesOutsideTheFiveAreRefused)
 {
     HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST);
