@@ -32,6 +32,8 @@ struct State
     std::map<char, int> status;
     LONG eventValue = 0;
     std::string log;
+    int aidKeys = 0;
+    std::multimap<int, std::pair<int, std::string>> onKey;   // AID key number -> position, text
 };
 
 State g_state;
@@ -108,6 +110,10 @@ void SendKey(const char* data, int length, int* rc)
     }
     else if (g_state.answerMode == 1)
     {
+        const auto [first, last] = g_state.onKey.equal_range(++g_state.aidKeys);
+        for (auto change = first; change != last; ++change)
+            std::memcpy(g_state.screen + change->second.first - 1, change->second.second.data(),
+                        change->second.second.size());
         g_state.pending = g_state.script.empty() ? std::deque<std::pair<int, int>>{{23, 0x300}} : g_state.script;
         g_state.script.clear();
         if (g_event)
@@ -279,6 +285,11 @@ extern "C" void WINAPI FakeBridgePut(int row, int column, const char* text)
 {
     const int start = (row - 1) * 80 + column - 1;
     std::memcpy(g_state.screen + start, text, std::strlen(text));
+}
+
+extern "C" void WINAPI FakeBridgeOnKey(int aidKey, int row, int column, const char* text)
+{
+    g_state.onKey.emplace(aidKey, std::make_pair((row - 1) * 80 + column, std::string(text)));
 }
 
 extern "C" void WINAPI FakeBridgeSetCursor(int position)

@@ -16,6 +16,8 @@ typedef void(WINAPI* FakeBridgeAnswerProc)(int mode);
 typedef void(WINAPI* FakeBridgeSetOiaProc)(int index, int value);
 typedef void(WINAPI* FakeBridgePutProc)(int row, int column, const char* text);
 typedef void(WINAPI* FakeBridgeSetCursorProc)(int position);
+// When the host answers the aidKey-th Enter or PF key (from 1), the text appears at the position first.
+typedef void(WINAPI* FakeBridgeOnKeyProc)(int aidKey, int row, int column, const char* text);
 // Sessions as "AH1920 BP0 ..." (letter, type, size); replaces the list.
 typedef void(WINAPI* FakeBridgeSessionsProc)(const char* sessions);
 typedef void(WINAPI* FakeBridgeStatusProc)(char session, int status);

@@ -1,0 +1,74 @@
+// Zrts36.dll against the scripted fake bridge, for host answers the simulated System/36 never gives: a reader
+// whose next buffer stays on reply code '6' gives up at the DDS time-out instead of waiting for ever.
+#include "ErrorSinkCapture.h"
+#include "FakeBridgeControl.h"
+#include "FakeCallerTables.h"
+#include "TempProgramFolder.h"
+#include "ZRContracts.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace
+{
+std::string g_programFolder;
+
+BOOL ZRTAPI FakeFolderEnvString(int kind, void* destination)
+{
+    if (kind == ZRENV_PROGRAM_FOLDER)
+        std::strcpy(static_cast<char*>(destination), g_programFolder.c_str());
+    return TRUE;
+}
+
+template <typename Proc>
+Proc Entry(HMODULE module, const char* name)
+{
+    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+}
+
+TEST(S36Reader, ReplyCodeSixEndsAtTheDdsTimeOut)
+{
+    g_programFolder = TempProgramFolder::BuildProgramFolder() + "\\fakebridge";
+    HMODULE bridge = LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str());
+    HMODULE library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrts36.dll").c_str());
+    ASSERT_NE(nullptr, bridge);
+    ASSERT_NE(nullptr, library);
+    Entry<FakeBridgeResetProc>(bridge, "FakeBridgeReset")();
+    const auto put = Entry<FakeBridgePutProc>(bridge, "FakeBridgePut");
+    const auto onKey = Entry<FakeBridgeOnKeyProc>(bridge, "FakeBridgeOnKey");
+    // FT36 runs; typing goes to row 23, away from the reply line. One record of 1000 characters per buffer.
+    put(1, 3, " *");
+    Entry<FakeBridgeSetCursorProc>(bridge, "FakeBridgeSetCursor")(22 * 80 + 1);
+    onKey(1, 1, 3, " * 000002  1000");
+    onKey(2, 1, 3, "** 000002  1000");
+    onKey(3, 1, 3, "6* 000002  1000");
+
+    ErrorSinkCapture errors;
+    CFakeCallerTables tables(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+    tables.SetOption(ZRO_HLLAPI_TIMEOUT_DDS, 1);
+    tables.Set(ZRP_HOST_SOURCE_NAME, "FILE1");
+    EnvironmentCallbacks environment = *tables.EnvironmentTable();
+    environment.GetEnvString = FakeFolderEnvString;
+    auto create = Entry<ZRTCreateDataSourceProc>(library, ZRT_CREATE_OBJECT_EXPORT);
+    DataSourceFunctions* source = nullptr;
+    ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), &environment, &source, TRUE));
+
+    ASSERT_TRUE(source->Connect());
+    ASSERT_TRUE(source->Open(nullptr)) << errors.Texts().size();
+    DSField field;
+    ASSERT_TRUE(source->GetField(&field));
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(source->NextField());
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_GE(elapsed, 1000u);
+    EXPECT_LT(elapsed, 3000u);
+    ASSERT_EQ(1u, errors.Count());
+    EXPECT_EQ(0u, errors.Texts()[0].rfind("Error ZRS033:", 0)) << errors.Texts()[0];
+    source->Close();
+    source->Disconnect();
+    FreeLibrary(library);
+    FreeLibrary(bridge);
+}
