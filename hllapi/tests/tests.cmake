@@ -18,7 +18,7 @@ zrt_add_test(hllapi_descr_tests
   LIBS zrt_hllapi zrt_testing)
 
 zrt_add_test(hllapi_session_tests
-  SOURCES ${dir}/SessionTests.cpp ${dir}/S36ReplyTests.cpp ${dir}/HostTests.rc
+  SOURCES ${dir}/SessionTests.cpp ${dir}/HostReplyTests.cpp ${dir}/HostTests.rc
   LIBS zrt_hllapi zrt_testing)
 target_include_directories(hllapi_session_tests PRIVATE ${dir}/fakebridge)
 add_dependencies(hllapi_session_tests hllapi_fakebridge hllapi_fakebridge-nostatus Zrtas400 Zrts36)

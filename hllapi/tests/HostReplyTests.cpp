@@ -1,5 +1,6 @@
-// Zrts36.dll against the scripted fake bridge, for host answers the simulated System/36 never gives: a reader
-// whose next buffer stays on reply code '6' gives up at the DDS time-out instead of waiting for ever.
+// The host libraries against the scripted fake bridge, for host answers the simulated hosts never give: a System/36
+// reader whose next buffer stays on reply code '6' gives up at the DDS time-out, and an AS/400 host that answers
+// every key with another pending reply does not hold Close for ever.
 #include "ErrorSinkCapture.h"
 #include "FakeBridgeControl.h"
 #include "FakeCallerTables.h"
@@ -26,6 +27,18 @@ template <typename Proc>
 Proc Entry(HMODULE module, const char* name)
 {
     return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+int CountKeys(HMODULE bridge, const char* keys)
+{
+    char log[16384];
+    Entry<FakeBridgeLogProc>(bridge, "FakeBridgeLog")(log, sizeof log);
+    const std::string text = std::string(" ") + log + " ";
+    const std::string wanted = std::string(" 3:") + keys + " ";
+    int count = 0;
+    for (std::size_t at = text.find(wanted); at != std::string::npos; at = text.find(wanted, at + 1))
+        ++count;
+    return count;
 }
 }
 
@@ -68,6 +81,36 @@ TEST(S36Reader, ReplyCodeSixEndsAtTheDdsTimeOut)
     ASSERT_EQ(1u, errors.Count());
     EXPECT_EQ(0u, errors.Texts()[0].rfind("Error ZRS033:", 0)) << errors.Texts()[0];
     source->Close();
+    source->Disconnect();
+    FreeLibrary(library);
+    FreeLibrary(bridge);
+}
+
+TEST(As400Close, AHostThatKeepsReplyingIsGivenUpOn)
+{
+    g_programFolder = TempProgramFolder::BuildProgramFolder() + "\\fakebridge";
+    HMODULE bridge = LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str());
+    HMODULE library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrtas400.dll").c_str());
+    ASSERT_NE(nullptr, bridge);
+    ASSERT_NE(nullptr, library);
+    Entry<FakeBridgeResetProc>(bridge, "FakeBridgeReset")();
+    // KVRFT runs and shows a last buffer, whatever is pressed.
+    const auto put = Entry<FakeBridgePutProc>(bridge, "FakeBridgePut");
+    put(1, 71, "KVFT001");
+    put(1, 3, "+  000001  0010");
+
+    ErrorSinkCapture errors;
+    CFakeCallerTables tables(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
+    EnvironmentCallbacks environment = *tables.EnvironmentTable();
+    environment.GetEnvString = FakeFolderEnvString;
+    auto create = Entry<ZRTCreateDataSourceProc>(library, ZRT_CREATE_OBJECT_EXPORT);
+    DataSourceFunctions* source = nullptr;
+    ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), &environment, &source, TRUE));
+    ASSERT_TRUE(source->Connect());
+    EXPECT_FALSE(source->Close());
+    EXPECT_EQ(16, CountKeys(bridge, "@E"));
+    ASSERT_EQ(1u, errors.Count());
+    EXPECT_EQ(0u, errors.Texts()[0].rfind("Error ZRT003:", 0)) << errors.Texts()[0];
     source->Disconnect();
     FreeLibrary(library);
     FreeLibrary(bridge);
