@@ -16,9 +16,10 @@ constexpr int kMaxFields = 65535;
 constexpr int kMaxDialogAnswers = 16;
 constexpr DWORD kReplyPollMs = 50;
 
-void CopyName(char* destination, const char* source)
+template <std::size_t Size>
+void CopyName(char (&destination)[Size], const char* source)
 {
-    std::snprintf(destination, 11, "%s", source);
+    std::snprintf(destination, Size, "%s", source);
 }
 
 void SetFieldName(DSField& field, const char* name)
@@ -56,7 +57,6 @@ BOOL CDSAs400ViaHLLAPI::Open(HANDLE cancelEvent)
     m_recordCount = 0;
     m_used = 0;
     m_hostRecords = 0;
-    m_hostRecordLength = 0;
     m_kind = KIND_TRANSFER;
     m_hostFileType = ZRHFT_DATA;
     m_library[0] = m_file[0] = m_member[0] = '\0';
@@ -458,7 +458,6 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
     if (!ReadReplyAfterWaits(GetTickCount(), IDS_AS400_DDS_TIMEOUT))
         return FALSE;
     m_hostRecords = ReplyCount();
-    m_hostRecordLength = ReplyLength();
     switch (ReplyCode())
     {
     case '*':

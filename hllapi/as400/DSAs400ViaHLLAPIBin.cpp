@@ -22,7 +22,6 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
     if (!ReadReplyAfterWaits(GetTickCount(), IDS_AS400_BUFFER_TIMEOUT))
         return FALSE;
     m_hostRecords = ReplyCount();
-    m_hostRecordLength = ReplyLength();
     switch (ReplyCode())
     {
     case '*':

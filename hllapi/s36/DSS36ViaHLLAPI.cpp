@@ -78,7 +78,6 @@ BOOL CDSS36ViaHLLAPI::Open(HANDLE cancelEvent)
     m_recordCount = 0;
     m_used = 0;
     m_hostRecords = 0;
-    m_hostRecordLength = 0;
     m_useDescriptions = false;
     m_profile->GetGeneral(ZRP_TRANSFER_TYPE, &m_transferType);
     return IsProgramRunning() || StartProgram();
@@ -396,7 +395,6 @@ BOOL CDSS36ViaHLLAPISource::Open(HANDLE cancelEvent)
     if (!(requested && ReadReply()))
         return FALSE;
     m_hostRecords = ReplyCount();
-    m_hostRecordLength = ReplyLength();
     if (ReplyCode() == 'E')
     {
         m_hostRecords = 0;

@@ -66,7 +66,6 @@ protected:
     BOOL EndHostDialog();
 
     long m_hostRecords = 0;
-    int m_hostRecordLength = 0;
     char m_area[HOST_AREA_SIZE + 1] = {};
     int m_used = 0;
     char m_reply[REPLY_CHARS + 1] = {};

@@ -56,9 +56,7 @@ protected:
     // Text typed as data: every '@' doubled, so that it is not taken for a key.
     static std::string DoubleAts(const char* text);
 
-    DWORD SendKeyTimeout() const { return m_sendKeyTimeout; }
     DWORD DdsTimeout() const { return m_ddsTimeout; }
-    char SessionLetter() const { return m_session; }
 
 private:
     struct RcMessage
