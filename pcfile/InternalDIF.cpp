@@ -91,6 +91,10 @@ BOOL CInternalDIFTarget::FormatRecord()
 BOOL CInternalDIFTarget::FormatField(const DSField& field)
 {
     const size_t length = FieldLength(field);
+    const char* end = field.value + length;
+    for (const char* at = field.value; at < end; ++at)
+        if (*at == '\r' || *at == '\n' || *at == kCtrlZ)
+            return FALSE;
     if (IsPcNumberType(field.type))
     {
         PutBytes("0,", 2);
@@ -100,10 +104,6 @@ BOOL CInternalDIFTarget::FormatField(const DSField& field)
     }
     if (!IsPcTextType(field.type))
         return FALSE;
-    const char* end = field.value + length;
-    for (const char* at = field.value; at < end; ++at)
-        if (*at == '\r' || *at == '\n' || *at == kCtrlZ)
-            return FALSE;
     PutBytes("1,0\r\n\"", 6);
     const char* text = field.value;
     while (const char* quote = static_cast<const char*>(std::memchr(text, '"', end - text)))

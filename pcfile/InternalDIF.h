@@ -18,6 +18,7 @@ protected:
     BOOL WriteHeader() override;
     // Every field, then the separator that opens the next tuple.
     BOOL FormatRecord() override;
+    // A value with a line end or a Ctrl-Z in it would break the file's lines: it is refused.
     BOOL FormatField(const DSField& field) override;
     // The last separator becomes EOD; the counts go into the header.
     BOOL WriteTrailer() override;
