@@ -17,14 +17,6 @@ BOOL CInternalDosRandomTarget::CheckStructure()
                              [this](size_t count, char* to) { return ReadBytes(to, count); });
 }
 
-BOOL CInternalDosRandomTarget::FormatRecord()
-{
-    for (int i = 0; i < m_layout.count; ++i)
-        if (!FormatField(m_layout.fields[i]))
-            return FieldFailed(i);
-    return TRUE;
-}
-
 BOOL CInternalDosRandomTarget::FormatField(const DSField& field)
 {
     m_stored.resize(StoredWidth(field));

@@ -21,8 +21,7 @@ protected:
     BOOL DetectEndMark(BOOL* endMark) override;
     // The existing file is made of whole records and its first record holds valid numbers.
     BOOL CheckStructure() override;
-    // Every field's stored bytes, back to back.
-    BOOL FormatRecord() override;
+    // The field's stored bytes; the record is the fields back to back.
     BOOL FormatField(const DSField& field) override;
 
 private:

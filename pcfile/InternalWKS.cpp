@@ -29,20 +29,6 @@ bool IsCell(unsigned opcode)
 }
 }
 
-void CInternalWKSTarget::InitMembers()
-{
-    CZRSInternalTarget::InitMembers();
-    m_row = 0;
-    m_column = 0;
-    m_endRecord = 0;
-}
-
-BOOL CInternalWKSTarget::DetectEndMark(BOOL* endMark)
-{
-    *endMark = FALSE;
-    return TRUE;
-}
-
 BOOL CInternalWKSTarget::CheckStructure()
 {
     Input input{*this};
@@ -81,23 +67,6 @@ BOOL CInternalWKSTarget::CheckStructure()
     m_row = lastRow + 1;
     m_endRecord = record.offset;
     return TRUE;
-}
-
-BOOL CInternalWKSTarget::SeekForAppend(BOOL)
-{
-    if (_fseeki64(m_stream, m_endRecord, SEEK_SET) != 0)
-        return ZRI_FAIL(SourceName(), IDS_ZRI013);
-    return TRUE;
-}
-
-void CInternalWKSTarget::PutRecord(unsigned opcode, const unsigned char* body, size_t length)
-{
-    unsigned char header[4];
-    PutLittleEndian(header, opcode, 2);
-    PutLittleEndian(header + 2, length, 2);
-    PutBytes(reinterpret_cast<const char*>(header), sizeof header);
-    if (length > 0)
-        PutBytes(reinterpret_cast<const char*>(body), length);
 }
 
 void CInternalWKSTarget::PutLabel(const char* text, size_t length)

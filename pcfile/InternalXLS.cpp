@@ -35,21 +35,7 @@ BOOL CInternalXLSTarget::SetRecordLayout(const DSRecordLayout* otherSide)
 {
     if (otherSide && otherSide->count > kMostFields)
         return ZRI_FAIL(SourceName(), IDS_ZRI005, kMostFields);
-    return CZRSInternalTarget::SetRecordLayout(otherSide);
-}
-
-void CInternalXLSTarget::InitMembers()
-{
-    CZRSInternalTarget::InitMembers();
-    m_row = 0;
-    m_column = 0;
-    m_endRecord = 0;
-}
-
-BOOL CInternalXLSTarget::DetectEndMark(BOOL* endMark)
-{
-    *endMark = FALSE;
-    return TRUE;
+    return CInternalSheetTarget::SetRecordLayout(otherSide);
 }
 
 BOOL CInternalXLSTarget::CheckStructure()
@@ -87,23 +73,6 @@ BOOL CInternalXLSTarget::CheckStructure()
     m_row = rows - 1;
     m_endRecord = record.offset;
     return TRUE;
-}
-
-BOOL CInternalXLSTarget::SeekForAppend(BOOL)
-{
-    if (_fseeki64(m_stream, m_endRecord, SEEK_SET) != 0)
-        return ZRI_FAIL(SourceName(), IDS_ZRI013);
-    return TRUE;
-}
-
-void CInternalXLSTarget::PutRecord(unsigned opcode, const unsigned char* body, size_t length)
-{
-    unsigned char header[4];
-    PutLittleEndian(header, opcode, 2);
-    PutLittleEndian(header + 2, length, 2);
-    PutBytes(reinterpret_cast<const char*>(header), sizeof header);
-    if (length > 0)
-        PutBytes(reinterpret_cast<const char*>(body), length);
 }
 
 void CInternalXLSTarget::CellHead(unsigned char* body) const
