@@ -41,8 +41,8 @@ bool IsFloatConversion(char c)
     return c == 'f' || c == 'F' || c == 'e' || c == 'E' || c == 'g' || c == 'G' || c == 'a' || c == 'A';
 }
 
-// Formats one conversion: `spec` holds "%", flags, width and precision (no length modifier, no '*').
-std::string FormatOne(std::string spec, char conversion, const CFwFormatArg* argument)
+// Formats one conversion: `directive` holds "%", flags, width and precision (no length modifier, no '*').
+std::string FormatOne(std::string directive, char conversion, const CFwFormatArg* argument)
 {
     if (conversion == 's')
     {
@@ -51,18 +51,18 @@ std::string FormatOne(std::string spec, char conversion, const CFwFormatArg* arg
         {
             text = argument->IsText() ? argument->Text() : std::to_string(argument->Number());
         }
-        return FwFormat((spec + 's').c_str(), text.c_str());
+        return FwFormat((directive + 's').c_str(), text.c_str());
     }
     long long number = argument && !argument->IsText() ? argument->Number() : 0;
     if (IsFloatConversion(conversion))
     {
-        return FwFormat((spec + conversion).c_str(), static_cast<double>(number));
+        return FwFormat((directive + conversion).c_str(), static_cast<double>(number));
     }
     if (conversion == 'c')
     {
-        return FwFormat((spec + 'c').c_str(), static_cast<int>(number));
+        return FwFormat((directive + 'c').c_str(), static_cast<int>(number));
     }
-    return FwFormat((spec + "ll" + conversion).c_str(), number);
+    return FwFormat((directive + "ll" + conversion).c_str(), number);
 }
 }
 
@@ -88,21 +88,21 @@ std::string FwFormatArgs(const std::string& format, std::initializer_list<CFwFor
         }
         // %[flags][width][.precision][length]conversion; '*' and positional forms are taken as plain text.
         size_t j = i + 1;
-        std::string spec = "%";
+        std::string directive = "%";
         while (j < format.size() && std::string("-+ #0").find(format[j]) != std::string::npos)
         {
-            spec += format[j++];
+            directive += format[j++];
         }
         while (j < format.size() && isdigit(static_cast<unsigned char>(format[j])))
         {
-            spec += format[j++];
+            directive += format[j++];
         }
         if (j < format.size() && format[j] == '.')
         {
-            spec += format[j++];
+            directive += format[j++];
             while (j < format.size() && isdigit(static_cast<unsigned char>(format[j])))
             {
-                spec += format[j++];
+                directive += format[j++];
             }
         }
         while (j < format.size() && std::string("hlLqjzt").find(format[j]) != std::string::npos)
@@ -118,7 +118,7 @@ std::string FwFormatArgs(const std::string& format, std::initializer_list<CFwFor
         if (conversion == 's' || IsIntegerConversion(conversion) || IsFloatConversion(conversion))
         {
             const CFwFormatArg* argument = next != arguments.end() ? &*next++ : nullptr;
-            result += FormatOne(spec, conversion, argument);
+            result += FormatOne(directive, conversion, argument);
         }
         else
         {
