@@ -146,6 +146,10 @@ TEST_F(DbfFormat, AppendingContinuesTheCountAndKeepsTheDate)
 
     transfer.fileBefore = before.substr(0, before.size() - 1);
     EXPECT_BYTES(WriteFile(m_runner, transfer), expected);
+
+    transfer.fileBefore = WriteFile(m_runner, Transfer({}));
+    EXPECT_BYTES(WriteFile(m_runner, transfer),
+                 DbfHeaderBytes(2, kColumns) + Record("new", "    6") + Record("newer", "   -7") + "\x1A");
 }
 
 TEST_F(DbfFormat, AppendingToATableOfOtherColumnsIsRefused)
