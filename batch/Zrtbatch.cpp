@@ -76,7 +76,6 @@ void CZrtbatchApp::RunMainDialog()
     CZrtbatchDlg dialog(*this);
     dialog.DoModal();
     FwSetMainWindow(nullptr);
-    SetProgramMainWindow(nullptr);
 }
 
 int CZrtbatchApp::ExitInstance()

@@ -102,7 +102,6 @@ BOOL CZrtbatchDlg::OnInitDialog()
 {
     CFwDialog::OnInitDialog();
     FwSetMainWindow(m_hWnd);
-    SetProgramMainWindow(m_hWnd);
     MeasureLogLayout();
 
     CVersionLibrary* library = GetVersionLibrary();

@@ -7,7 +7,7 @@
 
 #include "VersionLibrary.h"
 #include "ZRErrorHandling.h"
-#include "ZRProgram.h"
+#include "FwModule.h"
 #include "ZRResourceIds.h"
 
 namespace
@@ -109,7 +109,7 @@ void ShowErrorList(BOOL showTimes)
     ErrorList& list = GetErrorList();
     if (!list.HasRecords())
         return;
-    HWND mainWindow = GetProgramMainWindow();
+    HWND mainWindow = FwGetMainWindow();
     HWND owner = mainWindow != nullptr && IsWindow(mainWindow) ? GetLastActivePopup(mainWindow) : nullptr;
     list.SetShowTimes(showTimes);
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ZR_ERROR_LIST), owner, ErrorListDialogProc, 0);

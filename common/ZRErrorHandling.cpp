@@ -3,7 +3,7 @@
 #include <string>
 
 #include "ErrorRecordBlock.h"
-#include "ZRProgram.h"
+#include "FwModule.h"
 
 namespace
 {
@@ -59,7 +59,7 @@ void ClearErrorList()
 
 void ForwardErrorsToWindow()
 {
-    HWND mainWindow = GetProgramMainWindow();
+    HWND mainWindow = FwGetMainWindow();
     if (mainWindow == nullptr || !IsWindow(mainWindow))
         return;
     GetErrorList().Drain([mainWindow](const ErrorRecord& record) {

@@ -2,7 +2,6 @@
 
 #include "FwModule.h"
 #include "VersionLibrary.h"
-#include "ZRProgram.h"
 #include "ZRResourceIds.h"
 
 namespace
@@ -11,7 +10,7 @@ namespace
 // restored first); none without a main window.
 HWND PrepareOwner()
 {
-    HWND main = GetProgramMainWindow();
+    HWND main = FwGetMainWindow();
     if (!main || !IsWindow(main))
     {
         return nullptr;
@@ -124,5 +123,5 @@ int AskQuestion(UINT id, const CFwFormatArg& first, const CFwFormatArg& second, 
 
 BOOL PostMainWindowMessage(WPARAM wParam, LPARAM lParam)
 {
-    return PostMessageA(GetProgramMainWindow(), WM_ZR_MAIN_WINDOW, wParam, lParam);
+    return PostMessageA(FwGetMainWindow(), WM_ZR_MAIN_WINDOW, wParam, lParam);
 }

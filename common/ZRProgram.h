@@ -7,7 +7,3 @@
 // into a library. ReportError loads its texts from here.
 HMODULE GetOwnModule();
 
-// The program's main window (none until the program sets it). The error list shows its dialog over it and
-// forwards records to it.
-void SetProgramMainWindow(HWND window);
-HWND GetProgramMainWindow();

@@ -1,8 +1,11 @@
 #include "FwModule.h"
 
+#include <atomic>
+
 namespace
 {
-HWND g_mainWindow = nullptr;
+// Read by the error list from any thread.
+std::atomic<HWND> g_mainWindow{nullptr};
 HINSTANCE g_programModule = nullptr;
 HINSTANCE g_resourceModule = nullptr;
 std::string g_helpFile;
@@ -61,7 +64,8 @@ void FwSetHelpContext(int context)
 
 BOOL FwWinHelp(UINT command, ULONG_PTR data)
 {
-    HWND owner = g_mainWindow && IsWindow(g_mainWindow) ? g_mainWindow : GetActiveWindow();
+    HWND main = g_mainWindow;
+    HWND owner = main && IsWindow(main) ? main : GetActiveWindow();
     return WinHelpA(owner, g_helpFile.c_str(), command, data);
 }
 

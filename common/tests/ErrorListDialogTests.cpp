@@ -6,7 +6,7 @@
 
 #include "MessageBoxWatcher.h"
 #include "ZRErrorHandling.h"
-#include "ZRProgram.h"
+#include "FwModule.h"
 
 namespace
 {
@@ -24,7 +24,7 @@ protected:
     void TearDown() override
     {
         ClearErrorList();
-        SetProgramMainWindow(nullptr);
+        FwSetMainWindow(nullptr);
     }
 
     // The line the dialog shows with times for a record stamped `time`.
@@ -94,7 +94,7 @@ TEST_F(ErrorListDialogTest, OwnedByTheMainWindow)
     HWND main = CreateWindowA("STATIC", "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300, nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, main);
-    SetProgramMainWindow(main);
+    FwSetMainWindow(main);
     GetErrorSinkFunctions()->ReportText("owned");
 
     MessageBoxWatcher watcher;

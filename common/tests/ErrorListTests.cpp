@@ -10,6 +10,7 @@
 #include "ReportError.h"
 #include "ServicesTestIds.h"
 #include "ZRErrorHandling.h"
+#include "FwModule.h"
 #include "ZRProgram.h"
 
 namespace
@@ -40,7 +41,7 @@ protected:
     void TearDown() override
     {
         ClearErrorList();
-        SetProgramMainWindow(nullptr);
+        FwSetMainWindow(nullptr);
     }
 };
 
@@ -173,7 +174,7 @@ TEST_F(ProgramErrorList, ForwardSendsEveryRecordInOrderToTheMainWindow)
 {
     HWND window = CreateRecordingWindow();
     ASSERT_NE(nullptr, window);
-    SetProgramMainWindow(window);
+    FwSetMainWindow(window);
     g_forwarded.clear();
     for (int i = 1; i <= 7; ++i)
         ReportError(__FILE__, __LINE__, GetErrorSinkFunctions(), GetOwnModule(), IDS_TEST_NUMBER, i);
@@ -187,7 +188,7 @@ TEST_F(ProgramErrorList, ForwardSendsEveryRecordInOrderToTheMainWindow)
 TEST_F(ProgramErrorList, RecordReportedWhileForwardingStaysInTheList)
 {
     HWND window = CreateRecordingWindow();
-    SetProgramMainWindow(window);
+    FwSetMainWindow(window);
     g_forwarded.clear();
     GetErrorSinkFunctions()->ReportText("first");
     g_reportWhileForwarding = true;

@@ -3,7 +3,6 @@
 #include "UiTestIds.h"
 #include "VersionLibrary.h"
 #include "ZRMessages.h"
-#include "ZRProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -79,12 +78,12 @@ protected:
     void SetUp() override
     {
         SetVersionLibrary(nullptr);
-        SetProgramMainWindow(nullptr);
+        FwSetMainWindow(nullptr);
         FwSetResourceModule(nullptr);
     }
     void TearDown() override
     {
-        SetProgramMainWindow(nullptr);
+        FwSetMainWindow(nullptr);
         FwSetResourceModule(nullptr);
     }
 };
@@ -152,7 +151,7 @@ TEST_F(Messages, AMinimisedMainWindowIsRestoredAndOwnsTheBox)
     ASSERT_NE(main, nullptr);
     ShowWindow(main, SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(main));
-    SetProgramMainWindow(main);
+    FwSetMainWindow(main);
     BoxLook look;
     std::thread reader = PressEnter(look, main);
     ShowMessage(IDS_UI_PERCENT);
