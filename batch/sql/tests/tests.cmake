@@ -10,3 +10,8 @@ zrt_add_test(batch_sql_tests
     ${dir}/SqlStatementTests.cpp
     ${dir}/SqlStrings.rc
   LIBS zrt_batch_sql zrt_testing)
+
+zrt_add_test(batch_sql_transfer_tests
+  SOURCES ${dir}/SqlTestSupport.cpp ${dir}/SqlTransferTests.cpp ${dir}/SqlStrings.rc
+  LIBS zrt_batch_sql zrt_testing)
+add_dependencies(batch_sql_transfer_tests Zrtmgr Zrtpcfile Zrtappc Zrttcp)
