@@ -22,13 +22,13 @@ mkdir -p "$work/dif" "$work/sheets" "$work/csv"
 for file in "$folder"/*.dif; do
   cp "$file" "$work/dif/$(basename "$file" .dif)-dif.dif"
 done
-for extension in wks wkq xls; do
+for extension in dbf wks wkq xls; do
   for file in "$folder"/*."$extension"; do
     cp "$file" "$work/sheets/$(basename "$file" ."$extension")-$extension.$extension"
   done
 done
 
-# DIF is read only when its import filter is named; the worksheets are recognised by their content. The two
+# DIF is read only when its import filter is named; dBase files and the worksheets are recognised by their content. The two
 # conversions run side by side, each with a profile of its own. Cells are written with all their digits.
 csv='csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false'
 timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile-dif" --infilter=DIF --convert-to "$csv" \
