@@ -2,6 +2,7 @@
 
 #include "FwText.h"
 #include "ZRProfileHllAPI.h"
+#include "ZRSqlProfiles.h"
 
 #include <new>
 
@@ -29,6 +30,15 @@ ProfileKindResult MakeProfileForConnection(const std::string& connection, const 
             *profile = kind.make(path.c_str());
             return *profile ? ProfileKindResult::Made : ProfileKindResult::OutOfMemory;
         }
+    }
+    switch (MakeSqlProfile(connection.c_str(), path.c_str(), profile))
+    {
+    case ZRSqlProfileResult::Made:
+        return ProfileKindResult::Made;
+    case ZRSqlProfileResult::OutOfMemory:
+        return ProfileKindResult::OutOfMemory;
+    case ZRSqlProfileResult::NotSql:
+        break;
     }
     return ProfileKindResult::UnknownConnection;
 }

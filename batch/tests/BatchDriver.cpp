@@ -83,7 +83,8 @@ BatchFolder::BatchFolder(ManagerFile manager, bool versionLibrary)
         m_folder.CopyFromBuild("variants\\zrtmgr-without-export\\Zrtmgr.dll", "Zrtmgr.dll");
         break;
     case ManagerFile::Real:
-        for (const char* library : {"Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll"})
+        for (const char* library : {"Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll",
+                                    "Zrtappc.dll", "Zrttcp.dll"})
         {
             m_folder.CopyFromBuild(library, library);
         }

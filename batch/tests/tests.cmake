@@ -37,7 +37,7 @@ foreach(test IN ITEMS batch_startup_tests batch_run_tests batch_log_tests batch_
   target_include_directories(${test} PRIVATE ${dir})
   add_dependencies(${test} Zrtbatch FakeZrtmgr ZrtmgrWithoutExport ZrtbatchTestLanguage)
 endforeach()
-foreach(target IN ITEMS Zrtmgr Zrtpcfile Zrtas400 Zrts36 KVHLL32)
+foreach(target IN ITEMS Zrtmgr Zrtpcfile Zrtas400 Zrts36 KVHLL32 Zrtappc Zrttcp)
   if(TARGET ${target})
     add_dependencies(batch_end_to_end_tests ${target})
   endif()
