@@ -104,7 +104,9 @@ std::string ProgramFolder()
 void SaveLogAndClose(const PROCESS_INFORMATION& process, const StartRequest& request)
 {
     CZrtbatchWindow window(process.dwProcessId);
-    if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0 || !window.Find(kFindTimeoutMs))
+    auto ended = [&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; };
+    WaitUntil([&] { return ended() || window.Find(); }, kFindTimeoutMs);
+    if (ended() || !window.Find())
     {
         Say(IDS_WINDOW_GONE);
         return;

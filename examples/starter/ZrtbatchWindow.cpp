@@ -42,9 +42,10 @@ HWND FindDialog(DWORD processId, HWND except, int id)
 }
 }
 
-BOOL CZrtbatchWindow::Find(DWORD timeoutMs)
+BOOL CZrtbatchWindow::Find()
 {
-    return WaitUntil([&] { return (m_dialog = FindDialog(m_processId, nullptr, kLogList)) != nullptr; }, timeoutMs);
+    m_dialog = FindDialog(m_processId, nullptr, kLogList);
+    return m_dialog != nullptr;
 }
 
 BOOL CZrtbatchWindow::ShowLog()

@@ -11,8 +11,8 @@ class CZrtbatchWindow
 public:
     explicit CZrtbatchWindow(DWORD processId) : m_processId(processId) {}
 
-    // Looks for the main dialog (the window that holds the log list) until it shows or `timeoutMs` has passed.
-    BOOL Find(DWORD timeoutMs);
+    // Looks for the main dialog: the window of the process that holds the log list.
+    BOOL Find();
     // Shows the log area when it is hidden.
     BOOL ShowLog();
     // Saves the log under `path` through the Save dialog; an old file of that name is deleted first, so that no
