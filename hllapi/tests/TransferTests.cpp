@@ -100,6 +100,61 @@ std::string CustomerAsPcFile(int pcFileType)
     EXPECT_TRUE(transfer.Run()) << Join(transfer.Errors());
     return ReadAll(transfer.PcFile());
 }
+
+// A System/36 file `name` of the store holding the records of CUSTMAST `times` times over, with its descriptions.
+void AddS36CopyOfCustmast(const std::string& store, const std::string& name, int times)
+{
+    const std::string files = store + "\\S36\\FILES\\";
+    const Strings lines = FileLines(files + "CUSTMAST.DAT");
+    std::ofstream out(files + name + ".DAT", std::ios::binary | std::ios::trunc);
+    for (int i = 0; i < times; ++i)
+        for (const std::string& line : lines)
+            out << line << "\r\n";
+    CopyFileA((files + "CUSTMAST.INI").c_str(), (files + name + ".INI").c_str(), FALSE);
+    CopyFileA((files + "CUSTMAST.FMT").c_str(), (files + name + ".FMT").c_str(), FALSE);
+}
+
+// Runs the transfer on the manager's worker, sets the cancel event once `records` records were counted and gives
+// the end notification's result.
+LPARAM RunAndCancelAfter(HostTransfer& transfer, LPARAM records)
+{
+    ManagerTestBed& bed = transfer.Bed();
+    if (!bed.Create())
+        return -1;
+    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    LPARAM result = -1;
+    if (bed.Manager().RunTransferAsync(cancel))
+    {
+        EXPECT_TRUE(bed.Recorder().WaitFor(kTestMessage, ZRM_NOTIFY_RECORD_COUNT, records, 20000));
+        SetEvent(cancel);
+        result = bed.WaitForRequestDone(30000);
+    }
+    CloseHandle(cancel);
+    return result;
+}
+
+// The first row of the session's last screen, as the trace shows it.
+std::string LastFirstRow(const Strings& trace, char session)
+{
+    const std::string prefix = std::string("host ") + session + " row1=\"";
+    for (auto line = trace.rbegin(); line != trace.rend(); ++line)
+    {
+        const std::size_t at = line->find(prefix);
+        if (at != std::string::npos)
+        {
+            const std::size_t from = at + prefix.size();
+            return line->substr(from, line->find('"', from) - from);
+        }
+    }
+    return std::string();
+}
+
+// KVRFT waits for the next command: its reply line is empty.
+bool KvrftWaits(const std::string& firstRow)
+{
+    const std::size_t mark = firstRow.find("KVFT001");
+    return mark != std::string::npos && firstRow.find_first_not_of(' ') == mark;
+}
 }
 
 // The formats that keep every field's value as it is (PRN right-aligns text, TXT holds one field a record).
@@ -260,6 +315,36 @@ TEST(As400Transfer, CancellingEndsTheHostDialogAndKeepsWholeRecords)
     EXPECT_NE(trace.end(), abandon) << Join(trace);
 }
 
+TEST(As400Transfer, CancellingAWriteKeepsTheRecordsSentAndEndsTheHostDialog)
+{
+    std::string csv;
+    {
+        HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_AS400, ZRTT_CONVERSION, PCFT_CSV);
+        AddAs400Member(transfer.Store(""), "QGPL", "CUSTOMER", "CUSTOMER", "MANY", 64);
+        transfer.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(MANY)");
+        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
+        csv = ReadAll(transfer.PcFile());
+        ASSERT_EQ(64u, CountLines(csv));
+    }
+    HostTransfer transfer(ZRDIR_PC_TO_HOST, ZRHOST_AS400, ZRTT_CONVERSION, PCFT_CSV);
+    AddAs400Member(transfer.Store(""), "QGPL", "CUSTOMER", "CUSTOMER", "MANY", 64);
+    WriteAll(transfer.PcFile(), csv);
+    WriteAll(transfer.Store("SCENARIO.INI"), "[Bridge]\r\nTrace=trace.log\r\n[Session A]\r\nReplyDelayMs=400\r\n");
+    transfer.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(PART)");
+    transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
+    // A cancelled write still sends its last buffer: the host commits what was sent.
+    EXPECT_EQ(1, RunAndCancelAfter(transfer, 10)) << Join(transfer.Errors());
+    const Strings sent = RecordFileRecords(transfer.Store("AS400\\QGPL\\CUSTOMER\\MANY.MBR"), kCustomerBytes);
+    const Strings kept = RecordFileRecords(transfer.Store("AS400\\QGPL\\CUSTOMER\\PART.MBR"), kCustomerBytes);
+    EXPECT_GE(kept.size(), 10u);
+    EXPECT_LT(kept.size(), 64u);
+    EXPECT_EQ(Strings(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(std::min(kept.size(), sent.size()))),
+              kept);
+    // The reply to the last buffer was answered, which leaves KVRFT waiting for the next command.
+    const Strings trace = FileLines(transfer.Store("trace.log"));
+    EXPECT_TRUE(KvrftWaits(LastFirstRow(trace, 'A'))) << Join(trace);
+}
+
 TEST(S36Transfer, FileThereAndBackInTextAndBinaryMode)
 {
     std::string csv;
@@ -332,4 +417,53 @@ TEST(S36Transfer, MembersThereAndBack)
             mode == ZRHWM_CREATE_MEMBER ? "S36\\LIBRARIES\\ZRTLIB\\PAYCOPY.SRC" : "S36\\LIBRARIES\\ZRTLIB\\PAYCALC.SRC";
         EXPECT_EQ(original, RecordFileRecords(transfer.Store(written), 96));
     }
+}
+
+TEST(S36Transfer, CancellingEitherDirectionKeepsWholeRecordsAndEndsFT36)
+{
+    std::string csv;
+    {
+        HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_S36, ZRTT_CONVERSION, PCFT_CSV);
+        AddS36CopyOfCustmast(transfer.Store(""), "CUSTBIG", 6);
+        transfer.Set(ZRP_DESCRIPTION_FILE, transfer.Store("S36\\FILES\\CUSTBIG.FMT").c_str());
+        transfer.Set(ZRP_HOST_SOURCE_NAME, "CUSTBIG");
+        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
+        csv = ReadAll(transfer.PcFile());
+        ASSERT_EQ(72u, CountLines(csv));
+    }
+    {
+        HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_S36, ZRTT_CONVERSION, PCFT_CSV);
+        AddS36CopyOfCustmast(transfer.Store(""), "CUSTBIG", 6);
+        WriteAll(transfer.Store("SCENARIO.INI"), "[Bridge]\r\nTrace=trace.log\r\n[Session E]\r\nReplyDelayMs=400\r\n");
+        transfer.Set(ZRP_DESCRIPTION_FILE, transfer.Store("S36\\FILES\\CUSTBIG.FMT").c_str());
+        transfer.Set(ZRP_HOST_SOURCE_NAME, "CUSTBIG");
+        EXPECT_EQ(1, RunAndCancelAfter(transfer, 10)) << Join(transfer.Errors());
+        const std::string part = ReadAll(transfer.PcFile());
+        EXPECT_GE(CountLines(part), 10u);
+        EXPECT_LT(CountLines(part), 72u);
+        EXPECT_EQ(0u, csv.rfind(part, 0)) << "the PC file holds the first records, whole";
+        // The pending request is cancelled with C, then FT36 is ended with X.
+        const Strings trace = FileLines(transfer.Store("trace.log"));
+        EXPECT_NE(trace.end(), std::find_if(trace.begin(), trace.end(), [](const std::string& line) {
+            return line.find("keys=\"C\"") != std::string::npos;
+        })) << Join(trace);
+        EXPECT_NE(std::string::npos, LastFirstRow(trace, 'E').find("COMMAND DISPLAY")) << Join(trace);
+    }
+    HostTransfer transfer(ZRDIR_PC_TO_HOST, ZRHOST_S36, ZRTT_CONVERSION, PCFT_CSV);
+    AddS36CopyOfCustmast(transfer.Store(""), "CUSTBIG", 6);
+    WriteAll(transfer.PcFile(), csv);
+    WriteAll(transfer.Store("SCENARIO.INI"), "[Bridge]\r\nTrace=trace.log\r\n[Session E]\r\nReplyDelayMs=400\r\n");
+    transfer.Set(ZRP_DESCRIPTION_FILE, transfer.Store("S36\\FILES\\CUSTBIG.FMT").c_str());
+    transfer.Set(ZRP_HOST_TARGET_NAME, "CUSTNEW");
+    transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_FILE);
+    // A cancelled write still sends its last buffer: the host commits what was sent.
+    EXPECT_EQ(1, RunAndCancelAfter(transfer, 10)) << Join(transfer.Errors());
+    const Strings sent = RecordFileRecords(transfer.Store("S36\\FILES\\CUSTBIG.DAT"), kCustmastBytes);
+    const Strings kept = RecordFileRecords(transfer.Store("S36\\FILES\\CUSTNEW.DAT"), kCustmastBytes);
+    EXPECT_GE(kept.size(), 10u);
+    EXPECT_LT(kept.size(), 72u);
+    EXPECT_EQ(Strings(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(std::min(kept.size(), sent.size()))),
+              kept);
+    const Strings trace = FileLines(transfer.Store("trace.log"));
+    EXPECT_NE(std::string::npos, LastFirstRow(trace, 'E').find("COMMAND DISPLAY")) << Join(trace);
 }
