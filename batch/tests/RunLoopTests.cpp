@@ -227,7 +227,9 @@ TEST(RunLoop, ProfilesThatCannotBeOpenedFailOneByOne)
     folder.WriteFile("strict.h2p", "[General]\r\nConnection=HLLAPI\r\nDirection=Host to PC\r\n");
     std::string strict = folder.PathOf("strict.h2p");
     std::string list = WriteList(folder, "bad.prl", {foreign, missing, "", strict});
-    BatchProcess process(folder.Path(), list);
+    std::string name = UniqueName("Bad");
+    StarterEvents events(name);
+    BatchProcess process(folder.Path(), "/Event:" + name + " " + list);
     HWND dialog = process.WaitMainDialog();
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return Ended(dialog); }));
@@ -248,6 +250,8 @@ TEST(RunLoop, ProfilesThatCannotBeOpenedFailOneByOne)
         EXPECT_EQ(log[i], "Transfer failed.");
     }
     EXPECT_TRUE(folder.ManagerCalls().empty()) << "no manager is made for a profile that cannot be read";
+    EXPECT_TRUE(events.Failure());
+    EXPECT_FALSE(events.Success());
 }
 
 TEST(RunLoop, ARelativeProfilePathIsReadFromTheWorkingFolder)

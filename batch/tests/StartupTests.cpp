@@ -40,6 +40,24 @@ TEST(Startup, AnEmptyCommandLineShowsZRG004AndEnds)
     EXPECT_EQ(process.FindDialog([](const std::string&) { return true; }), nullptr);
 }
 
+TEST(Startup, AnEventWithoutAProfileShowsZRG004AndSetsFailure)
+{
+    BatchFolder folder;
+    for (const char* rest : {"", " ", " \"\""})
+    {
+        SCOPED_TRACE(rest);
+        std::string name = UniqueName("Empty");
+        StarterEvents events(name);
+        BatchProcess process(folder.Path(), "/Event:" + name + rest);
+        EXPECT_EQ(CloseErrorList(process),
+                  (std::vector<std::string>{"Error ZRG004: The icon is corrupted: the profile is missing in the "
+                                            "command line. Create the icon again. "}));
+        ASSERT_TRUE(process.WaitExit(15000));
+        EXPECT_TRUE(events.Failure());
+        EXPECT_FALSE(events.Success());
+    }
+}
+
 TEST(Startup, ABadExtensionSetsFailureOnlyAfterTheErrorListCloses)
 {
     BatchFolder folder;

@@ -30,14 +30,16 @@ zrt_add_test(batch_run_tests GUI TIMEOUT 900
 zrt_add_test(batch_log_tests GUI TIMEOUT 600
   SOURCES ${dir}/LogTests.cpp ${batch_driver}
   LIBS zrt_testing comctl32)
+# The end-to-end tests copy the sample host store as the host data sources' tests do.
 zrt_add_test(batch_end_to_end_tests GUI TIMEOUT 600
-  SOURCES ${dir}/EndToEndTests.cpp ${batch_driver}
+  SOURCES ${dir}/EndToEndTests.cpp ${batch_driver} ${CMAKE_SOURCE_DIR}/hllapi/tests/HostStore.cpp
   LIBS zrt_testing comctl32 advapi32)
+target_include_directories(batch_end_to_end_tests PRIVATE ${CMAKE_SOURCE_DIR}/hllapi/tests)
 foreach(test IN ITEMS batch_startup_tests batch_run_tests batch_log_tests batch_end_to_end_tests)
   target_include_directories(${test} PRIVATE ${dir})
   add_dependencies(${test} Zrtbatch FakeZrtmgr ZrtmgrWithoutExport ZrtbatchTestLanguage)
 endforeach()
-foreach(target IN ITEMS Zrtmgr Zrtpcfile Zrtas400 Zrts36 KVHLL32 Zrtappc Zrttcp)
+foreach(target IN ITEMS Zrtmgr Zrtpcfile Zrtas400 Zrts36 KVHLL32 kvhll32_host_samples Zrtappc Zrttcp)
   if(TARGET ${target})
     add_dependencies(batch_end_to_end_tests ${target})
   endif()
