@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-std::string SourceBaseName(const char* sourcePath)
+std::string_view SourceBaseName(const char* sourcePath)
 {
     const char* name = sourcePath;
     for (const char* c = sourcePath; *c != '\0'; ++c)
@@ -11,7 +11,8 @@ std::string SourceBaseName(const char* sourcePath)
             name = c + 1;
     }
     const char* extension = std::strrchr(name, '.');
-    return extension != nullptr ? std::string(name, extension) : std::string(name);
+    return extension != nullptr ? std::string_view(name, static_cast<size_t>(extension - name))
+                                : std::string_view(name);
 }
 
 void BlankControlCharacters(char* text)
@@ -23,9 +24,9 @@ void BlankControlCharacters(char* text)
     }
 }
 
-ErrorRecord* CreateErrorRecord(const char* source, int line, const char* text, const SYSTEMTIME& time)
+ErrorRecord* CreateErrorRecord(std::string_view source, int line, const char* text, const SYSTEMTIME& time)
 {
-    const size_t sourceSize = std::strlen(source) + 1;
+    const size_t sourceSize = source.size() + 1;
     const size_t textSize = std::strlen(text) + 1;
     void* block = HeapAlloc(GetProcessHeap(), 0, sizeof(ErrorRecord) + sourceSize + textSize);
     if (block == nullptr)
@@ -36,7 +37,8 @@ ErrorRecord* CreateErrorRecord(const char* source, int line, const char* text, c
     record->line = line;
     record->text = strings + sourceSize;
     record->time = time;
-    std::memcpy(record->source, source, sourceSize);
+    std::memcpy(record->source, source.data(), source.size());
+    record->source[source.size()] = '\0';
     std::memcpy(record->text, text, textSize);
     return record;
 }

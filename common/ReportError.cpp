@@ -27,7 +27,7 @@ int ReportErrorV(const char* sourcePath, int line, const ErrorSinkFunctions* sin
 
     SYSTEMTIME now;
     GetLocalTime(&now);
-    ErrorRecord* record = CreateErrorRecord(SourceBaseName(sourcePath).c_str(), line, message, now);
+    ErrorRecord* record = CreateErrorRecord(SourceBaseName(sourcePath), line, message, now);
     if (record == nullptr)
         return 0;
     return sink->ReportRecord(record);

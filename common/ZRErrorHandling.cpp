@@ -1,7 +1,5 @@
 #include "ZRErrorHandling.h"
 
-#include <string>
-
 #include "ErrorRecordBlock.h"
 #include "FwModule.h"
 
@@ -33,15 +31,16 @@ const ErrorSinkFunctions* GetErrorSinkFunctions()
     return &g_errorSink;
 }
 
+// Called from the data-source libraries: allocates nothing but the record's own block, so that nothing can throw.
 BOOL ZRTAPI ReportText(const char* text)
 {
-    std::string line(text);
-    BlankControlCharacters(line.data());
     SYSTEMTIME now;
     GetLocalTime(&now);
-    ErrorRecord* record = CreateErrorRecord(kReportTextSource, kReportTextLine, line.c_str(), now);
-    if (record != nullptr)
-        GetErrorList().Append(record);
+    ErrorRecord* record = CreateErrorRecord(kReportTextSource, kReportTextLine, text != nullptr ? text : "", now);
+    if (record == nullptr)
+        return TRUE;
+    BlankControlCharacters(record->text);
+    GetErrorList().Append(record);
     return TRUE;
 }
 

@@ -134,3 +134,15 @@ TEST(ErrorSink, ReportTextMakesItsOwnRecordInLocalTime)
         EXPECT_GT(SecondsBetween(records[0].time, utc), 60) << "the plain-text sink stamps UTC";
     }
 }
+
+TEST(ErrorSink, ReportTextOfNoTextRecordsAnEmptyLine)
+{
+    InstallErrorContext();
+    ClearErrorList();
+    EXPECT_TRUE(GetErrorSinkFunctions()->ReportText(nullptr));
+    std::vector<std::string> texts;
+    GetErrorList().Drain([&](const ErrorRecord& record) {
+        texts.push_back(std::string(record.source) + ":" + record.text);
+    });
+    EXPECT_EQ((std::vector<std::string>{"ZRErrorHandling:"}), texts);
+}
