@@ -44,9 +44,19 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     return TRUE;
 }
 
+// The entries that build strings end in no key and no texts when memory runs out: nothing may throw to the caller.
 void WINAPI GetInstallationRegistryKey(char* path, DWORD* rootKey, int size)
 {
-    HKEY root = FindInstallationKey(path, size);
+    HKEY root = nullptr;
+    try
+    {
+        root = FindInstallationKey(path, size);
+    }
+    catch (...)
+    {
+        if (size > 0)
+            path[0] = '\0';
+    }
     // A predefined root key is a 32-bit value (sign-extended in a 64-bit HKEY): the word keeps its low half.
     *rootKey = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(root));
 }
@@ -79,7 +89,15 @@ void WINAPI GetGenericCaption(char* text, int size)
 
 void WINAPI GetFileData(const char* modulePath, char* version, char* description)
 {
-    ReadFileData(modulePath, version, description);
+    try
+    {
+        ReadFileData(modulePath, version, description);
+    }
+    catch (...)
+    {
+        version[0] = '\0';
+        description[0] = '\0';
+    }
 }
 
 void WINAPI GetSupportData(int, unsigned char* record)
