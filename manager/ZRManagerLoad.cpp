@@ -4,7 +4,7 @@
 
 #include <ReportError.h>
 
-#include <string>
+#include <cstdio>
 
 namespace
 {
@@ -54,19 +54,21 @@ BOOL CZRManager::LoadDataSourceLibrary(const char* name, HMODULE* module, ZRTCre
     char folder[MAX_PATH] = {};
     m_environment->GetEnvString(ZRENV_PROGRAM_FOLDER, folder);
     folder[MAX_PATH - 1] = '\0';
-    const std::string path = std::string(folder) + "\\" + name;
+    // Built in a fixed buffer: nothing on the way from an entry of the table may throw.
+    char path[2 * MAX_PATH] = {};
+    snprintf(path, sizeof path, "%s\\%s", folder, name);
 
-    HMODULE loaded = LoadLibraryA(path.c_str());
+    HMODULE loaded = LoadLibraryA(path);
     if (!loaded)
     {
-        ReportError(ZRM_SOURCE_MANAGER, __LINE__, m_errorSink, g_managerModule, IDS_ZRM006, path.c_str());
+        ReportError(ZRM_SOURCE_MANAGER, __LINE__, m_errorSink, g_managerModule, IDS_ZRM006, path);
         return FALSE;
     }
     auto create = reinterpret_cast<ZRTCreateDataSourceProc>(
         reinterpret_cast<void*>(GetProcAddress(loaded, ZRT_CREATE_OBJECT_EXPORT)));
     if (!create)
     {
-        ReportError(ZRM_SOURCE_MANAGER, __LINE__, m_errorSink, g_managerModule, IDS_ZRM006, path.c_str());
+        ReportError(ZRM_SOURCE_MANAGER, __LINE__, m_errorSink, g_managerModule, IDS_ZRM006, path);
         FreeLibrary(loaded);
         return FALSE;
     }
