@@ -1,6 +1,5 @@
 #include "ManagerTestBed.h"
 
-#include <cstring>
 #include <stdexcept>
 
 namespace
@@ -13,7 +12,7 @@ BOOL ZRTAPI GetTestEnvString(int kind, void* destination)
 {
     if (kind != ZRENV_PROGRAM_FOLDER)
         return g_originalGetEnvString(kind, destination);
-    strcpy(static_cast<char*>(destination), g_libraryFolder.c_str());
+    lstrcpynA(static_cast<char*>(destination), g_libraryFolder.c_str(), MAX_PATH);
     return TRUE;
 }
 }
