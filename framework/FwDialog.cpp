@@ -154,7 +154,16 @@ INT_PTR CALLBACK CFwDialog::DialogProc(HWND window, UINT message, WPARAM wParam,
         dialog->DetachHandle();
         return FALSE;
     }
-    return dialog->HandleDialogMessage(message, wParam, lParam);
+    // No C++ exception may unwind through the window manager: a handler that runs out of memory leaves the
+    // message unhandled.
+    try
+    {
+        return dialog->HandleDialogMessage(message, wParam, lParam);
+    }
+    catch (...)
+    {
+        return FALSE;
+    }
 }
 
 INT_PTR CFwDialog::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -151,7 +151,17 @@ LRESULT CALLBACK CFwWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, 
         object->UnsubclassWindow();
         return CallWindowProcA(original, window, message, wParam, lParam);
     }
-    return object->WindowProc(message, wParam, lParam);
+    // No C++ exception may unwind through the window manager: a handler that runs out of memory leaves the
+    // message to the original procedure.
+    try
+    {
+        return object->WindowProc(message, wParam, lParam);
+    }
+    catch (...)
+    {
+        return object->m_originalProc ? CallWindowProcA(object->m_originalProc, window, message, wParam, lParam)
+                                      : DefWindowProcA(window, message, wParam, lParam);
+    }
 }
 
 LRESULT CFwWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
