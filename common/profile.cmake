@@ -13,7 +13,6 @@ target_sources(zrt_common PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ZRHostRequest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZRHostRequestAs400.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZRHostRequestS36.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ZRTranslate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZRProfileCallbacks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZROptionCallbacks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZREnvironmentCallbacks.cpp

@@ -1,6 +1,5 @@
 #include "DataSource.h"
 
-#include <cstring>
 #include <new>
 
 BOOL AllocateLayoutFields(DSRecordLayout& layout, int count)
@@ -53,14 +52,6 @@ void FreeRecordLayout(DSRecordLayout& layout)
     delete[] layout.fields;
     delete[] layout.buffer;
     layout = DSRecordLayout{};
-}
-
-BOOL CopyCurrentField(const DSRecordLayout& layout, DSField* field)
-{
-    if (!field || layout.current < 0 || layout.current >= layout.count)
-        return FALSE;
-    std::memcpy(field, &layout.fields[layout.current], sizeof(DSField));
-    return TRUE;
 }
 
 CDataSource::CDataSource()

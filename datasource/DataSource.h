@@ -3,6 +3,8 @@
 
 #include "ZRContracts.h"
 
+#include <cstring>
+
 // Largest record a layout may describe: offsets and the record length are 16-bit quantities.
 constexpr unsigned kMaxRecordLength = 65535;
 
@@ -20,7 +22,13 @@ BOOL BuildRecordBuffer(DSRecordLayout& layout);
 // Frees the field array and the record buffer and zeroes the layout.
 void FreeRecordLayout(DSRecordLayout& layout);
 // Copies the current field, value pointer included. FALSE when there is no current field.
-BOOL CopyCurrentField(const DSRecordLayout& layout, DSField* field);
+inline BOOL CopyCurrentField(const DSRecordLayout& layout, DSField* field)
+{
+    if (!field || layout.current < 0 || layout.current >= layout.count)
+        return FALSE;
+    std::memcpy(field, &layout.fields[layout.current], sizeof(DSField));
+    return TRUE;
+}
 
 class CDataSource
 {

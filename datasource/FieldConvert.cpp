@@ -69,29 +69,6 @@ WORD TransferLength(const DSField& host, const DSField& pc)
 }
 }
 
-bool IsPcTextType(int pcType)
-{
-    return pcType == PFT_TEXT_ASCII || pcType == PFT_TEXT_ANSI;
-}
-
-bool IsPcNumberType(int pcType)
-{
-    switch (pcType)
-    {
-    case PFT_SHORT_INTEGER_ASCII:
-    case PFT_SHORT_INTEGER_ANSI:
-    case PFT_LONG_INTEGER_ASCII:
-    case PFT_LONG_INTEGER_ANSI:
-    case PFT_SHORT_DECIMAL_ASCII:
-    case PFT_SHORT_DECIMAL_ANSI:
-    case PFT_LONG_DECIMAL_ASCII:
-    case PFT_LONG_DECIMAL_ANSI:
-        return true;
-    default:
-        return false;
-    }
-}
-
 BOOL MapFieldType(const DSField& host, DSField& pc, int characterSet)
 {
     if (host.type < HFT_CHARACTER || host.type > HFT_BINARY)

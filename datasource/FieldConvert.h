@@ -18,6 +18,26 @@ BOOL ConvertFieldToHost(DSField& pc, DSField& host, const EnvironmentCallbacks* 
 void ReorderBidiText(char* text, WORD length, const EnvironmentCallbacks* environment);
 
 // True for the PC text types 10 and 11.
-bool IsPcTextType(int pcType);
+inline bool IsPcTextType(int pcType)
+{
+    return pcType == PFT_TEXT_ASCII || pcType == PFT_TEXT_ANSI;
+}
+
 // True for the PC number types that the text formats write: 13, 14, 16, 17, 19, 20, 22 and 23.
-bool IsPcNumberType(int pcType);
+inline bool IsPcNumberType(int pcType)
+{
+    switch (pcType)
+    {
+    case PFT_SHORT_INTEGER_ASCII:
+    case PFT_SHORT_INTEGER_ANSI:
+    case PFT_LONG_INTEGER_ASCII:
+    case PFT_LONG_INTEGER_ANSI:
+    case PFT_SHORT_DECIMAL_ASCII:
+    case PFT_SHORT_DECIMAL_ANSI:
+    case PFT_LONG_DECIMAL_ASCII:
+    case PFT_LONG_DECIMAL_ANSI:
+        return true;
+    default:
+        return false;
+    }
+}

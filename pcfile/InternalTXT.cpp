@@ -6,6 +6,19 @@
 #include <cstring>
 #include <string>
 
+BOOL CInternalTXTTarget::FormatRecord()
+{
+    m_removeBlanks = RemoveBlanks();
+    if (m_removeBlanks)
+        return PutFields();
+    for (int i = 0; i < m_layout.count; ++i)
+        if (!IsPcTextType(m_layout.fields[i].type) && !IsPcNumberType(m_layout.fields[i].type))
+            return FieldFailed(i);
+    PutBytes(m_layout.buffer, m_layout.length);
+    PutLineEnd();
+    return TRUE;
+}
+
 BOOL CInternalTXTTarget::FormatField(const DSField& field)
 {
     if (IsPcTextType(field.type))

@@ -1,7 +1,5 @@
 #include "InternalTextTarget.h"
 
-#include "NumberText.h"
-
 namespace
 {
 const char kSource[] = "ZRSInternal";
@@ -39,6 +37,11 @@ BOOL CInternalTextTarget::SeekForAppend(BOOL endMark)
 BOOL CInternalTextTarget::FormatRecord()
 {
     m_removeBlanks = RemoveBlanks();
+    return PutFields();
+}
+
+BOOL CInternalTextTarget::PutFields()
+{
     for (int i = 0; i < m_layout.count; ++i)
     {
         if (i > 0 && m_separator)
@@ -48,21 +51,4 @@ BOOL CInternalTextTarget::FormatRecord()
     }
     PutLineEnd();
     return TRUE;
-}
-
-size_t CInternalTextTarget::TextLength(const DSField& field) const
-{
-    const size_t length = FieldLength(field);
-    return m_removeBlanks ? LengthWithoutTrailingBlanks(field.value, length) : length;
-}
-
-void CInternalTextTarget::PutNumber(const DSField& field)
-{
-    const size_t length = FieldLength(field);
-    if (!m_removeBlanks)
-        return PutBytes(field.value, length);
-    const size_t skipped = LeadingBlanksAndZeros(field.value, length);
-    if (skipped == length)
-        return PutChar('0');
-    PutBytes(field.value + skipped, length - skipped);
 }

@@ -142,7 +142,7 @@ BOOL CZRSInternalTarget::PutField(const DSField* otherSide)
     const int current = m_layout.current;
     if (!otherSide || current < 0 || current >= m_layout.count ||
         !ConvertFieldToPC(*otherSide, m_layout.fields[current], m_environment))
-        return ZRI_FAIL(SourceName(), IDS_ZRI012, current);
+        return FieldFailed(current);
     return TRUE;
 }
 
@@ -153,6 +153,11 @@ BOOL CZRSInternalTarget::NextField()
     if (++m_layout.current < m_layout.count)
         return TRUE;
     m_layout.current = 0;
+    return PutRecord();
+}
+
+BOOL CZRSInternalTarget::PutRecord()
+{
     if (!ServiceBuffer())
         return ZRI_FAIL(SourceName(), ServiceFailureId());
     if (m_headerDue)

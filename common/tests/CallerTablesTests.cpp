@@ -290,6 +290,30 @@ TEST_F(EnvironmentTest, OtherModesAreRefusedAndWriteNothing)
     EXPECT_FALSE(result);
 }
 
+TEST_F(EnvironmentTest, PiecesOfEveryLengthTranslateByteAfterByteEvenWhereSourceAndDestinationOverlap)
+{
+    const unsigned char* codes = m_library->GetCodeTable(ZRCM_EBCDIC_TO_ASCII);
+    std::string bytes(128, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 37 + 11);
+    const size_t from = 20;
+    // The destination starts `shift` bytes after the source in the same buffer; 48 keeps the two apart.
+    for (int shift : {-7, -1, 0, 1, 5, 8, 48})
+        for (WORD count = 0; count <= 48; ++count)
+        {
+            std::string translated = bytes;
+            WORD length = count;
+            ASSERT_TRUE(g_environmentCallbacks.TranslateCodePage(ZRCM_EBCDIC_TO_ASCII, translated.data() + from,
+                                                                 translated.data() + from + shift, count, &length));
+            // The definition's loop, one byte after the other over the same buffer.
+            std::string expected = bytes;
+            for (size_t i = 0; i < count; ++i)
+                expected[from + shift + i] = static_cast<char>(codes[static_cast<unsigned char>(expected[from + i])]);
+            EXPECT_EQ(length, count);
+            EXPECT_EQ(translated, expected) << "shift " << shift << ", count " << count;
+        }
+}
+
 TEST_F(EnvironmentTest, EnvironmentTextsAndNumbers)
 {
     char text[MAX_PATH];

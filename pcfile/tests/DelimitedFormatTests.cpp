@@ -62,6 +62,47 @@ TEST_F(DelimitedFormats, WriteTextsQuotedAndNumbersAsDelivered)
                  "\"He \"\"X\"\"    \",  12.50, 00042,-123\r\n\"          \",-001.50, 00000,   0\r\n");
 }
 
+TEST_F(DelimitedFormats, QuotesAreDoubledWhereverTheyStandInTextsOfEveryLength)
+{
+    PcTransfer transfer;
+    transfer.fileType = PCFT_CSV;
+    transfer.fields = {{"LONG", HFT_CHARACTER, 24, 0}, {"SHORT", HFT_CHARACTER, 9, 0}};
+    // A double quote at each place, two and all of them, and values ending in blanks at every length.
+    std::vector<std::string> values;
+    for (size_t at = 0; at < 24; ++at)
+    {
+        std::string value(24, 'a' + at % 26);
+        value[at] = '"';
+        values.push_back(value);
+    }
+    values.push_back(std::string(24, '"'));
+    values.push_back("\"\"ab\"  ");
+    for (size_t length = 0; length <= 24; ++length)
+        values.push_back(std::string(length, 'z') + (length % 3 ? "\"" : ""));
+    const auto quoted = [](std::string value, size_t width, bool removeBlanks) {
+        value.resize(width, ' ');
+        if (removeBlanks)
+            value.erase(value.find_last_not_of(' ') + 1);
+        std::string text = "\"";
+        for (char c : value)
+            text += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return text + "\"";
+    };
+    for (bool removeBlanks : {false, true})
+    {
+        std::string expected;
+        transfer.records.clear();
+        for (const std::string& value : values)
+        {
+            const std::string shortValue = value.substr(value.size() > 9 ? value.size() - 9 : 0);
+            transfer.records.push_back({value, shortValue});
+            expected += quoted(value, 24, removeBlanks) + "," + quoted(shortValue, 9, removeBlanks) + "\r\n";
+        }
+        transfer.profile = {{ZRP_REMOVE_BLANKS, removeBlanks ? 1 : 0}};
+        EXPECT_BYTES(WriteFile(m_runner, transfer), expected) << removeBlanks;
+    }
+}
+
 TEST_F(DelimitedFormats, TabAndPrnWriteADecimalCommaWhenTheDotIsOff)
 {
     EXPECT_BYTES(Written(PCFT_TAB, {{ZRP_DECIMAL_CHAR_IS_DOT, 0}, {ZRP_REMOVE_BLANKS, 1}}),

@@ -64,6 +64,42 @@ TEST_F(TextFormats, TxtWritesTheValuesAsDeliveredOrWithoutBlanks)
     EXPECT_BYTES(WriteFile(m_runner, transfer), "AB42\r\n");
 }
 
+TEST_F(TextFormats, ValuesOfEveryLengthAreWrittenWhole)
+{
+    // Widths around the sizes in which values are moved, and records whose values fill 0 to 66 characters.
+    const unsigned widths[] = {1, 3, 4, 7, 8, 9, 16, 17, 33, 65};
+    PcTransfer transfer;
+    for (unsigned width : widths)
+        transfer.fields.push_back({"T", HFT_CHARACTER, static_cast<int>(width), 0});
+    std::string full;
+    std::string trimmed;
+    for (size_t filled = 0; filled <= 66; ++filled)
+    {
+        std::vector<std::string> record;
+        for (unsigned width : widths)
+        {
+            std::string value;
+            for (size_t i = 0; i < std::min<size_t>(filled, width); ++i)
+                value += static_cast<char>('A' + (filled + i) % 26);
+            record.push_back(value);
+            trimmed += value;
+            full += value + std::string(width - value.size(), ' ');
+        }
+        transfer.records.push_back(record);
+        trimmed += "\r\n";
+        full += "\r\n";
+    }
+    for (int type : {PCFT_TXT, PCFT_DLM})
+    {
+        transfer.fileType = type;
+        transfer.profile = {};
+        EXPECT_BYTES(WriteFile(m_runner, transfer), full) << type;
+    }
+    transfer.fileType = PCFT_TXT;
+    transfer.profile = {{ZRP_REMOVE_BLANKS, 1}};
+    EXPECT_BYTES(WriteFile(m_runner, transfer), trimmed);
+}
+
 TEST_F(TextFormats, DlmWritesWholeRecordsWithADecimalCommaWhenTheDotIsOff)
 {
     EXPECT_BYTES(Written(PCFT_DLM, {{ZRP_REMOVE_BLANKS, 1}}),

@@ -1,0 +1,66 @@
+// Short byte runs moved without a library call: values and records are a few dozen bytes, for which the call to
+// the runtime's memcpy costs more than the bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+// Copies count bytes between buffers that do not overlap. Up to 64 bytes take two moves of the widest size that
+// fits (the second ending at the last byte, overlapping the first); longer runs go to memcpy.
+inline void CopyBytes(char* out, const char* in, size_t count)
+{
+    constexpr size_t kInlineLimit = 64;
+    if (count > kInlineLimit)
+        std::memcpy(out, in, count);
+    else if (count > 32)
+    {
+        std::memcpy(out, in, 32);
+        std::memcpy(out + count - 32, in + count - 32, 32);
+    }
+    else if (count > 16)
+    {
+        std::memcpy(out, in, 16);
+        std::memcpy(out + count - 16, in + count - 16, 16);
+    }
+    else if (count >= 8)
+    {
+        std::memcpy(out, in, 8);
+        std::memcpy(out + count - 8, in + count - 8, 8);
+    }
+    else if (count >= 4)
+    {
+        std::memcpy(out, in, 4);
+        std::memcpy(out + count - 4, in + count - 4, 4);
+    }
+    else if (count > 0)
+    {
+        out[0] = in[0];
+        out[count / 2] = in[count / 2];
+        out[count - 1] = in[count - 1];
+    }
+}
+
+// Eight bytes as one word, read from or written to any address.
+constexpr size_t kWordSize = sizeof(uint64_t);
+
+inline uint64_t LoadWord(const char* at)
+{
+    uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+inline void StoreWord(char* at, uint64_t word)
+{
+    std::memcpy(at, &word, sizeof word);
+}
+
+// Whether one of the eight bytes of `word` equals `byte`.
+inline bool WordHasByte(uint64_t word, char byte)
+{
+    constexpr uint64_t kOnes = 0x0101010101010101;
+    constexpr uint64_t kHighBits = 0x8080808080808080;
+    const uint64_t x = word ^ (kOnes * static_cast<unsigned char>(byte));
+    return ((x - kOnes) & ~x & kHighBits) != 0;
+}
