@@ -57,6 +57,19 @@ std::string ReadBytes(const std::string& path)
     return content.str();
 }
 
+// Zrtbatch writes the file after its Save dialog has closed: the saved log, once its last line is there.
+std::string ReadSavedLog(const std::string& path)
+{
+    const std::string lastLine = "records transferred.\r\n";
+    std::string saved;
+    WaitUntil([&] {
+        saved = ReadBytes(path);
+        return saved.size() >= lastLine.size() && saved.compare(saved.size() - lastLine.size(), lastLine.size(),
+                                                                 lastLine) == 0;
+    });
+    return saved;
+}
+
 // Runs one profile to its end with the log shown; the dialog stays open.
 class FinishedRun
 {
@@ -221,7 +234,7 @@ TEST(Log, ALongMessageIsCutInTheListOnlyAndSavedWhole)
     Click(run.dialog, kShowLog);
     std::string path = run.folder.PathOf("long.bts");
     run.Save(path, false);
-    std::string saved = ReadBytes(path);
+    std::string saved = ReadSavedLog(path);
     EXPECT_NE(saved.find("  Message:" + whole + "\r\n"), std::string::npos);
 
     HWND details = run.OpenDetails();
@@ -258,7 +271,7 @@ TEST(Log, TheSavedLogHoldsOneLinePerEntryAndReplacesALongerFile)
     run.folder.WriteFile("support.bts", std::string(10240, 'x'));
     Click(run.dialog, kShowLog);
     run.Save(path, true);
-    std::string saved = ReadBytes(path);
+    std::string saved = ReadSavedLog(path);
     std::regex lines("Date: \\d\\d/\\d\\d/\\d{4}  Time: \\d\\d:\\d\\d:\\d\\d  Message:The profile '(.*)' started\\.\r\n"
                      "Date: \\d\\d/\\d\\d/\\d{4}  Time: \\d\\d:\\d\\d:\\d\\d  Message:Transfer completed successfully\\. "
                      "25 records transferred\\.\r\n");
