@@ -58,6 +58,8 @@ BOOL CZRSInternalTarget::OpenFile()
         m_stream = _fsopen(m_fileName, mode, _SH_DENYRW);
     if (!m_stream)
         return ZRI_FAIL(kSource, IDS_ZRI010);
+    // The 64,000-byte buffer is the only one: a stream buffer of its own would split each write of it in several.
+    setvbuf(m_stream, nullptr, _IONBF, 0);
     m_fileLength = _filelengthi64(_fileno(m_stream));
     m_headerDue = m_writeMode != ZRPCWM_APPEND;
     return TRUE;
