@@ -111,6 +111,8 @@ BOOL CreateDataSourceObject(DataSourceFactory factory, const ProfileCallbacks* p
         }
         if (!functions || !profile || !errorSink)
             return FALSE;
+        // Room to set the old object aside is made first: once the new object exists nothing may fail.
+        g_setAside.reserve(g_setAside.size() + 1);
         CDataSource* created = factory(profile, errorSink, g_module);
         if (!created)
             return FALSE;
@@ -144,4 +146,13 @@ void DataSourceProcessDetach(bool processEnding)
 HMODULE DataSourceModule()
 {
     return g_module;
+}
+
+BOOL DataSourceDllMain(HINSTANCE instance, DWORD reason, void* reserved)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        DataSourceProcessAttach(instance);
+    else if (reason == DLL_PROCESS_DETACH)
+        DataSourceProcessDetach(reserved != nullptr);
+    return TRUE;
 }

@@ -1,10 +1,12 @@
 // What every data-source library shares around its one data-source object: the holder of that object, the twelve
 // entries of its DataSourceFunctions, the steps of ZRTCreateObject and the process attach and detach.
-// A library exports its own ZRTCreateObject (by its .def file) and forwards to CreateDataSourceObject, and calls
-// DataSourceProcessAttach and DataSourceProcessDetach from its DllMain.
+// A library defines its export ZRTCreateObject (named in its .def file) and its DllMain with one line:
+// ZRT_DATA_SOURCE_LIBRARY(<its DataSourceFactory>).
 #pragma once
 
 #include "DataSource.h"
+
+#include <type_traits>
 
 // Makes the library's data-source object from the caller's profile; reports its own failures through the sink
 // with the library's module and returns null.
@@ -21,3 +23,19 @@ void DataSourceProcessAttach(HMODULE module);
 void DataSourceProcessDetach(bool processEnding);
 
 HMODULE DataSourceModule();
+
+// The DllMain of a data-source library: attach and detach as above.
+BOOL DataSourceDllMain(HINSTANCE instance, DWORD reason, void* reserved);
+
+#define ZRT_DATA_SOURCE_LIBRARY(factory)                                                                             \
+    extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,      \
+                                           const OptionCallbacks* options, const EnvironmentCallbacks* environment, \
+                                           DataSourceFunctions** functions, BOOL replace)                           \
+    {                                                                                                                \
+        return CreateDataSourceObject(factory, profile, errorSink, options, environment, functions, replace);       \
+    }                                                                                                                \
+    static_assert(std::is_same_v<decltype(ZRTCreateObject), ZRTCreateDataSourceFn>);                                 \
+    BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)                                            \
+    {                                                                                                                \
+        return DataSourceDllMain(instance, reason, reserved);                                                        \
+    }

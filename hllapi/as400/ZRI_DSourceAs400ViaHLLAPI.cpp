@@ -39,19 +39,4 @@ CDataSource* CreateAs400DataSource(const ProfileCallbacks* profile, const ErrorS
 }
 }
 
-extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
-                                       const OptionCallbacks* options, const EnvironmentCallbacks* environment,
-                                       DataSourceFunctions** functions, BOOL replace)
-{
-    return CreateDataSourceObject(CreateAs400DataSource, profile, errorSink, options, environment, functions,
-                                  replace);
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        DataSourceProcessAttach(instance);
-    else if (reason == DLL_PROCESS_DETACH)
-        DataSourceProcessDetach(reserved != nullptr);
-    return TRUE;
-}
+ZRT_DATA_SOURCE_LIBRARY(CreateAs400DataSource)

@@ -36,19 +36,4 @@ CDataSource* CreateS36DataSource(const ProfileCallbacks* profile, const ErrorSin
 }
 }
 
-extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
-                                       const OptionCallbacks* options, const EnvironmentCallbacks* environment,
-                                       DataSourceFunctions** functions, BOOL replace)
-{
-    return CreateDataSourceObject(CreateS36DataSource, profile, errorSink, options, environment, functions,
-                                  replace);
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        DataSourceProcessAttach(instance);
-    else if (reason == DLL_PROCESS_DETACH)
-        DataSourceProcessDetach(reserved != nullptr);
-    return TRUE;
-}
+ZRT_DATA_SOURCE_LIBRARY(CreateS36DataSource)

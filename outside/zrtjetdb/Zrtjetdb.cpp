@@ -13,18 +13,4 @@ CDataSource* MakeJetDb(const ProfileCallbacks*, const ErrorSinkFunctions*, HMODU
 }
 }
 
-extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
-                                       const OptionCallbacks* options, const EnvironmentCallbacks* environment,
-                                       DataSourceFunctions** functions, BOOL replace)
-{
-    return CreateDataSourceObject(MakeJetDb, profile, errorSink, options, environment, functions, replace);
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        DataSourceProcessAttach(instance);
-    else if (reason == DLL_PROCESS_DETACH)
-        DataSourceProcessDetach(reserved != nullptr);
-    return TRUE;
-}
+ZRT_DATA_SOURCE_LIBRARY(MakeJetDb)

@@ -23,18 +23,4 @@ CDataSource* MakeRawFile(const ProfileCallbacks* profile, const ErrorSinkFunctio
 }
 }
 
-extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
-                                       const OptionCallbacks* options, const EnvironmentCallbacks* environment,
-                                       DataSourceFunctions** functions, BOOL replace)
-{
-    return CreateDataSourceObject(MakeRawFile, profile, errorSink, options, environment, functions, replace);
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        DataSourceProcessAttach(instance);
-    else if (reason == DLL_PROCESS_DETACH)
-        DataSourceProcessDetach(reserved != nullptr);
-    return TRUE;
-}
+ZRT_DATA_SOURCE_LIBRARY(MakeRawFile)

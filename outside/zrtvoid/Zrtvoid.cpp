@@ -16,18 +16,4 @@ CDataSource* MakeVoid(const ProfileCallbacks* profile, const ErrorSinkFunctions*
 }
 }
 
-extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
-                                       const OptionCallbacks* options, const EnvironmentCallbacks* environment,
-                                       DataSourceFunctions** functions, BOOL replace)
-{
-    return CreateDataSourceObject(MakeVoid, profile, errorSink, options, environment, functions, replace);
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        DataSourceProcessAttach(instance);
-    else if (reason == DLL_PROCESS_DETACH)
-        DataSourceProcessDetach(reserved != nullptr);
-    return TRUE;
-}
+ZRT_DATA_SOURCE_LIBRARY(MakeVoid)
