@@ -113,10 +113,10 @@ BOOL CFakeDataSource::Open(HANDLE cancelEvent)
     {
         std::vector<DSField> descriptions;
         std::vector<bool> zoned;
-        for (const FakeFieldSpec& spec : m_scenario.fields)
+        for (const FakeFieldSpec& field : m_scenario.fields)
         {
-            zoned.push_back(spec.kind == 'S');
-            descriptions.push_back(Description(spec.name, zoned.back() ? HFT_ZONED : HFT_CHARACTER, spec.length));
+            zoned.push_back(field.kind == 'S');
+            descriptions.push_back(Description(field.name, zoned.back() ? HFT_ZONED : HFT_CHARACTER, field.length));
         }
         BuildLayout(descriptions, zoned);
         if (m_isSource)

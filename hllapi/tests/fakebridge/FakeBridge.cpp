@@ -151,24 +151,24 @@ void QueryHostUpdate(int* length, int* rc)
 void QuerySessions(char* data, int* length, int* rc)
 {
     int count = 0;
-    const char* spec = g_state.sessions.c_str();
-    while (*spec)
+    const char* next = g_state.sessions.c_str();
+    while (*next)
     {
-        while (*spec == ' ')
-            ++spec;
-        if (!*spec || !spec[1])
+        while (*next == ' ')
+            ++next;
+        if (!*next || !next[1])
             break;
         char* entry = data + 16 * count;
         std::memset(entry, ' ', 16);
-        entry[0] = spec[0];
-        entry[12] = spec[1];
+        entry[0] = next[0];
+        entry[12] = next[1];
         entry[13] = 0;
         char* end = nullptr;
-        const int size = static_cast<int>(std::strtol(spec + 2, &end, 10));
+        const int size = static_cast<int>(std::strtol(next + 2, &end, 10));
         entry[14] = static_cast<char>(size & 0xFF);
         entry[15] = static_cast<char>(size >> 8);
         ++count;
-        spec = end;
+        next = end;
     }
     *length = count;
     Answer(rc, 0);
