@@ -2,9 +2,7 @@
 // to the append checks: each is refused with exactly one message or handled soundly; never a crash.
 #include "RecordFormatSupport.h"
 
-#include "NumberText.h"
-
-#include <random>
+#include "FileMutation.h"
 
 namespace
 {
@@ -20,44 +18,11 @@ constexpr size_t kDosRandomRecord = 6 + 3 + 3 + 2;
 constexpr int kReads = 500;
 constexpr int kAppends = 150;
 
-std::string Mutate(std::string file, std::mt19937& random)
+std::string Damaged(const std::string& file, std::mt19937& random)
 {
-    const char interesting[] = {'"', '\r', '\n', ',', '-', '0', '1', '9', 'V', '*', ' ', '\x0D', '\x1A', '\0',
-                                '\x01', '\x04', '\x0A', '\x0F', '\x7F', '\xFF'};
-    const int changes = 1 + static_cast<int>(random() % 4);
-    for (int i = 0; i < changes && !file.empty(); ++i)
-    {
-        const size_t at = random() % file.size();
-        const char byte = random() % 2 ? interesting[random() % sizeof interesting] : static_cast<char>(random());
-        switch (random() % 5)
-        {
-        case 0:
-            file[at] = byte;
-            break;
-        case 1:
-            file.insert(file.begin() + at, byte);
-            break;
-        case 2:
-            file.erase(at, 1 + random() % 8);
-            break;
-        case 3:
-            file[at] = static_cast<char>(file[at] ^ (1 << (random() % 8)));
-            break;
-        default:
-            file.resize(at + 1);
-            break;
-        }
-    }
-    return file;
-}
-
-bool NumbersAreNumbers(const std::vector<std::vector<std::string>>& records)
-{
-    for (const auto& record : records)
-        for (size_t i = 1; i < record.size(); ++i)
-            if (!IsNumberText(record[i].data(), record[i].size()))
-                return false;
-    return true;
+    static const char interesting[] = {'"', '\r', '\n', ',', '-', '0', '1', '9', 'V', '*', ' ', '\x0D', '\x1A', '\0',
+                                       '\x01', '\x04', '\x0A', '\x0F', '\x7F', '\xFF'};
+    return Mutate(file, random, std::string(interesting, sizeof interesting), 8, true);
 }
 
 class DamagedRecordFiles : public testing::Test
@@ -106,7 +71,7 @@ TEST_F(DamagedRecordFiles, ReadersRefuseOrReadEveryDamagedFileSoundly)
         int refused = 0;
         for (int run = 0; run < kReads; ++run)
         {
-            const std::string damaged = Mutate(original, m_random);
+            const std::string damaged = Damaged(original, m_random);
             const TransferOutcome outcome = Read(type, damaged);
             refused += outcome.Succeeded() ? 0 : 1;
             if (outcome.Succeeded() && (type == PCFT_DR1 || type == PCFT_DR2))
@@ -130,7 +95,7 @@ TEST_F(DamagedRecordFiles, AppendChecksRefuseDamagedFilesOrAppendSoundly)
             PcTransfer transfer = Transfer(type);
             transfer.records.resize(1);
             transfer.profile = {{ZRP_PC_WRITE_MODE, ZRPCWM_APPEND}};
-            transfer.fileBefore = Mutate(original, m_random);
+            transfer.fileBefore = Damaged(original, m_random);
             const TransferOutcome outcome = m_runner.ToPc(transfer);
             if (!outcome.Succeeded())
             {

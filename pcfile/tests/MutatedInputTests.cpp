@@ -2,9 +2,7 @@
 // with exactly one message; never a crash.
 #include "PcFileTestSupport.h"
 
-#include "NumberText.h"
-
-#include <random>
+#include "FileMutation.h"
 
 namespace
 {
@@ -14,40 +12,10 @@ const std::vector<HostFieldSpec> kFields = {{"NAME", HFT_CHARACTER, 6, 0},
 const std::vector<std::vector<std::string>> kRecords = {
     {"ab\"c", " 012.50", " 042"}, {"", "-000.01", "-001"}, {"x,y z", " 999.99", " 000"}, {"\t", " 001.00", " 123"}};
 
-std::string Mutate(std::string file, std::mt19937& random)
+std::string Damaged(const std::string& file, std::mt19937& random)
 {
-    const char interesting[] = {'"', ',', '\t', ' ', '\r', '\n', '\x1A', '\0', '.', '-', 'E', '9', '\xFF'};
-    const int changes = 1 + static_cast<int>(random() % 4);
-    for (int i = 0; i < changes && !file.empty(); ++i)
-    {
-        const size_t at = random() % file.size();
-        const char byte = random() % 2 ? interesting[random() % sizeof interesting] : static_cast<char>(random());
-        switch (random() % 4)
-        {
-        case 0:
-            file[at] = byte;
-            break;
-        case 1:
-            file.insert(file.begin() + at, byte);
-            break;
-        case 2:
-            file.erase(at, 1 + random() % 3);
-            break;
-        default:
-            file.resize(at + 1);
-            break;
-        }
-    }
-    return file;
-}
-
-bool NumbersAreNumbers(const std::vector<std::vector<std::string>>& records)
-{
-    for (const auto& record : records)
-        for (size_t i = 1; i < record.size(); ++i)
-            if (!IsNumberText(record[i].data(), record[i].size()))
-                return false;
-    return true;
+    static const char interesting[] = {'"', ',', '\t', ' ', '\r', '\n', '\x1A', '\0', '.', '-', 'E', '9', '\xFF'};
+    return Mutate(file, random, std::string(interesting, sizeof interesting), 3, false);
 }
 }
 
@@ -66,7 +34,7 @@ TEST(MutatedInput, EveryReaderRefusesOrReadsDamagedFilesSoundly)
         int refused = 0;
         for (int run = 0; run < 150; ++run)
         {
-            transfer.fileBefore = Mutate(original, random);
+            transfer.fileBefore = Damaged(original, random);
             const TransferOutcome outcome = runner.FromPc(transfer);
             if (outcome.Succeeded())
             {

@@ -10,6 +10,7 @@ zrt_add_test(pcfile_record_formats_tests
     tests/SpreadsheetFormatTests.cpp
     tests/RecordFormatRoundTripTests.cpp
     tests/DamagedRecordFileTests.cpp
+    tests/FileMutation.cpp
     DisplayNumber.cpp
     DosRandomField.cpp
     NumberText.cpp
