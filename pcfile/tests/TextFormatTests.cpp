@@ -3,50 +3,11 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kMixed = {{"NAME", HFT_CHARACTER, 10, 0},
-                                           {"QTY", HFT_PACKED, 7, 2},
-                                           {"COUNT", HFT_ZONED, 6, 0},
-                                           {"CODE", HFT_BINARY, 4, 0}};
-const std::vector<std::vector<std::string>> kMixedRecords = {{"He \"X\"", "  12.50", " 00042", "-123"},
-                                                             {"", "-001.50", " 00000", "   0"}};
 const std::vector<HostFieldSpec> kTwoTexts = {{"A", HFT_CHARACTER, 5, 0}, {"B", HFT_CHARACTER, 5, 0}};
 using Records = std::vector<std::vector<std::string>>;
 
-class TextFormats : public testing::Test
+class TextFormats : public PcFileFormatTest
 {
-protected:
-    std::string Written(int type, std::vector<Setting> profile)
-    {
-        PcTransfer transfer;
-        transfer.fileType = type;
-        transfer.fields = kMixed;
-        transfer.records = kMixedRecords;
-        transfer.profile = std::move(profile);
-        return WriteFile(m_runner, transfer);
-    }
-
-    TransferOutcome Read(int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
-                         std::vector<Setting> profile = {})
-    {
-        PcTransfer transfer;
-        transfer.fileType = type;
-        transfer.fields = fields;
-        transfer.fileBefore = file;
-        transfer.profile = std::move(profile);
-        return m_runner.FromPc(transfer);
-    }
-
-    Records ReadRecords(int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
-                        std::vector<Setting> profile = {})
-    {
-        const TransferOutcome outcome = Read(type, fields, file, std::move(profile));
-        EXPECT_TRUE(outcome.Succeeded()) << Escaped(file);
-        EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>()) << Escaped(file);
-        EXPECT_EQ(outcome.steps.recordCount, static_cast<int>(outcome.records.size()));
-        return outcome.records;
-    }
-
-    TransferRunner m_runner;
 };
 }
 
