@@ -2,10 +2,9 @@
 // writing (and reading) the same bytes with one fwrite (fread) in the same run. Each round times the data source and
 // then the baseline (the other way round in every other round) and writes both files anew; the figures are the
 // medians of the rounds. Goal: every writer at least a third of the fwrite rate.
+#include "BenchSupport.h"
 #include "BenchTiming.h"
 #include "DataSource.h"
-#include "DataSourceDriver.h"
-#include "FakeCallerTables.h"
 #include "TempProgramFolder.h"
 #include "TransferRunner.h"
 
@@ -48,31 +47,6 @@ void FillRecords(HostRecords& host, const EnvironmentCallbacks* environment)
     }
 }
 
-void SetProfile(CFakeCallerTables& tables, const Format& format)
-{
-    tables.Set(ZRP_CHARACTER_SET, ZRCS_EBCDIC_TO_ASCII);
-    tables.Set(ZRP_PC_FILE_TYPE, format.type);
-    tables.Set(ZRP_PC_FILE_NAME, format.file.c_str());
-    tables.Set(ZRP_PC_WRITE_MODE, ZRPCWM_REPLACE);
-    tables.Set(ZRP_REMOVE_BLANKS, 0);
-    tables.Set(ZRP_DECIMAL_CHAR_IS_DOT, 1);
-    tables.SetOption(ZRO_CONFIRM_CREATING, 0);
-    tables.SetOption(ZRO_CONFIRM_REPLACING, 0);
-}
-
-bool NoErrors(CFakeCallerTables& tables, const Format& format)
-{
-    const std::vector<std::string> errors = tables.TakeErrors();
-    for (const std::string& error : errors)
-        std::printf("  %s: %s\n", format.name, error.c_str());
-    return errors.empty();
-}
-
-CallerTables TablesOf(CFakeCallerTables& tables)
-{
-    return {tables.ProfileTable(), tables.ErrorTable(), tables.OptionTable(), tables.EnvironmentTable()};
-}
-
 // Times the data source and the baseline once each, in the given order.
 template <typename DataSource, typename Baseline>
 void TimeRound(int round, DataSource dataSource, Baseline baseline, std::vector<double>& dataSourceTimes,
@@ -93,27 +67,21 @@ void MeasureWriters(DataSourceDriver& driver, std::vector<Format>& formats)
     FillRecords(host, environment);
     for (Format& format : formats)
     {
-        SetProfile(tables, format);
+        SetProfile(tables, format.type, format.file);
         const auto write = [&] {
             format.ok = driver.Create(TablesOf(tables)) && driver.ToPc(host, environment).Succeeded() && format.ok;
         };
         write();
         format.bytes = ReadWholeFile(format.file).value_or(std::string());
         const std::string copy = format.file + ".fwrite";
-        const auto fwriteCopy = [&] {
-            FILE* file = std::fopen(copy.c_str(), "wb");
-            format.ok = file && std::fwrite(format.bytes.data(), 1, format.bytes.size(), file) == format.bytes.size() &&
-                        format.ok;
-            if (file)
-                std::fclose(file);
-        };
+        const auto fwriteCopy = [&] { format.ok = WriteBytes(copy, format.bytes) && format.ok; };
         for (int round = 0; round < kRounds; ++round)
         {
             DeleteFileA(format.file.c_str());
             DeleteFileA(copy.c_str());
             TimeRound(round, write, fwriteCopy, format.writer, format.fwrite);
         }
-        format.ok = ReadWholeFile(format.file) == format.bytes && NoErrors(tables, format) && format.ok;
+        format.ok = ReadWholeFile(format.file) == format.bytes && NoErrors(tables, format.name) && format.ok;
     }
 }
 
@@ -123,7 +91,7 @@ void MeasureReaders(DataSourceDriver& driver, std::vector<Format>& formats)
     const EnvironmentCallbacks* environment = tables.EnvironmentTable();
     for (Format& format : formats)
     {
-        SetProfile(tables, format);
+        SetProfile(tables, format.type, format.file);
         HostRecords host(kFields);
         const auto read = [&] {
             format.ok = driver.Create(TablesOf(tables)) && driver.FromPc(host, environment).Succeeded() &&
@@ -131,15 +99,10 @@ void MeasureReaders(DataSourceDriver& driver, std::vector<Format>& formats)
         };
         const std::string copy = format.file + ".fwrite";
         std::string back(format.bytes.size(), '\0');
-        const auto freadCopy = [&] {
-            FILE* file = std::fopen(copy.c_str(), "rb");
-            format.ok = file && std::fread(back.data(), 1, back.size(), file) == back.size() && format.ok;
-            if (file)
-                std::fclose(file);
-        };
+        const auto freadCopy = [&] { format.ok = ReadBytes(copy, back) && format.ok; };
         for (int round = 0; round < kRounds; ++round)
             TimeRound(round, read, freadCopy, format.reader, format.fread);
-        format.ok = back == format.bytes && NoErrors(tables, format) && format.ok;
+        format.ok = back == format.bytes && NoErrors(tables, format.name) && format.ok;
     }
 }
 

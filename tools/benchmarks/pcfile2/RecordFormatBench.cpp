@@ -1,9 +1,8 @@
 // The DIF, DBF, DR1, DR2, WKQ, WKS and XLS writers and the DIF, DBF, DR1 and DR2 readers through Zrtpcfile's table,
 // driven as the manager drives them, against writing (and reading) the same bytes with one fwrite (fread) in the
 // same run. The figures are printed beside their baselines; the exit status is 2 when a transfer failed.
+#include "BenchSupport.h"
 #include "BenchTiming.h"
-#include "DataSourceDriver.h"
-#include "FakeCallerTables.h"
 #include "TempProgramFolder.h"
 #include "TransferRunner.h"
 
@@ -50,31 +49,6 @@ void FillRecords(HostRecords& host, const EnvironmentCallbacks* environment)
     }
 }
 
-void SetProfile(CFakeCallerTables& tables, const Format& format)
-{
-    tables.Set(ZRP_CHARACTER_SET, ZRCS_EBCDIC_TO_ASCII);
-    tables.Set(ZRP_PC_FILE_TYPE, format.type);
-    tables.Set(ZRP_PC_FILE_NAME, format.file.c_str());
-    tables.Set(ZRP_PC_WRITE_MODE, ZRPCWM_REPLACE);
-    tables.Set(ZRP_REMOVE_BLANKS, 0);
-    tables.Set(ZRP_DECIMAL_CHAR_IS_DOT, 1);
-    tables.SetOption(ZRO_CONFIRM_CREATING, 0);
-    tables.SetOption(ZRO_CONFIRM_REPLACING, 0);
-}
-
-bool NoErrors(CFakeCallerTables& tables, const Format& format)
-{
-    const std::vector<std::string> errors = tables.TakeErrors();
-    for (const std::string& error : errors)
-        std::printf("  %s: %s\n", format.name, error.c_str());
-    return errors.empty();
-}
-
-CallerTables TablesOf(CFakeCallerTables& tables)
-{
-    return {tables.ProfileTable(), tables.ErrorTable(), tables.OptionTable(), tables.EnvironmentTable()};
-}
-
 void MeasureWriters(DataSourceDriver& driver, std::vector<Format>& formats)
 {
     CFakeCallerTables tables(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
@@ -83,27 +57,19 @@ void MeasureWriters(DataSourceDriver& driver, std::vector<Format>& formats)
     FillRecords(host, environment);
     for (Format& format : formats)
     {
-        SetProfile(tables, format);
+        SetProfile(tables, format.type, format.file);
         format.writer = BestSeconds(kRounds, [&] {
             format.ok = driver.Create(TablesOf(tables)) && driver.ToPc(host, environment).Succeeded() && format.ok;
         });
         const std::string bytes = ReadWholeFile(format.file).value_or(std::string());
         format.bytes = double(bytes.size());
         const std::string copy = format.file + ".fwrite";
-        format.fwriteRate = MegabytesPerSecond(format.bytes, BestSeconds(kRounds, [&] {
-            FILE* file = std::fopen(copy.c_str(), "wb");
-            format.ok = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && format.ok;
-            if (file)
-                std::fclose(file);
-        }));
+        format.fwriteRate = MegabytesPerSecond(
+            format.bytes, BestSeconds(kRounds, [&] { format.ok = WriteBytes(copy, bytes) && format.ok; }));
         std::string back(bytes.size(), '\0');
-        format.freadRate = MegabytesPerSecond(format.bytes, BestSeconds(kRounds, [&] {
-            FILE* file = std::fopen(copy.c_str(), "rb");
-            format.ok = file && std::fread(back.data(), 1, back.size(), file) == back.size() && format.ok;
-            if (file)
-                std::fclose(file);
-        }));
-        format.ok = NoErrors(tables, format) && format.ok;
+        format.freadRate = MegabytesPerSecond(
+            format.bytes, BestSeconds(kRounds, [&] { format.ok = ReadBytes(copy, back) && format.ok; }));
+        format.ok = NoErrors(tables, format.name) && format.ok;
     }
 }
 
@@ -115,13 +81,13 @@ void MeasureReaders(DataSourceDriver& driver, std::vector<Format>& formats)
     {
         if (!format.readable)
             continue;
-        SetProfile(tables, format);
+        SetProfile(tables, format.type, format.file);
         HostRecords host(kFields);
         format.reader = BestSeconds(kRounds, [&] {
             format.ok = driver.Create(TablesOf(tables)) && driver.FromPc(host, environment).Succeeded() &&
                         host.Records().size() == size_t(kRecords) && format.ok;
         });
-        format.ok = NoErrors(tables, format) && format.ok;
+        format.ok = NoErrors(tables, format.name) && format.ok;
     }
 }
 }
