@@ -145,7 +145,7 @@ BOOL ConvertFieldToPC(const DSField& host, DSField& pc, const EnvironmentCallbac
     return TRUE;
 }
 
-BOOL ConvertFieldToHost(DSField& pc, DSField& host, const EnvironmentCallbacks* environment)
+BOOL ConvertFieldToHost(const DSField& pc, DSField& host, const EnvironmentCallbacks* environment)
 {
     const int mode = ModeToPc(host.type, pc.type);
     if (mode < 0 || !environment || !host.value || !pc.value)

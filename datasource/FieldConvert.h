@@ -12,7 +12,7 @@ BOOL MapFieldType(const DSField& host, DSField& pc, int characterSet);
 BOOL ConvertFieldToPC(const DSField& host, DSField& pc, const EnvironmentCallbacks* environment);
 // Translates the PC field's value into the host field's value (right-to-left text is first put back into
 // logical order in the PC value itself). FALSE when the pair of types has no conversion.
-BOOL ConvertFieldToHost(DSField& pc, DSField& host, const EnvironmentCallbacks* environment);
+BOOL ConvertFieldToHost(const DSField& pc, DSField& host, const EnvironmentCallbacks* environment);
 
 // Reorders right-to-left text in place with the device context of the environment; unchanged when that fails.
 void ReorderBidiText(char* text, WORD length, const EnvironmentCallbacks* environment);

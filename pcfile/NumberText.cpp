@@ -4,15 +4,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <string>
 
 namespace
 {
+// The parts point into the parsed text.
 struct NumberParts
 {
     char sign = 0; // '+', '-' or none
-    std::string integer;
-    std::string fraction;
+    const char* integer = "";
+    size_t integerLength = 0;
+    const char* fraction = "";
+    size_t fractionLength = 0;
     bool exponent = false;
 };
 
@@ -47,16 +51,18 @@ bool ParseNumber(const char* text, size_t length, NumberParts& parts)
     if (i < length && (text[i] == '+' || text[i] == '-'))
         parts.sign = text[i++];
     size_t run = DigitRun(text, i, length);
-    parts.integer.assign(text + i, run);
+    parts.integer = text + i;
+    parts.integerLength = run;
     i += run;
     if (i < length && text[i] == '.')
     {
         ++i;
         run = DigitRun(text, i, length);
-        parts.fraction.assign(text + i, run);
+        parts.fraction = text + i;
+        parts.fractionLength = run;
         i += run;
     }
-    if (parts.integer.empty() && parts.fraction.empty())
+    if (parts.integerLength == 0 && parts.fractionLength == 0)
         return false;
     if (i < length && (text[i] == 'E' || text[i] == 'e'))
     {
@@ -72,14 +78,16 @@ bool ParseNumber(const char* text, size_t length, NumberParts& parts)
     return i == length;
 }
 
-// Turns an exponent form into plain digits with the given decimals (an integer without decimals, cut toward 0).
-bool ExpandExponent(const char* text, size_t length, unsigned decimals, NumberParts& parts)
+constexpr size_t kPlainSize = 96;
+
+// Turns an exponent form into plain digits with the given decimals (an integer without decimals, cut toward 0),
+// written into `plain`, which the parts then point into.
+bool ExpandExponent(const char* text, size_t length, unsigned decimals, NumberParts& parts, char (&plain)[kPlainSize])
 {
     constexpr unsigned kMostDecimals = 40;
     const double value = std::strtod(std::string(text, length).c_str(), nullptr);
     if (!std::isfinite(value) || decimals > kMostDecimals)
         return false;
-    char plain[96];
     if (decimals > 0)
     {
         if (std::fabs(value) >= 1e38)
@@ -96,19 +104,26 @@ bool ExpandExponent(const char* text, size_t length, unsigned decimals, NumberPa
     return ParseNumber(plain, std::strlen(plain), parts);
 }
 
-std::string Assemble(const NumberParts& parts, unsigned decimals)
+// Characters of the number as Assemble writes it.
+size_t AssembledLength(const NumberParts& parts, unsigned decimals)
 {
-    std::string result;
+    return (parts.sign ? 1 : 0) + parts.integerLength + (decimals > 0 ? decimals + 1 : 0);
+}
+
+// Writes the sign, the integer digits and, with decimals, the point and the decimals cut or completed with zeros.
+void Assemble(const NumberParts& parts, unsigned decimals, char* out)
+{
     if (parts.sign)
-        result += parts.sign;
-    result += parts.integer;
+        *out++ = parts.sign;
+    std::memcpy(out, parts.integer, parts.integerLength);
+    out += parts.integerLength;
     if (decimals > 0)
     {
-        result += '.';
-        result += parts.fraction.substr(0, decimals);
-        result.append(decimals - std::min<size_t>(decimals, parts.fraction.size()), '0');
+        *out++ = '.';
+        const size_t kept = std::min<size_t>(decimals, parts.fractionLength);
+        std::memcpy(out, parts.fraction, kept);
+        std::memset(out + kept, '0', decimals - kept);
     }
-    return result;
 }
 }
 
@@ -146,7 +161,7 @@ bool IsFieldNumber(const char* text, size_t length, unsigned decimals)
     NumberParts parts;
     if (length == 0)
         return true;
-    if (!ParseNumber(text, length, parts) || parts.exponent || parts.fraction.size() > decimals)
+    if (!ParseNumber(text, length, parts) || parts.exponent || parts.fractionLength > decimals)
         return false;
     return decimals > 0 || std::memchr(text, '.', length) == nullptr;
 }
@@ -163,40 +178,46 @@ bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimal
             return true;
         }
         parts.integer = "0";
+        parts.integerLength = 1;
     }
     else if (!ParseNumber(text, length, parts))
         return false;
-    if (parts.exponent && !ExpandExponent(text, length, decimals, parts))
+    char plain[kPlainSize];
+    if (parts.exponent && !ExpandExponent(text, length, decimals, parts, plain))
         return false;
     if (pad == NumberPad::Zeros && parts.sign == '+')
         parts.sign = 0;
-    std::string number = Assemble(parts, decimals);
-    if (number.size() > width)
+    size_t size = AssembledLength(parts, decimals);
+    if (size > width)
     {
         if (parts.sign == '+')
             parts.sign = 0;
-        const size_t zeros = parts.integer.find_first_not_of('0');
-        parts.integer.erase(0, zeros == std::string::npos ? parts.integer.size() - (parts.integer.empty() ? 0 : 1)
-                                                          : zeros);
-        number = Assemble(parts, decimals);
-        if (number.size() > width)
+        size_t zeros = 0;
+        while (zeros < parts.integerLength && parts.integer[zeros] == '0')
+            ++zeros;
+        // An integer of zeros only keeps its last zero.
+        if (zeros == parts.integerLength && zeros > 0)
+            --zeros;
+        parts.integer += zeros;
+        parts.integerLength -= zeros;
+        size = AssembledLength(parts, decimals);
+        if (size > width)
             return false;
     }
-    const size_t fill = width - number.size();
+    const size_t fill = width - size;
     if (pad == NumberPad::Blanks)
     {
         std::memset(out, ' ', fill);
-        std::memcpy(out + fill, number.data(), number.size());
+        Assemble(parts, decimals, out + fill);
         return true;
     }
     size_t at = 0;
-    size_t from = 0;
     if (parts.sign == '-')
     {
         out[at++] = '-';
-        from = 1;
+        parts.sign = 0;
     }
     std::memset(out + at, '0', fill);
-    std::memcpy(out + at + fill, number.data() + from, number.size() - from);
+    Assemble(parts, decimals, out + at + fill);
     return true;
 }

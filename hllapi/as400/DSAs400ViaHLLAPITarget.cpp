@@ -214,8 +214,7 @@ BOOL CDSAs400ViaHLLAPITarget::PutField(const DSField* otherSide)
 {
     if (m_kind != KIND_TRANSFER || !otherSide || m_layout.current >= m_layout.count)
         return FALSE;
-    DSField pc = *otherSide;
-    if (!ConvertFieldToHost(pc, m_layout.fields[m_layout.current], m_environment))
+    if (!ConvertFieldToHost(*otherSide, m_layout.fields[m_layout.current], m_environment))
         return HOST_FAIL(IDS_AS400_BAD_VALUE, m_layout.current + 1, m_recordCount + 1);
     return TRUE;
 }

@@ -104,8 +104,7 @@ BOOL CDSS36ViaHLLAPITarget::PutField(const DSField* otherSide)
             std::memcpy(field.value, otherSide->value, static_cast<std::size_t>(given < length ? given : length));
         return TRUE;
     }
-    DSField pc = *otherSide;
-    if (!ConvertFieldToHost(pc, field, m_environment))
+    if (!ConvertFieldToHost(*otherSide, field, m_environment))
         return HOST_FAIL(IDS_S36_BAD_VALUE, m_layout.current + 1, m_recordCount + 1);
     if (field.type != HFT_CHARACTER)
         FillNumber(field.value, length);

@@ -161,6 +161,12 @@ BOOL CZRSViaHLLAPI::QueryInfo(char* text, int* number1, int* number2)
     return TRUE;
 }
 
+char* CZRSViaHLLAPI::CallData(const char* text, std::size_t count)
+{
+    m_callData.assign(text, count);
+    return m_callData.data();
+}
+
 int CZRSViaHLLAPI::Call(int function, void* data, int* length, int* returnCode)
 {
     if (!m_hllapi)
@@ -211,10 +217,10 @@ BOOL CZRSViaHLLAPI::SendKey(const char* keys)
 {
     static const RcMessage kMessages[] = {{1, IDS_HLL_NOT_CONNECTED}, {2, IDS_HLL_BAD_STRING_LENGTH},
                                           {7, IDS_HLL_BAD_POSITION}, {9, IDS_HLL_SYSTEM_ERROR}};
-    std::string data(keys);
-    int length = static_cast<int>(data.size());
+    const std::size_t count = std::strlen(keys);
+    int length = static_cast<int>(count);
     int rc = 0;
-    if (Call(HLL_SEND_KEY, data.data(), &length, &rc) == RC_OK)
+    if (Call(HLL_SEND_KEY, CallData(keys, count), &length, &rc) == RC_OK)
         return TRUE;
     // A locked keyboard: an operator error is what the user must mend.
     BOOL operatorError = FALSE;
@@ -256,10 +262,10 @@ BOOL CZRSViaHLLAPI::CopyPresentationSpaceToString(int row, int column, char* buf
 BOOL CZRSViaHLLAPI::SetSessionParameters(const char* parameters)
 {
     static const RcMessage kMessages[] = {{2, IDS_HLL_BAD_PARAMETER}, {9, IDS_HLL_SYSTEM_ERROR}};
-    std::string data(parameters);
-    int length = static_cast<int>(data.size());
+    const std::size_t count = std::strlen(parameters);
+    int length = static_cast<int>(count);
     int rc = 0;
-    if (Call(HLL_SET_SESSION_PARAMETERS, data.data(), &length, &rc) != RC_OK)
+    if (Call(HLL_SET_SESSION_PARAMETERS, CallData(parameters, count), &length, &rc) != RC_OK)
         return FAIL_WITH(rc, kMessages);
     return TRUE;
 }
@@ -296,10 +302,10 @@ BOOL CZRSViaHLLAPI::CopyStringToPresentationSpace(int row, int column, const cha
     static const RcMessage kMessages[] = {{1, IDS_HLL_NOT_CONNECTED}, {2, IDS_HLL_BAD_STRING_LENGTH},
                                           {5, IDS_HLL_PS_PROTECTED}, {6, IDS_HLL_DATA_TRUNCATED},
                                           {7, IDS_HLL_BAD_POSITION}, {9, IDS_HLL_SYSTEM_ERROR}};
-    std::string copy(data, static_cast<std::size_t>(count));
+    char* copy = CallData(data, static_cast<std::size_t>(count));
     int length = count;
     int rc = PsPosition(row, column);
-    if (Call(HLL_COPY_STRING_TO_PS, copy.data(), &length, &rc) != RC_OK)
+    if (Call(HLL_COPY_STRING_TO_PS, copy, &length, &rc) != RC_OK)
         return FAIL_WITH(rc, kMessages);
     return TRUE;
 }

@@ -72,6 +72,8 @@ private:
     BOOL StartHostNotification(char* block);
     BOOL WaitForHost(const char* block);
     void QueryHostUpdate(int& flags, int& rc);
+    // The bridge is handed a writable copy of the caller's text; the copy's room is kept from call to call.
+    char* CallData(const char* text, std::size_t count);
 
     char m_session = 'A';
     HMODULE m_bridge = nullptr;
@@ -80,4 +82,5 @@ private:
     DWORD m_sendKeyTimeout = 60000;
     DWORD m_ddsTimeout = 60000;
     bool m_psConnected = false;
+    std::string m_callData;
 };
