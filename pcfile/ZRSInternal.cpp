@@ -1,5 +1,7 @@
 #include "ZRSInternal.h"
 
+#include "FieldConvert.h"
+
 #include <algorithm>
 #include <cstring>
 #include <io.h>
@@ -208,4 +210,30 @@ void CZRSInternal::ReleaseFile()
     if (m_stream)
         fclose(m_stream);
     m_stream = nullptr;
+}
+
+BOOL CZRSInternal::MapField(const DSField& host, DSField& pc, int characterSet)
+{
+    return MapFieldType(host, pc, characterSet);
+}
+
+BOOL CZRSInternal::BuildPcLayout(const DSRecordLayout* otherSide)
+{
+    if (!m_stream)
+        return ZRI_FAIL(kSource, IDS_ZRI010);
+    if (!otherSide || otherSide->count <= 0 || !otherSide->fields)
+        return ZRI_FAIL(kSource, IDS_ZRI005, 0);
+    const int characterSet = GeneralValue(ZRP_CHARACTER_SET, ZRCS_EBCDIC_TO_ASCII);
+    if (!AllocateLayoutFields(m_layout, otherSide->count))
+        return ZRI_FAIL(kSource, IDS_ZRI004);
+    m_layout.current = 0;
+    for (int i = 0; i < otherSide->count; ++i)
+        if (!MapField(otherSide->fields[i], m_layout.fields[i], characterSet))
+            return ZRI_FAIL(kSource, IDS_ZRI005, i);
+    const int overflowing = FirstOverflowingField(m_layout);
+    if (overflowing >= 0)
+        return ZRI_FAIL(kSource, IDS_ZRI005, overflowing);
+    if (!BuildRecordBuffer(m_layout))
+        return ZRI_FAIL(kSource, IDS_ZRI004);
+    return TRUE;
 }

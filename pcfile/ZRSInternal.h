@@ -35,6 +35,11 @@ protected:
     virtual BOOL DetectEndMark(BOOL* endMark);
     virtual void InitMembers();
     virtual void ReleaseExtra();
+    // PC field description for a host field.
+    virtual BOOL MapField(const DSField& host, DSField& pc, int characterSet);
+
+    // The PC side's layout for the other side's fields: each mapped by MapField, the record buffer built.
+    BOOL BuildPcLayout(const DSRecordLayout* otherSide);
 
     int GeneralValue(int id, int fallback) const;
     int PcValue(int id, int fallback) const;

@@ -35,29 +35,10 @@ BOOL CZRSInternalSource::OpenFile()
 
 BOOL CZRSInternalSource::SetRecordLayout(const DSRecordLayout* otherSide)
 {
-    if (!m_stream)
-        return ZRI_FAIL(kSource, IDS_ZRI010);
-    if (!otherSide || otherSide->count <= 0 || !otherSide->fields)
-        return ZRI_FAIL(kSource, IDS_ZRI005, 0);
-    const int characterSet = GeneralValue(ZRP_CHARACTER_SET, ZRCS_EBCDIC_TO_ASCII);
-    if (!AllocateLayoutFields(m_layout, otherSide->count))
-        return ZRI_FAIL(kSource, IDS_ZRI004);
-    m_layout.current = 0;
-    for (int i = 0; i < otherSide->count; ++i)
-        if (!MapField(otherSide->fields[i], m_layout.fields[i], characterSet))
-            return ZRI_FAIL(kSource, IDS_ZRI005, i);
-    const int overflowing = FirstOverflowingField(m_layout);
-    if (overflowing >= 0)
-        return ZRI_FAIL(kSource, IDS_ZRI005, overflowing);
-    if (!BuildRecordBuffer(m_layout))
-        return ZRI_FAIL(kSource, IDS_ZRI004);
+    if (!BuildPcLayout(otherSide))
+        return FALSE;
     BOOL endMark = FALSE;
     return DetectEndMark(&endMark) && ReadFirstRecord();
-}
-
-BOOL CZRSInternalSource::MapField(const DSField& host, DSField& pc, int characterSet)
-{
-    return MapFieldType(host, pc, characterSet);
 }
 
 BOOL CZRSInternalSource::ReadFirstRecord()

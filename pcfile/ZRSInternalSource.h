@@ -19,7 +19,6 @@ protected:
     BOOL ServiceBuffer() override;
     void InitMembers() override;
 
-    virtual BOOL MapField(const DSField& host, DSField& pc, int characterSet);
     // Refills the buffer, checks the file, passes its header and parses the first record.
     virtual BOOL ReadFirstRecord();
     // Parses the next record into the record buffer and reports its own failures. When the file holds no further

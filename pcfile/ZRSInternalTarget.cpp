@@ -82,22 +82,8 @@ BOOL CZRSInternalTarget::AskQuestion(UINT id)
 
 BOOL CZRSInternalTarget::SetRecordLayout(const DSRecordLayout* otherSide)
 {
-    if (!m_stream)
-        return ZRI_FAIL(kSource, IDS_ZRI010);
-    if (!otherSide || otherSide->count <= 0 || !otherSide->fields)
-        return ZRI_FAIL(kSource, IDS_ZRI005, 0);
-    const int characterSet = GeneralValue(ZRP_CHARACTER_SET, ZRCS_EBCDIC_TO_ASCII);
-    if (!AllocateLayoutFields(m_layout, otherSide->count))
-        return ZRI_FAIL(kSource, IDS_ZRI004);
-    m_layout.current = 0;
-    for (int i = 0; i < otherSide->count; ++i)
-        if (!MapField(otherSide->fields[i], m_layout.fields[i], characterSet))
-            return ZRI_FAIL(kSource, IDS_ZRI005, i);
-    const int overflowing = FirstOverflowingField(m_layout);
-    if (overflowing >= 0)
-        return ZRI_FAIL(kSource, IDS_ZRI005, overflowing);
-    if (!BuildRecordBuffer(m_layout))
-        return ZRI_FAIL(kSource, IDS_ZRI004);
+    if (!BuildPcLayout(otherSide))
+        return FALSE;
     if (m_writeMode != ZRPCWM_APPEND)
         return TRUE;
     if (m_fileLength == 0)
@@ -125,11 +111,6 @@ BOOL CZRSInternalTarget::PrepareAppend()
 BOOL CZRSInternalTarget::CheckStructure()
 {
     return TRUE;
-}
-
-BOOL CZRSInternalTarget::MapField(const DSField& host, DSField& pc, int characterSet)
-{
-    return MapFieldType(host, pc, characterSet);
 }
 
 BOOL CZRSInternalTarget::SeekForAppend(BOOL endMark)

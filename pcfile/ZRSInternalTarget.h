@@ -22,8 +22,6 @@ protected:
     BOOL ServiceBuffer() override;
     void InitMembers() override;
 
-    // PC field description for a host field.
-    virtual BOOL MapField(const DSField& host, DSField& pc, int characterSet);
     // Puts the record held in the layout into the buffer: by default every field through FormatField, in order.
     // Reports a failing field (ZRI012) itself.
     virtual BOOL FormatRecord();
