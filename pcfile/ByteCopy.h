@@ -1,5 +1,5 @@
-// Short byte runs moved without a library call: values and records are a few dozen bytes, for which the call to
-// the runtime's memcpy costs more than the bytes.
+// Short byte runs moved and scanned without a library call: values and records are a few dozen bytes, for which the
+// call to the runtime's memcpy or memchr costs more than the bytes. Scans take eight bytes at a time as one word.
 #pragma once
 
 #include <cstddef>
@@ -56,11 +56,30 @@ inline void StoreWord(char* at, uint64_t word)
     std::memcpy(at, &word, sizeof word);
 }
 
-// Whether one of the eight bytes of `word` equals `byte`.
-inline bool WordHasByte(uint64_t word, char byte)
+constexpr uint64_t kEveryByteOne = 0x0101010101010101;
+constexpr uint64_t kEveryByteHighBit = 0x8080808080808080;
+
+// The high bit of each of the eight bytes of `word` that equals `byte`, and no other bit.
+inline uint64_t BytesEqualTo(uint64_t word, char byte)
 {
-    constexpr uint64_t kOnes = 0x0101010101010101;
-    constexpr uint64_t kHighBits = 0x8080808080808080;
-    const uint64_t x = word ^ (kOnes * static_cast<unsigned char>(byte));
-    return ((x - kOnes) & ~x & kHighBits) != 0;
+    constexpr uint64_t kLowBits = ~kEveryByteHighBit;
+    const uint64_t x = word ^ (kEveryByteOne * static_cast<unsigned char>(byte));
+    return ~(((x & kLowBits) + kLowBits) | x | kLowBits);
+}
+
+// Fewer than eight bytes as the low bytes of a word whose other bytes are zero; reads only those bytes.
+inline uint64_t LoadShortWord(const char* at, size_t count)
+{
+    if (count >= 4)
+    {
+        uint32_t low;
+        uint32_t high;
+        std::memcpy(&low, at, 4);
+        std::memcpy(&high, at + count - 4, 4);
+        return low | (static_cast<uint64_t>(high) << (8 * (count - 4)));
+    }
+    if (count == 0)
+        return 0;
+    const auto byte = [at](size_t i) { return static_cast<uint64_t>(static_cast<unsigned char>(at[i])) << (8 * i); };
+    return byte(0) | byte(count / 2) | byte(count - 1);
 }

@@ -15,9 +15,9 @@ BOOL CInternalDLMTarget::PutField(const DSField* otherSide)
     return TRUE;
 }
 
-BOOL CInternalDLMTarget::FormatField(const DSField& field)
+BOOL CInternalDLMTarget::FormatRecord()
 {
-    PutBytes(field.value, FieldLength(field));
+    PutLine(m_layout.buffer, m_layout.length);
     return TRUE;
 }
 

@@ -12,7 +12,8 @@ public:
 
 protected:
     const char* SourceName() const override { return "InternalDLM"; }
-    BOOL FormatField(const DSField& field) override;
+    // The whole record buffer as it stands.
+    BOOL FormatRecord() override;
     UINT ServiceFailureId() const override { return IDS_ZRI015; }
 };
 

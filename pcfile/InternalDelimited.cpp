@@ -1,25 +1,9 @@
 #include "InternalDelimited.h"
 
-#include "ByteCopy.h"
 #include "NumberText.h"
 
 #include <algorithm>
 #include <cstring>
-
-namespace
-{
-// Copies the characters with every double quote doubled; gives the end of what it wrote.
-char* CopyDoublingQuotes(char* out, const char* text, size_t length)
-{
-    for (size_t i = 0; i < length; ++i)
-    {
-        if (text[i] == '"')
-            *out++ = '"';
-        *out++ = text[i];
-    }
-    return out;
-}
-}
 
 const DelimitedFormat kTabFormat{"InternalTAB", {'\t', false}, true, true, false};
 const DelimitedFormat kCsvFormat{"InternalCSV", {',', false}, false, true, false};
@@ -29,6 +13,7 @@ void CInternalDelimitedTarget::InitMembers()
 {
     CInternalTextTarget::InitMembers();
     m_separator = m_format.syntax.separator;
+    m_quoteText = true;
 }
 
 BOOL CInternalDelimitedTarget::PutField(const DSField* otherSide)
@@ -45,58 +30,6 @@ BOOL CInternalDelimitedTarget::CheckStructure()
 {
     return FirstLineFits(
         m_format.syntax, [this] { return PeekByte(); }, [this] { return ReadByte(); }, m_layout);
-}
-
-BOOL CInternalDelimitedTarget::FormatField(const DSField& field)
-{
-    if (IsPcTextType(field.type))
-        PutQuoted(field.value, TextLength(field));
-    else if (IsPcNumberType(field.type))
-        PutNumber(field);
-    else
-        return FALSE;
-    return TRUE;
-}
-
-void CInternalDelimitedTarget::PutQuoted(const char* text, size_t length)
-{
-    if (char* out = Reserve(2 * length + 2))
-    {
-        *out++ = '"';
-        // Eight characters at a time; only a group that holds a double quote is gone through one by one.
-        size_t i = 0;
-        for (; length - i >= kWordSize; i += kWordSize)
-        {
-            const uint64_t group = LoadWord(text + i);
-            if (WordHasByte(group, '"'))
-                out = CopyDoublingQuotes(out, text + i, kWordSize);
-            else
-            {
-                StoreWord(out, group);
-                out += kWordSize;
-            }
-        }
-        // The rest, when the last eight characters hold no double quote: those before the rest stand unchanged
-        // just before `out`, so the last eight are copied over them.
-        const size_t rest = length - i;
-        if (rest > 0 && length >= kWordSize && !WordHasByte(LoadWord(text + length - kWordSize), '"'))
-        {
-            StoreWord(out + rest - kWordSize, LoadWord(text + length - kWordSize));
-            out += rest;
-        }
-        else
-            out = CopyDoublingQuotes(out, text + i, rest);
-        *out++ = '"';
-        return Commit(out);
-    }
-    PutChar('"');
-    for (size_t i = 0; i < length; ++i)
-    {
-        if (text[i] == '"')
-            PutChar('"');
-        PutChar(text[i]);
-    }
-    PutChar('"');
 }
 
 void CInternalDelimitedSource::InitMembers()

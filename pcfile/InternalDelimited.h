@@ -31,11 +31,8 @@ protected:
     void InitMembers() override;
     // The existing file's first line fits the field list as the reader sees it.
     BOOL CheckStructure() override;
-    BOOL FormatField(const DSField& field) override;
 
 private:
-    void PutQuoted(const char* text, size_t length);
-
     const DelimitedFormat& m_format;
 };
 

@@ -11,22 +11,9 @@ BOOL CInternalTXTTarget::FormatRecord()
     m_removeBlanks = RemoveBlanks();
     if (m_removeBlanks)
         return PutFields();
-    for (int i = 0; i < m_layout.count; ++i)
-        if (!IsPcTextType(m_layout.fields[i].type) && !IsPcNumberType(m_layout.fields[i].type))
-            return FieldFailed(i);
-    PutBytes(m_layout.buffer, m_layout.length);
-    PutLineEnd();
-    return TRUE;
-}
-
-BOOL CInternalTXTTarget::FormatField(const DSField& field)
-{
-    if (IsPcTextType(field.type))
-        PutBytes(field.value, TextLength(field));
-    else if (IsPcNumberType(field.type))
-        PutNumber(field);
-    else
-        return FALSE;
+    if (m_unwritableField >= 0)
+        return FieldFailed(m_unwritableField);
+    PutLine(m_layout.buffer, m_layout.length);
     return TRUE;
 }
 

@@ -10,7 +10,6 @@ protected:
     const char* SourceName() const override { return "InternalTXT"; }
     // Without blank removal the line is the record buffer as it stands: every value at its full length, in order.
     BOOL FormatRecord() override;
-    BOOL FormatField(const DSField& field) override;
 };
 
 class CInternalTXTSource : public CZRSInternalSource

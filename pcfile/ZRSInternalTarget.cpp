@@ -196,9 +196,7 @@ BOOL CZRSInternalTarget::ServiceBuffer()
 {
     if (m_offset + kRecordMargin <= kBufferSize)
         return TRUE;
-    const BOOL written = WriteUsedBytes();
-    std::memset(m_buffer, 0, kBufferSize);
-    return written;
+    return WriteUsedBytes();
 }
 
 UINT CZRSInternalTarget::ServiceFailureId() const
