@@ -5,14 +5,10 @@
 
 #include <cstring>
 
-BOOL CInternalDLMTarget::PutField(const DSField* otherSide)
+void CInternalDLMTarget::InitMembers()
 {
-    if (!CInternalTextTarget::PutField(otherSide))
-        return FALSE;
-    DSField& field = m_layout.fields[m_layout.current];
-    if (!m_decimalIsDot && !IsPcTextType(field.type))
-        ReplaceFirst(field.value, FieldLength(field), '.', ',');
-    return TRUE;
+    CInternalTextTarget::InitMembers();
+    m_writesDecimalComma = true;
 }
 
 BOOL CInternalDLMTarget::FormatRecord()

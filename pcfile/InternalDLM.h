@@ -6,12 +6,10 @@
 
 class CInternalDLMTarget : public CInternalTextTarget
 {
-public:
-    // Numbers take a decimal comma unless the decimal character is the dot.
-    BOOL PutField(const DSField* otherSide) override;
-
 protected:
     const char* SourceName() const override { return "InternalDLM"; }
+    // Numbers take a decimal comma unless the decimal character is the dot.
+    void InitMembers() override;
     // The whole record buffer as it stands.
     BOOL FormatRecord() override;
     UINT ServiceFailureId() const override { return IDS_ZRI015; }

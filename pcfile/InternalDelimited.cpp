@@ -14,16 +14,7 @@ void CInternalDelimitedTarget::InitMembers()
     CInternalTextTarget::InitMembers();
     m_separator = m_format.syntax.separator;
     m_quoteText = true;
-}
-
-BOOL CInternalDelimitedTarget::PutField(const DSField* otherSide)
-{
-    if (!CInternalTextTarget::PutField(otherSide))
-        return FALSE;
-    DSField& field = m_layout.fields[m_layout.current];
-    if (m_format.decimalComma && !m_decimalIsDot && !IsPcTextType(field.type))
-        ReplaceFirst(field.value, FieldLength(field), '.', ',');
-    return TRUE;
+    m_writesDecimalComma = m_format.decimalComma;
 }
 
 BOOL CInternalDelimitedTarget::CheckStructure()

@@ -24,8 +24,6 @@ class CInternalDelimitedTarget : public CInternalTextTarget
 public:
     explicit CInternalDelimitedTarget(const DelimitedFormat& format) : m_format(format) {}
 
-    BOOL PutField(const DSField* otherSide) override;
-
 protected:
     const char* SourceName() const override { return m_format.sourceName; }
     void InitMembers() override;

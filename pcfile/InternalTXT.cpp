@@ -8,9 +8,8 @@
 
 BOOL CInternalTXTTarget::FormatRecord()
 {
-    m_removeBlanks = RemoveBlanks();
     if (m_removeBlanks)
-        return PutFields();
+        return CInternalTextTarget::FormatRecord();
     if (m_unwritableField >= 0)
         return FieldFailed(m_unwritableField);
     PutLine(m_layout.buffer, m_layout.length);

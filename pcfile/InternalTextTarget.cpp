@@ -66,8 +66,9 @@ void CInternalTextTarget::InitMembers()
 
 BOOL CInternalTextTarget::SetRecordLayout(const DSRecordLayout* otherSide)
 {
-    if (!CZRSInternalTarget::SetRecordLayout(otherSide))
-        return FALSE;
+    const BOOL taken = CZRSInternalTarget::SetRecordLayout(otherSide);
+    // Measured whatever the outcome, so that the room asked for always fits the layout held.
+    m_removeBlanks = RemoveBlanks();
     m_unwritableField = -1;
     m_mostLineBytes = 2 + kWordSize;
     for (int i = 0; i < m_layout.count; ++i)
@@ -77,7 +78,7 @@ BOOL CInternalTextTarget::SetRecordLayout(const DSRecordLayout* otherSide)
             m_unwritableField = i;
         m_mostLineBytes += MostFieldBytes(field) + (i > 0 && m_separator ? 1 : 0);
     }
-    return TRUE;
+    return taken;
 }
 
 BOOL CInternalTextTarget::ReadEndsWithLineEnd(long long contentLength, bool& endsWithLineEnd)
@@ -104,12 +105,6 @@ BOOL CInternalTextTarget::SeekForAppend(BOOL endMark)
 }
 
 BOOL CInternalTextTarget::FormatRecord()
-{
-    m_removeBlanks = RemoveBlanks();
-    return PutFields();
-}
-
-BOOL CInternalTextTarget::PutFields()
 {
     // The line goes into the buffer at once when its most bytes fit, as they do for all but very long records.
     if (char* out = Reserve(m_mostLineBytes))

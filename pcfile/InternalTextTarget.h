@@ -7,16 +7,15 @@
 class CInternalTextTarget : public CZRSInternalTarget
 {
 public:
+    // Takes the layout and profile parameter 204, which holds for every record of the transfer.
     BOOL SetRecordLayout(const DSRecordLayout* otherSide) override;
 
 protected:
     void InitMembers() override;
-    // Reads profile parameter 204 for the record, then puts its fields through PutFields.
+    // The fields in order, the separator between them (when the format has one), then CR LF.
     BOOL FormatRecord() override;
     // One value: a text (in double quotes when the format quotes texts) or a number. FALSE for any other type.
     BOOL FormatField(const DSField& field) final;
-    // The fields in order, the separator between them (when the format has one), then CR LF.
-    BOOL PutFields();
     // The bytes followed by CR LF.
     void PutLine(const char* bytes, size_t count);
     // Appends after a final CR LF: when the file's content does not end with one, CR LF is written first.
@@ -26,7 +25,7 @@ protected:
 
     char m_separator = 0;          // between two fields; 0 for none
     bool m_quoteText = false;      // texts in double quotes, a double quote in them doubled
-    BOOL m_removeBlanks = FALSE;   // profile parameter 204, read for each record
+    BOOL m_removeBlanks = FALSE;   // profile parameter 204
     int m_unwritableField = -1;    // the first field that is neither text nor number; -1 when there is none
 
 private:
@@ -44,7 +43,7 @@ private:
     size_t MostFieldBytes(const DSField& field) const;
     // Writes the line or the value at `out`, which has room for their most bytes and one word more (whole words
     // may be stored beyond the end). WriteField gives null for a field that is neither text nor number, WriteLine
-    // then reports the field after keeping the values before it, as PutFields does.
+    // then reports the field after keeping the values before it, as the field-by-field way does.
     BOOL WriteLine(char* out);
     char* WriteField(char* out, const DSField& field) const;
     // A value longer than the buffer's free room, put through the buffer's end.

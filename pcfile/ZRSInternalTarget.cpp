@@ -1,6 +1,7 @@
 #include "ZRSInternalTarget.h"
 
 #include "FieldConvert.h"
+#include "NumberText.h"
 
 #include <cstring>
 #include <io.h>
@@ -123,9 +124,13 @@ BOOL CZRSInternalTarget::SeekForAppend(BOOL endMark)
 BOOL CZRSInternalTarget::PutField(const DSField* otherSide)
 {
     const int current = m_layout.current;
-    if (!otherSide || current < 0 || current >= m_layout.count ||
-        !ConvertFieldToPC(*otherSide, m_layout.fields[current], m_environment))
+    if (!otherSide || current < 0 || current >= m_layout.count)
         return FieldFailed(current);
+    DSField& field = m_layout.fields[current];
+    if (!ConvertFieldToPC(*otherSide, field, m_environment))
+        return FieldFailed(current);
+    if (m_writesDecimalComma && !m_decimalIsDot && !IsPcTextType(field.type))
+        ReplaceFirst(field.value, FieldLength(field), '.', ',');
     return TRUE;
 }
 

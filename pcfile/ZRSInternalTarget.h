@@ -11,6 +11,8 @@ public:
     CZRSInternalTarget();
 
     BOOL SetRecordLayout(const DSRecordLayout* otherSide) override;
+    // Converts the value into the current field; a number then takes a decimal comma when the format writes one and
+    // the decimal character is not the dot.
     BOOL PutField(const DSField* otherSide) override;
     BOOL NextField() override;
     BOOL EndOfData() override;
@@ -59,6 +61,7 @@ protected:
 
     int m_writeMode;
     bool m_headerDue;
+    bool m_writesDecimalComma = false; // the format's numbers take a decimal comma unless the decimal character is the dot
 
 private:
     // After the last field of a record: makes room in the buffer, writes the header when it is due, then the record.
