@@ -21,7 +21,7 @@ protected:
     BOOL OpenFile() override;
     // An existing file fits the field list (append). The buffer holds the file's first bytes.
     BOOL CheckStructure() override;
-    BOOL ServiceBuffer() override;
+    BOOL ServiceBuffer() final;
     void InitMembers() override;
 
     // Puts the record held in the layout into the buffer: by default every field through FormatField, in order.
@@ -61,7 +61,8 @@ protected:
 
     int m_writeMode;
     bool m_headerDue;
-    bool m_writesDecimalComma = false; // the format's numbers take a decimal comma unless the decimal character is the dot
+    // The format's numbers take a decimal comma unless the decimal character is the dot.
+    bool m_writesDecimalComma = false;
 
 private:
     // After the last field of a record: makes room in the buffer, writes the header when it is due, then the record.

@@ -52,7 +52,8 @@ std::string Lines(const Records& records, const std::vector<bool>& isText, const
         {
             if (i > 0)
                 file += separator;
-            file += isText[i] ? TextAsWritten(record[i], removeBlanks, quotes) : NumberAsWritten(record[i], removeBlanks);
+            file += isText[i] ? TextAsWritten(record[i], removeBlanks, quotes)
+                              : NumberAsWritten(record[i], removeBlanks);
         }
         file += "\r\n";
     }
