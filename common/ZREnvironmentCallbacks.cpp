@@ -61,9 +61,9 @@ BOOL ZRTAPI TranslateCodePage(int mode, const char* source, char* destination, W
     const unsigned char* table = library != nullptr ? library->GetCodeTable(mode) : nullptr;
     if (table == nullptr || source == nullptr || destination == nullptr || destinationLength == nullptr)
         return FALSE;
-    TranslateWithTable(table, (mode & ZRCM_TO_EBCDIC_BIT) ? kEbcdicBlank : kAsciiBlank, source, destination,
-                       sourceLength, destinationLength);
-    return TRUE;
+    return TranslateWithTable(table, library->GetPairTable(mode),
+                              (mode & ZRCM_TO_EBCDIC_BIT) ? kEbcdicBlank : kAsciiBlank, source, destination,
+                              sourceLength, destinationLength);
 }
 
 int ZRTAPI GetConnectionId(int* connectionId)
