@@ -22,66 +22,64 @@ inline void BuildPairTable(const unsigned char* table, uint16_t* pairs)
         }
 }
 
-// Translates the two bytes at `in` into the two at `out`, reading both before writing.
-inline void TranslatePair(const uint16_t* pairs, const unsigned char* in, unsigned char* out)
+// Translates sizeof(Word) bytes (an even count) from `in` to `out` a pair at a time: the whole word is read before
+// any of it is written.
+template <typename Word>
+inline void TranslatePairs(const uint16_t* pairs, const unsigned char* in, unsigned char* out)
 {
-    uint16_t pair;
-    std::memcpy(&pair, in, sizeof pair);
-    std::memcpy(out, &pairs[pair], sizeof pair);
+    Word word;
+    std::memcpy(&word, in, sizeof word);
+    Word translated = 0;
+    for (size_t k = 0; k < sizeof word; k += 2)
+        translated |= static_cast<Word>(Word{pairs[static_cast<uint16_t>(word >> (8 * k))]} << (8 * k));
+    std::memcpy(out, &translated, sizeof translated);
 }
 
-// Translates `count` bytes a pair at a time, eight bytes a round and the last byte alone. Reading each pair before
-// writing it gives the byte-by-byte result as long as no source byte is overwritten before it is read: the
-// destination must not start inside the source after its first byte.
-inline void TranslateInPairs(const unsigned char* table, const uint16_t* pairs, const unsigned char* in,
-                             unsigned char* out, size_t count)
+// Translates `count` bytes in words of eight, then four and two bytes, and a last byte alone through the first half
+// of a pair entry. Reading each word before writing it gives the byte-by-byte result as long as no source byte is
+// overwritten before it is read: the destination must not start inside the source after its first byte.
+inline void TranslateInPairs(const uint16_t* pairs, const unsigned char* in, unsigned char* out, size_t count)
 {
     size_t i = 0;
     for (; i + 8 <= count; i += 8)
+        TranslatePairs<uint64_t>(pairs, in + i, out + i);
+    if (count & 4)
     {
-        TranslatePair(pairs, in + i, out + i);
-        TranslatePair(pairs, in + i + 2, out + i + 2);
-        TranslatePair(pairs, in + i + 4, out + i + 4);
-        TranslatePair(pairs, in + i + 6, out + i + 6);
+        TranslatePairs<uint32_t>(pairs, in + i, out + i);
+        i += 4;
     }
-    for (; i + 2 <= count; i += 2)
-        TranslatePair(pairs, in + i, out + i);
+    if (count & 2)
+    {
+        TranslatePairs<uint16_t>(pairs, in + i, out + i);
+        i += 2;
+    }
     if (count & 1)
-        out[i] = table[in[i]];
+        std::memcpy(out + i, &pairs[in[i]], 1);
 }
 
-// Fills `length` bytes with `fill` and stores `count` in *destinationLength: the end of a translation into a longer
-// destination, kept out of line so that the translation itself calls nothing. TRUE, for the caller to return.
-[[gnu::noinline]] inline BOOL FillAndStoreCount(unsigned char* rest, unsigned char fill, size_t length,
-                                                WORD* destinationLength, size_t count)
+// Whether TranslateInPairs gives the byte-by-byte result for these buffers: a destination that starts inside the
+// source after its first byte reads bytes that the byte loop itself has translated, while the same start, an
+// earlier one or none within the source leave every source byte unwritten until it has been read.
+inline bool CanTranslateInPairs(const void* source, const void* destination, size_t count)
 {
-    std::memset(rest, fill, length);
-    *destinationLength = static_cast<WORD>(count);
-    return TRUE;
+    return reinterpret_cast<uintptr_t>(destination) - reinterpret_cast<uintptr_t>(source) - 1 >= count - 1;
 }
 
 // Translates n = min(sourceLength, *destinationLength) bytes (each source byte, unsigned, indexes the table), fills
-// the rest of the destination up to *destinationLength with `fill`, and stores n in *destinationLength; TRUE.
-// `pairs` is the table's pair table, or null to go byte by byte. Inline, as values are mostly short and a call would
-// cost as much as their bytes.
-inline BOOL TranslateWithTable(const unsigned char* table, const uint16_t* pairs, unsigned char fill,
+// the rest of the destination up to *destinationLength with `fill`, and stores n in *destinationLength. `pairs` is
+// the table's pair table, or null to go byte by byte.
+inline void TranslateWithTable(const unsigned char* table, const uint16_t* pairs, unsigned char fill,
                                const char* source, char* destination, WORD sourceLength, WORD* destinationLength)
 {
     const size_t capacity = *destinationLength;
     const size_t count = sourceLength < capacity ? sourceLength : capacity;
     const unsigned char* in = reinterpret_cast<const unsigned char*>(source);
     unsigned char* out = reinterpret_cast<unsigned char*>(destination);
-    // A destination that starts inside the source after its first byte reads bytes that the loop itself has
-    // translated: that goes byte by byte, as the definition reads. The same start, an earlier one or none within
-    // the source go by pairs.
-    const bool byPairs = reinterpret_cast<uintptr_t>(out) - reinterpret_cast<uintptr_t>(in) - 1 >= count - 1;
-    if (pairs != nullptr && byPairs)
-        TranslateInPairs(table, pairs, in, out, count);
+    if (pairs != nullptr && CanTranslateInPairs(in, out, count))
+        TranslateInPairs(pairs, in, out, count);
     else
         for (size_t i = 0; i < count; ++i)
             out[i] = table[in[i]];
-    if (count < capacity)
-        return FillAndStoreCount(out + count, fill, capacity - count, destinationLength, count);
+    std::memset(out + count, fill, capacity - count);
     *destinationLength = static_cast<WORD>(count);
-    return TRUE;
 }
