@@ -36,8 +36,8 @@ inline void TranslatePairs(const uint16_t* pairs, const unsigned char* in, unsig
 }
 
 // Translates `count` bytes in words of eight, then four and two bytes, and a last byte alone through the first half
-// of a pair entry. Reading each word before writing it gives the byte-by-byte result as long as no source byte is
-// overwritten before it is read: the destination must not start inside the source after its first byte.
+// of a pair entry. Each word is read before it is written, which gives the byte-by-byte result wherever
+// CanTranslateInPairs holds.
 inline void TranslateInPairs(const uint16_t* pairs, const unsigned char* in, unsigned char* out, size_t count)
 {
     size_t i = 0;
