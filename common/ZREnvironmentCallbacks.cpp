@@ -73,14 +73,15 @@ BOOL ZRTAPI TranslateCodePage(int mode, const char* source, char* destination, W
     if (library == nullptr || library->GetCodeTable(mode) == nullptr || source == nullptr || destination == nullptr ||
         destinationLength == nullptr)
         return FALSE;
-    // Mostly the source fills the whole destination and the two are apart: no blanks, and the count stays.
+    // Mostly the source fills the whole destination and the two are apart: no blanks, and the count is the length
+    // that *destinationLength holds already.
     const uint16_t* pairs = library->GetPairTable(mode);
-    const WORD capacity = *destinationLength;
-    if (sourceLength >= capacity && pairs != nullptr && CanTranslateInPairs(source, destination, capacity))
+    const size_t capacity = *destinationLength;
+    if (sourceLength >= capacity && pairs != nullptr && CanTranslateInPairs(source, destination, capacity) &&
+        LiesOutside(destinationLength, destination, capacity))
     {
         TranslateInPairs(pairs, reinterpret_cast<const unsigned char*>(source),
                          reinterpret_cast<unsigned char*>(destination), capacity);
-        *destinationLength = capacity;
         return TRUE;
     }
     return TranslateAnyCase(mode, source, destination, sourceLength, destinationLength);

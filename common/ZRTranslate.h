@@ -40,21 +40,23 @@ inline void TranslatePairs(const uint16_t* pairs, const unsigned char* in, unsig
 // CanTranslateInPairs holds.
 inline void TranslateInPairs(const uint16_t* pairs, const unsigned char* in, unsigned char* out, size_t count)
 {
-    size_t i = 0;
-    for (; i + 8 <= count; i += 8)
-        TranslatePairs<uint64_t>(pairs, in + i, out + i);
-    if (count & 4)
+    const unsigned char* const end = in + count;
+    for (; end - in >= 8; in += 8, out += 8)
+        TranslatePairs<uint64_t>(pairs, in, out);
+    if ((end - in) & 4)
     {
-        TranslatePairs<uint32_t>(pairs, in + i, out + i);
-        i += 4;
+        TranslatePairs<uint32_t>(pairs, in, out);
+        in += 4;
+        out += 4;
     }
-    if (count & 2)
+    if ((end - in) & 2)
     {
-        TranslatePairs<uint16_t>(pairs, in + i, out + i);
-        i += 2;
+        TranslatePairs<uint16_t>(pairs, in, out);
+        in += 2;
+        out += 2;
     }
-    if (count & 1)
-        std::memcpy(out + i, &pairs[in[i]], 1);
+    if (end != in)
+        std::memcpy(out, &pairs[*in], 1);
 }
 
 // Whether TranslateInPairs gives the byte-by-byte result for these buffers: a destination that starts inside the
@@ -63,6 +65,13 @@ inline void TranslateInPairs(const uint16_t* pairs, const unsigned char* in, uns
 inline bool CanTranslateInPairs(const void* source, const void* destination, size_t count)
 {
     return reinterpret_cast<uintptr_t>(destination) - reinterpret_cast<uintptr_t>(source) - 1 >= count - 1;
+}
+
+// Whether the length word lies outside the `count` bytes at `destination`, so that translating into them leaves it
+// as it was.
+inline bool LiesOutside(const WORD* length, const void* destination, size_t count)
+{
+    return reinterpret_cast<uintptr_t>(length) - reinterpret_cast<uintptr_t>(destination) + 1 > count;
 }
 
 // Translates n = min(sourceLength, *destinationLength) bytes (each source byte, unsigned, indexes the table), fills

@@ -349,6 +349,28 @@ TEST_F(EnvironmentTest, EveryModeLengthAndOverlapAsTheByteLoopReads)
     }
 }
 
+TEST_F(EnvironmentTest, ALengthWordInsideTheDestinationGetsTheCountAfterTheTranslation)
+{
+    const unsigned char* codes = m_library->GetCodeTable(ZRCM_EBCDIC_TO_ASCII);
+    const std::string source = "\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9";
+    const WORD capacity = 16;
+    for (int at : {-2, -1, 0, 7, 14, 15, 16})
+        for (WORD sourceLength : {16, 18})
+        {
+            std::string buffer(40, '\xEE');
+            char* destination = buffer.data() + 8;
+            WORD* length = reinterpret_cast<WORD*>(destination + at);
+            std::memcpy(length, &capacity, sizeof capacity);
+            ASSERT_TRUE(g_environmentCallbacks.TranslateCodePage(ZRCM_EBCDIC_TO_ASCII, source.data(), destination,
+                                                                 sourceLength, length));
+            std::string expected(40, '\xEE');
+            for (size_t i = 0; i < capacity; ++i)
+                expected[8 + i] = static_cast<char>(codes[static_cast<unsigned char>(source[i])]);
+            std::memcpy(expected.data() + 8 + at, &capacity, sizeof capacity);
+            EXPECT_EQ(buffer, expected) << "word at " << at << ", source " << sourceLength;
+        }
+}
+
 TEST_F(EnvironmentTest, EnvironmentTextsAndNumbers)
 {
     char text[MAX_PATH];
