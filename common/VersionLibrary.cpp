@@ -1,6 +1,7 @@
 #include "VersionLibrary.h"
 
 #include <cstring>
+#include <new>
 #include <type_traits>
 
 #include "CodeTableFile.h"
@@ -16,8 +17,6 @@ const char kLibraryFileName[] = "ZRTVER.DLL";
 const char kHelpPathValue[] = "HelpPath";
 // Every text handed out fits a MAX_PATH buffer with its terminating zero.
 const size_t kMaxText = MAX_PATH - 1;
-
-CVersionLibrary* g_versionLibrary = nullptr;
 
 std::string JoinPath(const std::string& folder, const char* name)
 {
@@ -83,6 +82,7 @@ CVersionLibrary::CVersionLibrary(const char* helpFileName, const char* programFo
         ReadAPPCLanguage();
     }
     m_status = ready ? ZRVL_READY : ZRVL_FAILED;
+    BuildPairTables();
 }
 
 CVersionLibrary::~CVersionLibrary()
@@ -225,6 +225,16 @@ bool CVersionLibrary::ReadASCIITables()
                              m_tables[ZRCM_EBCDIC_TO_ASCII]);
 }
 
+// Whatever the status, the pair tables follow the code tables as they were read.
+void CVersionLibrary::BuildPairTables()
+{
+    m_pairTables.reset(new (std::nothrow) uint16_t[kCodeTables * kPairTableSize]);
+    if (m_pairTables == nullptr)
+        return;
+    for (int mode = 0; mode < kCodeTables; ++mode)
+        BuildPairTable(m_tables[mode], m_pairTables.get() + mode * kPairTableSize);
+}
+
 void CVersionLibrary::CheckRightToLeft()
 {
     LANGID language = GetUserDefaultLangID();
@@ -250,13 +260,6 @@ HKEY CVersionLibrary::GetInstallRootKey() const
     return RootKeyFromWord(m_installRoot);
 }
 
-const unsigned char* CVersionLibrary::GetCodeTable(int mode) const
-{
-    if (mode < ZRCM_EBCDIC_TO_ASCII || mode > ZRCM_ANSI_TO_EBCDIC)
-        return nullptr;
-    return m_tables[mode];
-}
-
 BOOL CVersionLibrary::GetFileData(const char* modulePath, char* version, char* description) const
 {
     if (m_status != ZRVL_READY || m_entries.getFileData == nullptr)
@@ -270,10 +273,7 @@ int CVersionLibrary::GetConnectionId() const
     return m_entries.getConnectionID != nullptr ? m_entries.getConnectionID() : 0;
 }
 
-CVersionLibrary* GetVersionLibrary()
-{
-    return g_versionLibrary;
-}
+CVersionLibrary* g_versionLibrary = nullptr;
 
 void SetVersionLibrary(CVersionLibrary* library)
 {

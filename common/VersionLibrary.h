@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
+#include "ZRTranslate.h"
 #include "ZrtverEntries.h"
 
 enum VersionLibraryStatus
@@ -40,7 +43,16 @@ public:
     const std::string& GetHelpFilePath() const { return m_helpFilePath; }
     const std::string& GetHelpFileName() const { return m_helpFileName; }
     // The 256-byte table of a ConverterMode (0-3), or null for another mode.
-    const unsigned char* GetCodeTable(int mode) const;
+    const unsigned char* GetCodeTable(int mode) const
+    {
+        return mode >= 0 && mode < kCodeTables ? m_tables[mode] : nullptr;
+    }
+    // The pair table (kPairTableSize entries) made from the code table of a ConverterMode (0-3), or null when there
+    // was no memory for the pair tables.
+    const uint16_t* GetPairTable(int mode) const
+    {
+        return m_pairTables != nullptr ? m_pairTables.get() + static_cast<size_t>(mode) * kPairTableSize : nullptr;
+    }
     BOOL IsRightToLeft() const { return m_rightToLeft; }
     HDC GetReorderDC() const { return m_reorderDC; }
     const std::string& GetAPPCLanguage() const { return m_appcLanguage; }
@@ -75,6 +87,7 @@ private:
     void FindHelpFile();
     bool ReadANSITables();
     bool ReadASCIITables();
+    void BuildPairTables();
     void CheckRightToLeft();
     void ReadAPPCLanguage();
 
@@ -91,7 +104,9 @@ private:
     std::string m_genericCaption;
     std::string m_helpFilePath;
     std::string m_helpFileName;
-    unsigned char m_tables[4][256] = {};
+    static constexpr int kCodeTables = 4;
+    unsigned char m_tables[kCodeTables][256] = {};
+    std::unique_ptr<uint16_t[]> m_pairTables;
     BOOL m_rightToLeft = FALSE;
     HDC m_reorderDC = nullptr;
     std::string m_appcLanguage;
@@ -101,5 +116,9 @@ private:
 };
 
 // The program's one wrapper, or null when none is loaded.
-CVersionLibrary* GetVersionLibrary();
+extern CVersionLibrary* g_versionLibrary;
+inline CVersionLibrary* GetVersionLibrary()
+{
+    return g_versionLibrary;
+}
 void SetVersionLibrary(CVersionLibrary* library);

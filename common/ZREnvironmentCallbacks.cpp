@@ -54,16 +54,37 @@ BOOL ZRTAPI GetEnvString(int kind, void* destination)
     return TRUE;
 }
 
+// Any translation that TranslateCodePage leaves: a shorter source, overlapping buffers, no pair table. Its arguments
+// have been checked. Out of line, so that the common case stays short.
+[[gnu::noinline]] BOOL TranslateAnyCase(int mode, const char* source, char* destination, WORD sourceLength,
+                                        WORD* destinationLength)
+{
+    const CVersionLibrary* library = GetVersionLibrary();
+    TranslateWithTable(library->GetCodeTable(mode), library->GetPairTable(mode),
+                       (mode & ZRCM_TO_EBCDIC_BIT) ? kEbcdicBlank : kAsciiBlank, source, destination, sourceLength,
+                       destinationLength);
+    return TRUE;
+}
+
 BOOL ZRTAPI TranslateCodePage(int mode, const char* source, char* destination, WORD sourceLength,
                               WORD* destinationLength)
 {
     const CVersionLibrary* library = GetVersionLibrary();
-    const unsigned char* table = library != nullptr ? library->GetCodeTable(mode) : nullptr;
-    if (table == nullptr || source == nullptr || destination == nullptr || destinationLength == nullptr)
+    if (library == nullptr || library->GetCodeTable(mode) == nullptr || source == nullptr || destination == nullptr ||
+        destinationLength == nullptr)
         return FALSE;
-    TranslateWithTable(table, (mode & ZRCM_TO_EBCDIC_BIT) ? kEbcdicBlank : kAsciiBlank, source, destination,
-                       sourceLength, destinationLength);
-    return TRUE;
+    // Mostly the source fills the whole destination and the two are apart: no blanks, and the count is the length
+    // that *destinationLength holds already.
+    const uint16_t* pairs = library->GetPairTable(mode);
+    const size_t capacity = *destinationLength;
+    if (sourceLength >= capacity && pairs != nullptr && CanTranslateInPairs(source, destination, capacity) &&
+        LiesOutside(destinationLength, destination, capacity))
+    {
+        TranslateInPairs(pairs, reinterpret_cast<const unsigned char*>(source),
+                         reinterpret_cast<unsigned char*>(destination), capacity);
+        return TRUE;
+    }
+    return TranslateAnyCase(mode, source, destination, sourceLength, destinationLength);
 }
 
 int ZRTAPI GetConnectionId(int* connectionId)

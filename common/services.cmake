@@ -27,6 +27,7 @@ zrt_add_test(common_services_tests
     ${dir}/tests/RegistryKeyTests.cpp
     ${dir}/tests/ReportErrorTests.cpp
     ${dir}/tests/TextAndPathTests.cpp
+    ${dir}/tests/TranslateTests.cpp
     ${dir}/tests/VersionLibraryTests.cpp
     ${dir}/tests/ServicesTests.rc
   LIBS zrt_testing)

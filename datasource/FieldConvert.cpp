@@ -158,11 +158,21 @@ BOOL ConvertFieldToHost(const DSField& pc, DSField& host, const EnvironmentCallb
 
 void ReorderBidiText(char* text, WORD length, const EnvironmentCallbacks* environment)
 {
-    std::vector<char> ordered(static_cast<size_t>(length) + 1, '\0');
+    // Field values mostly fit the buffer on the stack; a longer one gets a buffer of its own.
+    char shortText[256];
+    std::vector<char> longText;
+    char* ordered = shortText;
+    if (length < sizeof shortText)
+        std::memset(shortText, 0, static_cast<size_t>(length) + 1);
+    else
+    {
+        longText.assign(static_cast<size_t>(length) + 1, '\0');
+        ordered = longText.data();
+    }
     GCP_RESULTSA results{};
     results.lStructSize = sizeof results;
-    results.lpOutString = ordered.data();
+    results.lpOutString = ordered;
     results.nGlyphs = length;
     if (GetCharacterPlacementA(environment->hdcReorder, text, length, 0, &results, GCP_REORDER))
-        std::memcpy(text, ordered.data(), length);
+        std::memcpy(text, ordered, length);
 }

@@ -314,6 +314,63 @@ TEST_F(EnvironmentTest, PiecesOfEveryLengthTranslateByteAfterByteEvenWhereSource
         }
 }
 
+TEST_F(EnvironmentTest, EveryModeLengthAndOverlapAsTheByteLoopReads)
+{
+    const char fill[] = {0x20, 0x40, 0x20, 0x40};
+    std::string bytes(160, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 101 + 7);
+    const size_t from = 60;
+    for (int mode = 0; mode < 4; ++mode)
+    {
+        const unsigned char* codes = m_library->GetCodeTable(mode);
+        for (int shift : {-60, -9, -2, -1, 0, 1, 2, 7, 8, 9, 45})
+            for (int count = 0; count <= 40; ++count)
+                for (int capacity : {count / 2, count - 1, count, count + 1, count + 5})
+                {
+                    if (capacity < 0)
+                        continue;
+                    std::string translated = bytes;
+                    WORD length = static_cast<WORD>(capacity);
+                    ASSERT_TRUE(g_environmentCallbacks.TranslateCodePage(mode, translated.data() + from,
+                                                                         translated.data() + from + shift,
+                                                                         static_cast<WORD>(count), &length));
+                    std::string expected = bytes;
+                    const int n = count < capacity ? count : capacity;
+                    for (int i = 0; i < n; ++i)
+                        expected[from + shift + i] =
+                            static_cast<char>(codes[static_cast<unsigned char>(expected[from + i])]);
+                    for (int i = n; i < capacity; ++i)
+                        expected[from + shift + i] = fill[mode];
+                    ASSERT_EQ(length, n);
+                    ASSERT_EQ(translated, expected)
+                        << "mode " << mode << ", shift " << shift << ", count " << count << ", capacity " << capacity;
+                }
+    }
+}
+
+TEST_F(EnvironmentTest, ALengthWordInsideTheDestinationGetsTheCountAfterTheTranslation)
+{
+    const unsigned char* codes = m_library->GetCodeTable(ZRCM_EBCDIC_TO_ASCII);
+    const std::string source = "\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9";
+    const WORD capacity = 16;
+    for (int at : {-2, -1, 0, 7, 14, 15, 16})
+        for (WORD sourceLength : {16, 18})
+        {
+            std::string buffer(40, '\xEE');
+            char* destination = buffer.data() + 8;
+            WORD* length = reinterpret_cast<WORD*>(destination + at);
+            std::memcpy(length, &capacity, sizeof capacity);
+            ASSERT_TRUE(g_environmentCallbacks.TranslateCodePage(ZRCM_EBCDIC_TO_ASCII, source.data(), destination,
+                                                                 sourceLength, length));
+            std::string expected(40, '\xEE');
+            for (size_t i = 0; i < capacity; ++i)
+                expected[8 + i] = static_cast<char>(codes[static_cast<unsigned char>(source[i])]);
+            std::memcpy(expected.data() + 8 + at, &capacity, sizeof capacity);
+            EXPECT_EQ(buffer, expected) << "word at " << at << ", source " << sourceLength;
+        }
+}
+
 TEST_F(EnvironmentTest, EnvironmentTextsAndNumbers)
 {
     char text[MAX_PATH];

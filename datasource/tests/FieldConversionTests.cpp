@@ -165,3 +165,31 @@ TEST(ReorderBidiText, PutsHebrewTextIntoDisplayOrder)
     DeleteDC(dc);
     EXPECT_EQ(std::string(text), "\xE2\xE1\xE0");
 }
+
+TEST(ReorderBidiText, LongTextsAsWellAsShortOnes)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_NE(dc, nullptr);
+    LOGFONTA font{};
+    font.lfHeight = 16;
+    font.lfCharSet = HEBREW_CHARSET;
+    std::strcpy(font.lfFaceName, "Tahoma");
+    HFONT hebrew = CreateFontIndirectA(&font);
+    HGDIOBJ old = SelectObject(dc, hebrew);
+    EnvironmentCallbacks environment{};
+    environment.rightToLeft = TRUE;
+    environment.hdcReorder = dc;
+    // Around the size that the reordering keeps on the stack.
+    for (WORD length : {1, 255, 256, 257, 1000})
+    {
+        std::string text(length, '\0');
+        for (WORD i = 0; i < length; ++i)
+            text[i] = static_cast<char>(0xE0 + i % 27);
+        std::string guarded = text + "|||";
+        ReorderBidiText(guarded.data(), length, &environment);
+        EXPECT_EQ(guarded, std::string(text.rbegin(), text.rend()) + "|||") << length;
+    }
+    SelectObject(dc, old);
+    DeleteObject(hebrew);
+    DeleteDC(dc);
+}
