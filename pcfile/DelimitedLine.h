@@ -3,7 +3,8 @@
 // end of the data or a Ctrl-Z.
 #pragma once
 
-#include "ByteScan.h"
+#include "ByteCopy.h"
+#include "ByteRuns.h"
 #include "DataSource.h"
 #include "FieldConvert.h"
 
@@ -20,8 +21,8 @@ struct DelimitedValue
 struct DelimitedLine
 {
     std::vector<DelimitedValue> values;
-    // The quoted values that held doubled quotes, each with its quotes made single again.
-    std::string unquoted;
+    // Room for the quoted values that held doubled quotes, each with its quotes made single again.
+    std::vector<char> unquoted;
 };
 
 struct DelimitedSyntax
@@ -53,14 +54,14 @@ class LineScanner
 {
 public:
     LineScanner(const DelimitedSyntax& syntax, const char* end, bool dataEnds, DelimitedLine& line)
-        : m_syntax(syntax), m_end(end), m_dataEnds(dataEnds), m_ranOut(false), m_line(line)
+        : m_syntax(syntax), m_end(end), m_dataEnds(dataEnds), m_ranOut(false), m_unquotedEnd(nullptr),
+          m_line(line)
     {
     }
 
     LineStatus Scan(const char* at, const char*& next)
     {
         m_line.values.clear();
-        m_line.unquoted.clear();
         LineStatus status = LineStatus::NoData;
         const int first = ByteAt(at);
         if (first >= 0 && first != kEndMark)
@@ -122,8 +123,8 @@ private:
     bool ScanQuoted(const char*& at, DelimitedValue& value)
     {
         const char* piece = ++at;
-        bool doubled = false;
-        size_t unquotedStart = 0;
+        char* unquoted = nullptr;   // the value with single quotes, once a doubled one was met
+        char* out = nullptr;
         for (;;)
         {
             at = FindByte(at, m_end, '"');
@@ -132,26 +133,37 @@ private:
             ++at;
             if (ByteAt(at) != '"')
                 break;
-            if (!doubled)
-            {
-                // The line's unquoted values need at most the bytes held: pointers into them stay valid.
-                if (m_line.unquoted.empty())
-                    m_line.unquoted.reserve(static_cast<size_t>(m_end - piece));
-                unquotedStart = m_line.unquoted.size();
-                doubled = true;
-            }
-            m_line.unquoted.append(piece, at);
+            if (!unquoted)
+                out = unquoted = UnquotedRoom(piece);
+            CopyBytes(out, piece, static_cast<size_t>(at - piece));
+            out += at - piece;
             piece = ++at;
         }
         const char* closing = at - 1;
-        if (!doubled)
+        if (!unquoted)
         {
             value = {piece, static_cast<size_t>(closing - piece), true};
             return true;
         }
-        m_line.unquoted.append(piece, closing);
-        value = {m_line.unquoted.data() + unquotedStart, m_line.unquoted.size() - unquotedStart, true};
+        CopyBytes(out, piece, static_cast<size_t>(closing - piece));
+        out += closing - piece;
+        m_unquotedEnd = out;
+        value = {unquoted, static_cast<size_t>(out - unquoted), true};
         return true;
+    }
+
+    // Where the next unquoted value goes. The line's unquoted values come from the bytes held after `from`, so
+    // that much room, made at the line's first such value, holds all of them.
+    char* UnquotedRoom(const char* from)
+    {
+        if (!m_unquotedEnd)
+        {
+            const size_t room = static_cast<size_t>(m_end - from);
+            if (m_line.unquoted.size() < room)
+                m_line.unquoted.resize(room);
+            m_unquotedEnd = m_line.unquoted.data();
+        }
+        return m_unquotedEnd;
     }
 
     // After the last value: a CR is consumed with the LF after it; a CR followed by any other byte is Malformed.
@@ -171,6 +183,7 @@ private:
     const char* const m_end;
     const bool m_dataEnds;
     bool m_ranOut;
+    char* m_unquotedEnd;    // after the line's unquoted values; null before the first
     DelimitedLine& m_line;
 };
 }

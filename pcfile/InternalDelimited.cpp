@@ -1,6 +1,7 @@
 #include "InternalDelimited.h"
 
 #include "ByteCopy.h"
+#include "ByteRuns.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -199,11 +200,11 @@ bool CInternalDelimitedSource::StoreValue(DSField& field, const DelimitedValue& 
         char* at = field.value;
         if (m_format.rightAlignText)
         {
-            std::memset(at, ' ', fill);
+            FillBytes(at, ' ', fill);
             at += fill;
         }
         else
-            std::memset(at + length, ' ', fill);
+            FillBytes(at + length, ' ', fill);
         CopyBytes(at, value.text, length);
         return true;
     }

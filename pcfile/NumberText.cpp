@@ -1,5 +1,8 @@
 #include "NumberText.h"
 
+#include "ByteCopy.h"
+#include "ByteRuns.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -115,14 +118,14 @@ void Assemble(const NumberParts& parts, unsigned decimals, char* out)
 {
     if (parts.sign)
         *out++ = parts.sign;
-    std::memcpy(out, parts.integer, parts.integerLength);
+    CopyBytes(out, parts.integer, parts.integerLength);
     out += parts.integerLength;
     if (decimals > 0)
     {
         *out++ = '.';
         const size_t kept = std::min<size_t>(decimals, parts.fractionLength);
-        std::memcpy(out, parts.fraction, kept);
-        std::memset(out + kept, '0', decimals - kept);
+        CopyBytes(out, parts.fraction, kept);
+        FillBytes(out + kept, '0', decimals - kept);
     }
 }
 }
@@ -174,7 +177,7 @@ bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimal
     {
         if (pad == NumberPad::Blanks)
         {
-            std::memset(out, ' ', width);
+            FillBytes(out, ' ', width);
             return true;
         }
         parts.integer = "0";
@@ -207,7 +210,7 @@ bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimal
     const size_t fill = width - size;
     if (pad == NumberPad::Blanks)
     {
-        std::memset(out, ' ', fill);
+        FillBytes(out, ' ', fill);
         Assemble(parts, decimals, out + fill);
         return true;
     }
@@ -217,7 +220,7 @@ bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimal
         out[at++] = '-';
         parts.sign = 0;
     }
-    std::memset(out + at, '0', fill);
+    FillBytes(out + at, '0', fill);
     Assemble(parts, decimals, out + at + fill);
     return true;
 }

@@ -1,4 +1,5 @@
-// Finding bytes in text eight at a time: each group of eight is one word, tested for the bytes sought all at once.
+// Runs of bytes read from a file: bytes found eight at a time (each group of eight is one word, tested for the bytes
+// sought all at once), and runs filled with one byte without a call into the C runtime.
 #pragma once
 
 #include <cstddef>
@@ -63,4 +64,15 @@ inline const char* FindByte(const char* from, const char* end, char a)
     while (from < end && *from != a)
         ++from;
     return from;
+}
+
+// Sets count bytes to `byte`, eight at a time while eight remain.
+inline void FillBytes(char* out, char byte, size_t count)
+{
+    using namespace bytescan;
+    const uint64_t group = 0x0101010101010101 * static_cast<unsigned char>(byte);
+    for (; count >= kGroup; count -= kGroup, out += kGroup)
+        std::memcpy(out, &group, kGroup);
+    for (; count > 0; --count)
+        *out++ = byte;
 }
