@@ -20,6 +20,7 @@ struct NumberParts
     size_t integerLength = 0;
     const char* fraction = "";
     size_t fractionLength = 0;
+    bool point = false;
     bool exponent = false;
 };
 
@@ -59,6 +60,7 @@ bool ParseNumber(const char* text, size_t length, NumberParts& parts)
     i += run;
     if (i < length && text[i] == '.')
     {
+        parts.point = true;
         ++i;
         run = DigitRun(text, i, length);
         parts.fraction = text + i;
@@ -166,7 +168,7 @@ bool IsFieldNumber(const char* text, size_t length, unsigned decimals)
         return true;
     if (!ParseNumber(text, length, parts) || parts.exponent || parts.fractionLength > decimals)
         return false;
-    return decimals > 0 || std::memchr(text, '.', length) == nullptr;
+    return decimals > 0 || !parts.point;
 }
 
 bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimals, NumberPad pad, char* out)
