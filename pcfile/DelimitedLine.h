@@ -3,6 +3,8 @@
 // end of the data or a Ctrl-Z.
 #pragma once
 
+#include "ByteCopy.h"
+#include "ByteRuns.h"
 #include "DataSource.h"
 #include "FieldConvert.h"
 
@@ -11,15 +13,16 @@
 
 struct DelimitedValue
 {
-    size_t start;   // in DelimitedLine::text
+    const char* text;   // in the scanned bytes, or in DelimitedLine::unquoted
     size_t length;
     bool quoted;
 };
 
 struct DelimitedLine
 {
-    std::string text;                   // the values' characters, quotes removed
     std::vector<DelimitedValue> values;
+    // Room for the quoted values that held doubled quotes, each with its quotes made single again.
+    std::vector<char> unquoted;
 };
 
 struct DelimitedSyntax
@@ -33,101 +36,171 @@ enum class LineStatus
     Complete,
     NoData,     // nothing is left but a Ctrl-Z
     Malformed,  // a quote not closed, a closing quote not followed by a separator or the line end, a CR alone
+    Incomplete, // the bytes scanned end within the line, and more bytes may follow them
 };
 
 namespace delimited
 {
-constexpr int kEndMark = 0x1A;
+constexpr char kEndMark = 0x1A;
 
 inline bool IsLineEnd(int c)
 {
     return c < 0 || c == kEndMark || c == '\r';
 }
 
-template <typename Peek, typename Read>
-LineStatus FinishLine(Peek& peek, Read& read)
+// Splits one line held in memory. Bytes are looked at one value at a time; the end of the bytes held reads as the
+// end of the data, and when more bytes may follow, any line that looked there is Incomplete.
+class LineScanner
 {
-    if (peek() != '\r')
-        return LineStatus::Complete;
-    read();
-    const int next = peek();
-    if (next == '\n')
-        read();
-    else if (next >= 0 && next != kEndMark)
-        return LineStatus::Malformed;
-    return LineStatus::Complete;
-}
-}
-
-// Reads one line through peek() and read(), which give the next byte or -1.
-template <typename Peek, typename Read>
-LineStatus ReadDelimitedLine(const DelimitedSyntax& syntax, Peek peek, Read read, DelimitedLine& line)
-{
-    using namespace delimited;
-    line.text.clear();
-    line.values.clear();
-    const int first = peek();
-    if (first < 0 || first == kEndMark)
-        return LineStatus::NoData;
-    for (;;)
+public:
+    LineScanner(const DelimitedSyntax& syntax, const char* end, bool dataEnds, DelimitedLine& line)
+        : m_syntax(syntax), m_end(end), m_dataEnds(dataEnds), m_ranOut(false), m_unquotedEnd(nullptr),
+          m_line(line)
     {
-        if (syntax.skipBlanks)
-        {
-            while (peek() == ' ')
-                read();
-            if (!line.values.empty() && IsLineEnd(peek()))
-                return FinishLine(peek, read);
-        }
-        DelimitedValue value{line.text.size(), 0, false};
-        if (peek() == '"')
-        {
-            read();
-            value.quoted = true;
-            for (;;)
-            {
-                const int c = read();
-                if (c < 0)
-                    return LineStatus::Malformed;
-                if (c == '"')
-                {
-                    if (peek() != '"')
-                        break;
-                    read();
-                }
-                line.text += static_cast<char>(c);
-            }
-            const int next = peek();
-            if (next != syntax.separator && !IsLineEnd(next))
-                return LineStatus::Malformed;
-            value.length = line.text.size() - value.start;
-            line.values.push_back(value);
-            if (IsLineEnd(next))
-                return FinishLine(peek, read);
-            read();
-            continue;
-        }
+    }
+
+    LineStatus Scan(const char* at, const char*& next)
+    {
+        m_line.values.clear();
+        LineStatus status = LineStatus::NoData;
+        const int first = ByteAt(at);
+        if (first >= 0 && first != kEndMark)
+            status = ScanValues(at);
+        if (m_ranOut)
+            return LineStatus::Incomplete;
+        next = at;
+        return status;
+    }
+
+private:
+    // The byte at `at`, or -1 at the end of the bytes held.
+    int ByteAt(const char* at)
+    {
+        if (at < m_end)
+            return static_cast<unsigned char>(*at);
+        m_ranOut = !m_dataEnds;
+        return -1;
+    }
+
+    LineStatus ScanValues(const char*& at)
+    {
         for (;;)
         {
-            const int c = peek();
-            if (c == syntax.separator || IsLineEnd(c))
-                break;
-            line.text += static_cast<char>(read());
+            if (m_syntax.skipBlanks)
+            {
+                while (ByteAt(at) == ' ')
+                    ++at;
+                if (!m_line.values.empty() && IsLineEnd(ByteAt(at)))
+                    return FinishLine(at);
+            }
+            DelimitedValue value;
+            if (ByteAt(at) == '"')
+            {
+                if (!ScanQuoted(at, value))
+                    return LineStatus::Malformed;
+                const int next = ByteAt(at);
+                if (next != m_syntax.separator && !IsLineEnd(next))
+                    return LineStatus::Malformed;
+            }
+            else
+                value = ScanPlain(at);
+            m_line.values.push_back(value);
+            if (IsLineEnd(ByteAt(at)))
+                return FinishLine(at);
+            ++at;
         }
-        value.length = line.text.size() - value.start;
-        line.values.push_back(value);
-        if (IsLineEnd(peek()))
-            return FinishLine(peek, read);
-        read();
     }
+
+    // A plain value runs up to the separator or the line end.
+    DelimitedValue ScanPlain(const char*& at)
+    {
+        const char* start = at;
+        at = FindFirstOf(at, m_end, m_syntax.separator, '\r', kEndMark);
+        return {start, static_cast<size_t>(at - start), false};
+    }
+
+    // A quoted value from its opening quote to after its closing quote; false when the data ends before that.
+    bool ScanQuoted(const char*& at, DelimitedValue& value)
+    {
+        const char* piece = ++at;
+        char* unquoted = nullptr;   // the value with single quotes, once a doubled one was met
+        char* out = nullptr;
+        for (;;)
+        {
+            at = FindByte(at, m_end, '"');
+            if (ByteAt(at) < 0)
+                return false;
+            ++at;
+            if (ByteAt(at) != '"')
+                break;
+            if (!unquoted)
+                out = unquoted = UnquotedRoom(piece);
+            CopyBytes(out, piece, static_cast<size_t>(at - piece));
+            out += at - piece;
+            piece = ++at;
+        }
+        const char* closing = at - 1;
+        if (!unquoted)
+        {
+            value = {piece, static_cast<size_t>(closing - piece), true};
+            return true;
+        }
+        CopyBytes(out, piece, static_cast<size_t>(closing - piece));
+        out += closing - piece;
+        m_unquotedEnd = out;
+        value = {unquoted, static_cast<size_t>(out - unquoted), true};
+        return true;
+    }
+
+    // Where the next unquoted value goes. The line's unquoted values come from the bytes held after `from`, so
+    // that much room, made at the line's first such value, holds all of them.
+    char* UnquotedRoom(const char* from)
+    {
+        if (!m_unquotedEnd)
+        {
+            const size_t room = static_cast<size_t>(m_end - from);
+            if (m_line.unquoted.size() < room)
+                m_line.unquoted.resize(room);
+            m_unquotedEnd = m_line.unquoted.data();
+        }
+        return m_unquotedEnd;
+    }
+
+    // After the last value: a CR is consumed with the LF after it; a CR followed by any other byte is Malformed.
+    LineStatus FinishLine(const char*& at)
+    {
+        if (ByteAt(at) != '\r')
+            return LineStatus::Complete;
+        const int next = ByteAt(++at);
+        if (next == '\n')
+            ++at;
+        else if (next >= 0 && next != kEndMark)
+            return LineStatus::Malformed;
+        return LineStatus::Complete;
+    }
+
+    const DelimitedSyntax& m_syntax;
+    const char* const m_end;
+    const bool m_dataEnds;
+    bool m_ranOut;
+    char* m_unquotedEnd;    // after the line's unquoted values; null before the first
+    DelimitedLine& m_line;
+};
+}
+
+// Splits the line at the start of [begin, end). `dataEnds` tells that no byte follows `end`; otherwise a line that
+// runs on to `end` gives Incomplete, to be scanned again with more bytes. A Complete line sets `next` to the byte
+// after its line end (after the line's last value when it ends at the end of the data or at a Ctrl-Z).
+inline LineStatus ScanDelimitedLine(const DelimitedSyntax& syntax, const char* begin, const char* end, bool dataEnds,
+                                    DelimitedLine& line, const char*& next)
+{
+    return delimited::LineScanner(syntax, end, dataEnds, line).Scan(begin, next);
 }
 
 // The check of a file's first line against the field list: a line holds one value per field and quoted values
 // stand only in text fields. A file without a line passes.
-template <typename Peek, typename Read>
-bool FirstLineFits(const DelimitedSyntax& syntax, Peek peek, Read read, const DSRecordLayout& layout)
+inline bool LineFits(LineStatus status, const DelimitedLine& line, const DSRecordLayout& layout)
 {
-    DelimitedLine line;
-    const LineStatus status = ReadDelimitedLine(syntax, peek, read, line);
     if (status == LineStatus::NoData)
         return true;
     if (status != LineStatus::Complete || static_cast<int>(line.values.size()) != layout.count)
@@ -136,4 +209,25 @@ bool FirstLineFits(const DelimitedSyntax& syntax, Peek peek, Read read, const DS
         if (line.values[i].quoted && !IsPcTextType(layout.fields[i].type))
             return false;
     return true;
+}
+
+// The check of the first line read through peek() and read(), which give the next byte or -1. Bytes are gathered
+// in growing portions until the line is whole, so that more than the line may be read.
+template <typename Peek, typename Read>
+bool FirstLineFits(const DelimitedSyntax& syntax, Peek peek, Read read, const DSRecordLayout& layout)
+{
+    constexpr size_t kFirstPortion = 256;
+    std::string bytes;
+    DelimitedLine line;
+    const char* next = nullptr;
+    for (size_t portion = kFirstPortion;; portion *= 2)
+    {
+        while (bytes.size() < portion && peek() >= 0)
+            bytes += static_cast<char>(read());
+        const bool dataEnds = bytes.size() < portion;
+        const LineStatus status =
+            ScanDelimitedLine(syntax, bytes.data(), bytes.data() + bytes.size(), dataEnds, line, next);
+        if (status != LineStatus::Incomplete)
+            return LineFits(status, line, layout);
+    }
 }

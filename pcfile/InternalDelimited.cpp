@@ -1,5 +1,6 @@
 #include "InternalDelimited.h"
 
+#include "ByteRuns.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -33,18 +34,28 @@ void CInternalDelimitedSource::InitMembers()
 void CInternalDelimitedSource::ReleaseExtra()
 {
     m_line = DelimitedLine{};
+    m_number = std::string();
 }
 
 LineStatus CInternalDelimitedSource::ReadLine()
 {
-    return ReadDelimitedLine(
-        m_format.syntax, [this] { return PeekByte(); }, [this] { return ReadByte(); }, m_line);
+    bool dataEnds = false;
+    for (;;)
+    {
+        const char* next = nullptr;
+        const LineStatus status =
+            ScanDelimitedLine(m_format.syntax, m_buffer + m_offset, m_buffer + m_valid, dataEnds, m_line, next);
+        if (status == LineStatus::Complete)
+            m_offset = static_cast<size_t>(next - m_buffer);
+        if (status != LineStatus::Incomplete)
+            return status;
+        dataEnds = !Refill();
+    }
 }
 
 BOOL CInternalDelimitedSource::CheckStructure()
 {
-    const bool fits = FirstLineFits(
-        m_format.syntax, [this] { return PeekByte(); }, [this] { return ReadByte(); }, m_layout);
+    const bool fits = LineFits(ReadLine(), m_line, m_layout);
     m_offset = 0;
     return fits;
 }
@@ -86,12 +97,11 @@ bool CInternalDelimitedSource::IsHeaderLine() const
     {
         const DSField& field = m_layout.fields[i];
         const DelimitedValue& value = m_line.values[i];
-        const char* text = m_line.text.data() + value.start;
-        const size_t length = LengthWithoutTrailingBlanks(text, value.length);
+        const size_t length = LengthWithoutTrailingBlanks(value.text, value.length);
         const size_t nameLength = LengthWithoutTrailingBlanks(field.name, strnlen(field.name, sizeof field.name));
-        const bool named = length > 0 && length == nameLength && std::memcmp(text, field.name, length) == 0;
+        const bool named = length > 0 && length == nameLength && std::memcmp(value.text, field.name, length) == 0;
         const bool cutName = value.length == FieldLength(field) && value.length > 0 && value.length < nameLength &&
-                             std::memcmp(text, field.name, value.length) == 0;
+                             std::memcmp(value.text, field.name, value.length) == 0;
         if (!named && !cutName)
             return false;
     }
@@ -101,13 +111,12 @@ bool CInternalDelimitedSource::IsHeaderLine() const
 bool CInternalDelimitedSource::StoreValue(DSField& field, const DelimitedValue& value)
 {
     const size_t width = FieldLength(field);
-    const char* text = m_line.text.data() + value.start;
     if (IsPcTextType(field.type))
     {
         size_t length = value.length;
         if (length > width)
         {
-            if (LengthWithoutTrailingBlanks(text, length) > width)
+            if (LengthWithoutTrailingBlanks(value.text, length) > width)
                 return false;
             length = width;
         }
@@ -115,18 +124,23 @@ bool CInternalDelimitedSource::StoreValue(DSField& field, const DelimitedValue& 
         char* at = field.value;
         if (m_format.rightAlignText)
         {
-            std::memset(at, ' ', fill);
+            FillBytes(at, ' ', fill);
             at += fill;
         }
         else
-            std::memset(at + length, ' ', fill);
-        std::memcpy(at, text, length);
+            FillBytes(at + length, ' ', fill);
+        CopyBytes(at, value.text, length);
         return true;
     }
     if (value.quoted || !IsPcNumberType(field.type))
         return false;
+    const char* text = value.text;
     if (m_format.decimalComma && !m_decimalIsDot)
-        ReplaceFirst(m_line.text.data() + value.start, value.length, ',', '.');
+    {
+        m_number.assign(value.text, value.length);
+        ReplaceFirst(m_number.data(), m_number.size(), ',', '.');
+        text = m_number.data();
+    }
     return FitNumber(text, value.length, static_cast<unsigned>(width), FieldDecimals(field), NumberPad::Blanks,
                      field.value);
 }

@@ -47,6 +47,8 @@ protected:
     BOOL ParseRecord() override;
 
 private:
+    // Splits the line at the current position in the buffer, bringing in more of the file when the line runs on
+    // beyond the bytes held; a Complete line is consumed.
     LineStatus ReadLine();
     // Every value of the line equals its field's name.
     bool IsHeaderLine() const;
@@ -54,6 +56,7 @@ private:
 
     const DelimitedFormat& m_format;
     DelimitedLine m_line;
+    std::string m_number;   // a number with a decimal comma, given the dot
     bool m_firstLine;
 };
 

@@ -1,9 +1,11 @@
 #include "InternalTXT.h"
 
+#include "ByteCopy.h"
+#include "ByteRuns.h"
 #include "FieldConvert.h"
 #include "NumberText.h"
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 
 BOOL CInternalTXTTarget::FormatRecord()
@@ -25,7 +27,7 @@ BOOL CInternalTXTSource::ParseRecord()
         m_noRecordLeft = TRUE;
         return TRUE;
     }
-    std::memset(m_layout.buffer, 0, m_layout.length);
+    FillBytes(m_layout.buffer, 0, m_layout.length);
     bool lineEnded = false;
     for (int i = 0; i < m_layout.count; ++i)
     {
@@ -51,6 +53,7 @@ size_t CInternalTXTSource::ReadFieldBytes(DSField& field, bool& lineEnded)
     size_t read = 0;
     for (;;)
     {
+        read += TakeValueBytes(field.value + read, width - read);
         const int c = PeekByte();
         if (c < 0 || c == kCtrlZ)
         {
@@ -68,8 +71,17 @@ size_t CInternalTXTSource::ReadFieldBytes(DSField& field, bool& lineEnded)
         }
         if (read == width)
             return read;
-        field.value[read++] = static_cast<char>(ReadByte());
     }
+}
+
+size_t CInternalTXTSource::TakeValueBytes(char* out, size_t count)
+{
+    const char* from = m_buffer + m_offset;
+    const char* end = from + std::min(count, m_valid - m_offset);
+    const size_t taken = static_cast<size_t>(FindFirstOf(from, end, '\r', '\n', kCtrlZ) - from);
+    CopyBytes(out, from, taken);
+    m_offset += taken;
+    return taken;
 }
 
 bool CInternalTXTSource::CompleteShortField(DSField& field, size_t read)
@@ -77,7 +89,7 @@ bool CInternalTXTSource::CompleteShortField(DSField& field, size_t read)
     const size_t width = FieldLength(field);
     if (IsPcTextType(field.type))
     {
-        std::memset(field.value + read, ' ', width - read);
+        FillBytes(field.value + read, ' ', width - read);
         return true;
     }
     if (!IsPcNumberType(field.type))

@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include "ByteCopy.h"
+#include "ByteRuns.h"
 
 #include <bit>
 #include <cmath>
@@ -20,6 +21,7 @@ struct NumberParts
     size_t integerLength = 0;
     const char* fraction = "";
     size_t fractionLength = 0;
+    bool point = false;
     bool exponent = false;
 };
 
@@ -59,6 +61,7 @@ bool ParseNumber(const char* text, size_t length, NumberParts& parts)
     i += run;
     if (i < length && text[i] == '.')
     {
+        parts.point = true;
         ++i;
         run = DigitRun(text, i, length);
         parts.fraction = text + i;
@@ -118,14 +121,14 @@ void Assemble(const NumberParts& parts, unsigned decimals, char* out)
 {
     if (parts.sign)
         *out++ = parts.sign;
-    std::memcpy(out, parts.integer, parts.integerLength);
+    CopyBytes(out, parts.integer, parts.integerLength);
     out += parts.integerLength;
     if (decimals > 0)
     {
         *out++ = '.';
         const size_t kept = std::min<size_t>(decimals, parts.fractionLength);
-        std::memcpy(out, parts.fraction, kept);
-        std::memset(out + kept, '0', decimals - kept);
+        CopyBytes(out, parts.fraction, kept);
+        FillBytes(out + kept, '0', decimals - kept);
     }
 }
 }
@@ -180,7 +183,7 @@ bool IsFieldNumber(const char* text, size_t length, unsigned decimals)
         return true;
     if (!ParseNumber(text, length, parts) || parts.exponent || parts.fractionLength > decimals)
         return false;
-    return decimals > 0 || std::memchr(text, '.', length) == nullptr;
+    return decimals > 0 || !parts.point;
 }
 
 bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimals, NumberPad pad, char* out)
@@ -191,7 +194,7 @@ bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimal
     {
         if (pad == NumberPad::Blanks)
         {
-            std::memset(out, ' ', width);
+            FillBytes(out, ' ', width);
             return true;
         }
         parts.integer = "0";
@@ -224,7 +227,7 @@ bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimal
     const size_t fill = width - size;
     if (pad == NumberPad::Blanks)
     {
-        std::memset(out, ' ', fill);
+        FillBytes(out, ' ', fill);
         Assemble(parts, decimals, out + fill);
         return true;
     }
@@ -234,7 +237,7 @@ bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimal
         out[at++] = '-';
         parts.sign = 0;
     }
-    std::memset(out + at, '0', fill);
+    FillBytes(out + at, '0', fill);
     Assemble(parts, decimals, out + at + fill);
     return true;
 }

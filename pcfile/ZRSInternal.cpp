@@ -1,5 +1,6 @@
 #include "ZRSInternal.h"
 
+#include "ByteCopy.h"
 #include "FieldConvert.h"
 
 #include <algorithm>
@@ -172,7 +173,7 @@ size_t CZRSInternal::ReadBytes(char* destination, size_t count)
         if (m_offset >= m_valid && !Refill())
             break;
         const size_t chunk = std::min(count - done, m_valid - m_offset);
-        std::memcpy(destination + done, m_buffer + m_offset, chunk);
+        CopyBytes(destination + done, m_buffer + m_offset, chunk);
         m_offset += chunk;
         done += chunk;
     }

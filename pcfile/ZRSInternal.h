@@ -75,7 +75,10 @@ protected:
     size_t m_recordStart;       // first byte of the buffer still needed (reading)
     bool m_recordTooLong;
 
-private:
+    // Keeps the bytes from the record start on, moved to the front of the buffer, and reads more of the file after
+    // them. FALSE when no byte was added: the end of the file, a read failure, or a record that fills the buffer.
     bool Refill();
+
+private:
     void ReleaseFile();
 };
