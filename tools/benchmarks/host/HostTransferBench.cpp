@@ -22,7 +22,7 @@ namespace
 {
 constexpr int kRecords = 100000;
 constexpr int kRealRounds = 2;     // through the simulated host, after the recording run
-constexpr int kRounds = 5;         // with the answers played back
+constexpr int kRounds = 9;         // with the answers played back, each the three runs back to back
 constexpr int kPlaybacks = 2;      // played-back runs measured together: finer than the clock's 10 ms steps
 
 std::string ReadAll(const std::string& path)
