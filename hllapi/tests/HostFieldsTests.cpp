@@ -130,3 +130,31 @@ TEST(HostFields, FieldValuesMoveThroughTheDataArea)
     EXPECT_EQ(3, used);
     EXPECT_EQ(0, std::memcmp(value, area, 3));
 }
+
+TEST(HostFields, TextValuesOfEveryShortLengthMoveWhole)
+{
+    for (int length = 0; length <= 80; ++length)
+    {
+        std::string value(static_cast<std::size_t>(length), '\0');
+        for (int i = 0; i < length; ++i)
+            value[static_cast<std::size_t>(i)] = static_cast<char>('A' + i % 26);
+        DSField field{};
+        field.length = static_cast<short>(length);
+        field.value = value.data();
+        char area[100];
+        std::memset(area, '*', sizeof area);
+        int used = 3;
+        PutFieldIntoArea(field, false, area, used);
+        ASSERT_EQ(3 + length, used);
+        EXPECT_EQ(std::string(3, '*') + value + std::string(sizeof area - 3 - length, '*'),
+                  std::string(area, sizeof area))
+            << "length " << length;
+
+        std::string back(static_cast<std::size_t>(length) + 2, '#');
+        field.value = back.data() + 1;
+        int taken = 3;
+        ASSERT_TRUE(TakeFieldFromArea(area, taken, false, field));
+        EXPECT_EQ(3 + length, taken);
+        EXPECT_EQ("#" + value + "#", back) << "length " << length;
+    }
+}
