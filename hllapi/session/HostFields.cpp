@@ -184,6 +184,26 @@ BOOL FormatHostDescription(const DescrField& description, char record[DESCR_LINE
     return TRUE;
 }
 
+int PutPaddedNumber(char* text, int value, int width)
+{
+    char digits[10];
+    int count = 0;
+    unsigned magnitude = value < 0 ? 0U - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do
+    {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    int written = 0;
+    if (value < 0)
+        text[written++] = '-';
+    for (int zeros = width - written - count; zeros > 0; --zeros)
+        text[written++] = '0';
+    while (count > 0)
+        text[written++] = digits[--count];
+    return written;
+}
+
 void EncodeHex(const char* bytes, int count, char* text)
 {
     static const char kDigits[] = "0123456789ABCDEF";

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -156,5 +158,25 @@ TEST(HostFields, TextValuesOfEveryShortLengthMoveWhole)
         ASSERT_TRUE(TakeFieldFromArea(area, taken, false, field));
         EXPECT_EQ(3 + length, taken);
         EXPECT_EQ("#" + value + "#", back) << "length " << length;
+    }
+}
+
+TEST(HostFields, PaddedNumbersReadAsPrintfWritesThem)
+{
+    const int values[] = {0, 1, 7, 9, 10, 99, 100, 1759, 9999, 10000, 123456, 999999, 1000000, INT_MAX,
+                          -1, -9, -10, -12345, -999999, INT_MIN};
+    for (int width = 0; width <= 12; ++width)
+    {
+        for (int value : values)
+        {
+            char expected[32];
+            std::snprintf(expected, sizeof expected, "%0*d", width, value);
+            char text[32];
+            std::memset(text, '*', sizeof text);
+            const int written = PutPaddedNumber(text, value, width);
+            EXPECT_EQ(std::string(expected), std::string(text, static_cast<std::size_t>(written)))
+                << "value " << value << " width " << width;
+            EXPECT_EQ('*', text[written]);
+        }
     }
 }
