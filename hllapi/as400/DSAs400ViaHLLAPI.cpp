@@ -314,8 +314,16 @@ BOOL CDSAs400ViaHLLAPI::TypeCommand(const std::string& command)
 
 BOOL CDSAs400ViaHLLAPI::TypeHeader(char code, int count, int recordLength)
 {
+    // code, the count in six digits and the record length in four, two blanks apart
     char header[32];
-    const int length = std::snprintf(header, sizeof header, "%c  %06d  %04d", code, count, recordLength);
+    int length = 0;
+    header[length++] = code;
+    header[length++] = ' ';
+    header[length++] = ' ';
+    length += PutPaddedNumber(header + length, count, 6);
+    header[length++] = ' ';
+    header[length++] = ' ';
+    length += PutPaddedNumber(header + length, recordLength, 4);
     return CopyStringToPresentationSpace(1, 3, header, length) && SendKeysAndWait("@E");
 }
 

@@ -219,8 +219,12 @@ BOOL CDSS36ViaHLLAPI::TypeLine(const std::string& line)
 
 BOOL CDSS36ViaHLLAPI::TypeHeader(char code, int count)
 {
+    // code and the count in four digits, ten blanks apart
+    constexpr int kBlanks = 10;
     char header[32];
-    const int length = std::snprintf(header, sizeof header, "%c          %04d", code, count);
+    header[0] = code;
+    std::memset(header + 1, ' ', kBlanks);
+    const int length = 1 + kBlanks + PutPaddedNumber(header + 1 + kBlanks, count, 4);
     return CopyStringToPresentationSpace(1, 3, header, length) && SendKeysAndWait("@E");
 }
 

@@ -48,6 +48,10 @@ BOOL TakeFieldFromArea(const char* area, int& used, bool hex, DSField& field);
 // Appends a field's value to the data area at used (hex: two characters a byte) and moves used past it.
 void PutFieldIntoArea(const DSField& field, bool hex, char* area, int& used);
 
+// Writes a number in decimal with at least `width` characters, zeros in front and a minus sign before them (as "%0*d"
+// prints it), without a terminating zero; gives the characters written: the width, or up to 11 for a longer number.
+int PutPaddedNumber(char* text, int value, int width);
+
 // Two characters "0123456789ABCDEF" per byte, high half first.
 void EncodeHex(const char* bytes, int count, char* text);
 // The bytes of 2 x count hexadecimal characters, in either case; FALSE at the first other character.

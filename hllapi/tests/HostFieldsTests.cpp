@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -129,4 +131,52 @@ TEST(HostFields, FieldValuesMoveThroughTheDataArea)
     PutFieldIntoArea(field, false, area, used);
     EXPECT_EQ(3, used);
     EXPECT_EQ(0, std::memcmp(value, area, 3));
+}
+
+TEST(HostFields, TextValuesOfEveryShortLengthMoveWhole)
+{
+    for (int length = 0; length <= 80; ++length)
+    {
+        std::string value(static_cast<std::size_t>(length), '\0');
+        for (int i = 0; i < length; ++i)
+            value[static_cast<std::size_t>(i)] = static_cast<char>('A' + i % 26);
+        DSField field{};
+        field.length = static_cast<short>(length);
+        field.value = value.data();
+        char area[100];
+        std::memset(area, '*', sizeof area);
+        int used = 3;
+        PutFieldIntoArea(field, false, area, used);
+        ASSERT_EQ(3 + length, used);
+        EXPECT_EQ(std::string(3, '*') + value + std::string(sizeof area - 3 - length, '*'),
+                  std::string(area, sizeof area))
+            << "length " << length;
+
+        std::string back(static_cast<std::size_t>(length) + 2, '#');
+        field.value = back.data() + 1;
+        int taken = 3;
+        ASSERT_TRUE(TakeFieldFromArea(area, taken, false, field));
+        EXPECT_EQ(3 + length, taken);
+        EXPECT_EQ("#" + value + "#", back) << "length " << length;
+    }
+}
+
+TEST(HostFields, PaddedNumbersReadAsPrintfWritesThem)
+{
+    const int values[] = {0, 1, 7, 9, 10, 99, 100, 1759, 9999, 10000, 123456, 999999, 1000000, INT_MAX,
+                          -1, -9, -10, -12345, -999999, INT_MIN};
+    for (int width = 0; width <= 12; ++width)
+    {
+        for (int value : values)
+        {
+            char expected[32];
+            std::snprintf(expected, sizeof expected, "%0*d", width, value);
+            char text[32];
+            std::memset(text, '*', sizeof text);
+            const int written = PutPaddedNumber(text, value, width);
+            EXPECT_EQ(std::string(expected), std::string(text, static_cast<std::size_t>(written)))
+                << "value " << value << " width " << width;
+            EXPECT_EQ('*', text[written]);
+        }
+    }
 }

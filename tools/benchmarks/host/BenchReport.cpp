@@ -18,9 +18,28 @@ bool PrintFailure(const char* run, const BestFigures& figures)
     return true;
 }
 
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// The median over rounds of a run's CPU time less the baseline's of the same round.
+double MedianExcess(const BestFigures& run, const BestFigures& baseline)
+{
+    std::vector<double> excess;
+    for (std::size_t i = 0; i < run.cpus.size() && i < baseline.cpus.size(); ++i)
+        excess.push_back(run.cpus[i] - baseline.cpus[i]);
+    return Median(excess);
+}
+
 void PrintCpu(const std::string& run, const BestFigures& figures, double screens)
 {
-    std::printf("    %-52s %7.3f  %9.1f\n", run.c_str(), figures.cpu, figures.cpu * 1e6 / screens);
+    const double cpu = Median(figures.cpus);
+    std::printf("    %-52s %7.3f  %9.1f\n", run.c_str(), cpu, cpu * 1e6 / screens);
 }
 
 // The calls of one screen in the steady state: from the second data-area copy to the last, one screen each.
@@ -66,7 +85,7 @@ void BestFigures::Add(const Figures& figures)
     }
     const double answer = CountingBridge::AnswerSeconds(figures.counts);
     seconds = runs ? std::min(seconds, figures.seconds) : figures.seconds;
-    cpu = runs ? std::min(cpu, figures.cpu) : figures.cpu;
+    cpus.push_back(figures.cpu);
     answering = runs ? std::min(answering, answer) : answer;
     counts = figures.counts;
     ++runs;
@@ -92,14 +111,14 @@ bool ReportTransfer(const TransferResult& result, bool& failed)
                 "the bridge)\n",
                 result.real.runs, result.real.seconds, result.records / result.real.seconds,
                 result.real.seconds * 1e6 / screens, result.real.answering);
-    std::printf("  CPU time with the host's answers played back, best of %d          CPU s  us/screen\n",
+    std::printf("  CPU time with the host's answers played back, median of %d        CPU s  us/screen\n",
                 result.whole.runs);
     PrintCpu("the transfer's HLLAPI calls alone (baseline)", result.calls, screens);
     PrintCpu(std::string(result.hostLibrary) + " alone (no manager, no PC file)", result.alone, screens);
     PrintCpu(std::string("Zrtmgr + ") + result.hostLibrary + " + Zrtpcfile", result.whole, screens);
 
-    const double pcSide = (result.whole.cpu - result.calls.cpu) * 1e6 / screens;
-    const double host = (result.alone.cpu - result.calls.cpu) * 1e6 / screens;
+    const double pcSide = MedianExcess(result.whole, result.calls) * 1e6 / screens;
+    const double host = MedianExcess(result.alone, result.calls) * 1e6 / screens;
     const bool cpuMet = pcSide < kCpuGoalUs;
     std::printf("  PC-side CPU per screen (transfer less baseline) %5.1f us  goal under %.0f us (1%% of a %.0f ms "
                 "round trip)%s\n",

@@ -1,5 +1,9 @@
-// The host benchmark's figures of one transfer, the best of a few rounds, printed beside their baselines: the
-// transfer's HLLAPI calls made alone (CPU time) and the protocol's minimum (HLLAPI calls per screen).
+// The host benchmark's figures of one transfer, printed beside their baselines: the transfer's HLLAPI calls made
+// alone (CPU time) and the protocol's minimum (HLLAPI calls per screen). Wall times are the best of a few rounds.
+// CPU times are medians over rounds, and each difference against the baseline is the median of the differences
+// within a round: the process clock counts in 10 ms steps, and the other processes of the machine make a round's
+// CPU time (the bridge's kernel calls above all) vary by far more than the cost measured, but alike for the runs
+// of one round.
 #pragma once
 
 #include "BenchTransfer.h"
@@ -8,13 +12,13 @@
 #include <string>
 #include <vector>
 
-// The best of the rounds of one kind of run.
+// The rounds of one kind of run.
 struct BestFigures
 {
     int runs = 0;
     bool ok = true;
     double seconds = 0;
-    double cpu = 0;
+    std::vector<double> cpus;       // each round's CPU time, in the order of the rounds
     double answering = 0;           // wall time spent answering the calls
     HllapiCounts counts = {};
     std::vector<std::string> errors;
