@@ -145,40 +145,48 @@ TEST_F(FieldConversion, ReordersOnlyAnsiTextAndOnlyWithTheRightToLeftFlag)
     EXPECT_EQ(pc.bytes, "cde");
 }
 
-TEST(ReorderBidiText, PutsHebrewTextIntoDisplayOrder)
+// A memory device context with a Hebrew font selected, as the program sets one up for right-to-left hosts.
+class HebrewReordering : public ::testing::Test
 {
-    HDC dc = CreateCompatibleDC(nullptr);
-    ASSERT_NE(dc, nullptr);
-    LOGFONTA font{};
-    font.lfHeight = 16;
-    font.lfCharSet = HEBREW_CHARSET;
-    std::strcpy(font.lfFaceName, "Tahoma");
-    HFONT hebrew = CreateFontIndirectA(&font);
-    HGDIOBJ old = SelectObject(dc, hebrew);
-    EnvironmentCallbacks environment{};
-    environment.rightToLeft = TRUE;
-    environment.hdcReorder = dc;
+protected:
+    void SetUp() override
+    {
+        m_dc = CreateCompatibleDC(nullptr);
+        ASSERT_NE(m_dc, nullptr);
+        LOGFONTA font{};
+        font.lfHeight = 16;
+        font.lfCharSet = HEBREW_CHARSET;
+        std::strcpy(font.lfFaceName, "Tahoma");
+        m_font = CreateFontIndirectA(&font);
+        m_old = SelectObject(m_dc, m_font);
+        m_environment.rightToLeft = TRUE;
+        m_environment.hdcReorder = m_dc;
+    }
+
+    void TearDown() override
+    {
+        if (m_dc == nullptr)
+            return;
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_font);
+        DeleteDC(m_dc);
+    }
+
+    HDC m_dc = nullptr;
+    HFONT m_font = nullptr;
+    HGDIOBJ m_old = nullptr;
+    EnvironmentCallbacks m_environment{};
+};
+
+TEST_F(HebrewReordering, PutsHebrewTextIntoDisplayOrder)
+{
     char text[] = "\xE0\xE1\xE2";
-    ReorderBidiText(text, 3, &environment);
-    SelectObject(dc, old);
-    DeleteObject(hebrew);
-    DeleteDC(dc);
+    ReorderBidiText(text, 3, &m_environment);
     EXPECT_EQ(std::string(text), "\xE2\xE1\xE0");
 }
 
-TEST(ReorderBidiText, LongTextsAsWellAsShortOnes)
+TEST_F(HebrewReordering, LongTextsAsWellAsShortOnes)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
-    ASSERT_NE(dc, nullptr);
-    LOGFONTA font{};
-    font.lfHeight = 16;
-    font.lfCharSet = HEBREW_CHARSET;
-    std::strcpy(font.lfFaceName, "Tahoma");
-    HFONT hebrew = CreateFontIndirectA(&font);
-    HGDIOBJ old = SelectObject(dc, hebrew);
-    EnvironmentCallbacks environment{};
-    environment.rightToLeft = TRUE;
-    environment.hdcReorder = dc;
     // Around the size that the reordering keeps on the stack.
     for (WORD length : {1, 255, 256, 257, 1000})
     {
@@ -186,10 +194,7 @@ TEST(ReorderBidiText, LongTextsAsWellAsShortOnes)
         for (WORD i = 0; i < length; ++i)
             text[i] = static_cast<char>(0xE0 + i % 27);
         std::string guarded = text + "|||";
-        ReorderBidiText(guarded.data(), length, &environment);
+        ReorderBidiText(guarded.data(), length, &m_environment);
         EXPECT_EQ(guarded, std::string(text.rbegin(), text.rend()) + "|||") << length;
     }
-    SelectObject(dc, old);
-    DeleteObject(hebrew);
-    DeleteDC(dc);
 }
