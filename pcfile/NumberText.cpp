@@ -116,6 +116,13 @@ size_t AssembledLength(const NumberParts& parts, unsigned decimals)
     return (parts.sign ? 1 : 0) + parts.integerLength + (decimals > 0 ? decimals + 1 : 0);
 }
 
+// True when Assemble would write the parsed text as it stands: no exponent, a point exactly when decimals are
+// wanted, and exactly that many decimals.
+bool AssemblesAsWritten(const NumberParts& parts, unsigned decimals)
+{
+    return !parts.exponent && parts.point == (decimals > 0) && parts.fractionLength == decimals;
+}
+
 // Writes the sign, the integer digits and, with decimals, the point and the decimals cut or completed with zeros.
 void Assemble(const NumberParts& parts, unsigned decimals, char* out)
 {
@@ -202,6 +209,12 @@ bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimal
     }
     else if (!ParseNumber(text, length, parts))
         return false;
+    if (pad == NumberPad::Blanks && length <= width && AssemblesAsWritten(parts, decimals))
+    {
+        FillBytes(out, ' ', width - length);
+        CopyBytes(out + width - length, text, length);
+        return true;
+    }
     char plain[kPlainSize];
     if (parts.exponent && !ExpandExponent(text, length, decimals, parts, plain))
         return false;

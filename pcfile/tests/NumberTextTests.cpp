@@ -27,6 +27,24 @@ TEST(FitNumber, BlankPaddingAlignsRightAndCompletesDecimals)
     EXPECT_EQ(Fit(" 012.50", 7, 2, NumberPad::Blanks), " 012.50");
 }
 
+// Texts already written with the field's decimals are laid in as they stand; any other form is rebuilt.
+TEST(FitNumber, TextsInTheFieldsOwnFormKeepTheirCharacters)
+{
+    EXPECT_EQ(Fit("+7", 3, 0, NumberPad::Blanks), " +7");
+    EXPECT_EQ(Fit("-12.50", 6, 2, NumberPad::Blanks), "-12.50");
+    EXPECT_EQ(Fit(".5", 3, 1, NumberPad::Blanks), " .5");
+    EXPECT_EQ(Fit("+.5", 3, 1, NumberPad::Blanks), "+.5");
+    EXPECT_EQ(Fit("007", 3, 0, NumberPad::Blanks), "007");
+    EXPECT_EQ(Fit("0007", 3, 0, NumberPad::Blanks), "  7");
+    EXPECT_EQ(Fit("+0.50", 4, 2, NumberPad::Blanks), "0.50");
+    EXPECT_EQ(Fit("5.", 3, 0, NumberPad::Blanks), "  5");
+    EXPECT_EQ(Fit("5", 3, 1, NumberPad::Blanks), "5.0");
+    EXPECT_EQ(Fit("5.25", 4, 1, NumberPad::Blanks), " 5.2");
+    EXPECT_EQ(Fit("5E0", 3, 0, NumberPad::Blanks), "  5");
+    EXPECT_EQ(Fit("123456789012345678", 18, 0, NumberPad::Blanks), "123456789012345678");
+    EXPECT_EQ(Fit("+7", 3, 0, NumberPad::Zeros), "007");
+}
+
 TEST(FitNumber, ZeroPaddingPutsTheSignFirst)
 {
     EXPECT_EQ(Fit("12.5", 7, 2, NumberPad::Zeros), "0012.50");

@@ -28,11 +28,11 @@ double Median(std::vector<double> values)
 }
 
 // The median over rounds of a run's CPU time less the baseline's of the same round.
-double MedianExcess(const BestFigures& run, const BestFigures& baseline)
+double MedianExcess(const std::vector<double>& run, const std::vector<double>& baseline)
 {
     std::vector<double> excess;
-    for (std::size_t i = 0; i < run.cpus.size() && i < baseline.cpus.size(); ++i)
-        excess.push_back(run.cpus[i] - baseline.cpus[i]);
+    for (std::size_t i = 0; i < run.size() && i < baseline.size(); ++i)
+        excess.push_back(run[i] - baseline[i]);
     return Median(excess);
 }
 
@@ -86,6 +86,8 @@ void BestFigures::Add(const Figures& figures)
     const double answer = CountingBridge::AnswerSeconds(figures.counts);
     seconds = runs ? std::min(seconds, figures.seconds) : figures.seconds;
     cpus.push_back(figures.cpu);
+    userCpus.push_back(figures.userCpu);
+    kernelCpus.push_back(figures.kernelCpu);
     answering = runs ? std::min(answering, answer) : answer;
     counts = figures.counts;
     ++runs;
@@ -117,13 +119,17 @@ bool ReportTransfer(const TransferResult& result, bool& failed)
     PrintCpu(std::string(result.hostLibrary) + " alone (no manager, no PC file)", result.alone, screens);
     PrintCpu(std::string("Zrtmgr + ") + result.hostLibrary + " + Zrtpcfile", result.whole, screens);
 
-    const double pcSide = MedianExcess(result.whole, result.calls) * 1e6 / screens;
-    const double host = MedianExcess(result.alone, result.calls) * 1e6 / screens;
+    const double pcSide = MedianExcess(result.whole.cpus, result.calls.cpus) * 1e6 / screens;
+    const double host = MedianExcess(result.alone.cpus, result.calls.cpus) * 1e6 / screens;
+    const double pcUser = MedianExcess(result.whole.userCpus, result.calls.userCpus) * 1e6 / screens;
+    const double pcKernel = MedianExcess(result.whole.kernelCpus, result.calls.kernelCpus) * 1e6 / screens;
     const bool cpuMet = pcSide < kCpuGoalUs;
     std::printf("  PC-side CPU per screen (transfer less baseline) %5.1f us  goal under %.0f us (1%% of a %.0f ms "
                 "round trip)%s\n",
                 pcSide, kCpuGoalUs, kScreenRoundTripUs / 1000.0, cpuMet ? "" : "  MISSED");
     std::printf("    of which %s %.1f us, Zrtmgr and Zrtpcfile %.1f us\n", result.hostLibrary, host, pcSide - host);
+    // Each part is its own median over rounds, so the two need not add up to the figure above.
+    std::printf("    by mode, each its own median: user %.1f us, kernel %.1f us\n", pcUser, pcKernel);
     const bool callsMet = PrintCalls(result.real.counts, result.kind);
     std::printf("  the whole transfer with connect, open and close: %lld calls, %.2f per screen\n",
                 result.real.counts.all.total, double(result.real.counts.all.total) / screens);

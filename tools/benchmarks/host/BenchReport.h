@@ -19,6 +19,8 @@ struct BestFigures
     bool ok = true;
     double seconds = 0;
     std::vector<double> cpus;       // each round's CPU time, in the order of the rounds
+    std::vector<double> userCpus;   // its user-mode part
+    std::vector<double> kernelCpus; // its kernel-mode part
     double answering = 0;           // wall time spent answering the calls
     HllapiCounts counts = {};
     std::vector<std::string> errors;

@@ -5,7 +5,13 @@
 
 namespace
 {
-double ProcessCpuSeconds()
+struct CpuSeconds
+{
+    double user = 0;
+    double kernel = 0;
+};
+
+CpuSeconds ProcessCpuSeconds()
 {
     FILETIME created;
     FILETIME exited;
@@ -15,7 +21,7 @@ double ProcessCpuSeconds()
     auto seconds = [](const FILETIME& time) {
         return double((ULONGLONG(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 1e7;
     };
-    return seconds(kernel) + seconds(user);
+    return {seconds(user), seconds(kernel)};
 }
 
 double WallSeconds()
@@ -67,13 +73,16 @@ Figures BenchTransfer::Measure(const std::function<bool()>& run, int repeats)
 {
     Figures figures;
     m_bridge->Reset();
-    const double cpu = ProcessCpuSeconds();
+    const CpuSeconds cpu = ProcessCpuSeconds();
     const double wall = WallSeconds();
     figures.ok = IsReady();
     for (int i = 0; i < repeats && figures.ok; ++i)
         figures.ok = run();
     figures.seconds = (WallSeconds() - wall) / repeats;
-    figures.cpu = (ProcessCpuSeconds() - cpu) / repeats;
+    const CpuSeconds spent = ProcessCpuSeconds();
+    figures.userCpu = (spent.user - cpu.user) / repeats;
+    figures.kernelCpu = (spent.kernel - cpu.kernel) / repeats;
+    figures.cpu = figures.userCpu + figures.kernelCpu;
     figures.counts = m_bridge->Read();
     figures.errors = m_bed.Errors().Texts();
     m_bed.Errors().Clear();
