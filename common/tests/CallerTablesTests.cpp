@@ -290,7 +290,7 @@ TEST_F(EnvironmentTest, OtherModesAreRefusedAndWriteNothing)
     EXPECT_FALSE(result);
 }
 
-TEST_F(EnvironmentTest, PiecesOfEveryLengthTranslateByteAfterByteEvenWhereSourceAndDestinationOverlap)
+TEST_F(EnvironmentTest, RunsOfEveryLengthTranslateByteAfterByteEvenWhereSourceAndDestinationOverlap)
 {
     const unsigned char* codes = m_library->GetCodeTable(ZRCM_EBCDIC_TO_ASCII);
     std::string bytes(128, '\0');

@@ -241,7 +241,7 @@ TEST_F(InPlaceReading, LongLinesAcrossBufferRefillsAreReadWhole)
 {
     const std::vector<HostFieldSpec> fields = {{"T", HFT_CHARACTER, 9000, 0}, {"N", HFT_ZONED, 5, 0}};
     std::mt19937 random(4242);
-    const char pieces[] = {'a', 'b', 'c', '"', ',', '\t', ' ', '\r', '\n'};
+    const char characters[] = {'a', 'b', 'c', '"', ',', '\t', ' ', '\r', '\n'};
     for (int type : {PCFT_CSV, PCFT_TAB, PCFT_PRN})
     {
         std::string file;
@@ -251,7 +251,7 @@ TEST_F(InPlaceReading, LongLinesAcrossBufferRefillsAreReadWhole)
             std::string text(3000 + random() % 6000, 'a');
             for (char& c : text)
                 if (random() % 16 == 0)
-                    c = pieces[random() % sizeof pieces];
+                    c = characters[random() % sizeof characters];
             text.back() = 'z';
             const int number = static_cast<int>(random() % 1000);
             file += Line(type, text, std::to_string(number)) + "\r\n";
