@@ -4,6 +4,7 @@ set(dir ${CMAKE_CURRENT_LIST_DIR})
 target_sources(zrt_testing PRIVATE
   ${dir}/ErrorSinkCapture.cpp
   ${dir}/MessageBoxWatcher.cpp
+  ${dir}/ProfileFiles.cpp
   ${dir}/TempProgramFolder.cpp
   ${dir}/TestRegistryKey.cpp)
 target_link_libraries(zrt_testing PUBLIC advapi32 user32)

@@ -19,8 +19,8 @@ protected:
 TEST_F(BatchProfileTest, StrictReadingReportsZrtbatchsText)
 {
     std::string path = m_folder.File("batch.h2p");
-    WriteBytes(path, kAs400HostToPcFile);
-    SetIniValue(path, "General", "Character set", "EBCDIC to UTF-8");
+    WriteFileBytes(path, kAs400HostToPcFile);
+    SetProfileValue(path, "General", "Character set", "EBCDIC to UTF-8");
     BOOL read;
     ReadProfile(path, true, &read);
     EXPECT_FALSE(read);
@@ -32,9 +32,9 @@ TEST_F(BatchProfileTest, StrictReadingReportsZrtbatchsText)
 TEST_F(BatchProfileTest, LenientWarningsUseZrtbatchsIds)
 {
     std::string path = m_folder.File("batch.h2p");
-    WriteBytes(path, kAs400HostToPcFile);
-    SetIniValue(path, "Host request", "SQL from", nullptr);
-    SetIniValue(path, "PC request", "PC write mode", "Truncate");
+    WriteFileBytes(path, kAs400HostToPcFile);
+    SetProfileValue(path, "Host request", "SQL from", nullptr);
+    SetProfileValue(path, "PC request", "PC write mode", "Truncate");
     BOOL read;
     ReadProfile(path, false, &read);
     EXPECT_TRUE(read);

@@ -16,7 +16,7 @@ protected:
     std::string WriteRaw(const char* name, const std::string& text)
     {
         std::string path = m_folder.File(name);
-        WriteBytes(path, text);
+        WriteFileBytes(path, text);
         return path;
     }
 
@@ -35,7 +35,7 @@ protected:
     std::string ValidFileWith(const char* key, const char* value)
     {
         std::string path = WriteRaw("edited.h2p", kAs400HostToPcFile);
-        SetIniValue(path, "General", key, value);
+        SetProfileValue(path, "General", key, value);
         return path;
     }
 };
@@ -51,7 +51,7 @@ TEST_F(ProfileFileTest, NewProfileWritesTheThreeSectionsWithTheirKeysInOrder)
     profile->SetFileName(path.c_str());
 
     ASSERT_TRUE(profile->Write());
-    EXPECT_EQ(ParseIni(ReadBytes(path)), ParseIni(kAs400HostToPcFile));
+    EXPECT_EQ(ParseIni(ReadFileBytes(path)), ParseIni(kAs400HostToPcFile));
     EXPECT_EQ(m_folder.List(), std::vector<std::string>{"cust.h2p"});
 }
 
@@ -117,7 +117,7 @@ TEST_F(ProfileFileTest, MissingCharacterSetTakesTheDirectionsDefaultOnlyWhenLeni
     for (auto [direction, expected] : {std::pair{ZRDIR_HOST_TO_PC, 2}, {ZRDIR_PC_TO_HOST, 4}})
     {
         std::string path = WrittenProfile(ZRHOST_AS400, direction, "charset.prf");
-        SetIniValue(path, "General", "Character set", nullptr);
+        SetProfileValue(path, "General", "Character set", nullptr);
         BOOL read;
         auto profile = ReadProfile(path, false, &read);
         ASSERT_TRUE(read) << direction;
@@ -156,8 +156,8 @@ TEST_F(ProfileFileTest, KeysWithoutDefaultFailInBothModesAndStopTheSection)
             // Later bad keys would be reported too if the section went on.
             if (strcmp(key, "Transfer type") != 0)
             {
-                SetIniValue(path, "General", "Auto close", "Bogus");
-                SetIniValue(path, "General", "Transfer type", "Bogus");
+                SetProfileValue(path, "General", "Auto close", "Bogus");
+                SetProfileValue(path, "General", "Transfer type", "Bogus");
             }
             BOOL read;
             auto profile = ReadProfile(path, strict, &read);
@@ -173,7 +173,7 @@ TEST_F(ProfileFileTest, UnknownCodesAreWrittenEmptyAndDoNotReadBack)
     std::string path = m_folder.File("zero.h2p");
     profile->SetFileName(path.c_str());
     ASSERT_TRUE(profile->Write());
-    EXPECT_EQ(ParseIni(ReadBytes(path))[5], (IniLine{"General", "Transfer type", ""}));
+    EXPECT_EQ(ParseIni(ReadFileBytes(path))[5], (IniLine{"General", "Transfer type", ""}));
     BOOL read;
     ReadProfile(path, false, &read);
     EXPECT_FALSE(read);
@@ -196,7 +196,7 @@ TEST_F(ProfileFileTest, AFileInUseElsewhereCannotBeReadNorWritten)
     replacement->SetFileName(path.c_str());
     EXPECT_FALSE(replacement->Write());
     CloseHandle(other);
-    EXPECT_EQ(ReadBytes(path), kAs400HostToPcFile);
+    EXPECT_EQ(ReadFileBytes(path), kAs400HostToPcFile);
     EXPECT_EQ(m_folder.List(), std::vector<std::string>{"locked.h2p"});
 }
 
@@ -221,7 +221,7 @@ TEST_F(ProfileFileTest, AnotherConnectionIsRefusedAndItsFileLeftAlone)
             EXPECT_EQ(TakeErrors(), std::vector<std::string>{InvalidText("Connection")});
             EXPECT_FALSE(profile->Write());
         }
-        EXPECT_EQ(ReadBytes(path), text);
+        EXPECT_EQ(ReadFileBytes(path), text);
     }
 }
 
@@ -255,7 +255,7 @@ TEST_F(ProfileFileTest, AWriteFailingHalfWayLeavesTheOldFileWhole)
     ASSERT_TRUE(profile.CreatePcRequest() && profile.CreateHostRequest());
     profile.SetFileName(path.c_str());
     EXPECT_FALSE(profile.Write());
-    EXPECT_EQ(ReadBytes(path), kAs400HostToPcFile);
+    EXPECT_EQ(ReadFileBytes(path), kAs400HostToPcFile);
     EXPECT_EQ(m_folder.List(), std::vector<std::string>{"keep.h2p"});
 
     std::string fresh = m_folder.File("fresh.h2p");
@@ -271,7 +271,7 @@ TEST_F(ProfileFileTest, RewritingReplacesTheWholeFile)
     auto profile = ReadProfile(path, true, &read);
     ASSERT_TRUE(read);
     ASSERT_TRUE(profile->Write());
-    EXPECT_EQ(ParseIni(ReadBytes(path)), ParseIni(kAs400HostToPcFile));
+    EXPECT_EQ(ParseIni(ReadFileBytes(path)), ParseIni(kAs400HostToPcFile));
     ASSERT_TRUE(profile->Write());
     EXPECT_EQ(m_folder.List(), std::vector<std::string>{"over.h2p"});
 }
@@ -352,7 +352,7 @@ TEST_F(ProfileFileTest, UnusedParametersAreResetBeforeWriting)
         std::string path = m_folder.File("reset.p2h");
         profile->SetFileName(path.c_str());
         ASSERT_TRUE(profile->Write());
-        Lines lines = ParseIni(ReadBytes(path));
+        Lines lines = ParseIni(ReadFileBytes(path));
         auto value = [&lines](const char* key) {
             for (const IniLine& line : lines)
             {

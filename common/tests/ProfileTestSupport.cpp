@@ -1,8 +1,5 @@
 #include "ProfileTestSupport.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "ZRCallbacks.h"
 #include "ZRErrorHandling.h"
 #include "ZRProfileContext.h"
@@ -45,27 +42,6 @@ std::vector<std::string> CScratchFolder::List() const
     } while (FindNextFileA(find, &data));
     FindClose(find);
     return names;
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-    // The INI functions may hold an older copy of the file.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
-}
-
-void SetIniValue(const std::string& path, const char* section, const char* key, const char* value)
-{
-    WritePrivateProfileStringA(section, key, value, path.c_str());
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 
 std::vector<IniLine> ParseIni(const std::string& text)

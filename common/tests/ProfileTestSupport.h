@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ProfileFiles.h"
 #include "ZROptions.h"
 
 // A folder of its own under the temporary folder, removed with its files at the end.
@@ -26,11 +27,6 @@ public:
 private:
     std::string m_path;
 };
-
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
-// Sets (or, with a null value, deletes) one key of an INI file and makes sure the file on disk holds it.
-void SetIniValue(const std::string& path, const char* section, const char* key, const char* value);
 
 struct IniLine
 {

@@ -108,7 +108,7 @@ protected:
     std::string FileOf(const char* kind, const char* name)
     {
         std::string path = m_folder.File(name);
-        WriteBytes(path, kFiles.at(kind));
+        WriteFileBytes(path, kFiles.at(kind));
         return path;
     }
 
@@ -117,7 +117,7 @@ protected:
                                                const char* value, bool strict, BOOL* read)
     {
         std::string path = FileOf(kind, "edited.prf");
-        SetIniValue(path, section, key, value);
+        SetProfileValue(path, section, key, value);
         return ReadProfile(path, strict, read);
     }
 
@@ -194,7 +194,7 @@ TEST_F(RequestPartTest, ThePlaceholderPcFileTypeIsWrittenEmptyAndReadsAsInvalid)
     std::string path = m_folder.File("void.h2p");
     profile->SetFileName(path.c_str());
     ASSERT_TRUE(profile->Write());
-    EXPECT_NE(ReadBytes(path).find("PC file type=\r\n"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(path).find("PC file type=\r\n"), std::string::npos);
     BOOL read;
     ReadProfile(path, true, &read);
     EXPECT_FALSE(read);
@@ -250,8 +250,8 @@ TEST_F(RequestPartTest, As400RecordLengthRangeDependsOnTheHostFileType)
     {
         SCOPED_TRACE(std::string(c.fileType) + " " + (c.length ? c.length : "(missing)"));
         std::string path = FileOf("AS/400 PC to host", "length.p2h");
-        SetIniValue(path, kHost, "Host file type", c.fileType);
-        SetIniValue(path, kHost, "Record length", c.length);
+        SetProfileValue(path, kHost, "Host file type", c.fileType);
+        SetProfileValue(path, kHost, "Record length", c.length);
         BOOL read;
         auto profile = ReadProfile(path, false, &read);
         ASSERT_TRUE(read);
@@ -265,9 +265,9 @@ TEST_F(RequestPartTest, System36DefaultsFollowWhetherTheNameHasAMember)
     for (auto [name, mode, fileType] : {std::tuple{"LIB1(MEM1)", "4", "3"}, {"FILE1", "1", "1"}})
     {
         std::string path = FileOf("System/36 PC to host", "member.p2h");
-        SetIniValue(path, kHost, "SQL into", name);
-        SetIniValue(path, kHost, "Host write mode", "bogus");
-        SetIniValue(path, kHost, "Host file type", "bogus");
+        SetProfileValue(path, kHost, "SQL into", name);
+        SetProfileValue(path, kHost, "Host write mode", "bogus");
+        SetProfileValue(path, kHost, "Host file type", "bogus");
         BOOL read;
         auto profile = ReadProfile(path, false, &read);
         ASSERT_TRUE(read);

@@ -6,9 +6,6 @@
 #include "ZRProfileContext.h"
 #include "ZRSqlProfiles.h"
 
-#include <fstream>
-#include <sstream>
-
 const char kAppcHostToPcProfile[] = "[General]\r\n"
                                     "Connection=APPC\r\n"
                                     "Direction=Host to PC\r\n"
@@ -87,27 +84,6 @@ CSqlScratchFolder::~CSqlScratchFolder()
         FindClose(find);
     }
     RemoveDirectoryA(m_path.c_str());
-}
-
-std::string ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-    // The INI functions may hold an older copy of the file.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
-}
-
-void SetProfileValue(const std::string& path, const char* section, const char* key, const char* value)
-{
-    WritePrivateProfileStringA(section, key, value, path.c_str());
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 
 void SetHostValue(const std::string& path, const char* key, const char* value)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ProfileFiles.h"
 #include "ZROptions.h"
 #include "ZRProfile.h"
 
@@ -30,10 +31,6 @@ private:
 extern const char kAppcHostToPcProfile[];
 extern const char kAppcPcToHostProfile[];
 
-std::string ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
-// Sets (or, with a null value, deletes) one key and makes sure the file on disk holds it.
-void SetProfileValue(const std::string& path, const char* section, const char* key, const char* value);
 void SetHostValue(const std::string& path, const char* key, const char* value);
 
 class SqlProfileTest : public ::testing::Test

@@ -1,0 +1,9 @@
+// Profile files as tests read and change them, with the INI functions' cached copy flushed after each change.
+#pragma once
+
+#include <string>
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+// Sets (or, with a null value, deletes) one key of an INI file and makes sure the file on disk holds it.
+void SetProfileValue(const std::string& path, const char* section, const char* key, const char* value);
