@@ -145,6 +145,11 @@ BOOL ConvertFieldToPC(const DSField& host, DSField& pc, const EnvironmentCallbac
     return TRUE;
 }
 
+PcConversion PrepareConversionToPC(int hostType, const DSField& pc)
+{
+    return {hostType, ModeToPc(hostType, pc.type), pc.type == PFT_TEXT_ANSI};
+}
+
 BOOL ConvertFieldToHost(const DSField& pc, DSField& host, const EnvironmentCallbacks* environment)
 {
     const int mode = ModeToPc(host.type, pc.type);

@@ -17,6 +17,35 @@ BOOL ConvertFieldToHost(const DSField& pc, DSField& host, const EnvironmentCallb
 // Reorders right-to-left text in place with the device context of the environment; unchanged when that fails.
 void ReorderBidiText(char* text, WORD length, const EnvironmentCallbacks* environment);
 
+// The conversion of a host type into a PC field, worked out once for a layout: the converter mode for the pair of
+// types (-1 when the pair has none) and whether the PC type is reordered when the environment is right-to-left.
+struct PcConversion
+{
+    int hostType;
+    int mode;
+    bool reorderable;
+};
+PcConversion PrepareConversionToPC(int hostType, const DSField& pc);
+
+// ConvertFieldToPC for a host field of the type the conversion was prepared for; any other host type is converted
+// by ConvertFieldToPC itself.
+inline BOOL ConvertPreparedToPC(const PcConversion& conversion, const DSField& host, DSField& pc,
+                                const EnvironmentCallbacks* environment)
+{
+    if (host.type != conversion.hostType)
+        return ConvertFieldToPC(host, pc, environment);
+    if (conversion.mode < 0 || !environment || !host.value || !pc.value)
+        return FALSE;
+    const unsigned hostLength = static_cast<unsigned short>(host.length);
+    const unsigned pcLength = static_cast<unsigned short>(pc.length);
+    WORD length = static_cast<WORD>(hostLength < pcLength ? hostLength : pcLength);
+    if (!environment->TranslateCodePage(conversion.mode, host.value, pc.value, length, &length))
+        return FALSE;
+    if (conversion.reorderable && environment->rightToLeft)
+        ReorderBidiText(pc.value, length, environment);
+    return TRUE;
+}
+
 // True for the PC text types 10 and 11.
 inline bool IsPcTextType(int pcType)
 {

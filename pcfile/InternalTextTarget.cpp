@@ -10,23 +10,30 @@ namespace
 {
 const char kSource[] = "ZRSInternal";
 
-// Writes `count` characters, at most eight, held in the low bytes of `group` (the bytes above them zero), with
-// every double quote doubled; gives the end of what it wrote. Stores whole words: up to a word beyond the end may
-// be overwritten.
+// Writes `count` characters, one to eight, held in the low bytes of `group` (the bytes above them zero), with
+// every double quote doubled; gives the end of what it wrote. Each character is stored with a double quote after
+// it, which is kept by stepping over it only when the character is a double quote itself. Stores up to a word
+// beyond the end.
 char* WriteGroupDoublingQuotes(char* out, uint64_t group, size_t count)
 {
-    size_t done = 0;
-    for (uint64_t quotes = BytesEqualTo(group, '"'); quotes != 0; quotes &= quotes - 1)
+    for (size_t i = 0; i < kWordSize; ++i)
     {
-        const size_t throughQuote = static_cast<size_t>(std::countr_zero(quotes)) / 8 + 1;
-        StoreWord(out, group >> (8 * done));
-        out += throughQuote - done;
-        *out++ = '"';
-        done = throughQuote;
+        const char c = static_cast<char>(group >> (8 * i));
+        out[0] = c;
+        out[1] = '"';
+        out += c == '"' ? 2 : 1;
     }
-    if (done < kWordSize)
-        StoreWord(out, group >> (8 * done));
-    return out + (count - done);
+    // The zero bytes above the characters took one step each.
+    return out - (kWordSize - count);
+}
+
+// As WriteGroupDoublingQuotes; a group without a double quote is stored as one word.
+char* WriteGroup(char* out, uint64_t group, size_t count)
+{
+    if (BytesEqualTo(group, '"') != 0)
+        return WriteGroupDoublingQuotes(out, group, count);
+    StoreWord(out, group);
+    return out + count;
 }
 
 // Writes the text in double quotes with every double quote in it doubled, eight characters at a time; gives the
@@ -36,25 +43,38 @@ char* WriteQuoted(char* out, const char* text, size_t length)
     *out++ = '"';
     size_t i = 0;
     for (; length - i >= kWordSize; i += kWordSize)
-    {
-        const uint64_t group = LoadWord(text + i);
-        if (BytesEqualTo(group, '"') == 0)
-        {
-            StoreWord(out, group);
-            out += kWordSize;
-        }
-        else
-            out = WriteGroupDoublingQuotes(out, group, kWordSize);
-    }
+        out = WriteGroup(out, LoadWord(text + i), kWordSize);
     // The rest in the low bytes of a word: the last word of the text moved down, or the short text itself.
     if (const size_t rest = length - i; rest > 0)
     {
         const uint64_t group = length >= kWordSize ? LoadWord(text + length - kWordSize) >> (8 * (kWordSize - rest))
                                                    : LoadShortWord(text, rest);
-        out = WriteGroupDoublingQuotes(out, group, rest);
+        out = WriteGroup(out, group, rest);
     }
     *out++ = '"';
     return out;
+}
+
+// The part of a number that is kept when blanks are removed: without its leading blanks and zeros, "0" when
+// nothing else is left.
+struct NumberPart
+{
+    const char* text;
+    size_t length;
+};
+
+NumberPart CutNumber(const char* value, size_t width)
+{
+    const size_t skipped = LeadingBlanksAndZeros(value, width);
+    if (skipped == width)
+        return {"0", 1};
+    return {value + skipped, width - skipped};
+}
+
+char* WriteBytes(char* out, const char* bytes, size_t count)
+{
+    CopyBytes(out, bytes, count);
+    return out + count;
 }
 }
 
@@ -71,14 +91,29 @@ BOOL CInternalTextTarget::SetRecordLayout(const DSRecordLayout* otherSide)
     m_removeBlanks = RemoveBlanks();
     m_unwritableField = -1;
     m_mostLineBytes = 2 + kWordSize;
+    m_forms.clear();
     for (int i = 0; i < m_layout.count; ++i)
     {
         const DSField& field = m_layout.fields[i];
-        if (m_unwritableField < 0 && !IsPcTextType(field.type) && !IsPcNumberType(field.type))
+        m_forms.push_back(FormOf(field));
+        if (m_unwritableField < 0 && m_forms.back() == ValueForm::Unwritable)
             m_unwritableField = i;
         m_mostLineBytes += MostFieldBytes(field) + (i > 0 && m_separator ? 1 : 0);
     }
     return taken;
+}
+
+CInternalTextTarget::ValueForm CInternalTextTarget::FormOf(const DSField& field) const
+{
+    if (IsPcTextType(field.type))
+    {
+        if (m_quoteText)
+            return m_removeBlanks ? ValueForm::QuotedCutText : ValueForm::Quoted;
+        return m_removeBlanks ? ValueForm::CutText : ValueForm::Whole;
+    }
+    if (IsPcNumberType(field.type))
+        return m_removeBlanks ? ValueForm::CutNumber : ValueForm::Whole;
+    return ValueForm::Unwritable;
 }
 
 BOOL CInternalTextTarget::ReadEndsWithLineEnd(long long contentLength, bool& endsWithLineEnd)
@@ -139,7 +174,7 @@ BOOL CInternalTextTarget::WriteLine(char* out)
     {
         if (i > 0 && m_separator)
             *out++ = m_separator;
-        char* end = WriteField(out, m_layout.fields[i]);
+        char* end = WriteValue(out, m_layout.fields[i], m_forms[i]);
         if (!end)
         {
             Commit(out);
@@ -153,69 +188,63 @@ BOOL CInternalTextTarget::WriteLine(char* out)
     return TRUE;
 }
 
+char* CInternalTextTarget::WriteValue(char* out, const DSField& field, ValueForm form)
+{
+    const char* value = field.value;
+    const size_t width = FieldLength(field);
+    switch (form)
+    {
+    case ValueForm::Whole:
+        return WriteBytes(out, value, width);
+    case ValueForm::Quoted:
+        return WriteQuoted(out, value, width);
+    case ValueForm::CutText:
+        return WriteBytes(out, value, LengthWithoutTrailingBlanks(value, width));
+    case ValueForm::QuotedCutText:
+        return WriteQuoted(out, value, LengthWithoutTrailingBlanks(value, width));
+    case ValueForm::CutNumber:
+    {
+        const NumberPart part = CutNumber(value, width);
+        return WriteBytes(out, part.text, part.length);
+    }
+    case ValueForm::Unwritable:
+        break;
+    }
+    return nullptr;
+}
+
 BOOL CInternalTextTarget::FormatField(const DSField& field)
 {
-    if (!IsPcTextType(field.type) && !IsPcNumberType(field.type))
+    const ValueForm form = FormOf(field);
+    if (form == ValueForm::Unwritable)
         return FALSE;
     if (char* out = Reserve(MostFieldBytes(field) + kWordSize))
-        Commit(WriteField(out, field));
+        Commit(WriteValue(out, field, form));
     else
-        PutLongValue(field);
+        PutLongValue(field, form);
     return TRUE;
 }
 
-char* CInternalTextTarget::WriteField(char* out, const DSField& field) const
+void CInternalTextTarget::PutLongValue(const DSField& field, ValueForm form)
 {
-    ValuePart part{};
-    if (IsPcTextType(field.type))
+    const size_t width = FieldLength(field);
+    if (form == ValueForm::CutNumber)
     {
-        part = TextPart(field);
-        if (m_quoteText)
-            return WriteQuoted(out, part.text, part.length);
-    }
-    else if (IsPcNumberType(field.type))
-        part = NumberPart(field);
-    else
-        return nullptr;
-    CopyBytes(out, part.text, part.length);
-    return out + part.length;
-}
-
-void CInternalTextTarget::PutLongValue(const DSField& field)
-{
-    if (!IsPcTextType(field.type))
-    {
-        const ValuePart part = NumberPart(field);
+        const NumberPart part = CutNumber(field.value, width);
         return PutBytes(part.text, part.length);
     }
-    const ValuePart part = TextPart(field);
-    if (!m_quoteText)
-        return PutBytes(part.text, part.length);
+    const bool cut = form == ValueForm::CutText || form == ValueForm::QuotedCutText;
+    const size_t length = cut ? LengthWithoutTrailingBlanks(field.value, width) : width;
+    if (form != ValueForm::Quoted && form != ValueForm::QuotedCutText)
+        return PutBytes(field.value, length);
     PutChar('"');
-    for (size_t i = 0; i < part.length; ++i)
+    for (size_t i = 0; i < length; ++i)
     {
-        if (part.text[i] == '"')
+        if (field.value[i] == '"')
             PutChar('"');
-        PutChar(part.text[i]);
+        PutChar(field.value[i]);
     }
     PutChar('"');
-}
-
-CInternalTextTarget::ValuePart CInternalTextTarget::TextPart(const DSField& field) const
-{
-    const size_t length = FieldLength(field);
-    return {field.value, m_removeBlanks ? LengthWithoutTrailingBlanks(field.value, length) : length};
-}
-
-CInternalTextTarget::ValuePart CInternalTextTarget::NumberPart(const DSField& field) const
-{
-    const size_t length = FieldLength(field);
-    if (!m_removeBlanks)
-        return {field.value, length};
-    const size_t skipped = LeadingBlanksAndZeros(field.value, length);
-    if (skipped == length)
-        return {"0", 1};
-    return {field.value + skipped, length - skipped};
 }
 
 size_t CInternalTextTarget::MostFieldBytes(const DSField& field) const

@@ -4,6 +4,8 @@
 #include "NumberText.h"
 #include "ZRSInternalTarget.h"
 
+#include <vector>
+
 class CInternalTextTarget : public CZRSInternalTarget
 {
 public:
@@ -29,27 +31,31 @@ protected:
     int m_unwritableField = -1;    // the first field that is neither text nor number; -1 when there is none
 
 private:
-    // The part of a value that is written: all of it, or when blanks are removed a text without its trailing
-    // blanks and a number without its leading blanks and zeros ("0" when nothing else is left).
-    struct ValuePart
+    // How a field's value goes into a line, chosen from its type and the format when the layout is taken.
+    enum class ValueForm : unsigned char
     {
-        const char* text;
-        size_t length;
+        Whole,                          // every byte as it stands
+        Quoted,                         // a text in double quotes, each double quote in it doubled
+        CutText,                        // a text without its trailing blanks
+        QuotedCutText,                  // the two together
+        CutNumber,                      // a number without its leading blanks and zeros ("0" when nothing is left)
+        Unwritable,                     // neither text nor number
     };
-    ValuePart TextPart(const DSField& field) const;
-    ValuePart NumberPart(const DSField& field) const;
+    ValueForm FormOf(const DSField& field) const;
 
     // Bytes the field's value may take at most, and the whole line with its separators and CR LF.
     size_t MostFieldBytes(const DSField& field) const;
-    // Writes the line or the value at `out`, which has room for their most bytes and one word more (whole words
-    // may be stored beyond the end). WriteField gives null for a field that is neither text nor number, WriteLine
-    // then reports the field after keeping the values before it, as the field-by-field way does.
+    // Writes the line at `out`, which has room for its most bytes and one word more (whole words may be stored
+    // beyond the end). A field that is neither text nor number is reported after the values before it are kept,
+    // as the field-by-field way does.
     BOOL WriteLine(char* out);
-    char* WriteField(char* out, const DSField& field) const;
+    // Writes the value in its form at `out`, with room as for WriteLine; null for an unwritable field.
+    static char* WriteValue(char* out, const DSField& field, ValueForm form);
     // A value longer than the buffer's free room, put through the buffer's end.
-    void PutLongValue(const DSField& field);
+    void PutLongValue(const DSField& field, ValueForm form);
     // Whether the file's first contentLength bytes end with CR LF; FALSE when they cannot be read.
     BOOL ReadEndsWithLineEnd(long long contentLength, bool& endsWithLineEnd);
 
     size_t m_mostLineBytes = 0;
+    std::vector<ValueForm> m_forms;    // one for every field of the layout
 };

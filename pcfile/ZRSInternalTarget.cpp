@@ -1,8 +1,8 @@
 #include "ZRSInternalTarget.h"
 
-#include "FieldConvert.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cstring>
 #include <io.h>
 #include <share.h>
@@ -83,7 +83,9 @@ BOOL CZRSInternalTarget::AskQuestion(UINT id)
 
 BOOL CZRSInternalTarget::SetRecordLayout(const DSRecordLayout* otherSide)
 {
-    if (!BuildPcLayout(otherSide))
+    const BOOL built = BuildPcLayout(otherSide);
+    PlanFields(otherSide);
+    if (!built)
         return FALSE;
     if (m_writeMode != ZRPCWM_APPEND)
         return TRUE;
@@ -93,6 +95,21 @@ BOOL CZRSInternalTarget::SetRecordLayout(const DSRecordLayout* otherSide)
         return TRUE;
     }
     return PrepareAppend();
+}
+
+void CZRSInternalTarget::PlanFields(const DSRecordLayout* otherSide)
+{
+    const int count = std::max(m_layout.count, 0);
+    const bool decimalComma = m_writesDecimalComma && !m_decimalIsDot;
+    m_fieldPlans.resize(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+    {
+        const DSField& field = m_layout.fields[i];
+        // Without the host field the plan holds no host type, and every value goes the general way.
+        const bool hostKnown = otherSide && otherSide->fields && i < otherSide->count;
+        m_fieldPlans[i] = {PrepareConversionToPC(hostKnown ? otherSide->fields[i].type : 0, field),
+                           decimalComma && !IsPcTextType(field.type)};
+    }
 }
 
 BOOL CZRSInternalTarget::PrepareAppend()
@@ -127,9 +144,10 @@ BOOL CZRSInternalTarget::PutField(const DSField* otherSide)
     if (!otherSide || current < 0 || current >= m_layout.count)
         return FieldFailed(current);
     DSField& field = m_layout.fields[current];
-    if (!ConvertFieldToPC(*otherSide, field, m_environment))
+    const FieldPlan& plan = m_fieldPlans[current];
+    if (!ConvertPreparedToPC(plan.conversion, *otherSide, field, m_environment))
         return FieldFailed(current);
-    if (m_writesDecimalComma && !m_decimalIsDot && !IsPcTextType(field.type))
+    if (plan.decimalComma)
         ReplaceFirst(field.value, FieldLength(field), '.', ',');
     return TRUE;
 }

@@ -3,7 +3,10 @@
 #pragma once
 
 #include "ByteCopy.h"
+#include "FieldConvert.h"
 #include "ZRSInternal.h"
+
+#include <vector>
 
 class CZRSInternalTarget : public CZRSInternal
 {
@@ -65,6 +68,14 @@ protected:
     bool m_writesDecimalComma = false;
 
 private:
+    // What PutField does with a field of the layout, worked out when the layout is taken.
+    struct FieldPlan
+    {
+        PcConversion conversion;    // for the host type of the layout taken
+        bool decimalComma;          // the number's point becomes a comma
+    };
+    // One plan for every field the layout holds, whether it was taken or not.
+    void PlanFields(const DSRecordLayout* otherSide);
     // After the last field of a record: makes room in the buffer, writes the header when it is due, then the record.
     BOOL PutRecord();
     void PutThroughFullBuffer(const char* bytes, size_t count);
@@ -72,4 +83,5 @@ private:
     BOOL PrepareAppend();
 
     bool m_writeFailed;
+    std::vector<FieldPlan> m_fieldPlans;
 };
