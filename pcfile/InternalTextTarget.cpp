@@ -10,30 +10,23 @@ namespace
 {
 const char kSource[] = "ZRSInternal";
 
-// Writes `count` characters, one to eight, held in the low bytes of `group` (the bytes above them zero), with
-// every double quote doubled; gives the end of what it wrote. Each character is stored with a double quote after
-// it, which is kept by stepping over it only when the character is a double quote itself. Stores up to a word
-// beyond the end.
+// Writes `count` characters, at most eight, held in the low bytes of `group` (the bytes above them zero), with
+// every double quote doubled; gives the end of what it wrote. Stores whole words: up to a word beyond the end may
+// be overwritten.
 char* WriteGroupDoublingQuotes(char* out, uint64_t group, size_t count)
 {
-    for (size_t i = 0; i < kWordSize; ++i)
+    size_t done = 0;
+    for (uint64_t quotes = BytesEqualTo(group, '"'); quotes != 0; quotes &= quotes - 1)
     {
-        const char c = static_cast<char>(group >> (8 * i));
-        out[0] = c;
-        out[1] = '"';
-        out += c == '"' ? 2 : 1;
+        const size_t throughQuote = static_cast<size_t>(std::countr_zero(quotes)) / 8 + 1;
+        StoreWord(out, group >> (8 * done));
+        out += throughQuote - done;
+        *out++ = '"';
+        done = throughQuote;
     }
-    // The zero bytes above the characters took one step each.
-    return out - (kWordSize - count);
-}
-
-// As WriteGroupDoublingQuotes; a group without a double quote is stored as one word.
-char* WriteGroup(char* out, uint64_t group, size_t count)
-{
-    if (BytesEqualTo(group, '"') != 0)
-        return WriteGroupDoublingQuotes(out, group, count);
-    StoreWord(out, group);
-    return out + count;
+    if (done < kWordSize)
+        StoreWord(out, group >> (8 * done));
+    return out + (count - done);
 }
 
 // Writes the text in double quotes with every double quote in it doubled, eight characters at a time; gives the
@@ -43,13 +36,22 @@ char* WriteQuoted(char* out, const char* text, size_t length)
     *out++ = '"';
     size_t i = 0;
     for (; length - i >= kWordSize; i += kWordSize)
-        out = WriteGroup(out, LoadWord(text + i), kWordSize);
+    {
+        const uint64_t group = LoadWord(text + i);
+        if (BytesEqualTo(group, '"') == 0)
+        {
+            StoreWord(out, group);
+            out += kWordSize;
+        }
+        else
+            out = WriteGroupDoublingQuotes(out, group, kWordSize);
+    }
     // The rest in the low bytes of a word: the last word of the text moved down, or the short text itself.
     if (const size_t rest = length - i; rest > 0)
     {
         const uint64_t group = length >= kWordSize ? LoadWord(text + length - kWordSize) >> (8 * (kWordSize - rest))
                                                    : LoadShortWord(text, rest);
-        out = WriteGroup(out, group, rest);
+        out = WriteGroupDoublingQuotes(out, group, rest);
     }
     *out++ = '"';
     return out;

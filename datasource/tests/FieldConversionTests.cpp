@@ -145,6 +145,50 @@ TEST_F(FieldConversion, ReordersOnlyAnsiTextAndOnlyWithTheRightToLeftFlag)
     EXPECT_EQ(pc.bytes, "cde");
 }
 
+TEST_F(FieldConversion, APreparedConversionGivesWhatTheGeneralOneGivesForEveryPairOfTypes)
+{
+    // Prepared for the host field's own type, and for another type: then the general way decides.
+    for (int pcType = PFT_TEXT_ASCII; pcType <= PFT_BINARY; ++pcType)
+        for (int hostType = 0; hostType <= HFT_HEXADECIMAL; ++hostType)
+            for (int preparedType : {hostType, hostType == HFT_CHARACTER ? int(HFT_PACKED) : int(HFT_CHARACTER)})
+            {
+                FieldWithValue host(hostType, "ABCDE");
+                FieldWithValue general(pcType, "....", 4);
+                FieldWithValue prepared(pcType, "....", 4);
+                g_calls.clear();
+                const BOOL generalResult = ConvertFieldToPC(host.field, general.field, &m_environment);
+                const std::vector<ConverterCall> generalCalls = g_calls;
+                g_calls.clear();
+                const PcConversion conversion = PrepareConversionToPC(preparedType, prepared.field);
+                EXPECT_EQ(ConvertPreparedToPC(conversion, host.field, prepared.field, &m_environment), generalResult)
+                    << hostType << "/" << pcType << "/" << preparedType;
+                EXPECT_EQ(prepared.bytes, general.bytes) << hostType << "/" << pcType << "/" << preparedType;
+                ASSERT_EQ(g_calls.size(), generalCalls.size()) << hostType << "/" << pcType << "/" << preparedType;
+                for (size_t i = 0; i < g_calls.size(); ++i)
+                {
+                    EXPECT_EQ(g_calls[i].mode, generalCalls[i].mode);
+                    EXPECT_EQ(g_calls[i].sourceLength, generalCalls[i].sourceLength);
+                    EXPECT_EQ(g_calls[i].destinationLength, generalCalls[i].destinationLength);
+                }
+            }
+}
+
+TEST_F(FieldConversion, APreparedConversionRefusesAMissingValueOrEnvironment)
+{
+    FieldWithValue host(HFT_CHARACTER, "ABC");
+    FieldWithValue pc(PFT_TEXT_ASCII, "...");
+    const PcConversion conversion = PrepareConversionToPC(HFT_CHARACTER, pc.field);
+    EXPECT_FALSE(ConvertPreparedToPC(conversion, host.field, pc.field, nullptr));
+    DSField noValue = pc.field;
+    noValue.value = nullptr;
+    EXPECT_FALSE(ConvertPreparedToPC(conversion, host.field, noValue, &m_environment));
+    noValue = host.field;
+    noValue.value = nullptr;
+    EXPECT_FALSE(ConvertPreparedToPC(conversion, noValue, pc.field, &m_environment));
+    EXPECT_EQ(pc.bytes, "...");
+    EXPECT_TRUE(g_calls.empty());
+}
+
 // A memory device context with a Hebrew font selected, as the program sets one up for right-to-left hosts.
 class HebrewReordering : public ::testing::Test
 {
