@@ -51,7 +51,7 @@ public:
     // was no memory for the pair tables.
     const uint16_t* GetPairTable(int mode) const
     {
-        return m_pairTables != nullptr ? m_pairTables.get() + static_cast<size_t>(mode) * kPairTableSize : nullptr;
+        return m_pairTables[mode];
     }
     BOOL IsRightToLeft() const { return m_rightToLeft; }
     HDC GetReorderDC() const { return m_reorderDC; }
@@ -106,7 +106,8 @@ private:
     std::string m_helpFileName;
     static constexpr int kCodeTables = 4;
     unsigned char m_tables[kCodeTables][256] = {};
-    std::unique_ptr<uint16_t[]> m_pairTables;
+    std::unique_ptr<uint16_t[]> m_pairMemory;
+    const uint16_t* m_pairTables[kCodeTables] = {};
     BOOL m_rightToLeft = FALSE;
     HDC m_reorderDC = nullptr;
     std::string m_appcLanguage;

@@ -78,7 +78,7 @@ BOOL ZRTAPI TranslateCodePage(int mode, const char* source, char* destination, W
     const uint16_t* pairs = library->GetPairTable(mode);
     const size_t capacity = *destinationLength;
     if (sourceLength >= capacity && pairs != nullptr && CanTranslateInPairs(source, destination, capacity) &&
-        LiesOutside(destinationLength, destination, capacity))
+        LiesOutside(destinationLength, destination, capacity)) [[likely]]
     {
         TranslateInPairs(pairs, reinterpret_cast<const unsigned char*>(source),
                          reinterpret_cast<unsigned char*>(destination), capacity);
