@@ -42,11 +42,10 @@ public:
     const std::string& GetGenericCaption() const { return m_genericCaption; }
     const std::string& GetHelpFilePath() const { return m_helpFilePath; }
     const std::string& GetHelpFileName() const { return m_helpFileName; }
+    // Whether `mode` is a ConverterMode (0-3), one with a code table.
+    static bool IsConverterMode(int mode) { return mode >= 0 && mode < kCodeTables; }
     // The 256-byte table of a ConverterMode (0-3), or null for another mode.
-    const unsigned char* GetCodeTable(int mode) const
-    {
-        return mode >= 0 && mode < kCodeTables ? m_tables[mode] : nullptr;
-    }
+    const unsigned char* GetCodeTable(int mode) const { return IsConverterMode(mode) ? m_tables[mode] : nullptr; }
     // The pair table (kPairTableSize entries) made from the code table of a ConverterMode (0-3), or null when there
     // was no memory for the pair tables.
     const uint16_t* GetPairTable(int mode) const

@@ -39,7 +39,7 @@ inline void TranslatePairs(const uint16_t* pairs, const unsigned char* in, unsig
 // is read before it is written, which gives the byte-by-byte result wherever CanTranslateInPairs holds.
 inline void TranslateInPairs(const uint16_t* pairs, const unsigned char* in, unsigned char* out, size_t count)
 {
-    for (; count >= 16; count -= 16, in += 16, out += 16)
+    for (const unsigned char* const steps = in + (count & ~size_t{15}); in != steps; in += 16, out += 16)
         TranslatePairs<8>(pairs, in, out);
     if (count & 8)
         TranslatePairs<4>(pairs, in, out);
@@ -56,7 +56,8 @@ inline void TranslateInPairs(const uint16_t* pairs, const unsigned char* in, uns
 // earlier one or none within the source leave every source byte unwritten until it has been read.
 inline bool CanTranslateInPairs(const void* source, const void* destination, size_t count)
 {
-    return reinterpret_cast<uintptr_t>(destination) - reinterpret_cast<uintptr_t>(source) - 1 >= count - 1;
+    const uintptr_t start = reinterpret_cast<uintptr_t>(destination) - reinterpret_cast<uintptr_t>(source);
+    return start == 0 || start >= count;
 }
 
 // Whether the length word lies outside the `count` bytes at `destination`, so that translating into them leaves it
