@@ -71,13 +71,16 @@ BOOL ZRTAPI GetEnvString(int kind, void* destination)
 BOOL ZRTAPI TranslateCodePage(int mode, const char* source, char* destination, WORD sourceLength,
                               WORD* destinationLength)
 {
-    if (!CVersionLibrary::IsConverterMode(mode) || source == nullptr || destination == nullptr ||
-        destinationLength == nullptr)
+    if (!CVersionLibrary::IsConverterMode(mode) || destinationLength == nullptr)
         return FALSE;
     // Mostly the source fills the whole destination and the two are apart: no blanks, and the count is the length
     // that *destinationLength holds already. Past the first test the source length counts no more, so the
     // destination's length stands for it where the common case fails.
     const size_t capacity = *destinationLength;
+    if (source == nullptr)
+        return FALSE;
+    if (destination == nullptr)
+        return FALSE;
     if (sourceLength < capacity)
         return TranslateAnyCase(mode, source, destination, sourceLength, destinationLength);
     if (!CanTranslateInPairs(source, destination, capacity) || !LiesOutside(destinationLength, destination, capacity))
