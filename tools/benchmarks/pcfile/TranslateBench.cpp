@@ -6,9 +6,9 @@
 // The machine is shared, so a round is kept short (a few milliseconds, well under a scheduler time slice): most
 // rounds then run undisturbed and the median of many of them is each path's own speed rather than that of whatever
 // else ran meanwhile. The order of the paths turns by one from round to round, so that no path always follows the
-// same other one and inherits its cache and branch state, and each path runs once untimed before the rounds of a
-// piece length. The piece length reaches every path through a volatile, so that the compiler cannot specialise
-// one path's loop for a known length while another takes it at run time.
+// same other one, and each path runs one untimed pass right before it is timed, so that no path pays for refilling
+// the caches after the others. The piece length reaches every path through a volatile, so that the compiler cannot
+// specialise one path's loop for a known length while another takes it at run time.
 #include "BenchTiming.h"
 #include "FakeCallerTables.h"
 #include "FieldConvert.h"
@@ -51,9 +51,10 @@ struct Pieces
     const char* source;
     char* destination;
     size_t length;
+    int passes;
 };
 
-// Each path runs `kPasses` times over the buffer; the buffers are taken into locals first, so that no store into the
+// Each path runs `passes` times over the buffer; the buffers are taken into locals first, so that no store into the
 // destination makes the compiler read them again.
 void RunTranslation(const Pieces& pieces)
 {
@@ -61,7 +62,8 @@ void RunTranslation(const Pieces& pieces)
     const char* const source = pieces.source;
     char* const destination = pieces.destination;
     const size_t piece = pieces.length;
-    for (int pass = 0; pass < kPasses; ++pass)
+    const int passes = pieces.passes;
+    for (int pass = 0; pass < passes; ++pass)
         for (size_t at = 0; at + piece <= kBytes; at += piece)
         {
             WORD length = static_cast<WORD>(piece);
@@ -77,13 +79,14 @@ void RunConversionToPc(const Pieces& pieces)
     const char* const source = pieces.source;
     char* const destination = pieces.destination;
     const size_t piece = pieces.length;
+    const int passes = pieces.passes;
     DSField host{};
     DSField pc{};
     host.type = HFT_CHARACTER;
     host.length = static_cast<short>(piece);
     pc.type = PFT_TEXT_ASCII;
     pc.length = static_cast<short>(piece);
-    for (int pass = 0; pass < kPasses; ++pass)
+    for (int pass = 0; pass < passes; ++pass)
         for (size_t at = 0; at + piece <= kBytes; at += piece)
         {
             host.value = const_cast<char*>(source) + at;
@@ -99,13 +102,14 @@ void RunConversionToHost(const Pieces& pieces)
     const char* const source = pieces.source;
     char* const destination = pieces.destination;
     const size_t piece = pieces.length;
+    const int passes = pieces.passes;
     DSField host{};
     DSField pc{};
     host.type = HFT_CHARACTER;
     host.length = static_cast<short>(piece);
     pc.type = PFT_TEXT_ASCII;
     pc.length = static_cast<short>(piece);
-    for (int pass = 0; pass < kPasses; ++pass)
+    for (int pass = 0; pass < passes; ++pass)
         for (size_t at = 0; at + piece <= kBytes; at += piece)
         {
             pc.value = const_cast<char*>(source) + at;
@@ -121,7 +125,8 @@ void RunTableLoop(const Pieces& pieces)
     const unsigned char* const source = reinterpret_cast<const unsigned char*>(pieces.source);
     char* const destination = pieces.destination;
     const size_t piece = pieces.length;
-    for (int pass = 0; pass < kPasses; ++pass)
+    const int passes = pieces.passes;
+    for (int pass = 0; pass < passes; ++pass)
         for (size_t at = 0; at + piece <= kBytes; at += piece)
             TranslatePlainly(table, source + at, destination + at, piece);
     g_sink = destination[kBytes / 4];
@@ -132,27 +137,32 @@ void RunCopy(const Pieces& pieces)
     const char* const source = pieces.source;
     char* const destination = pieces.destination;
     const size_t piece = pieces.length;
-    for (int pass = 0; pass < kPasses; ++pass)
+    const int passes = pieces.passes;
+    for (int pass = 0; pass < passes; ++pass)
         for (size_t at = 0; at + piece <= kBytes; at += piece)
             std::memcpy(destination + at, source + at, piece);
     g_sink = destination[kBytes / 5];
 }
 
-// MB/s of each path: the median of the rounds.
+// MB/s of each path over `kPasses` passes: the median of the rounds. Right before it is timed, each path runs one
+// untimed pass, which brings its tables and code back into the caches after the other paths.
 Figures Measure(const Pieces& pieces)
 {
     void (*const runs[kPaths])(const Pieces&) = {RunTranslation, RunConversionToPc, RunConversionToHost,
                                                   RunTableLoop, RunCopy};
     double Figures::*const figures[kPaths] = {&Figures::translate, &Figures::toPc, &Figures::toHost, &Figures::table,
                                               &Figures::copy};
-    for (auto run : runs)
-        run(pieces);
+    Pieces warming = pieces;
+    warming.passes = 1;
+    Pieces timed = pieces;
+    timed.passes = kPasses;
     std::vector<double> seconds[kPaths];
     for (int round = 0; round < kRounds; ++round)
         for (int turn = 0; turn < kPaths; ++turn)
         {
             const int path = (round + turn) % kPaths;
-            seconds[path].push_back(Seconds([&] { runs[path](pieces); }));
+            runs[path](warming);
+            seconds[path].push_back(Seconds([&] { runs[path](timed); }));
         }
     Figures result{};
     for (int path = 0; path < kPaths; ++path)
@@ -191,7 +201,7 @@ int main()
     for (size_t piece : {10, 80, 1760, 32000})
     {
         g_piece = piece;
-        const Figures figures = Measure({environment, table, source.data(), destination.data(), g_piece});
+        const Figures figures = Measure({environment, table, source.data(), destination.data(), g_piece, kPasses});
         const double ratio = figures.translate / figures.table;
         met = met && ratio >= 1.0;
         std::printf("  %5zu  %17.0f  %16.0f  %18.0f  %16.0f  %7.0f  %16.2f\n", piece, figures.translate, figures.toPc,
