@@ -278,8 +278,11 @@ int CVersionLibrary::GetConnectionId() const
 }
 
 CVersionLibrary* g_versionLibrary = nullptr;
+const uint16_t* g_pairTables[CVersionLibrary::kCodeTables] = {};
 
 void SetVersionLibrary(CVersionLibrary* library)
 {
     g_versionLibrary = library;
+    for (int mode = 0; mode < CVersionLibrary::kCodeTables; ++mode)
+        g_pairTables[mode] = library != nullptr ? library->GetPairTable(mode) : nullptr;
 }

@@ -20,6 +20,9 @@ enum VersionLibraryStatus
 class CVersionLibrary
 {
 public:
+    // One code table for each ConverterMode.
+    static constexpr int kCodeTables = 4;
+
     // `helpFileName` is appended to the help folder, e.g. "\Zrthelp.hlp". The program folder is the folder of the
     // program file unless `programFolder` names one.
     explicit CVersionLibrary(const char* helpFileName, const char* programFolder = nullptr);
@@ -103,7 +106,6 @@ private:
     std::string m_genericCaption;
     std::string m_helpFilePath;
     std::string m_helpFileName;
-    static constexpr int kCodeTables = 4;
     unsigned char m_tables[kCodeTables][256] = {};
     std::unique_ptr<uint16_t[]> m_pairMemory;
     const uint16_t* m_pairTables[kCodeTables] = {};
@@ -122,3 +124,11 @@ inline CVersionLibrary* GetVersionLibrary()
     return g_versionLibrary;
 }
 void SetVersionLibrary(CVersionLibrary* library);
+
+// The pair tables of the program's wrapper by ConverterMode (0-3), kept beside it by SetVersionLibrary; null while
+// no wrapper is loaded or it has no pair tables.
+extern const uint16_t* g_pairTables[CVersionLibrary::kCodeTables];
+inline const uint16_t* GetCurrentPairTable(int mode)
+{
+    return g_pairTables[mode];
+}

@@ -85,8 +85,7 @@ BOOL ZRTAPI TranslateCodePage(int mode, const char* source, char* destination, W
         return TranslateAnyCase(mode, source, destination, sourceLength, destinationLength);
     if (!CanTranslateInPairs(source, destination, capacity) || !LiesOutside(destinationLength, destination, capacity))
         return TranslateAnyCase(mode, source, destination, static_cast<WORD>(capacity), destinationLength);
-    const CVersionLibrary* library = GetVersionLibrary();
-    const uint16_t* pairs = library != nullptr ? library->GetPairTable(mode) : nullptr;
+    const uint16_t* pairs = GetCurrentPairTable(mode);
     if (pairs == nullptr)
         return TranslateAnyCase(mode, source, destination, static_cast<WORD>(capacity), destinationLength);
     TranslateInPairs(pairs, reinterpret_cast<const unsigned char*>(source), reinterpret_cast<unsigned char*>(destination),
