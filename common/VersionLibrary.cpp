@@ -278,7 +278,6 @@ int CVersionLibrary::GetConnectionId() const
 }
 
 CVersionLibrary* g_versionLibrary = nullptr;
-const uint16_t* g_pairTables[CVersionLibrary::kCodeTables] = {};
 
 void SetVersionLibrary(CVersionLibrary* library)
 {

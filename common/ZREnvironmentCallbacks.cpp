@@ -7,6 +7,9 @@
 #include <cstring>
 
 EnvironmentCallbacks g_environmentCallbacks;
+// Kept by SetVersionLibrary; defined beside TranslateCodePage, which reads it on every call and so reaches it
+// directly rather than through an address that the linker fills in.
+const uint16_t* g_pairTables[CVersionLibrary::kCodeTables] = {};
 
 namespace
 {
