@@ -228,11 +228,15 @@ bool CVersionLibrary::ReadASCIITables()
 // Whatever the status, the pair tables follow the code tables as they were read.
 void CVersionLibrary::BuildPairTables()
 {
-    m_pairTables.reset(new (std::nothrow) uint16_t[kCodeTables * kPairTableSize]);
-    if (m_pairTables == nullptr)
+    m_pairMemory.reset(new (std::nothrow) uint16_t[kCodeTables * kPairTableSize]);
+    if (m_pairMemory == nullptr)
         return;
     for (int mode = 0; mode < kCodeTables; ++mode)
-        BuildPairTable(m_tables[mode], m_pairTables.get() + mode * kPairTableSize);
+    {
+        uint16_t* pairs = m_pairMemory.get() + mode * kPairTableSize;
+        BuildPairTable(m_tables[mode], pairs);
+        m_pairTables[mode] = pairs;
+    }
 }
 
 void CVersionLibrary::CheckRightToLeft()
@@ -278,4 +282,6 @@ CVersionLibrary* g_versionLibrary = nullptr;
 void SetVersionLibrary(CVersionLibrary* library)
 {
     g_versionLibrary = library;
+    for (int mode = 0; mode < CVersionLibrary::kCodeTables; ++mode)
+        g_pairTables[mode] = library != nullptr ? library->GetPairTable(mode) : nullptr;
 }

@@ -20,6 +20,9 @@ enum VersionLibraryStatus
 class CVersionLibrary
 {
 public:
+    // One code table for each ConverterMode.
+    static constexpr int kCodeTables = 4;
+
     // `helpFileName` is appended to the help folder, e.g. "\Zrthelp.hlp". The program folder is the folder of the
     // program file unless `programFolder` names one.
     explicit CVersionLibrary(const char* helpFileName, const char* programFolder = nullptr);
@@ -42,16 +45,15 @@ public:
     const std::string& GetGenericCaption() const { return m_genericCaption; }
     const std::string& GetHelpFilePath() const { return m_helpFilePath; }
     const std::string& GetHelpFileName() const { return m_helpFileName; }
+    // Whether `mode` is a ConverterMode (0-3), one with a code table.
+    static bool IsConverterMode(int mode) { return mode >= 0 && mode < kCodeTables; }
     // The 256-byte table of a ConverterMode (0-3), or null for another mode.
-    const unsigned char* GetCodeTable(int mode) const
-    {
-        return mode >= 0 && mode < kCodeTables ? m_tables[mode] : nullptr;
-    }
+    const unsigned char* GetCodeTable(int mode) const { return IsConverterMode(mode) ? m_tables[mode] : nullptr; }
     // The pair table (kPairTableSize entries) made from the code table of a ConverterMode (0-3), or null when there
     // was no memory for the pair tables.
     const uint16_t* GetPairTable(int mode) const
     {
-        return m_pairTables != nullptr ? m_pairTables.get() + static_cast<size_t>(mode) * kPairTableSize : nullptr;
+        return m_pairTables[mode];
     }
     BOOL IsRightToLeft() const { return m_rightToLeft; }
     HDC GetReorderDC() const { return m_reorderDC; }
@@ -104,9 +106,9 @@ private:
     std::string m_genericCaption;
     std::string m_helpFilePath;
     std::string m_helpFileName;
-    static constexpr int kCodeTables = 4;
     unsigned char m_tables[kCodeTables][256] = {};
-    std::unique_ptr<uint16_t[]> m_pairTables;
+    std::unique_ptr<uint16_t[]> m_pairMemory;
+    const uint16_t* m_pairTables[kCodeTables] = {};
     BOOL m_rightToLeft = FALSE;
     HDC m_reorderDC = nullptr;
     std::string m_appcLanguage;
@@ -122,3 +124,11 @@ inline CVersionLibrary* GetVersionLibrary()
     return g_versionLibrary;
 }
 void SetVersionLibrary(CVersionLibrary* library);
+
+// The pair tables of the program's wrapper by ConverterMode (0-3), kept beside it by SetVersionLibrary; null while
+// no wrapper is loaded or it has no pair tables.
+extern const uint16_t* g_pairTables[CVersionLibrary::kCodeTables];
+inline const uint16_t* GetCurrentPairTable(int mode)
+{
+    return g_pairTables[mode];
+}

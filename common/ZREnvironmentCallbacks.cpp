@@ -7,6 +7,9 @@
 #include <cstring>
 
 EnvironmentCallbacks g_environmentCallbacks;
+// Kept by SetVersionLibrary; defined beside TranslateCodePage, which reads it on every call and so reaches it
+// directly rather than through an address that the linker fills in.
+const uint16_t* g_pairTables[CVersionLibrary::kCodeTables] = {};
 
 namespace
 {
@@ -54,12 +57,14 @@ BOOL ZRTAPI GetEnvString(int kind, void* destination)
     return TRUE;
 }
 
-// Any translation that TranslateCodePage leaves: a shorter source, overlapping buffers, no pair table. Its arguments
-// have been checked. Out of line, so that the common case stays short.
+// Any translation that TranslateCodePage leaves: a shorter source, overlapping buffers, no pair table; or no version
+// library. The other arguments have been checked. Out of line, so that the common case stays short.
 [[gnu::noinline]] BOOL TranslateAnyCase(int mode, const char* source, char* destination, WORD sourceLength,
                                         WORD* destinationLength)
 {
     const CVersionLibrary* library = GetVersionLibrary();
+    if (library == nullptr)
+        return FALSE;
     TranslateWithTable(library->GetCodeTable(mode), library->GetPairTable(mode),
                        (mode & ZRCM_TO_EBCDIC_BIT) ? kEbcdicBlank : kAsciiBlank, source, destination, sourceLength,
                        destinationLength);
@@ -69,22 +74,26 @@ BOOL ZRTAPI GetEnvString(int kind, void* destination)
 BOOL ZRTAPI TranslateCodePage(int mode, const char* source, char* destination, WORD sourceLength,
                               WORD* destinationLength)
 {
-    const CVersionLibrary* library = GetVersionLibrary();
-    if (library == nullptr || library->GetCodeTable(mode) == nullptr || source == nullptr || destination == nullptr ||
-        destinationLength == nullptr)
+    if (!CVersionLibrary::IsConverterMode(mode) || destinationLength == nullptr)
         return FALSE;
     // Mostly the source fills the whole destination and the two are apart: no blanks, and the count is the length
-    // that *destinationLength holds already.
-    const uint16_t* pairs = library->GetPairTable(mode);
+    // that *destinationLength holds already. Past the first test the source length counts no more, so the
+    // destination's length stands for it where the common case fails.
     const size_t capacity = *destinationLength;
-    if (sourceLength >= capacity && pairs != nullptr && CanTranslateInPairs(source, destination, capacity) &&
-        LiesOutside(destinationLength, destination, capacity))
-    {
-        TranslateInPairs(pairs, reinterpret_cast<const unsigned char*>(source),
-                         reinterpret_cast<unsigned char*>(destination), capacity);
-        return TRUE;
-    }
-    return TranslateAnyCase(mode, source, destination, sourceLength, destinationLength);
+    if (source == nullptr)
+        return FALSE;
+    if (destination == nullptr)
+        return FALSE;
+    if (sourceLength < capacity)
+        return TranslateAnyCase(mode, source, destination, sourceLength, destinationLength);
+    if (!CanTranslateInPairs(source, destination, capacity) || !LiesOutside(destinationLength, destination, capacity))
+        return TranslateAnyCase(mode, source, destination, static_cast<WORD>(capacity), destinationLength);
+    const uint16_t* pairs = GetCurrentPairTable(mode);
+    if (pairs == nullptr)
+        return TranslateAnyCase(mode, source, destination, static_cast<WORD>(capacity), destinationLength);
+    TranslateInPairs(pairs, reinterpret_cast<const unsigned char*>(source), reinterpret_cast<unsigned char*>(destination),
+                     capacity);
+    return TRUE;
 }
 
 int ZRTAPI GetConnectionId(int* connectionId)

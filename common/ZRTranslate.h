@@ -22,41 +22,33 @@ inline void BuildPairTable(const unsigned char* table, uint16_t* pairs)
         }
 }
 
-// Translates sizeof(Word) bytes (an even count) from `in` to `out` a pair at a time: the whole word is read before
-// any of it is written.
-template <typename Word>
+// Translates the 2 * Pairs bytes at `in` into `out` a pair at a time; each pair is read before it is written.
+template <size_t Pairs>
 inline void TranslatePairs(const uint16_t* pairs, const unsigned char* in, unsigned char* out)
 {
-    Word word;
-    std::memcpy(&word, in, sizeof word);
-    Word translated = 0;
-    for (size_t k = 0; k < sizeof word; k += 2)
-        translated |= static_cast<Word>(Word{pairs[static_cast<uint16_t>(word >> (8 * k))]} << (8 * k));
-    std::memcpy(out, &translated, sizeof translated);
+    for (size_t k = 0; k < 2 * Pairs; k += 2)
+    {
+        uint16_t pair;
+        std::memcpy(&pair, in + k, sizeof pair);
+        std::memcpy(out + k, &pairs[pair], sizeof pair);
+    }
 }
 
-// Translates `count` bytes in words of eight, then four and two bytes, and a last byte alone through the first half
-// of a pair entry. Each word is read before it is written, which gives the byte-by-byte result wherever
-// CanTranslateInPairs holds.
+// Translates `count` bytes a pair at a time: sixteen bytes to a step, then the eight, four and two bytes that the
+// bits of the count below sixteen call for, and a last byte alone through the first half of a pair entry. Each pair
+// is read before it is written, which gives the byte-by-byte result wherever CanTranslateInPairs holds.
 inline void TranslateInPairs(const uint16_t* pairs, const unsigned char* in, unsigned char* out, size_t count)
 {
-    const unsigned char* const end = in + count;
-    for (; end - in >= 8; in += 8, out += 8)
-        TranslatePairs<uint64_t>(pairs, in, out);
-    if ((end - in) & 4)
-    {
-        TranslatePairs<uint32_t>(pairs, in, out);
-        in += 4;
-        out += 4;
-    }
-    if ((end - in) & 2)
-    {
-        TranslatePairs<uint16_t>(pairs, in, out);
-        in += 2;
-        out += 2;
-    }
-    if (end != in)
-        std::memcpy(out, &pairs[*in], 1);
+    for (const unsigned char* const steps = in + (count & ~size_t{15}); in != steps; in += 16, out += 16)
+        TranslatePairs<8>(pairs, in, out);
+    if (count & 8)
+        TranslatePairs<4>(pairs, in, out);
+    if (count & 4)
+        TranslatePairs<2>(pairs, in + (count & 8), out + (count & 8));
+    if (count & 2)
+        TranslatePairs<1>(pairs, in + (count & 12), out + (count & 12));
+    if (count & 1)
+        std::memcpy(out + (count & 14), &pairs[in[count & 14]], 1);
 }
 
 // Whether TranslateInPairs gives the byte-by-byte result for these buffers: a destination that starts inside the
@@ -64,7 +56,8 @@ inline void TranslateInPairs(const uint16_t* pairs, const unsigned char* in, uns
 // earlier one or none within the source leave every source byte unwritten until it has been read.
 inline bool CanTranslateInPairs(const void* source, const void* destination, size_t count)
 {
-    return reinterpret_cast<uintptr_t>(destination) - reinterpret_cast<uintptr_t>(source) - 1 >= count - 1;
+    const uintptr_t start = reinterpret_cast<uintptr_t>(destination) - reinterpret_cast<uintptr_t>(source);
+    return start == 0 || start >= count;
 }
 
 // Whether the length word lies outside the `count` bytes at `destination`, so that translating into them leaves it

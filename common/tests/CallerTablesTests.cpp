@@ -284,10 +284,15 @@ TEST_F(EnvironmentTest, OtherModesAreRefusedAndWriteNothing)
         EXPECT_EQ(out, std::string(12, '\xEE'));
     }
     SetVersionLibrary(nullptr);
-    WORD count;
-    BOOL result;
-    Translate(ZRCM_EBCDIC_TO_ASCII, "ABC", 8, &count, &result);
-    EXPECT_FALSE(result);
+    for (WORD capacity : {8, 3, 2})
+    {
+        WORD count;
+        BOOL result;
+        std::string out = Translate(ZRCM_EBCDIC_TO_ASCII, "ABC", capacity, &count, &result);
+        EXPECT_FALSE(result) << capacity;
+        EXPECT_EQ(count, capacity);
+        EXPECT_EQ(out, std::string(12, '\xEE')) << capacity;
+    }
 }
 
 TEST_F(EnvironmentTest, RunsOfEveryLengthTranslateByteAfterByteEvenWhereSourceAndDestinationOverlap)

@@ -2,6 +2,13 @@
 // sources (to the PC and to the host), against a plain table loop and memcpy over the same bytes in the same pieces.
 // The five are timed in turn within each round, and each figure is the median of the rounds. Goal: translation at
 // least as fast as the plain table loop.
+//
+// The machine is shared, so a round is kept short (a few milliseconds, well under a scheduler time slice): most
+// rounds then run undisturbed and the median of many of them is each path's own speed rather than that of whatever
+// else ran meanwhile. The order of the paths turns by one from round to round, so that no path always follows the
+// same other one, and each path runs one untimed pass right before it is timed, so that no path pays for refilling
+// the caches after the others. The piece length reaches every path through a volatile, so that the compiler cannot
+// specialise one path's loop for a known length while another takes it at run time.
 #include "BenchTiming.h"
 #include "FakeCallerTables.h"
 #include "FieldConvert.h"
@@ -13,9 +20,11 @@
 namespace
 {
 constexpr size_t kBytes = 1 << 20;
-constexpr int kPasses = 32;
-constexpr int kRounds = 5;
+constexpr int kPasses = 4;
+constexpr int kRounds = 41;
+constexpr int kPaths = 5;
 volatile unsigned g_sink;
+volatile size_t g_piece;
 
 struct Figures
 {
@@ -34,80 +43,131 @@ void TranslatePlainly(const unsigned char* __restrict table, const unsigned char
         out[i] = static_cast<char>(table[in[i]]);
 }
 
-// The five paths over the same pieces, each timed once: seconds in the order of Figures.
-Figures MeasureRound(const EnvironmentCallbacks* environment, const unsigned char* table,
-                     const std::vector<char>& source, std::vector<char>& destination, size_t piece)
+// The buffers and the piece length that every path runs over.
+struct Pieces
 {
-    Figures figures{};
-    figures.translate = Seconds([&] {
-        for (int pass = 0; pass < kPasses; ++pass)
-            for (size_t at = 0; at + piece <= kBytes; at += piece)
-            {
-                WORD length = static_cast<WORD>(piece);
-                environment->TranslateCodePage(ZRCM_EBCDIC_TO_ASCII, source.data() + at, destination.data() + at,
-                                               static_cast<WORD>(piece), &length);
-            }
-        g_sink = destination[kBytes / 2];
-    });
+    const EnvironmentCallbacks* environment;
+    const unsigned char* table;
+    const char* source;
+    char* destination;
+    size_t length;
+    int passes;
+};
+
+// Each path runs `passes` times over the buffer; the buffers are taken into locals first, so that no store into the
+// destination makes the compiler read them again.
+void RunTranslation(const Pieces& pieces)
+{
+    const EnvironmentCallbacks* const environment = pieces.environment;
+    const char* const source = pieces.source;
+    char* const destination = pieces.destination;
+    const size_t piece = pieces.length;
+    const int passes = pieces.passes;
+    for (int pass = 0; pass < passes; ++pass)
+        for (size_t at = 0; at + piece <= kBytes; at += piece)
+        {
+            WORD length = static_cast<WORD>(piece);
+            environment->TranslateCodePage(ZRCM_EBCDIC_TO_ASCII, source + at, destination + at,
+                                           static_cast<WORD>(piece), &length);
+        }
+    g_sink = destination[kBytes / 2];
+}
+
+void RunConversionToPc(const Pieces& pieces)
+{
+    const EnvironmentCallbacks* const environment = pieces.environment;
+    const char* const source = pieces.source;
+    char* const destination = pieces.destination;
+    const size_t piece = pieces.length;
+    const int passes = pieces.passes;
     DSField host{};
     DSField pc{};
     host.type = HFT_CHARACTER;
     host.length = static_cast<short>(piece);
     pc.type = PFT_TEXT_ASCII;
     pc.length = static_cast<short>(piece);
-    figures.toPc = Seconds([&] {
-        for (int pass = 0; pass < kPasses; ++pass)
-            for (size_t at = 0; at + piece <= kBytes; at += piece)
-            {
-                host.value = const_cast<char*>(source.data()) + at;
-                pc.value = destination.data() + at;
-                ConvertFieldToPC(host, pc, environment);
-            }
-        g_sink = destination[kBytes / 3];
-    });
-    figures.toHost = Seconds([&] {
-        for (int pass = 0; pass < kPasses; ++pass)
-            for (size_t at = 0; at + piece <= kBytes; at += piece)
-            {
-                pc.value = const_cast<char*>(source.data()) + at;
-                host.value = destination.data() + at;
-                ConvertFieldToHost(pc, host, environment);
-            }
-        g_sink = destination[kBytes / 3];
-    });
-    figures.table = Seconds([&] {
-        for (int pass = 0; pass < kPasses; ++pass)
-            for (size_t at = 0; at + piece <= kBytes; at += piece)
-                TranslatePlainly(table, reinterpret_cast<const unsigned char*>(source.data()) + at,
-                                 destination.data() + at, piece);
-        g_sink = destination[kBytes / 4];
-    });
-    figures.copy = Seconds([&] {
-        for (int pass = 0; pass < kPasses; ++pass)
-            for (size_t at = 0; at + piece <= kBytes; at += piece)
-                std::memcpy(destination.data() + at, source.data() + at, piece);
-        g_sink = destination[kBytes / 5];
-    });
-    return figures;
+    for (int pass = 0; pass < passes; ++pass)
+        for (size_t at = 0; at + piece <= kBytes; at += piece)
+        {
+            host.value = const_cast<char*>(source) + at;
+            pc.value = destination + at;
+            ConvertFieldToPC(host, pc, environment);
+        }
+    g_sink = destination[kBytes / 3];
 }
 
-// MB/s of each path: the median of the rounds.
-Figures Measure(const EnvironmentCallbacks* environment, const unsigned char* table, const std::vector<char>& source,
-                std::vector<char>& destination, size_t piece)
+void RunConversionToHost(const Pieces& pieces)
 {
-    std::vector<Figures> rounds;
+    const EnvironmentCallbacks* const environment = pieces.environment;
+    const char* const source = pieces.source;
+    char* const destination = pieces.destination;
+    const size_t piece = pieces.length;
+    const int passes = pieces.passes;
+    DSField host{};
+    DSField pc{};
+    host.type = HFT_CHARACTER;
+    host.length = static_cast<short>(piece);
+    pc.type = PFT_TEXT_ASCII;
+    pc.length = static_cast<short>(piece);
+    for (int pass = 0; pass < passes; ++pass)
+        for (size_t at = 0; at + piece <= kBytes; at += piece)
+        {
+            pc.value = const_cast<char*>(source) + at;
+            host.value = destination + at;
+            ConvertFieldToHost(pc, host, environment);
+        }
+    g_sink = destination[kBytes / 3];
+}
+
+void RunTableLoop(const Pieces& pieces)
+{
+    const unsigned char* const table = pieces.table;
+    const unsigned char* const source = reinterpret_cast<const unsigned char*>(pieces.source);
+    char* const destination = pieces.destination;
+    const size_t piece = pieces.length;
+    const int passes = pieces.passes;
+    for (int pass = 0; pass < passes; ++pass)
+        for (size_t at = 0; at + piece <= kBytes; at += piece)
+            TranslatePlainly(table, source + at, destination + at, piece);
+    g_sink = destination[kBytes / 4];
+}
+
+void RunCopy(const Pieces& pieces)
+{
+    const char* const source = pieces.source;
+    char* const destination = pieces.destination;
+    const size_t piece = pieces.length;
+    const int passes = pieces.passes;
+    for (int pass = 0; pass < passes; ++pass)
+        for (size_t at = 0; at + piece <= kBytes; at += piece)
+            std::memcpy(destination + at, source + at, piece);
+    g_sink = destination[kBytes / 5];
+}
+
+// MB/s of each path over `kPasses` passes: the median of the rounds. Right before it is timed, each path runs one
+// untimed pass, which brings its tables and code back into the caches after the other paths.
+Figures Measure(const Pieces& pieces)
+{
+    void (*const runs[kPaths])(const Pieces&) = {RunTranslation, RunConversionToPc, RunConversionToHost,
+                                                  RunTableLoop, RunCopy};
+    double Figures::*const figures[kPaths] = {&Figures::translate, &Figures::toPc, &Figures::toHost, &Figures::table,
+                                              &Figures::copy};
+    Pieces warming = pieces;
+    warming.passes = 1;
+    Pieces timed = pieces;
+    timed.passes = kPasses;
+    std::vector<double> seconds[kPaths];
     for (int round = 0; round < kRounds; ++round)
-        rounds.push_back(MeasureRound(environment, table, source, destination, piece));
-    Figures figures{};
-    for (double Figures::*path : {&Figures::translate, &Figures::toPc, &Figures::toHost, &Figures::table,
-                                  &Figures::copy})
-    {
-        std::vector<double> seconds;
-        for (const Figures& round : rounds)
-            seconds.push_back(round.*path);
-        figures.*path = MegabytesPerSecond(double(kBytes) * kPasses, Median(seconds));
-    }
-    return figures;
+        for (int turn = 0; turn < kPaths; ++turn)
+        {
+            const int path = (round + turn) % kPaths;
+            runs[path](warming);
+            seconds[path].push_back(Seconds([&] { runs[path](timed); }));
+        }
+    Figures result{};
+    for (int path = 0; path < kPaths; ++path)
+        result.*figures[path] = MegabytesPerSecond(double(kBytes) * kPasses, Median(seconds[path]));
+    return result;
 }
 }
 
@@ -140,7 +200,8 @@ int main()
                 "translation/loop\n");
     for (size_t piece : {10, 80, 1760, 32000})
     {
-        const Figures figures = Measure(environment, table, source, destination, piece);
+        g_piece = piece;
+        const Figures figures = Measure({environment, table, source.data(), destination.data(), g_piece, kPasses});
         const double ratio = figures.translate / figures.table;
         met = met && ratio >= 1.0;
         std::printf("  %5zu  %17.0f  %16.0f  %18.0f  %16.0f  %7.0f  %16.2f\n", piece, figures.translate, figures.toPc,
