@@ -44,6 +44,20 @@ inline const char* FindByte(const char* from, const char* end, char a)
     return from;
 }
 
+// The first byte in [from, end) that is not `a`, or `end` when all of them are.
+inline const char* SkipByte(const char* from, const char* end, char a)
+{
+    for (; end - from >= static_cast<ptrdiff_t>(kWordSize); from += kWordSize)
+    {
+        const uint64_t others = ~BytesEqualTo(LoadWord(from), a) & kEveryByteHighBit;
+        if (others != 0)
+            return from + FirstMarkedByte(others);
+    }
+    while (from < end && *from == a)
+        ++from;
+    return from;
+}
+
 // Sets count bytes to `byte`, eight at a time while eight remain.
 inline void FillBytes(char* out, char byte, size_t count)
 {

@@ -1,4 +1,4 @@
-// Numbers that stand in their field's own form, laid into the field as written.
+// Plain numbers recognised eight bytes at a time: laid into their fields as written, or checked against them.
 #include "NumberText.h"
 #include "PlainNumber.h"
 
@@ -79,6 +79,17 @@ TEST(LayNumberAsWritten, TakesTheFieldsOwnFormAndRefusesTheRest)
     EXPECT_EQ(Lay("1,5", 3, 1), "refused");
 }
 
+TEST(LayNumberAsWritten, PassesOverRunsOfBlanksOfEveryLength)
+{
+    for (size_t before = 0; before < 18; ++before)
+        for (size_t after = 0; after < 18; ++after)
+        {
+            const std::string text = std::string(before, ' ') + "-3.25" + std::string(after, ' ');
+            EXPECT_EQ(Lay(text, 6, 2), " -3.25") << before << ',' << after;
+            EXPECT_EQ(Lay(std::string(before + after, ' '), 4, 2), "    ");
+        }
+}
+
 TEST(LayNumberAsWritten, AgreesWithFitNumberOnEveryTextItTakes)
 {
     // Texts of up to 17 characters from a small alphabet, so that every place of an eight-byte word meets every
@@ -109,6 +120,35 @@ TEST(LayNumberAsWritten, AgreesWithFitNumberOnEveryTextItTakes)
     EXPECT_GT(taken, 1000);
 }
 
+TEST(IsPlainFieldNumber, GivesTheAnswerOfIsFieldNumber)
+{
+    EXPECT_TRUE(IsPlainFieldNumber("  -12.5 ", 8, 2));
+    EXPECT_TRUE(IsPlainFieldNumber("        ", 8, 0));
+    EXPECT_TRUE(IsPlainFieldNumber("12.", 3, 1));
+    EXPECT_FALSE(IsPlainFieldNumber("12.", 3, 0));
+    EXPECT_FALSE(IsPlainFieldNumber("1.234", 5, 2));
+    EXPECT_FALSE(IsPlainFieldNumber("1E3", 3, 0));
+    EXPECT_FALSE(IsPlainFieldNumber(" - ", 3, 0));
+    const char alphabet[] = {'0', '5', '9', '/', ':', '-', '+', '.', ' ', 'e', 'E'};
+    unsigned state = 54321;
+    for (int i = 0; i < 200000; ++i)
+    {
+        state = state * 1103515245u + 12345u;
+        const size_t length = (state >> 16) % 18;
+        std::string text;
+        for (size_t c = 0; c < length; ++c)
+        {
+            state = state * 1103515245u + 12345u;
+            const unsigned pick = (state >> 16) % 30;
+            text += pick < std::size(alphabet) ? alphabet[pick] : static_cast<char>('0' + pick % 10);
+        }
+        const unsigned decimals = static_cast<unsigned>((state >> 4) % 4);
+        ASSERT_EQ(IsPlainFieldNumber(text.data(), text.size(), decimals),
+                  IsFieldNumber(text.data(), text.size(), decimals))
+            << '"' << text << "\" " << decimals;
+    }
+}
+
 TEST(LayNumberAsWritten, ReadsNoByteAfterTheText)
 {
     PageEnd end;
@@ -118,5 +158,7 @@ TEST(LayNumberAsWritten, ReadsNoByteAfterTheText)
             std::string out(20, '?');
             const bool laid = LayNumberAsWritten(end.Place(text), text.size(), 20, decimals, out.data());
             EXPECT_EQ(laid ? out : "refused", Lay(text, 20, decimals)) << '"' << text << "\" " << decimals;
+            EXPECT_EQ(IsPlainFieldNumber(end.Place(text), text.size(), decimals),
+                      IsFieldNumber(text.data(), text.size(), decimals));
         }
 }
