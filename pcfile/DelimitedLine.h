@@ -183,7 +183,7 @@ private:
         return LineStatus::Complete;
     }
 
-    const DelimitedSyntax& m_syntax;
+    const DelimitedSyntax m_syntax;
     const char* const m_end;
     const bool m_dataEnds;
     bool m_ranOut;
