@@ -44,12 +44,41 @@ inline const char* FindByte(const char* from, const char* end, char a)
     return from;
 }
 
-// Sets count bytes to `byte`, eight at a time while eight remain.
+// The first byte in [from, end) that is not `a`, or `end` when all of them are.
+inline const char* SkipByte(const char* from, const char* end, char a)
+{
+    for (; end - from >= static_cast<ptrdiff_t>(kWordSize); from += kWordSize)
+    {
+        const uint64_t others = ~BytesEqualTo(LoadWord(from), a) & kEveryByteHighBit;
+        if (others != 0)
+            return from + FirstMarkedByte(others);
+    }
+    while (from < end && *from == a)
+        ++from;
+    return from;
+}
+
+// Sets count bytes to `byte`: eight at a time and a last eight that may overlap them, or for fewer than eight, two
+// moves of four or three single bytes.
 inline void FillBytes(char* out, char byte, size_t count)
 {
     const uint64_t word = kEveryByteOne * static_cast<unsigned char>(byte);
-    for (; count >= kWordSize; count -= kWordSize, out += kWordSize)
-        StoreWord(out, word);
-    for (; count > 0; --count)
-        *out++ = byte;
+    if (count >= kWordSize)
+    {
+        for (size_t at = 0; at + kWordSize < count; at += kWordSize)
+            StoreWord(out + at, word);
+        StoreWord(out + count - kWordSize, word);
+    }
+    else if (count >= 4)
+    {
+        const uint32_t half = static_cast<uint32_t>(word);
+        std::memcpy(out, &half, sizeof half);
+        std::memcpy(out + count - sizeof half, &half, sizeof half);
+    }
+    else if (count > 0)
+    {
+        out[0] = byte;
+        out[count / 2] = byte;
+        out[count - 1] = byte;
+    }
 }

@@ -93,18 +93,19 @@ private:
                 if (!m_line.values.empty() && IsLineEnd(ByteAt(at)))
                     return FinishLine(at);
             }
-            DelimitedValue value;
             if (ByteAt(at) == '"')
             {
-                if (!ScanQuoted(at, value))
+                const char* text = nullptr;
+                size_t length = 0;
+                if (!ScanQuoted(at, text, length))
                     return LineStatus::Malformed;
                 const int next = ByteAt(at);
                 if (next != m_syntax.separator && !IsLineEnd(next))
                     return LineStatus::Malformed;
+                m_line.values.emplace_back(text, length, true);
             }
             else
-                value = ScanPlain(at);
-            m_line.values.push_back(value);
+                ScanPlain(at);
             if (IsLineEnd(ByteAt(at)))
                 return FinishLine(at);
             ++at;
@@ -112,15 +113,16 @@ private:
     }
 
     // A plain value runs up to the separator or the line end.
-    DelimitedValue ScanPlain(const char*& at)
+    void ScanPlain(const char*& at)
     {
         const char* start = at;
         at = FindFirstOf(at, m_end, m_syntax.separator, '\r', kEndMark);
-        return {start, static_cast<size_t>(at - start), false};
+        m_line.values.emplace_back(start, static_cast<size_t>(at - start), false);
     }
 
-    // A quoted value from its opening quote to after its closing quote; false when the data ends before that.
-    bool ScanQuoted(const char*& at, DelimitedValue& value)
+    // A quoted value from its opening quote to after its closing quote, its text without the quotes; false when the
+    // data ends before that.
+    bool ScanQuoted(const char*& at, const char*& text, size_t& length)
     {
         const char* piece = ++at;
         char* unquoted = nullptr;   // the value with single quotes, once a doubled one was met
@@ -142,13 +144,15 @@ private:
         const char* closing = at - 1;
         if (!unquoted)
         {
-            value = {piece, static_cast<size_t>(closing - piece), true};
+            text = piece;
+            length = static_cast<size_t>(closing - piece);
             return true;
         }
         CopyBytes(out, piece, static_cast<size_t>(closing - piece));
         out += closing - piece;
         m_unquotedEnd = out;
-        value = {unquoted, static_cast<size_t>(out - unquoted), true};
+        text = unquoted;
+        length = static_cast<size_t>(out - unquoted);
         return true;
     }
 
@@ -179,7 +183,7 @@ private:
         return LineStatus::Complete;
     }
 
-    const DelimitedSyntax& m_syntax;
+    const DelimitedSyntax m_syntax;
     const char* const m_end;
     const bool m_dataEnds;
     bool m_ranOut;

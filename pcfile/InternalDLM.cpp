@@ -2,6 +2,7 @@
 
 #include "FieldConvert.h"
 #include "NumberText.h"
+#include "PlainNumber.h"
 
 #include <cstring>
 
@@ -66,7 +67,7 @@ int CInternalDLMSource::NormaliseNumbers()
             continue;
         if (!m_decimalIsDot)
             ReplaceFirst(field.value, FieldLength(field), ',', '.');
-        if (!IsPcNumberType(field.type) || !IsFieldNumber(field.value, FieldLength(field), FieldDecimals(field)))
+        if (!IsPcNumberType(field.type) || !IsPlainFieldNumber(field.value, FieldLength(field), FieldDecimals(field)))
             return i;
     }
     return -1;

@@ -2,6 +2,7 @@
 
 #include "ByteRuns.h"
 #include "NumberText.h"
+#include "PlainNumber.h"
 
 #include <algorithm>
 #include <cstring>
@@ -34,7 +35,24 @@ void CInternalDelimitedSource::InitMembers()
 void CInternalDelimitedSource::ReleaseExtra()
 {
     m_line = DelimitedLine{};
+    m_rules = std::vector<FieldRule>();
     m_number = std::string();
+}
+
+BOOL CInternalDelimitedSource::ReadFirstRecord()
+{
+    m_rules.clear();
+    for (int i = 0; i < m_layout.count; ++i)
+    {
+        const DSField& field = m_layout.fields[i];
+        ValueKind kind = ValueKind::None;
+        if (IsPcTextType(field.type))
+            kind = ValueKind::Text;
+        else if (IsPcNumberType(field.type))
+            kind = m_format.decimalComma && !m_decimalIsDot ? ValueKind::NumberWithComma : ValueKind::Number;
+        m_rules.push_back({kind, FieldLength(field), FieldDecimals(field), field.value});
+    }
+    return CZRSInternalSource::ReadFirstRecord();
 }
 
 LineStatus CInternalDelimitedSource::ReadLine()
@@ -83,7 +101,7 @@ BOOL CInternalDelimitedSource::ParseRecord()
     if (static_cast<int>(m_line.values.size()) != m_layout.count)
         return ZRI_FAIL(SourceName(), IDS_ZRI017, m_recordCount + 1);
     for (int i = 0; i < m_layout.count; ++i)
-        if (!StoreValue(m_layout.fields[i], m_line.values[i]))
+        if (!StoreValue(m_rules[i], m_line.values[i]))
             return ZRI_FAIL(SourceName(), IDS_ZRI012, i);
     PeekAfterRecord();
     return TRUE;
@@ -108,39 +126,49 @@ bool CInternalDelimitedSource::IsHeaderLine() const
     return true;
 }
 
-bool CInternalDelimitedSource::StoreValue(DSField& field, const DelimitedValue& value)
+bool CInternalDelimitedSource::StoreValue(const FieldRule& rule, const DelimitedValue& value)
 {
-    const size_t width = FieldLength(field);
-    if (IsPcTextType(field.type))
+    switch (rule.kind)
     {
-        size_t length = value.length;
-        if (length > width)
-        {
-            if (LengthWithoutTrailingBlanks(value.text, length) > width)
-                return false;
-            length = width;
-        }
-        const size_t fill = width - length;
-        char* at = field.value;
-        if (m_format.rightAlignText)
-        {
-            FillBytes(at, ' ', fill);
-            at += fill;
-        }
-        else
-            FillBytes(at + length, ' ', fill);
-        CopyBytes(at, value.text, length);
-        return true;
-    }
-    if (value.quoted || !IsPcNumberType(field.type))
-        return false;
-    const char* text = value.text;
-    if (m_format.decimalComma && !m_decimalIsDot)
-    {
+    case ValueKind::Text:
+        return StoreText(rule, value);
+    case ValueKind::Number:
+        return !value.quoted && StoreNumber(rule, value.text, value.length);
+    case ValueKind::NumberWithComma:
+        if (value.quoted)
+            return false;
         m_number.assign(value.text, value.length);
         ReplaceFirst(m_number.data(), m_number.size(), ',', '.');
-        text = m_number.data();
+        return StoreNumber(rule, m_number.data(), m_number.size());
+    default:
+        return false;
     }
-    return FitNumber(text, value.length, static_cast<unsigned>(width), FieldDecimals(field), NumberPad::Blanks,
-                     field.value);
+}
+
+bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const DelimitedValue& value) const
+{
+    size_t length = value.length;
+    if (length > rule.width)
+    {
+        if (LengthWithoutTrailingBlanks(value.text, length) > rule.width)
+            return false;
+        length = rule.width;
+    }
+    const size_t fill = rule.width - length;
+    char* at = rule.value;
+    if (m_format.rightAlignText)
+    {
+        FillBytes(at, ' ', fill);
+        at += fill;
+    }
+    else
+        FillBytes(at + length, ' ', fill);
+    CopyBytes(at, value.text, length);
+    return true;
+}
+
+bool CInternalDelimitedSource::StoreNumber(const FieldRule& rule, const char* text, size_t length) const
+{
+    return LayNumberAsWritten(text, length, rule.width, rule.decimals, rule.value) ||
+           FitNumber(text, length, rule.width, rule.decimals, NumberPad::Blanks, rule.value);
 }

@@ -6,6 +6,9 @@
 #include "InternalTextTarget.h"
 #include "ZRSInternalSource.h"
 
+#include <string>
+#include <vector>
+
 struct DelimitedFormat
 {
     const char* sourceName;
@@ -44,18 +47,39 @@ protected:
     void InitMembers() override;
     void ReleaseExtra() override;
     BOOL CheckStructure() override;
+    // Settles how each field takes its values before the first record is read.
+    BOOL ReadFirstRecord() override;
     BOOL ParseRecord() override;
 
 private:
+    enum class ValueKind
+    {
+        Text,
+        Number,
+        NumberWithComma,    // a number whose decimal comma is given the dot first
+        None,               // a field that no value of the file fills
+    };
+
+    struct FieldRule
+    {
+        ValueKind kind;
+        unsigned width;
+        unsigned decimals;
+        char* value;
+    };
+
     // Splits the line at the current position in the buffer, bringing in more of the file when the line runs on
     // beyond the bytes held; a Complete line is consumed.
     LineStatus ReadLine();
     // Every value of the line equals its field's name.
     bool IsHeaderLine() const;
-    bool StoreValue(DSField& field, const DelimitedValue& value);
+    bool StoreValue(const FieldRule& rule, const DelimitedValue& value);
+    bool StoreText(const FieldRule& rule, const DelimitedValue& value) const;
+    bool StoreNumber(const FieldRule& rule, const char* text, size_t length) const;
 
     const DelimitedFormat& m_format;
     DelimitedLine m_line;
+    std::vector<FieldRule> m_rules;     // one for each field of the layout
     std::string m_number;   // a number with a decimal comma, given the dot
     bool m_firstLine;
 };

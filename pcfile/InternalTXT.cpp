@@ -4,6 +4,7 @@
 #include "ByteRuns.h"
 #include "FieldConvert.h"
 #include "NumberText.h"
+#include "PlainNumber.h"
 
 #include <algorithm>
 #include <string>
@@ -37,7 +38,7 @@ BOOL CInternalTXTSource::ParseRecord()
         const size_t read = ReadFieldBytes(field, lineEnded);
         const bool fits = read < FieldLength(field) ? CompleteShortField(field, read)
                                                     : IsPcTextType(field.type) ||
-                                                          IsFieldNumber(field.value, read, FieldDecimals(field));
+                                                          IsPlainFieldNumber(field.value, read, FieldDecimals(field));
         if (!fits)
             return ZRI_FAIL(SourceName(), IDS_ZRI012, i);
     }
