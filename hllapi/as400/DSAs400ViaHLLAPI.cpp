@@ -411,9 +411,17 @@ BOOL CDSAs400ViaHLLAPI::CopyDataArea(bool ebcdic)
     return SetSessionParameters("NOEBCDIC") && copied;
 }
 
-BOOL CDSAs400ViaHLLAPI::PlaceField(bool hex)
+BOOL CDSAs400ViaHLLAPI::PlaceRecord(bool hex)
 {
-    if (!TakeFieldFromArea(m_area, m_used, hex, m_layout.fields[m_layout.current]))
+    if (hex)
+        return PlaceHexField();
+    TakeRecordFromArea(m_area, m_used, m_layout);
+    return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPI::PlaceHexField()
+{
+    if (!TakeHexFieldFromArea(m_area, m_used, m_layout.fields[m_layout.current]))
         return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
     return TRUE;
 }
@@ -430,20 +438,20 @@ BOOL CDSAs400ViaHLLAPI::NextField()
 
 BOOL CDSAs400ViaHLLAPI::AdvanceReader(bool hex)
 {
-    if (EndOfData())
+    // Only a reader comes here: the writers' own end of data does not apply.
+    if (CDSAs400ViaHLLAPI::EndOfData())
         return TRUE;
-    if (++m_layout.current >= m_layout.count)
-    {
-        m_layout.current = 0;
-        ++m_recordCount;
-        // Once the announced records are read no further buffer is asked for, even when the last one was full.
-        if (EndOfData())
-            return TRUE;
-        const int recordBytes = static_cast<int>(m_layout.length) * (hex ? 2 : 1);
-        if (m_used + recordBytes > HOST_AREA_SIZE && !ReceiveNextBuffer())
-            return FALSE;
-    }
-    return PlaceField(hex);
+    if (++m_layout.current < m_layout.count)
+        return hex ? PlaceHexField() : TRUE;
+    m_layout.current = 0;
+    ++m_recordCount;
+    // Once the announced records are read no further buffer is asked for, even when the last one was full.
+    if (CDSAs400ViaHLLAPI::EndOfData())
+        return TRUE;
+    const int recordBytes = static_cast<int>(m_layout.length) * (hex ? 2 : 1);
+    if (m_used + recordBytes > HOST_AREA_SIZE && !ReceiveNextBuffer())
+        return FALSE;
+    return PlaceRecord(hex);
 }
 
 BOOL CDSAs400ViaHLLAPI::EndOfData()
@@ -471,7 +479,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
     case '*':
     case '+':
     case 'F':
-        return CopyDataArea(true) && PlaceField(false);
+        return CopyDataArea(true) && PlaceRecord(false);
     case 'E':
         if (m_hostRecords == 0)
             return TRUE;

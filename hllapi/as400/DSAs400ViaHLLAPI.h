@@ -77,8 +77,11 @@ protected:
 
     // Copies the data area into m_area (in EBCDIC for text data) and starts at its first byte.
     BOOL CopyDataArea(bool ebcdic);
-    // Copies the current field's bytes from the data area into the record buffer.
-    BOOL PlaceField(bool hex);
+    // Starts the record at m_used: text data goes into the record buffer whole, hexadecimal data field by field as
+    // the reader reaches each, so that a bad character fails at its own field.
+    BOOL PlaceRecord(bool hex);
+    // Decodes the current field's value from hexadecimal data into the record buffer.
+    BOOL PlaceHexField();
     // The reader's NextField, over hexadecimal data or not.
     BOOL AdvanceReader(bool hex);
     BOOL ReceiveTextFirstBuffer();
@@ -142,7 +145,8 @@ protected:
     std::string CreateSourceCommand(int recordLength) const;
     std::string WriteSourceCommand() const;
     BOOL IsWriteModeForExisting() const;
-    // Appends the current field, and sends the buffer when no further record fits.
+    // Ends the current field; after a record's last field appends the record to the data area, and sends the
+    // buffer when no further record fits.
     BOOL AppendField(bool hex);
     BOOL SendDataBuffer(bool hex);
 

@@ -26,7 +26,7 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
     {
     case '*':
     case '+':
-        return CopyDataArea(false) && PlaceField(true);
+        return CopyDataArea(false) && PlaceRecord(true);
     case 'E':
         if (m_hostRecords == 0)
             return TRUE;

@@ -226,10 +226,11 @@ BOOL CDSAs400ViaHLLAPITarget::NextField()
 
 BOOL CDSAs400ViaHLLAPITarget::AppendField(bool hex)
 {
-    PutFieldIntoArea(m_layout.fields[m_layout.current], hex, m_area, m_used);
+    // The fields wait in the record buffer until the record is complete, then go into the data area together.
     if (++m_layout.current < m_layout.count)
         return TRUE;
     m_layout.current = 0;
+    PutRecordIntoArea(m_layout, hex, m_area, m_used);
     const int recordBytes = static_cast<int>(m_layout.length) * (hex ? 2 : 1);
     if (m_used + recordBytes > HOST_AREA_SIZE)
     {

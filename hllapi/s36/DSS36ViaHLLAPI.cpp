@@ -278,9 +278,17 @@ BOOL CDSS36ViaHLLAPI::CopyDataArea()
     return SetSessionParameters("NOEBCDIC") && copied;
 }
 
-BOOL CDSS36ViaHLLAPI::PlaceField()
+BOOL CDSS36ViaHLLAPI::PlaceRecord()
 {
-    if (!TakeFieldFromArea(m_area, m_used, IsBinary(), m_layout.fields[m_layout.current]))
+    if (IsBinary())
+        return PlaceHexField();
+    TakeRecordFromArea(m_area, m_used, m_layout);
+    return TRUE;
+}
+
+BOOL CDSS36ViaHLLAPI::PlaceHexField()
+{
+    if (!TakeHexFieldFromArea(m_area, m_used, m_layout.fields[m_layout.current]))
         return HOST_FAIL(IDS_S36_BAD_LINE);
     return TRUE;
 }
@@ -307,7 +315,7 @@ BOOL CDSS36ViaHLLAPI::ReceiveBuffer(bool place)
         const int length = ReplyLength();
         if (length < 1 || length > HOST_AREA_SIZE)
             return HOST_FAIL(IDS_S36_BAD_RECORD_LENGTH, length);
-        return CopyDataArea() && (!place || PlaceField());
+        return CopyDataArea() && (!place || PlaceRecord());
     }
     case 'E':
         return ReportHostMessage();
@@ -323,20 +331,20 @@ BOOL CDSS36ViaHLLAPI::GetField(DSField* field)
 
 BOOL CDSS36ViaHLLAPI::NextField()
 {
-    if (EndOfData())
+    // The reader's end of data: the writer has its own NextField.
+    if (CDSS36ViaHLLAPI::EndOfData())
         return TRUE;
-    if (++m_layout.current >= m_layout.count)
-    {
-        m_layout.current = 0;
-        ++m_recordCount;
-        // Once the announced records are read no further buffer is asked for, even when the last one was full.
-        if (EndOfData())
-            return TRUE;
-        if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE &&
-            !(SendKeysAndWait("@E") && ReceiveBuffer(false)))
-            return FALSE;
-    }
-    return PlaceField();
+    if (++m_layout.current < m_layout.count)
+        return IsBinary() ? PlaceHexField() : TRUE;
+    m_layout.current = 0;
+    ++m_recordCount;
+    // Once the announced records are read no further buffer is asked for, even when the last one was full.
+    if (CDSS36ViaHLLAPI::EndOfData())
+        return TRUE;
+    if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE &&
+        !(SendKeysAndWait("@E") && ReceiveBuffer(false)))
+        return FALSE;
+    return PlaceRecord();
 }
 
 BOOL CDSS36ViaHLLAPI::EndOfData()

@@ -59,8 +59,11 @@ protected:
     // Reports the host's message as ZRS043 (ZRS044 when it cannot be read); FALSE.
     BOOL ReportHostMessage();
     BOOL CopyDataArea();
-    BOOL PlaceField();
-    // Reads a data buffer's reply and copies the buffer ('*' or '+'); place: also the first field.
+    // Starts the record at m_used: text data goes into the record buffer whole, binary data (hexadecimal on the
+    // screen) field by field as the reader reaches each, so that a bad character fails at its own field.
+    BOOL PlaceRecord();
+    BOOL PlaceHexField();
+    // Reads a data buffer's reply and copies the buffer ('*' or '+'); place: also starts its first record.
     BOOL ReceiveBuffer(bool place);
     // Answers what is pending so that FT36 is ready for the next request.
     BOOL EndHostDialog();

@@ -113,10 +113,11 @@ BOOL CDSS36ViaHLLAPITarget::PutField(const DSField* otherSide)
 
 BOOL CDSS36ViaHLLAPITarget::NextField()
 {
-    PutFieldIntoArea(m_layout.fields[m_layout.current], IsBinary(), m_area, m_used);
+    // The fields wait in the record buffer until the record is complete, then go into the data area together.
     if (++m_layout.current < m_layout.count)
         return TRUE;
     m_layout.current = 0;
+    PutRecordIntoArea(m_layout, IsBinary(), m_area, m_used);
     if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE)
     {
         if (!SendBuffer())

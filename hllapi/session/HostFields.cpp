@@ -34,13 +34,13 @@ int HexValue(char c)
     return -1;
 }
 
-// Copies a field's bytes between its value and the data area. Values are mostly a few bytes long, where a call of
+// Copies a record's bytes between its record buffer and the data area. Records are mostly short, where a call of
 // the runtime's memcpy costs more than the bytes: eight or four bytes at a time inline, the last group overlapping
-// the one before it. The value and the data area are never the same memory.
-void CopyFieldBytes(char* to, const char* from, std::size_t count)
+// the one before it. The record buffer and the data area are never the same memory.
+void CopyAreaBytes(char* to, const char* from, std::size_t count)
 {
-    constexpr std::size_t kLongValue = 64;
-    if (count >= kLongValue)
+    constexpr std::size_t kLongRecord = 64;
+    if (count >= kLongRecord)
         std::memcpy(to, from, count);
     else if (count >= 8)
     {
@@ -228,30 +228,30 @@ BOOL DecodeHex(const char* text, int count, char* bytes)
     return TRUE;
 }
 
-BOOL TakeFieldFromArea(const char* area, int& used, bool hex, DSField& field)
+void TakeRecordFromArea(const char* area, int& used, DSRecordLayout& layout)
+{
+    CopyAreaBytes(layout.buffer, area + used, layout.length);
+    used += static_cast<int>(layout.length);
+}
+
+BOOL TakeHexFieldFromArea(const char* area, int& used, DSField& field)
 {
     const int length = static_cast<unsigned short>(field.length);
-    if (hex)
-    {
-        if (!DecodeHex(area + used, length, field.value))
-            return FALSE;
-        used += 2 * length;
-        return TRUE;
-    }
-    CopyFieldBytes(field.value, area + used, static_cast<std::size_t>(length));
-    used += length;
+    if (!DecodeHex(area + used, length, field.value))
+        return FALSE;
+    used += 2 * length;
     return TRUE;
 }
 
-void PutFieldIntoArea(const DSField& field, bool hex, char* area, int& used)
+void PutRecordIntoArea(const DSRecordLayout& layout, bool hex, char* area, int& used)
 {
-    const int length = static_cast<unsigned short>(field.length);
+    const int length = static_cast<int>(layout.length);
     if (hex)
     {
-        EncodeHex(field.value, length, area + used);
+        EncodeHex(layout.buffer, length, area + used);
         used += 2 * length;
         return;
     }
-    CopyFieldBytes(area + used, field.value, static_cast<std::size_t>(length));
+    CopyAreaBytes(area + used, layout.buffer, layout.length);
     used += length;
 }

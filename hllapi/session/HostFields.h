@@ -42,11 +42,14 @@ int HostFieldDigits(const DSField& field);
 BOOL FormatHostDescription(const DSField& field, char record[DESCR_LINE_CHARS]);
 BOOL FormatHostDescription(const DescrField& description, char record[DESCR_LINE_CHARS]);
 
-// Takes a field's value from the data area at used (hex: two characters a byte) and moves used past it. FALSE
-// when hexadecimal data holds another character.
-BOOL TakeFieldFromArea(const char* area, int& used, bool hex, DSField& field);
-// Appends a field's value to the data area at used (hex: two characters a byte) and moves used past it.
-void PutFieldIntoArea(const DSField& field, bool hex, char* area, int& used);
+// A record's fields lie one after the other in its layout's record buffer, as they lie in the data area.
+// Copies the record at used in the data area into the record buffer, every field at once, and moves used past it.
+void TakeRecordFromArea(const char* area, int& used, DSRecordLayout& layout);
+// Takes a field's value from hexadecimal data in the data area at used (two characters a byte) and moves used past
+// it. FALSE when the data holds another character.
+BOOL TakeHexFieldFromArea(const char* area, int& used, DSField& field);
+// Appends the record buffer to the data area at used (hex: two characters a byte) and moves used past it.
+void PutRecordIntoArea(const DSRecordLayout& layout, bool hex, char* area, int& used);
 
 // Writes a number in decimal with at least `width` characters, zeros in front and a minus sign before them (as "%0*d"
 // prints it), without a terminating zero; gives the characters written: the width, or up to 11 for a longer number.

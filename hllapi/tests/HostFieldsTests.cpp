@@ -108,56 +108,63 @@ TEST(HostFields, HexadecimalFormHasTwoCharactersPerByte)
     EXPECT_FALSE(DecodeHex("1G", 1, decoded));
 }
 
-TEST(HostFields, FieldValuesMoveThroughTheDataArea)
+TEST(HostFields, RecordsMoveThroughTheDataArea)
 {
-    char value[3] = {'\x12', '\x34', '\x5F'};
-    DSField field{};
-    field.length = 3;
-    field.value = value;
+    // Two fields, one byte and two, one after the other in the record buffer.
+    char record[3] = {'\x12', '\x34', '\x5F'};
+    DSField fields[2] = {};
+    fields[0].length = 1;
+    fields[1].length = 2;
+    DSRecordLayout layout{fields, 2, 0, record, 3};
     char area[16] = {};
     int used = 2;
-    PutFieldIntoArea(field, true, area, used);
+    PutRecordIntoArea(layout, true, area, used);
     EXPECT_EQ(8, used);
     EXPECT_EQ("12345F", std::string(area + 2, 6));
 
     char back[3] = {};
-    field.value = back;
+    fields[0].value = back;
+    fields[1].value = back + 1;
     int taken = 2;
-    ASSERT_TRUE(TakeFieldFromArea(area, taken, true, field));
+    ASSERT_TRUE(TakeHexFieldFromArea(area, taken, fields[0]));
+    EXPECT_EQ(4, taken);
+    ASSERT_TRUE(TakeHexFieldFromArea(area, taken, fields[1]));
     EXPECT_EQ(8, taken);
-    EXPECT_EQ(0, std::memcmp(value, back, 3));
+    EXPECT_EQ(0, std::memcmp(record, back, 3));
+    area[9] = 'G';
+    taken = 8;
+    EXPECT_FALSE(TakeHexFieldFromArea(area, taken, fields[1]));
+    EXPECT_EQ(8, taken);
 
     used = 0;
-    PutFieldIntoArea(field, false, area, used);
+    PutRecordIntoArea(layout, false, area, used);
     EXPECT_EQ(3, used);
-    EXPECT_EQ(0, std::memcmp(value, area, 3));
+    EXPECT_EQ(0, std::memcmp(record, area, 3));
 }
 
-TEST(HostFields, TextValuesOfEveryShortLengthMoveWhole)
+TEST(HostFields, TextRecordsOfEveryShortLengthMoveWhole)
 {
     for (int length = 0; length <= 80; ++length)
     {
-        std::string value(static_cast<std::size_t>(length), '\0');
+        std::string record(static_cast<std::size_t>(length), '\0');
         for (int i = 0; i < length; ++i)
-            value[static_cast<std::size_t>(i)] = static_cast<char>('A' + i % 26);
-        DSField field{};
-        field.length = static_cast<short>(length);
-        field.value = value.data();
+            record[static_cast<std::size_t>(i)] = static_cast<char>('A' + i % 26);
+        DSRecordLayout layout{nullptr, 0, 0, record.data(), static_cast<DWORD>(length)};
         char area[100];
         std::memset(area, '*', sizeof area);
         int used = 3;
-        PutFieldIntoArea(field, false, area, used);
+        PutRecordIntoArea(layout, false, area, used);
         ASSERT_EQ(3 + length, used);
-        EXPECT_EQ(std::string(3, '*') + value + std::string(sizeof area - 3 - length, '*'),
+        EXPECT_EQ(std::string(3, '*') + record + std::string(sizeof area - 3 - length, '*'),
                   std::string(area, sizeof area))
             << "length " << length;
 
         std::string back(static_cast<std::size_t>(length) + 2, '#');
-        field.value = back.data() + 1;
+        layout.buffer = back.data() + 1;
         int taken = 3;
-        ASSERT_TRUE(TakeFieldFromArea(area, taken, false, field));
+        TakeRecordFromArea(area, taken, layout);
         EXPECT_EQ(3 + length, taken);
-        EXPECT_EQ("#" + value + "#", back) << "length " << length;
+        EXPECT_EQ("#" + record + "#", back) << "length " << length;
     }
 }
 

@@ -10,6 +10,7 @@ if(TARGET Zrtas400 AND TARGET Zrts36 AND TARGET KVHLL32 AND TARGET Zrtmgr AND TA
     ${dir}/BenchTransfer.cpp
     ${dir}/CountingBridge.cpp
     ${dir}/CsvValues.cpp
+    ${dir}/ProcessClock.cpp
     ${dir}/ProtocolCalls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/manager/ProgramTexts.rc)
   target_link_libraries(bench_host PRIVATE zrt_testing)

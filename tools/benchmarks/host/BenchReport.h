@@ -1,9 +1,8 @@
 // The host benchmark's figures of one transfer, printed beside their baselines: the transfer's HLLAPI calls made
 // alone (CPU time) and the protocol's minimum (HLLAPI calls per screen). Wall times are the best of a few rounds.
 // CPU times are medians over rounds, and each difference against the baseline is the median of the differences
-// within a round: the process clock counts in 10 ms steps, and the other processes of the machine make a round's
-// CPU time (the bridge's kernel calls above all) vary by far more than the cost measured, but alike for the runs
-// of one round.
+// within a round: the other processes of the machine make a run's CPU time (the kernel calls of the waits for the
+// host above all) vary by far more than the cost measured, but alike for runs close together.
 #pragma once
 
 #include "BenchTransfer.h"

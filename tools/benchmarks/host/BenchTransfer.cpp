@@ -1,29 +1,12 @@
 #include "BenchTransfer.h"
 
+#include "ProcessClock.h"
+
 #include "DataSource.h"
 #include "FieldConvert.h"
 
 namespace
 {
-struct CpuSeconds
-{
-    double user = 0;
-    double kernel = 0;
-};
-
-CpuSeconds ProcessCpuSeconds()
-{
-    FILETIME created;
-    FILETIME exited;
-    FILETIME kernel;
-    FILETIME user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto seconds = [](const FILETIME& time) {
-        return double((ULONGLONG(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 1e7;
-    };
-    return {seconds(user), seconds(kernel)};
-}
-
 double WallSeconds()
 {
     LARGE_INTEGER frequency;
@@ -69,19 +52,17 @@ BenchTransfer::BenchTransfer(int direction, int hostType, const std::string& pcF
         Set(ZRP_PC_WRITE_MODE, ZRPCWM_REPLACE);
 }
 
-Figures BenchTransfer::Measure(const std::function<bool()>& run, int repeats)
+Figures BenchTransfer::Measure(const std::function<bool()>& run)
 {
     Figures figures;
     m_bridge->Reset();
     const CpuSeconds cpu = ProcessCpuSeconds();
     const double wall = WallSeconds();
-    figures.ok = IsReady();
-    for (int i = 0; i < repeats && figures.ok; ++i)
-        figures.ok = run();
-    figures.seconds = (WallSeconds() - wall) / repeats;
+    figures.ok = IsReady() && run();
+    figures.seconds = WallSeconds() - wall;
     const CpuSeconds spent = ProcessCpuSeconds();
-    figures.userCpu = (spent.user - cpu.user) / repeats;
-    figures.kernelCpu = (spent.kernel - cpu.kernel) / repeats;
+    figures.userCpu = spent.user - cpu.user;
+    figures.kernelCpu = spent.kernel - cpu.kernel;
     figures.cpu = figures.userCpu + figures.kernelCpu;
     figures.counts = m_bridge->Read();
     figures.errors = m_bed.Errors().Texts();

@@ -35,8 +35,8 @@ public:
     void Set(int id, const char* text) { m_ready = m_bed.Tables().Set(id, text) && m_ready; }
     const CountingBridge& Bridge() const { return *m_bridge; }
 
-    // Runs `run` `repeats` times with the bridge's counts reset first; time per run.
-    Figures Measure(const std::function<bool()>& run, int repeats = 1);
+    // Runs `run` once with the bridge's counts reset first.
+    Figures Measure(const std::function<bool()>& run);
 
     bool RunThroughManager();
     // The host data source alone, its table driven as the manager drives it, no PC side. Host to PC: TRUE when it
