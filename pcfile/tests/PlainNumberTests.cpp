@@ -27,6 +27,22 @@ std::string Fit(const std::string& text, unsigned width, unsigned decimals)
     return out;
 }
 
+// A text of 0-17 characters, each a letter of the alphabet or, for picks past it, a digit.
+template <size_t N>
+std::string RandomText(unsigned& state, const char (&alphabet)[N], unsigned picks)
+{
+    state = state * 1103515245u + 12345u;
+    const size_t length = (state >> 16) % 18;
+    std::string text;
+    for (size_t c = 0; c < length; ++c)
+    {
+        state = state * 1103515245u + 12345u;
+        const unsigned pick = (state >> 16) % picks;
+        text += pick < N ? alphabet[pick] : static_cast<char>('0' + pick % 10);
+    }
+    return text;
+}
+
 // Bytes that end where a page that may not be read begins.
 class PageEnd
 {
@@ -99,15 +115,7 @@ TEST(LayNumberAsWritten, AgreesWithFitNumberOnEveryTextItTakes)
     int taken = 0;
     for (int i = 0; i < 200000; ++i)
     {
-        state = state * 1103515245u + 12345u;
-        const size_t length = (state >> 16) % 18;
-        std::string text;
-        for (size_t c = 0; c < length; ++c)
-        {
-            state = state * 1103515245u + 12345u;
-            const unsigned pick = (state >> 16) % 40;
-            text += pick < std::size(alphabet) ? alphabet[pick] : static_cast<char>('0' + pick % 10);
-        }
+        const std::string text = RandomText(state, alphabet, 40);
         const unsigned width = static_cast<unsigned>((state >> 8) % 20);
         const unsigned decimals = static_cast<unsigned>((state >> 4) % 4);
         const std::string laid = Lay(text, width, decimals);
@@ -133,15 +141,7 @@ TEST(IsPlainFieldNumber, GivesTheAnswerOfIsFieldNumber)
     unsigned state = 54321;
     for (int i = 0; i < 200000; ++i)
     {
-        state = state * 1103515245u + 12345u;
-        const size_t length = (state >> 16) % 18;
-        std::string text;
-        for (size_t c = 0; c < length; ++c)
-        {
-            state = state * 1103515245u + 12345u;
-            const unsigned pick = (state >> 16) % 30;
-            text += pick < std::size(alphabet) ? alphabet[pick] : static_cast<char>('0' + pick % 10);
-        }
+        const std::string text = RandomText(state, alphabet, 30);
         const unsigned decimals = static_cast<unsigned>((state >> 4) % 4);
         ASSERT_EQ(IsPlainFieldNumber(text.data(), text.size(), decimals),
                   IsFieldNumber(text.data(), text.size(), decimals))

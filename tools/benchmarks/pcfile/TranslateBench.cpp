@@ -73,7 +73,8 @@ void RunTranslation(const Pieces& pieces)
     g_sink = destination[kBytes / 2];
 }
 
-void RunConversionToPc(const Pieces& pieces)
+// A character field of one piece converted in place after place: to the PC, or from the PC to the host.
+void RunConversion(const Pieces& pieces, bool toHost)
 {
     const EnvironmentCallbacks* const environment = pieces.environment;
     const char* const source = pieces.source;
@@ -86,37 +87,29 @@ void RunConversionToPc(const Pieces& pieces)
     host.length = static_cast<short>(piece);
     pc.type = PFT_TEXT_ASCII;
     pc.length = static_cast<short>(piece);
+    DSField& from = toHost ? pc : host;
+    DSField& to = toHost ? host : pc;
     for (int pass = 0; pass < passes; ++pass)
         for (size_t at = 0; at + piece <= kBytes; at += piece)
         {
-            host.value = const_cast<char*>(source) + at;
-            pc.value = destination + at;
-            ConvertFieldToPC(host, pc, environment);
+            from.value = const_cast<char*>(source) + at;
+            to.value = destination + at;
+            if (toHost)
+                ConvertFieldToHost(pc, host, environment);
+            else
+                ConvertFieldToPC(host, pc, environment);
         }
     g_sink = destination[kBytes / 3];
 }
 
+void RunConversionToPc(const Pieces& pieces)
+{
+    RunConversion(pieces, false);
+}
+
 void RunConversionToHost(const Pieces& pieces)
 {
-    const EnvironmentCallbacks* const environment = pieces.environment;
-    const char* const source = pieces.source;
-    char* const destination = pieces.destination;
-    const size_t piece = pieces.length;
-    const int passes = pieces.passes;
-    DSField host{};
-    DSField pc{};
-    host.type = HFT_CHARACTER;
-    host.length = static_cast<short>(piece);
-    pc.type = PFT_TEXT_ASCII;
-    pc.length = static_cast<short>(piece);
-    for (int pass = 0; pass < passes; ++pass)
-        for (size_t at = 0; at + piece <= kBytes; at += piece)
-        {
-            pc.value = const_cast<char*>(source) + at;
-            host.value = destination + at;
-            ConvertFieldToHost(pc, host, environment);
-        }
-    g_sink = destination[kBytes / 3];
+    RunConversion(pieces, true);
 }
 
 void RunTableLoop(const Pieces& pieces)
