@@ -1,6 +1,7 @@
 // The description-file unit: the bytes of the 68-byte records, reading them back field for field, and the files it
 // refuses.
 #include "DescrFile.h"
+#include "ProfileFiles.h"
 #include "TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,20 +23,6 @@ DescrField Field(const char* name, int type, int length, int decimals, const cha
     field.decimals = decimals;
     std::snprintf(field.comment, sizeof field.comment, "%s", comment);
     return field;
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
 }
 
 std::string Line(const char* text66)
@@ -66,7 +51,7 @@ TEST_F(DescrFileTest, SavedFileHoldsOneRecordOf68BytesPerField)
     const std::string path = PathOf("customer.fmt");
     ASSERT_EQ(DescrFileStatus::Ok, SaveDescrFile(path.c_str(), kCustomer));
 
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     ASSERT_EQ(4u * DESCR_RECORD_BYTES, bytes.size());
     EXPECT_EQ("CUSTNO    P00500Customer number                                   \r\n", bytes.substr(0, 68));
     EXPECT_EQ("BALANCE   S00702Balance, negative when owed                       \r\n", bytes.substr(136, 68));
@@ -104,13 +89,13 @@ TEST_F(DescrFileTest, HostReaderRefusesFilesThatAreNotWholeRecords)
     const std::string path = PathOf("bad.fmt");
     std::vector<DescrField> fields;
 
-    WriteBytes(path, good + good.substr(0, 67));
+    WriteFileBytes(path, good + good.substr(0, 67));
     EXPECT_EQ(DescrFileStatus::Corrupted, ReadDescrRecords(path.c_str(), fields, 100));
-    WriteBytes(path, good.substr(0, 66) + "\n\n" + good);
+    WriteFileBytes(path, good.substr(0, 66) + "\n\n" + good);
     EXPECT_EQ(DescrFileStatus::Corrupted, ReadDescrRecords(path.c_str(), fields, 100));
     EXPECT_TRUE(fields.empty());
 
-    WriteBytes(path, good + good + good);
+    WriteFileBytes(path, good + good + good);
     EXPECT_EQ(DescrFileStatus::TooManyFields, ReadDescrRecords(path.c_str(), fields, 2));
     EXPECT_EQ(DescrFileStatus::Ok, ReadDescrRecords(path.c_str(), fields, 3));
     EXPECT_EQ(DescrFileStatus::CannotOpen, ReadDescrRecords(PathOf("missing.fmt").c_str(), fields, 3));
@@ -134,7 +119,7 @@ TEST_F(DescrFileTest, EveryBadLineMakesTheWholeFileCorrupted)
     {
         SCOPED_TRACE(bad);
         std::vector<DescrField> fields;
-        WriteBytes(path, good + Line(bad));
+        WriteFileBytes(path, good + Line(bad));
         EXPECT_EQ(DescrFileStatus::Corrupted, LoadDescrFile(path.c_str(), fields));
         EXPECT_TRUE(fields.empty());
         if (std::strlen(bad) == DESCR_LINE_CHARS)
@@ -143,10 +128,10 @@ TEST_F(DescrFileTest, EveryBadLineMakesTheWholeFileCorrupted)
         }
     }
     std::vector<DescrField> fields;
-    WriteBytes(path, good + "\r\n" + good);
+    WriteFileBytes(path, good + "\r\n" + good);
     EXPECT_EQ(DescrFileStatus::Corrupted, LoadDescrFile(path.c_str(), fields));
     // The host transfers cannot use a field without length.
-    WriteBytes(path, Line("EMPTY     A00000                                                  "));
+    WriteFileBytes(path, Line("EMPTY     A00000                                                  "));
     EXPECT_EQ(DescrFileStatus::Ok, LoadDescrFile(path.c_str(), fields));
     EXPECT_EQ(DescrFileStatus::Corrupted, ReadDescrRecords(path.c_str(), fields, 10));
 }
@@ -158,14 +143,14 @@ TEST_F(DescrFileTest, EditorReadingCreatesAMissingFileEmpty)
     EXPECT_EQ(DescrFileStatus::Ok, LoadDescrFile(path.c_str(), fields));
     EXPECT_TRUE(fields.empty());
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
-    EXPECT_EQ(0u, ReadBytes(path).size());
+    EXPECT_EQ(0u, ReadFileBytes(path).size());
 }
 
 TEST_F(DescrFileTest, UnwritableFieldsLeaveTheFileUntouched)
 {
     const std::string path = PathOf("customer.fmt");
     ASSERT_EQ(DescrFileStatus::Ok, SaveDescrFile(path.c_str(), kCustomer));
-    const std::string before = ReadBytes(path);
+    const std::string before = ReadFileBytes(path);
 
     const std::vector<DescrField> badFields = {
         Field("NAME", DFT_CHAR, 1000, 0, ""),
@@ -181,7 +166,7 @@ TEST_F(DescrFileTest, UnwritableFieldsLeaveTheFileUntouched)
         std::size_t index = 0;
         EXPECT_EQ(DescrFileStatus::InvalidField, SaveDescrFile(path.c_str(), fields, &index));
         EXPECT_EQ(kCustomer.size(), index);
-        EXPECT_EQ(before, ReadBytes(path));
+        EXPECT_EQ(before, ReadFileBytes(path));
     }
 }
 
