@@ -128,7 +128,10 @@ bool ReportTransfer(const TransferResult& result, bool& failed)
                 "round trip)%s\n",
                 pcSide, kCpuGoalUs, kScreenRoundTripUs / 1000.0, cpuMet ? "" : "  MISSED");
     std::printf("    of which %s %.1f us, Zrtmgr and Zrtpcfile %.1f us\n", result.hostLibrary, host, pcSide - host);
-    // Each part is its own median over rounds, so the two need not add up to the figure above.
+    // Each part is its own median over rounds, so the two need not add up to the figure above. The parts are also
+    // rougher than the total: Linux measures a process's CPU time exactly but divides it between user and kernel
+    // mode in the proportion of the timer ticks that found the process in each, so one run's split moves by
+    // several microseconds a screen while its total does not.
     std::printf("    by mode, each its own median: user %.1f us, kernel %.1f us\n", pcUser, pcKernel);
     const bool callsMet = PrintCalls(result.real.counts, result.kind);
     std::printf("  the whole transfer with connect, open and close: %lld calls, %.2f per screen\n",
