@@ -60,12 +60,59 @@ inline PlainNumberForm ReadPlainNumberForm(const char* text, size_t length)
     return {integer + 1 + decimals == length && integer + decimals > sign, true, decimals};
 }
 
+// The high bit of each of the first `count` bytes of a word, for a count of 0 to 8.
+inline uint64_t FirstBytesHighBits(size_t count)
+{
+    return count >= kWordSize ? kEveryByteHighBit : kEveryByteHighBit & ((uint64_t{1} << (8 * count)) - 1);
+}
+
+// True for the most common number text: 1 to 16 characters without blanks, an optional sign, and digits with the
+// point exactly where a field of `decimals` decimal places puts it (none without decimals). The characters are
+// tested as one or two words: each byte that is no digit must be the sign or the point.
+inline bool IsNumberAsWritten(const char* text, size_t length, unsigned decimals)
+{
+    const bool sign = text[0] == '-' || text[0] == '+';
+    size_t point = 0;
+    if (decimals > 0)
+    {
+        if (decimals >= length)
+            return false;
+        point = length - 1 - decimals;
+        if (text[point] != '.')
+            return false;
+    }
+    else if (length == (sign ? 1u : 0u))
+        return false;
+    // The high bits of the sign and the point that fall within the word of the characters from `from` on.
+    const auto marks = [sign, point, decimals](size_t from) {
+        uint64_t expected = sign && from == 0 ? 0x80 : 0;
+        if (decimals > 0 && point >= from && point < from + kWordSize)
+            expected |= uint64_t{0x80} << (8 * (point - from));
+        return expected;
+    };
+    if (length <= kWordSize)
+    {
+        const uint64_t word = length == kWordSize ? LoadWord(text) : LoadShortWord(text, length);
+        return (BytesNotDigits(word) & FirstBytesHighBits(length)) == marks(0);
+    }
+    // Two words, the second ending at the last character and overlapping the first.
+    const size_t last = length - kWordSize;
+    return BytesNotDigits(LoadWord(text)) == marks(0) && BytesNotDigits(LoadWord(text + last)) == marks(last);
+}
+
 // True when the text, without the blanks around it, stands in the form of a field of `width` characters with
 // `decimals` decimal places (the point exactly when the field has decimals, and that many decimals) and fits it;
 // it is then laid into `out` right-aligned after blanks, as FitNumber lays it (an empty text leaves the field
 // blank). False leaves `out` untouched.
 inline bool LayNumberAsWritten(const char* text, size_t length, unsigned width, unsigned decimals, char* out)
 {
+    constexpr size_t kWordPair = 2 * kWordSize;
+    if (length > 0 && length <= kWordPair && length <= width && IsNumberAsWritten(text, length, decimals))
+    {
+        FillBytes(out, ' ', width - length);
+        CopyBytes(out + width - length, text, length);
+        return true;
+    }
     TrimBlanksAround(text, length);
     if (length > width)
         return false;
