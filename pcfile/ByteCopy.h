@@ -67,6 +67,15 @@ inline uint64_t BytesEqualTo(uint64_t word, char byte)
     return ~(((x & kLowBits) + kLowBits) | x | kLowBits);
 }
 
+// The high bit of each of the eight bytes of `word` below `byte` (at most 0x80), and no other bit.
+inline uint64_t BytesBelow(uint64_t word, unsigned char byte)
+{
+    constexpr uint64_t kLowBits = ~kEveryByteHighBit;
+    // Each byte's low seven bits plus 0x80 - `byte` reach the high bit exactly when the byte is not below `byte`,
+    // and never carry into the next byte; a byte whose own high bit is set is not below it either.
+    return ~(((word & kLowBits) + kEveryByteOne * (0x80 - byte)) | word) & kEveryByteHighBit;
+}
+
 // Fewer than eight bytes as the low bytes of a word whose other bytes are zero; reads only those bytes.
 inline uint64_t LoadShortWord(const char* at, size_t count)
 {

@@ -8,6 +8,7 @@
 #include "DataSource.h"
 #include "FieldConvert.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -44,10 +45,9 @@ namespace delimited
 constexpr char kEndMark = 0x1A;
 
 // Splits one line held in memory and hands its values in order to `Values`, which offers Clear(), HasValues() and
-// Take(text, length, quoted). The bytes are looked at in groups of eight, each group once: the places of the
-// bytes that end a value (the separator, CR, Ctrl-Z) and of the quotes in a group are found together and kept
-// while the values within the group are taken. The end of the bytes held reads as the end of the data, and when
-// more bytes may follow, any line that looked there is Incomplete.
+// Take(text, length, quoted). The bytes are looked at eight at a time as one word, each word loaded once and kept
+// while the values within it are taken. The end of the bytes held reads as the end of the data, and when more
+// bytes may follow, any line that looked there is Incomplete.
 template <typename Values>
 class LineScanner
 {
@@ -74,41 +74,65 @@ public:
     }
 
 private:
-    // Eight bytes of the line from `start` on (fewer at the end of the bytes held), with the high bit set of each
-    // byte that ends a value and of each quote.
+    // Eight bytes of the line from `start` on; beyond the end of the bytes held, zeros.
     struct Group
     {
         const char* start;
-        uint64_t ends;
-        uint64_t quotes;
+        uint64_t word;
     };
 
     void LoadGroup(const char* from)
     {
         const size_t held = static_cast<size_t>(m_end - from);
-        // Bytes beyond the end of those held load as zeros, which mark nothing.
-        const uint64_t word = held >= kWordSize ? LoadWord(from) : LoadShortWord(from, held);
         m_group.start = from;
-        m_group.ends = BytesEqualTo(word, m_syntax.separator) | BytesEqualTo(word, '\r') | BytesEqualTo(word, kEndMark);
-        m_group.quotes = BytesEqualTo(word, '"');
+        m_group.word = held >= kWordSize ? LoadWord(from) : LoadShortWord(from, held);
     }
 
-    // The first byte at or after `at` marked in the groups' `marks`, or the end of the bytes held. `at` never lies
-    // before the current group.
-    const char* NextMarked(const char* at, uint64_t Group::*marks)
+    // Marks of the bytes that may end a plain value: the separator and every control character; of these only
+    // the separator, CR and Ctrl-Z do.
+    uint64_t EndMarks(uint64_t word) const
+    {
+        constexpr unsigned char kBlank = ' ';
+        return BytesEqualTo(word, m_syntax.separator) | BytesBelow(word, kBlank);
+    }
+
+    bool EndsValue(char c) const
+    {
+        return c == m_syntax.separator || c == '\r' || c == kEndMark;
+    }
+
+    static uint64_t QuoteMarks(uint64_t word)
+    {
+        return BytesEqualTo(word, '"');
+    }
+
+    // The first byte at or after `at` that `marks` marks, or the end of the bytes held. `at` never lies before the
+    // current group.
+    template <typename Marks>
+    const char* NextMarked(const char* at, Marks marks)
     {
         if (at - m_group.start >= static_cast<ptrdiff_t>(kWordSize))
             LoadGroup(at);
         for (;;)
         {
-            const uint64_t found = m_group.*marks & (~uint64_t{0} << (8 * (at - m_group.start)));
+            const uint64_t found = marks(m_group.word) & (~uint64_t{0} << (8 * (at - m_group.start)));
             if (found)
-                return m_group.start + FirstMarkedByte(found);
+                return std::min(m_group.start + FirstMarkedByte(found), m_end);
             if (m_end - m_group.start <= static_cast<ptrdiff_t>(kWordSize))
                 return m_end;
             LoadGroup(m_group.start + kWordSize);
             at = m_group.start;
         }
+    }
+
+    // A plain value runs up to the separator or the line end; the byte found is returned.
+    const char* PlainValueEnd(const char* at)
+    {
+        const auto ends = [this](uint64_t word) { return EndMarks(word); };
+        at = NextMarked(at, ends);
+        while (at != m_end && !EndsValue(*at))
+            at = NextMarked(at + 1, ends);
+        return at;
     }
 
     bool AtLineEnd(const char* at) const
@@ -137,7 +161,7 @@ private:
             else
             {
                 const char* start = at;
-                at = NextMarked(at, &Group::ends);
+                at = PlainValueEnd(at);
                 m_values.Take(start, static_cast<size_t>(at - start), false);
             }
             if (at == m_end)
@@ -161,7 +185,7 @@ private:
         char* out = nullptr;
         for (;;)
         {
-            at = NextMarked(at, &Group::quotes);
+            at = NextMarked(at, QuoteMarks);
             if (at == m_end)
                 return Stop(m_dataEnds ? LineStatus::Malformed : LineStatus::Incomplete);
             ++at;

@@ -182,14 +182,17 @@ bool CInternalDelimitedSource::StoreValue(const FieldRule& rule, const char* tex
     case ValueKind::Number:
         return !quoted && StoreNumber(rule, text, length);
     case ValueKind::NumberWithComma:
-        if (quoted)
-            return false;
-        m_number.assign(text, length);
-        ReplaceFirst(m_number.data(), m_number.size(), ',', '.');
-        return StoreNumber(rule, m_number.data(), m_number.size());
+        return !quoted && StoreNumberWithComma(rule, text, length);
     default:
         return false;
     }
+}
+
+bool CInternalDelimitedSource::StoreNumberWithComma(const FieldRule& rule, const char* text, size_t length)
+{
+    m_number.assign(text, length);
+    ReplaceFirst(m_number.data(), m_number.size(), ',', '.');
+    return StoreNumber(rule, m_number.data(), m_number.size());
 }
 
 bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const char* text, size_t length) const

@@ -100,6 +100,9 @@ inline bool IsNumberAsWritten(const char* text, size_t length, unsigned decimals
     return BytesNotDigits(LoadWord(text)) == marks(0) && BytesNotDigits(LoadWord(text + last)) == marks(last);
 }
 
+// LayNumberAsWritten for any text, blanks around it and all.
+bool LayAnyNumberAsWritten(const char* text, size_t length, unsigned width, unsigned decimals, char* out);
+
 // True when the text, without the blanks around it, stands in the form of a field of `width` characters with
 // `decimals` decimal places (the point exactly when the field has decimals, and that many decimals) and fits it;
 // it is then laid into `out` right-aligned after blanks, as FitNumber lays it (an empty text leaves the field
@@ -107,21 +110,8 @@ inline bool IsNumberAsWritten(const char* text, size_t length, unsigned decimals
 inline bool LayNumberAsWritten(const char* text, size_t length, unsigned width, unsigned decimals, char* out)
 {
     constexpr size_t kWordPair = 2 * kWordSize;
-    if (length > 0 && length <= kWordPair && length <= width && IsNumberAsWritten(text, length, decimals))
-    {
-        FillBytes(out, ' ', width - length);
-        CopyBytes(out + width - length, text, length);
-        return true;
-    }
-    TrimBlanksAround(text, length);
-    if (length > width)
-        return false;
-    if (length > 0)
-    {
-        const PlainNumberForm form = ReadPlainNumberForm(text, length);
-        if (!form.plain || form.point != (decimals > 0) || form.decimals != decimals)
-            return false;
-    }
+    if (length == 0 || length > kWordPair || length > width || !IsNumberAsWritten(text, length, decimals))
+        return LayAnyNumberAsWritten(text, length, width, decimals, out);
     FillBytes(out, ' ', width - length);
     CopyBytes(out + width - length, text, length);
     return true;
