@@ -45,8 +45,8 @@ namespace delimited
 constexpr char kEndMark = 0x1A;
 
 // Splits one line held in memory and hands its values in order to `Values`, which offers Clear(), HasValues() and
-// Take(text, length, quoted). The bytes are looked at eight at a time as one word, each word loaded once and kept
-// while the values within it are taken. The end of the bytes held reads as the end of the data, and when more
+// Take(text, length, quoted). The bytes are looked at eight at a time as one word; the plain values within a word
+// are all taken from it, loaded once. The end of the bytes held reads as the end of the data, and when more
 // bytes may follow, any line that looked there is Incomplete.
 template <typename Values>
 class LineScanner
@@ -101,21 +101,15 @@ private:
         return c == m_syntax.separator || c == '\r' || c == kEndMark;
     }
 
-    static uint64_t QuoteMarks(uint64_t word)
-    {
-        return BytesEqualTo(word, '"');
-    }
-
-    // The first byte at or after `at` that `marks` marks, or the end of the bytes held. `at` never lies before the
+    // The first byte at or after `at` that EndMarks marks, or the end of the bytes held. `at` never lies before the
     // current group.
-    template <typename Marks>
-    const char* NextMarked(const char* at, Marks marks)
+    const char* NextEndMark(const char* at)
     {
         if (at - m_group.start >= static_cast<ptrdiff_t>(kWordSize))
             LoadGroup(at);
         for (;;)
         {
-            const uint64_t found = marks(m_group.word) & (~uint64_t{0} << (8 * (at - m_group.start)));
+            const uint64_t found = EndMarks(m_group.word) & (~uint64_t{0} << (8 * (at - m_group.start)));
             if (found)
                 return std::min(m_group.start + FirstMarkedByte(found), m_end);
             if (m_end - m_group.start <= static_cast<ptrdiff_t>(kWordSize))
@@ -128,10 +122,9 @@ private:
     // A plain value runs up to the separator or the line end; the byte found is returned.
     const char* PlainValueEnd(const char* at)
     {
-        const auto ends = [this](uint64_t word) { return EndMarks(word); };
-        at = NextMarked(at, ends);
+        at = NextEndMark(at);
         while (at != m_end && !EndsValue(*at))
-            at = NextMarked(at + 1, ends);
+            at = NextEndMark(at + 1);
         return at;
     }
 
@@ -185,7 +178,7 @@ private:
         char* out = nullptr;
         for (;;)
         {
-            at = NextMarked(at, QuoteMarks);
+            at = FindByte(at, m_end, '"');
             if (at == m_end)
                 return Stop(m_dataEnds ? LineStatus::Malformed : LineStatus::Incomplete);
             ++at;

@@ -66,9 +66,9 @@ inline uint64_t FirstBytesHighBits(size_t count)
     return count >= kWordSize ? kEveryByteHighBit : kEveryByteHighBit & ((uint64_t{1} << (8 * count)) - 1);
 }
 
-// True for the most common number text: 1 to 16 characters without blanks, an optional sign, and digits with the
-// point exactly where a field of `decimals` decimal places puts it (none without decimals). The characters are
-// tested as one or two words: each byte that is no digit must be the sign or the point.
+// For a text of 1 to 16 characters, true when it is the most common number text: no blanks, an optional sign, and
+// digits with the point exactly where a field of `decimals` decimal places puts it (none without decimals). The
+// characters are tested as one or two words: each byte that is no digit must be the sign or the point.
 inline bool IsNumberAsWritten(const char* text, size_t length, unsigned decimals)
 {
     const bool sign = text[0] == '-' || text[0] == '+';
