@@ -218,6 +218,12 @@ bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const char* text
 
 bool CInternalDelimitedSource::StoreNumber(const FieldRule& rule, const char* text, size_t length) const
 {
-    return LayNumberAsWritten(text, length, rule.width, rule.decimals, rule.value) ||
+    return LayCommonNumber(text, length, rule.width, rule.decimals, rule.value) ||
+           StoreOtherNumber(rule, text, length);
+}
+
+bool CInternalDelimitedSource::StoreOtherNumber(const FieldRule& rule, const char* text, size_t length) const
+{
+    return LayAnyNumberAsWritten(text, length, rule.width, rule.decimals, rule.value) ||
            FitNumber(text, length, rule.width, rule.decimals, NumberPad::Blanks, rule.value);
 }

@@ -85,6 +85,8 @@ private:
     bool StoreValue(const FieldRule& rule, const char* text, size_t length, bool quoted);
     bool StoreText(const FieldRule& rule, const char* text, size_t length) const;
     bool StoreNumber(const FieldRule& rule, const char* text, size_t length) const;
+    // A number in any form other than the most common one.
+    [[gnu::noinline]] bool StoreOtherNumber(const FieldRule& rule, const char* text, size_t length) const;
     // A number whose decimal comma, if any, is first given the dot.
     bool StoreNumberWithComma(const FieldRule& rule, const char* text, size_t length);
 

@@ -100,6 +100,18 @@ inline bool IsNumberAsWritten(const char* text, size_t length, unsigned decimals
     return BytesNotDigits(LoadWord(text)) == marks(0) && BytesNotDigits(LoadWord(text + last)) == marks(last);
 }
 
+// LayNumberAsWritten for a text in the most common form (see IsNumberAsWritten) that fits the field; false, with
+// `out` untouched, for every other text.
+inline bool LayCommonNumber(const char* text, size_t length, unsigned width, unsigned decimals, char* out)
+{
+    constexpr size_t kWordPair = 2 * kWordSize;
+    if (length == 0 || length > kWordPair || length > width || !IsNumberAsWritten(text, length, decimals))
+        return false;
+    FillBytes(out, ' ', width - length);
+    CopyBytes(out + width - length, text, length);
+    return true;
+}
+
 // LayNumberAsWritten for any text, blanks around it and all.
 bool LayAnyNumberAsWritten(const char* text, size_t length, unsigned width, unsigned decimals, char* out);
 
@@ -109,12 +121,8 @@ bool LayAnyNumberAsWritten(const char* text, size_t length, unsigned width, unsi
 // blank). False leaves `out` untouched.
 inline bool LayNumberAsWritten(const char* text, size_t length, unsigned width, unsigned decimals, char* out)
 {
-    constexpr size_t kWordPair = 2 * kWordSize;
-    if (length == 0 || length > kWordPair || length > width || !IsNumberAsWritten(text, length, decimals))
-        return LayAnyNumberAsWritten(text, length, width, decimals, out);
-    FillBytes(out, ' ', width - length);
-    CopyBytes(out + width - length, text, length);
-    return true;
+    return LayCommonNumber(text, length, width, decimals, out) ||
+           LayAnyNumberAsWritten(text, length, width, decimals, out);
 }
 
 // The answer of IsFieldNumber: true when the text, without the blanks around it, is empty or a plain number with a
