@@ -108,7 +108,7 @@ inline bool LayCommonNumber(const char* text, size_t length, unsigned width, uns
     if (length == 0 || length > kWordPair || length > width || !IsNumberAsWritten(text, length, decimals))
         return false;
     FillBytes(out, ' ', width - length);
-    CopyBytes(out + width - length, text, length);
+    CopyFewBytes(out + width - length, text, length);
     return true;
 }
 
