@@ -68,36 +68,29 @@ inline uint64_t FirstBytesHighBits(size_t count)
 
 // For a text of 1 to 16 characters, true when it is the most common number text: no blanks, an optional sign, and
 // digits with the point exactly where a field of `decimals` decimal places puts it (none without decimals). The
-// characters are tested as one or two words: each byte that is no digit must be the sign or the point.
+// characters are tested as one or two words: once the marks of the sign and the point are taken away, no byte may
+// be other than a digit.
 inline bool IsNumberAsWritten(const char* text, size_t length, unsigned decimals)
 {
     const bool sign = text[0] == '-' || text[0] == '+';
-    size_t point = 0;
-    if (decimals > 0)
-    {
-        if (decimals >= length)
-            return false;
-        point = length - 1 - decimals;
-        if (text[point] != '.')
-            return false;
-    }
-    else if (length == (sign ? 1u : 0u))
+    const size_t point = length - 1 - decimals;
+    if (decimals > 0 ? decimals >= length || text[point] != '.' : length == (sign ? 1u : 0u))
         return false;
-    // The high bits of the sign and the point that fall within the word of the characters from `from` on.
-    const auto marks = [sign, point, decimals](size_t from) {
-        uint64_t expected = sign && from == 0 ? 0x80 : 0;
-        if (decimals > 0 && point >= from && point < from + kWordSize)
-            expected |= uint64_t{0x80} << (8 * (point - from));
-        return expected;
+    // The mark of the point within the word of the characters from `from` on, if it falls there.
+    const auto pointMark = [point, decimals](size_t from) {
+        return decimals > 0 && point - from < kWordSize ? uint64_t{0x80} << (8 * (point - from)) : 0;
     };
+    const uint64_t signMark = sign ? 0x80 : 0;
     if (length <= kWordSize)
     {
         const uint64_t word = length == kWordSize ? LoadWord(text) : LoadShortWord(text, length);
-        return (BytesNotDigits(word) & FirstBytesHighBits(length)) == marks(0);
+        return ((BytesNotDigits(word) & FirstBytesHighBits(length)) ^ signMark ^ pointMark(0)) == 0;
     }
     // Two words, the second ending at the last character and overlapping the first.
     const size_t last = length - kWordSize;
-    return BytesNotDigits(LoadWord(text)) == marks(0) && BytesNotDigits(LoadWord(text + last)) == marks(last);
+    const uint64_t first = BytesNotDigits(LoadWord(text)) ^ signMark ^ pointMark(0);
+    const uint64_t second = BytesNotDigits(LoadWord(text + last)) ^ pointMark(last);
+    return (first | second) == 0;
 }
 
 // LayNumberAsWritten for a text in the most common form (see IsNumberAsWritten) that fits the field; false, with
