@@ -6,6 +6,28 @@
 #include <cstdint>
 #include <cstring>
 
+// Copies up to 16 bytes between buffers that do not overlap: two moves of eight, four or one byte, the second
+// ending at the last byte (and for three bytes, a middle one).
+inline void CopyFewBytes(char* out, const char* in, size_t count)
+{
+    if (count >= 8)
+    {
+        std::memcpy(out, in, 8);
+        std::memcpy(out + count - 8, in + count - 8, 8);
+    }
+    else if (count >= 4)
+    {
+        std::memcpy(out, in, 4);
+        std::memcpy(out + count - 4, in + count - 4, 4);
+    }
+    else if (count > 0)
+    {
+        out[0] = in[0];
+        out[count / 2] = in[count / 2];
+        out[count - 1] = in[count - 1];
+    }
+}
+
 // Copies count bytes between buffers that do not overlap. Up to 64 bytes take two moves of the widest size that
 // fits (the second ending at the last byte, overlapping the first); longer runs go to memcpy.
 inline void CopyBytes(char* out, const char* in, size_t count)
@@ -23,22 +45,8 @@ inline void CopyBytes(char* out, const char* in, size_t count)
         std::memcpy(out, in, 16);
         std::memcpy(out + count - 16, in + count - 16, 16);
     }
-    else if (count >= 8)
-    {
-        std::memcpy(out, in, 8);
-        std::memcpy(out + count - 8, in + count - 8, 8);
-    }
-    else if (count >= 4)
-    {
-        std::memcpy(out, in, 4);
-        std::memcpy(out + count - 4, in + count - 4, 4);
-    }
-    else if (count > 0)
-    {
-        out[0] = in[0];
-        out[count / 2] = in[count / 2];
-        out[count - 1] = in[count - 1];
-    }
+    else
+        CopyFewBytes(out, in, count);
 }
 
 // Eight bytes as one word, read from or written to any address.
@@ -65,6 +73,15 @@ inline uint64_t BytesEqualTo(uint64_t word, char byte)
     constexpr uint64_t kLowBits = ~kEveryByteHighBit;
     const uint64_t x = word ^ (kEveryByteOne * static_cast<unsigned char>(byte));
     return ~(((x & kLowBits) + kLowBits) | x | kLowBits);
+}
+
+// The high bit of each of the eight bytes of `word` below `byte` (at most 0x80), and no other bit.
+inline uint64_t BytesBelow(uint64_t word, unsigned char byte)
+{
+    constexpr uint64_t kLowBits = ~kEveryByteHighBit;
+    // Each byte's low seven bits plus 0x80 - `byte` reach the high bit exactly when the byte is not below `byte`,
+    // and never carry into the next byte; a byte whose own high bit is set is not below it either.
+    return ~(((word & kLowBits) + kEveryByteOne * (0x80 - byte)) | word) & kEveryByteHighBit;
 }
 
 // Fewer than eight bytes as the low bytes of a word whose other bytes are zero; reads only those bytes.

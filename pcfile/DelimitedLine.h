@@ -8,6 +8,7 @@
 #include "DataSource.h"
 #include "FieldConvert.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,86 +44,134 @@ namespace delimited
 {
 constexpr char kEndMark = 0x1A;
 
-inline bool IsLineEnd(int c)
-{
-    return c < 0 || c == kEndMark || c == '\r';
-}
-
-// Splits one line held in memory. Bytes are looked at one value at a time; the end of the bytes held reads as the
-// end of the data, and when more bytes may follow, any line that looked there is Incomplete.
+// Splits one line held in memory and hands its values in order to `Values`, which offers Clear(), HasValues() and
+// Take(text, length, quoted). The bytes are looked at eight at a time as one word; the plain values within a word
+// are all taken from it, loaded once. The end of the bytes held reads as the end of the data, and when more
+// bytes may follow, any line that looked there is Incomplete.
+template <typename Values>
 class LineScanner
 {
 public:
-    LineScanner(const DelimitedSyntax& syntax, const char* end, bool dataEnds, DelimitedLine& line)
-        : m_syntax(syntax), m_end(end), m_dataEnds(dataEnds), m_ranOut(false), m_unquotedEnd(nullptr),
-          m_line(line)
+    LineScanner(const DelimitedSyntax& syntax, const char* end, bool dataEnds, std::vector<char>& unquoted,
+                Values& values)
+        : m_syntax(syntax), m_end(end), m_dataEnds(dataEnds), m_group{}, m_status(LineStatus::Complete),
+          m_unquoted(unquoted), m_unquotedEnd(nullptr), m_values(values)
     {
     }
 
     LineStatus Scan(const char* at, const char*& next)
     {
-        m_line.values.clear();
-        LineStatus status = LineStatus::NoData;
-        const int first = ByteAt(at);
-        if (first >= 0 && first != kEndMark)
-            status = ScanValues(at);
-        if (m_ranOut)
+        m_values.Clear();
+        if (at == m_end && !m_dataEnds)
             return LineStatus::Incomplete;
-        next = at;
-        return status;
+        if (at == m_end || *at == kEndMark)
+        {
+            next = at;
+            return LineStatus::NoData;
+        }
+        LoadGroup(at);
+        return ScanValues(at, next);
     }
 
 private:
-    // The byte at `at`, or -1 at the end of the bytes held.
-    int ByteAt(const char* at)
+    // Eight bytes of the line from `start` on; beyond the end of the bytes held, zeros.
+    struct Group
     {
-        if (at < m_end)
-            return static_cast<unsigned char>(*at);
-        m_ranOut = !m_dataEnds;
-        return -1;
+        const char* start;
+        uint64_t word;
+    };
+
+    void LoadGroup(const char* from)
+    {
+        const size_t held = static_cast<size_t>(m_end - from);
+        m_group.start = from;
+        m_group.word = held >= kWordSize ? LoadWord(from) : LoadShortWord(from, held);
     }
 
-    LineStatus ScanValues(const char*& at)
+    // Marks of the bytes that may end a plain value: the separator and every control character; of these only
+    // the separator, CR and Ctrl-Z do.
+    uint64_t EndMarks(uint64_t word) const
+    {
+        constexpr unsigned char kBlank = ' ';
+        return BytesEqualTo(word, m_syntax.separator) | BytesBelow(word, kBlank);
+    }
+
+    bool EndsValue(char c) const
+    {
+        return c == m_syntax.separator || c == '\r' || c == kEndMark;
+    }
+
+    // The first byte at or after `at` that EndMarks marks, or the end of the bytes held. `at` never lies before the
+    // current group.
+    const char* NextEndMark(const char* at)
+    {
+        if (at - m_group.start >= static_cast<ptrdiff_t>(kWordSize))
+            LoadGroup(at);
+        for (;;)
+        {
+            const uint64_t found = EndMarks(m_group.word) & (~uint64_t{0} << (8 * (at - m_group.start)));
+            if (found)
+                return std::min(m_group.start + FirstMarkedByte(found), m_end);
+            if (m_end - m_group.start <= static_cast<ptrdiff_t>(kWordSize))
+                return m_end;
+            LoadGroup(m_group.start + kWordSize);
+            at = m_group.start;
+        }
+    }
+
+    // A plain value runs up to the separator or the line end; the byte found is returned.
+    const char* PlainValueEnd(const char* at)
+    {
+        at = NextEndMark(at);
+        while (at != m_end && !EndsValue(*at))
+            at = NextEndMark(at + 1);
+        return at;
+    }
+
+    bool AtLineEnd(const char* at) const
+    {
+        return at == m_end || *at == '\r' || *at == kEndMark;
+    }
+
+    LineStatus ScanValues(const char* at, const char*& next)
     {
         for (;;)
         {
             if (m_syntax.skipBlanks)
             {
-                while (ByteAt(at) == ' ')
-                    ++at;
-                if (!m_line.values.empty() && IsLineEnd(ByteAt(at)))
-                    return FinishLine(at);
+                at = SkipByte(at, m_end, ' ');
+                if (at == m_end && !m_dataEnds)
+                    return LineStatus::Incomplete;
+                if (m_values.HasValues() && AtLineEnd(at))
+                    return FinishLine(at, next);
             }
-            if (ByteAt(at) == '"')
+            if (at != m_end && *at == '"')
             {
-                const char* text = nullptr;
-                size_t length = 0;
-                if (!ScanQuoted(at, text, length))
-                    return LineStatus::Malformed;
-                const int next = ByteAt(at);
-                if (next != m_syntax.separator && !IsLineEnd(next))
-                    return LineStatus::Malformed;
-                m_line.values.emplace_back(text, length, true);
+                at = ScanQuoted(at);
+                if (!at)
+                    return m_status;
             }
             else
-                ScanPlain(at);
-            if (IsLineEnd(ByteAt(at)))
-                return FinishLine(at);
+            {
+                const char* start = at;
+                at = PlainValueEnd(at);
+                m_values.Take(start, static_cast<size_t>(at - start), false);
+            }
+            if (at == m_end)
+            {
+                next = at;
+                return m_dataEnds ? LineStatus::Complete : LineStatus::Incomplete;
+            }
+            if (*at != m_syntax.separator)
+                return FinishLine(at, next);
             ++at;
         }
     }
 
-    // A plain value runs up to the separator or the line end.
-    void ScanPlain(const char*& at)
-    {
-        const char* start = at;
-        at = FindFirstOf(at, m_end, m_syntax.separator, '\r', kEndMark);
-        m_line.values.emplace_back(start, static_cast<size_t>(at - start), false);
-    }
-
-    // A quoted value from its opening quote to after its closing quote, its text without the quotes; false when the
-    // data ends before that.
-    bool ScanQuoted(const char*& at, const char*& text, size_t& length)
+    // A quoted value from its opening quote to after its closing quote, which the separator or the line end must
+    // follow; its text is taken without the quotes. Gives the byte after the closing quote, or null with m_status
+    // set when the line is Malformed or Incomplete.
+    const char* ScanQuoted(const char* at)
     {
         const char* piece = ++at;
         char* unquoted = nullptr;   // the value with single quotes, once a doubled one was met
@@ -130,10 +179,12 @@ private:
         for (;;)
         {
             at = FindByte(at, m_end, '"');
-            if (ByteAt(at) < 0)
-                return false;
+            if (at == m_end)
+                return Stop(m_dataEnds ? LineStatus::Malformed : LineStatus::Incomplete);
             ++at;
-            if (ByteAt(at) != '"')
+            if (at == m_end && !m_dataEnds)
+                return Stop(LineStatus::Incomplete);
+            if (at == m_end || *at != '"')
                 break;
             if (!unquoted)
                 out = unquoted = UnquotedRoom(piece);
@@ -141,19 +192,25 @@ private:
             out += at - piece;
             piece = ++at;
         }
+        if (!AtLineEnd(at) && *at != m_syntax.separator)
+            return Stop(LineStatus::Malformed);
         const char* closing = at - 1;
         if (!unquoted)
         {
-            text = piece;
-            length = static_cast<size_t>(closing - piece);
-            return true;
+            m_values.Take(piece, static_cast<size_t>(closing - piece), true);
+            return at;
         }
         CopyBytes(out, piece, static_cast<size_t>(closing - piece));
         out += closing - piece;
         m_unquotedEnd = out;
-        text = unquoted;
-        length = static_cast<size_t>(out - unquoted);
-        return true;
+        m_values.Take(unquoted, static_cast<size_t>(out - unquoted), true);
+        return at;
+    }
+
+    const char* Stop(LineStatus status)
+    {
+        m_status = status;
+        return nullptr;
     }
 
     // Where the next unquoted value goes. The line's unquoted values come from the bytes held after `from`, so
@@ -163,42 +220,74 @@ private:
         if (!m_unquotedEnd)
         {
             const size_t room = static_cast<size_t>(m_end - from);
-            if (m_line.unquoted.size() < room)
-                m_line.unquoted.resize(room);
-            m_unquotedEnd = m_line.unquoted.data();
+            if (m_unquoted.size() < room)
+                m_unquoted.resize(room);
+            m_unquotedEnd = m_unquoted.data();
         }
         return m_unquotedEnd;
     }
 
-    // After the last value: a CR is consumed with the LF after it; a CR followed by any other byte is Malformed.
-    LineStatus FinishLine(const char*& at)
+    // After the last value, at the line end: a CR is consumed with the LF after it; a CR followed by any other byte
+    // is Malformed.
+    LineStatus FinishLine(const char* at, const char*& next)
     {
-        if (ByteAt(at) != '\r')
-            return LineStatus::Complete;
-        const int next = ByteAt(++at);
-        if (next == '\n')
+        if (at != m_end && *at == '\r')
+        {
             ++at;
-        else if (next >= 0 && next != kEndMark)
-            return LineStatus::Malformed;
+            if (at == m_end && !m_dataEnds)
+                return LineStatus::Incomplete;
+            if (at != m_end && *at == '\n')
+                ++at;
+            else if (at != m_end && *at != kEndMark)
+                return LineStatus::Malformed;
+        }
+        next = at;
         return LineStatus::Complete;
     }
 
     const DelimitedSyntax m_syntax;
     const char* const m_end;
     const bool m_dataEnds;
-    bool m_ranOut;
-    char* m_unquotedEnd;    // after the line's unquoted values; null before the first
-    DelimitedLine& m_line;
+    Group m_group;
+    LineStatus m_status;        // why ScanQuoted stopped the line
+    std::vector<char>& m_unquoted;
+    char* m_unquotedEnd;        // after the line's unquoted values; null before the first
+    Values& m_values;
+};
+
+// The values of a line kept as DelimitedValue records.
+class LineValues
+{
+public:
+    explicit LineValues(std::vector<DelimitedValue>& values) : m_values(values) {}
+
+    void Clear() { m_values.clear(); }
+    bool HasValues() const { return !m_values.empty(); }
+    void Take(const char* text, size_t length, bool quoted) { m_values.emplace_back(text, length, quoted); }
+
+private:
+    std::vector<DelimitedValue>& m_values;
 };
 }
 
-// Splits the line at the start of [begin, end). `dataEnds` tells that no byte follows `end`; otherwise a line that
-// runs on to `end` gives Incomplete, to be scanned again with more bytes. A Complete line sets `next` to the byte
-// after its line end (after the line's last value when it ends at the end of the data or at a Ctrl-Z).
+// Splits the line at the start of [begin, end), handing its values to `values` as LineScanner describes.
+// `dataEnds` tells that no byte follows `end`; otherwise a line that runs on to `end` gives Incomplete, to be
+// scanned again with more bytes. A Complete or NoData line sets `next` to the byte after its line end (after the
+// line's last value when it ends at the end of the data or at a Ctrl-Z). Quoted values that held doubled quotes
+// are made single again in `unquoted`.
+template <typename Values>
+LineStatus ScanDelimitedValues(const DelimitedSyntax& syntax, const char* begin, const char* end, bool dataEnds,
+                               std::vector<char>& unquoted, Values& values, const char*& next)
+{
+    return delimited::LineScanner<Values>(syntax, end, dataEnds, unquoted, values).Scan(begin, next);
+}
+
+// ScanDelimitedValues into the line's DelimitedValue records.
 inline LineStatus ScanDelimitedLine(const DelimitedSyntax& syntax, const char* begin, const char* end, bool dataEnds,
                                     DelimitedLine& line, const char*& next)
 {
-    return delimited::LineScanner(syntax, end, dataEnds, line).Scan(begin, next);
+    delimited::LineValues values(line.values);
+    return ScanDelimitedValues(syntax, begin, end, dataEnds, line.unquoted, values, next);
 }
 
 // The check of a file's first line against the field list: a line holds one value per field and quoted values

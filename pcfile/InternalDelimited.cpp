@@ -55,14 +55,50 @@ BOOL CInternalDelimitedSource::ReadFirstRecord()
     return CZRSInternalSource::ReadFirstRecord();
 }
 
-LineStatus CInternalDelimitedSource::ReadLine()
+// The values of a record's line, each stored into its field as the line is split. Values beyond the fields and
+// values after one that did not fit are only counted.
+class CInternalDelimitedSource::FieldValues
+{
+public:
+    explicit FieldValues(CInternalDelimitedSource& source)
+        : m_source(source), m_rules(source.m_rules.data()), m_fields(source.m_rules.size()), m_taken(0),
+          m_refused(-1)
+    {
+    }
+
+    void Clear()
+    {
+        m_taken = 0;
+        m_refused = -1;
+    }
+    bool HasValues() const { return m_taken > 0; }
+    void Take(const char* text, size_t length, bool quoted)
+    {
+        if (m_taken < m_fields && m_refused < 0 && !m_source.StoreValue(m_rules[m_taken], text, length, quoted))
+            m_refused = static_cast<int>(m_taken);
+        ++m_taken;
+    }
+
+    size_t Taken() const { return m_taken; }
+    int Refused() const { return m_refused; }
+
+private:
+    CInternalDelimitedSource& m_source;
+    const FieldRule* const m_rules;
+    const size_t m_fields;
+    size_t m_taken;
+    int m_refused;
+};
+
+template <typename Values>
+LineStatus CInternalDelimitedSource::ReadLine(Values& values)
 {
     bool dataEnds = false;
     for (;;)
     {
         const char* next = nullptr;
-        const LineStatus status =
-            ScanDelimitedLine(m_format.syntax, m_buffer + m_offset, m_buffer + m_valid, dataEnds, m_line, next);
+        const LineStatus status = ScanDelimitedValues(m_format.syntax, m_buffer + m_offset, m_buffer + m_valid,
+                                                      dataEnds, m_line.unquoted, values, next);
         if (status == LineStatus::Complete)
             m_offset = static_cast<size_t>(next - m_buffer);
         if (status != LineStatus::Incomplete)
@@ -73,23 +109,35 @@ LineStatus CInternalDelimitedSource::ReadLine()
 
 BOOL CInternalDelimitedSource::CheckStructure()
 {
-    const bool fits = LineFits(ReadLine(), m_line, m_layout);
+    delimited::LineValues values(m_line.values);
+    const bool fits = LineFits(ReadLine(values), m_line, m_layout);
     m_offset = 0;
     return fits;
 }
 
 BOOL CInternalDelimitedSource::ParseRecord()
 {
-    LineStatus status = ReadLine();
-    if (status == LineStatus::Complete && m_firstLine)
-    {
-        m_firstLine = false;
-        if (IsHeaderLine())
-        {
-            MarkRecordStart();
-            status = ReadLine();
-        }
-    }
+    if (m_firstLine)
+        PassHeaderLine();
+    FieldValues values(*this);
+    const LineStatus status = ReadLine(values);
+    return RecordRead(status, values.Taken(), values.Refused());
+}
+
+void CInternalDelimitedSource::PassHeaderLine()
+{
+    delimited::LineValues values(m_line.values);
+    if (ReadLine(values) != LineStatus::Complete)
+        return;
+    m_firstLine = false;
+    if (IsHeaderLine())
+        MarkRecordStart();
+    else
+        m_offset = m_recordStart;
+}
+
+BOOL CInternalDelimitedSource::RecordRead(LineStatus status, size_t taken, int refused)
+{
     if (status == LineStatus::NoData)
     {
         m_allConsumed = TRUE;
@@ -97,12 +145,11 @@ BOOL CInternalDelimitedSource::ParseRecord()
         return TRUE;
     }
     if (status == LineStatus::Malformed)
-        return ZRI_FAIL(SourceName(), IDS_ZRI012, std::min<int>(m_line.values.size(), m_layout.count - 1));
-    if (static_cast<int>(m_line.values.size()) != m_layout.count)
+        return ZRI_FAIL(SourceName(), IDS_ZRI012, std::min<int>(taken, m_layout.count - 1));
+    if (static_cast<int>(taken) != m_layout.count)
         return ZRI_FAIL(SourceName(), IDS_ZRI017, m_recordCount + 1);
-    for (int i = 0; i < m_layout.count; ++i)
-        if (!StoreValue(m_rules[i], m_line.values[i]))
-            return ZRI_FAIL(SourceName(), IDS_ZRI012, i);
+    if (refused >= 0)
+        return ZRI_FAIL(SourceName(), IDS_ZRI012, refused);
     PeekAfterRecord();
     return TRUE;
 }
@@ -126,31 +173,33 @@ bool CInternalDelimitedSource::IsHeaderLine() const
     return true;
 }
 
-bool CInternalDelimitedSource::StoreValue(const FieldRule& rule, const DelimitedValue& value)
+bool CInternalDelimitedSource::StoreValue(const FieldRule& rule, const char* text, size_t length, bool quoted)
 {
     switch (rule.kind)
     {
     case ValueKind::Text:
-        return StoreText(rule, value);
+        return StoreText(rule, text, length);
     case ValueKind::Number:
-        return !value.quoted && StoreNumber(rule, value.text, value.length);
+        return !quoted && StoreNumber(rule, text, length);
     case ValueKind::NumberWithComma:
-        if (value.quoted)
-            return false;
-        m_number.assign(value.text, value.length);
-        ReplaceFirst(m_number.data(), m_number.size(), ',', '.');
-        return StoreNumber(rule, m_number.data(), m_number.size());
+        return !quoted && StoreNumberWithComma(rule, text, length);
     default:
         return false;
     }
 }
 
-bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const DelimitedValue& value) const
+bool CInternalDelimitedSource::StoreNumberWithComma(const FieldRule& rule, const char* text, size_t length)
 {
-    size_t length = value.length;
+    m_number.assign(text, length);
+    ReplaceFirst(m_number.data(), m_number.size(), ',', '.');
+    return StoreNumber(rule, m_number.data(), m_number.size());
+}
+
+bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const char* text, size_t length) const
+{
     if (length > rule.width)
     {
-        if (LengthWithoutTrailingBlanks(value.text, length) > rule.width)
+        if (LengthWithoutTrailingBlanks(text, length) > rule.width)
             return false;
         length = rule.width;
     }
@@ -163,12 +212,18 @@ bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const DelimitedV
     }
     else
         FillBytes(at + length, ' ', fill);
-    CopyBytes(at, value.text, length);
+    CopyBytes(at, text, length);
     return true;
 }
 
 bool CInternalDelimitedSource::StoreNumber(const FieldRule& rule, const char* text, size_t length) const
 {
-    return LayNumberAsWritten(text, length, rule.width, rule.decimals, rule.value) ||
+    return LayCommonNumber(text, length, rule.width, rule.decimals, rule.value) ||
+           StoreOtherNumber(rule, text, length);
+}
+
+bool CInternalDelimitedSource::StoreOtherNumber(const FieldRule& rule, const char* text, size_t length) const
+{
+    return LayAnyNumberAsWritten(text, length, rule.width, rule.decimals, rule.value) ||
            FitNumber(text, length, rule.width, rule.decimals, NumberPad::Blanks, rule.value);
 }

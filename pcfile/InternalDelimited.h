@@ -68,14 +68,27 @@ private:
         char* value;
     };
 
-    // Splits the line at the current position in the buffer, bringing in more of the file when the line runs on
-    // beyond the bytes held; a Complete line is consumed.
-    LineStatus ReadLine();
+    class FieldValues;
+
+    // Splits the line at the current position in the buffer, handing its values to `values` (see
+    // ScanDelimitedValues), and brings in more of the file when the line runs on beyond the bytes held; a Complete
+    // line is consumed.
+    template <typename Values>
+    LineStatus ReadLine(Values& values);
+    // A first line of the field names is consumed; any other first line stays to be read as a record.
+    void PassHeaderLine();
     // Every value of the line equals its field's name.
     bool IsHeaderLine() const;
-    bool StoreValue(const FieldRule& rule, const DelimitedValue& value);
-    bool StoreText(const FieldRule& rule, const DelimitedValue& value) const;
+    // The outcome of a record's line of which `taken` values were split and the value `refused` (or none, -1)
+    // did not fit its field.
+    BOOL RecordRead(LineStatus status, size_t taken, int refused);
+    bool StoreValue(const FieldRule& rule, const char* text, size_t length, bool quoted);
+    bool StoreText(const FieldRule& rule, const char* text, size_t length) const;
     bool StoreNumber(const FieldRule& rule, const char* text, size_t length) const;
+    // A number in any form other than the most common one.
+    [[gnu::noinline]] bool StoreOtherNumber(const FieldRule& rule, const char* text, size_t length) const;
+    // A number whose decimal comma, if any, is first given the dot.
+    bool StoreNumberWithComma(const FieldRule& rule, const char* text, size_t length);
 
     const DelimitedFormat& m_format;
     DelimitedLine m_line;

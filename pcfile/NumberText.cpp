@@ -2,6 +2,7 @@
 
 #include "ByteCopy.h"
 #include "ByteRuns.h"
+#include "PlainNumber.h"
 
 #include <bit>
 #include <cmath>
@@ -191,6 +192,22 @@ bool IsFieldNumber(const char* text, size_t length, unsigned decimals)
     if (!ParseNumber(text, length, parts) || parts.exponent || parts.fractionLength > decimals)
         return false;
     return decimals > 0 || !parts.point;
+}
+
+bool LayAnyNumberAsWritten(const char* text, size_t length, unsigned width, unsigned decimals, char* out)
+{
+    TrimBlanksAround(text, length);
+    if (length > width)
+        return false;
+    if (length > 0)
+    {
+        const PlainNumberForm form = ReadPlainNumberForm(text, length);
+        if (!form.plain || form.point != (decimals > 0) || form.decimals != decimals)
+            return false;
+    }
+    FillBytes(out, ' ', width - length);
+    CopyBytes(out + width - length, text, length);
+    return true;
 }
 
 bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimals, NumberPad pad, char* out)

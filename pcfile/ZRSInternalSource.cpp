@@ -66,6 +66,11 @@ BOOL CZRSInternalSource::NextField()
         return FALSE;
     if (++m_layout.current < m_layout.count)
         return TRUE;
+    return NextRecord();
+}
+
+BOOL CZRSInternalSource::NextRecord()
+{
     m_layout.current = 0;
     if (m_allConsumed)
     {

@@ -33,4 +33,8 @@ protected:
 
     BOOL m_allConsumed;
     BOOL m_noRecordLeft;
+
+private:
+    // After the last field of a record: parses the next one, or marks that none is left.
+    [[gnu::noinline]] BOOL NextRecord();
 };

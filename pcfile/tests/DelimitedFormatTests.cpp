@@ -138,6 +138,28 @@ TEST_F(DelimitedFormats, DamagedFilesAreRefusedNamingTheFieldOrTheRecord)
         EXPECT_TRUE(RunTransferCase(m_runner, refused));
 }
 
+TEST_F(DelimitedFormats, ALineWithSeveralFaultsIsReportedByTheWholeLineFirst)
+{
+    // A line that breaks off is named by the field where it broke, a line of the wrong length by its record, and
+    // only a whole line of the right length by its first value that does not fit, whatever values came before.
+    const TransferCase cases[] = {
+        Refused("too long, then one too many", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abcdefg\",\"b\",\"c\"\r\n",
+                Zri(17, "2")),
+        Refused("too long, then one too few", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abcdefg\"\r\n", Zri(17, "2")),
+        Refused("bad number, then one too many", PCFT_TAB, kTextAndNumber, "a\t1\r\nb\tx\t3\r\n", Zri(17, "2")),
+        Refused("too long, then not closed", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abcdefg\",\"unterminated",
+                Zri(12, "1")),
+        Refused("too long, then text after a quote", PCFT_CSV, kTwoTexts,
+                "\"a\",\"b\"\r\n\"abcdefg\",\"b\"x\r\n", Zri(12, "1")),
+        Refused("too long, then CR alone", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abcdefg\",\"b\"\rX", Zri(12, "1")),
+        Refused("both too long", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abcdefg\",\"hijklmn\"\r\n", Zri(12, "0")),
+        Refused("after the names, too long and one too many", PCFT_CSV, kTwoTexts,
+                "\"NAME\",\"CITY\"\r\n\"a\",\"b\"\r\n\"abcdefg\",\"b\",\"c\"\r\n", Zri(17, "2")),
+    };
+    for (const TransferCase& refused : cases)
+        EXPECT_TRUE(RunTransferCase(m_runner, refused));
+}
+
 TEST_F(DelimitedFormats, TheLastLineNeedsNoLineEndAndACtrlZEndsTheData)
 {
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\""), (Records{{"a   ", "b   "}}));

@@ -203,6 +203,61 @@ TEST(DelimitedLineScan, AgreesWithAByteByByteReadingAtEveryAlignmentAndCut)
         }
 }
 
+TEST(DelimitedLineScan, PassesOverControlCharactersThatEndNoValue)
+{
+    // Values holding control characters other than CR and Ctrl-Z, and bytes that differ from the separator, CR or
+    // Ctrl-Z in one bit or by one, at every place of a word and with every cut of the bytes held.
+    std::mt19937 random(9137);
+    for (const DelimitedSyntax& syntax : kSyntaxes)
+    {
+        const char bytes[] = {'a', '\0', '\t', '\n', '\x0C', '\x0E', '\x19', '\x1B', '\x1F', '\x7F', '\x80', '\x8D',
+                              '\x9A', '\xA0', '\xFF', '"', '\r', 0x1A, syntax.separator, syntax.separator};
+        for (int run = 0; run < 400; ++run)
+        {
+            std::string text;
+            const size_t length = random() % 30;
+            for (size_t i = 0; i < length; ++i)
+                text += random() % 3 ? 'a' : bytes[random() % sizeof bytes];
+            const SplitLine whole = ByteReading(syntax, text).Read();
+            for (size_t offset = 0; offset < 8; ++offset)
+            {
+                const SplitLine scanned = Scanned(syntax, text, offset, text.size(), true);
+                ASSERT_EQ(scanned.status, whole.status) << Escaped(text);
+                EXPECT_EQ(scanned.values, whole.values) << Escaped(text);
+                if (whole.status != LineStatus::Malformed)
+                    EXPECT_EQ(scanned.used, whole.used) << Escaped(text);
+            }
+            for (size_t cut = 0; cut <= text.size(); ++cut)
+            {
+                const SplitLine scanned = Scanned(syntax, text, cut % 8, cut, false);
+                if (whole.lookedAt > cut)
+                {
+                    ASSERT_EQ(scanned.status, LineStatus::Incomplete) << Escaped(text) << " cut " << cut;
+                    continue;
+                }
+                ASSERT_EQ(scanned.status, whole.status) << Escaped(text) << " cut " << cut;
+                EXPECT_EQ(scanned.values, whole.values) << Escaped(text) << " cut " << cut;
+            }
+        }
+    }
+}
+
+TEST(DelimitedLineScan, AMalformedLineKeepsTheValuesBeforeItsFault)
+{
+    // The values split before the fault tell which field a malformed line is reported at.
+    std::mt19937 random(5113);
+    for (const DelimitedSyntax& syntax : kSyntaxes)
+        for (int run = 0; run < 3000; ++run)
+        {
+            const std::string text = RandomLine(random, syntax.separator);
+            const SplitLine whole = ByteReading(syntax, text).Read();
+            if (whole.status != LineStatus::Malformed)
+                continue;
+            for (size_t offset = 0; offset < 8; ++offset)
+                EXPECT_EQ(Scanned(syntax, text, offset, text.size(), true).values, whole.values) << Escaped(text);
+        }
+}
+
 TEST(DelimitedLineScan, FindsTheBytesSoughtAtEveryPlaceOfAWord)
 {
     // Bytes around the ones sought that differ from them in one bit or by one, and bytes with the high bit set.

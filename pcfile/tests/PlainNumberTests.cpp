@@ -1,5 +1,6 @@
 // Plain numbers recognised eight bytes at a time: laid into their fields as written, or checked against them.
 #include "NumberText.h"
+#include "PcFileTestSupport.h"
 #include "PlainNumber.h"
 
 #include <gtest/gtest.h>
@@ -124,6 +125,29 @@ TEST(LayNumberAsWritten, AgreesWithFitNumberOnEveryTextItTakes)
             ++taken;
             ASSERT_EQ(laid, Fit(text, width, decimals)) << '"' << text << "\" " << width << ',' << decimals;
         }
+    }
+    EXPECT_GT(taken, 1000);
+}
+
+TEST(LayNumberAsWritten, TellsTheCommonFormFromOneOrTwoWords)
+{
+    // Texts of 1 to 16 characters without blanks, each placed so that it ends where reading must stop: the test of
+    // whole words takes exactly the texts that the character-by-character reading lays.
+    PageEnd end;
+    const char alphabet[] = {'0', '9', '/', ':', '-', '+', '.', ',', 'e', '\0', '\xB5'};
+    unsigned state = 2024;
+    int taken = 0;
+    for (int i = 0; i < 200000; ++i)
+    {
+        const std::string text = RandomText(state, alphabet, 48);
+        if (text.empty() || text.size() > 16)
+            continue;
+        const unsigned decimals = static_cast<unsigned>((state >> 4) % 4);
+        std::string out(20, '?');
+        const bool laid = LayAnyNumberAsWritten(text.data(), text.size(), 20, decimals, out.data());
+        const bool common = IsNumberAsWritten(end.Place(text), text.size(), decimals);
+        ASSERT_EQ(common, laid) << '"' << Escaped(text) << "\" " << decimals;
+        taken += common;
     }
     EXPECT_GT(taken, 1000);
 }
