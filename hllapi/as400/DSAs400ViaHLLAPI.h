@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DescrFile.h"
+#include "FieldConvert.h"
 #include "HostFields.h"
 #include "ZRSViaHLLAPI.h"
 
@@ -19,7 +20,7 @@ public:
     BOOL Open(HANDLE cancelEvent) override;
     BOOL GetField(DSField* field) override;
     BOOL NextField() override;
-    BOOL EndOfData() override;
+    BOOL EndOfData() override { return m_recordCount >= m_hostRecords; }
 
     virtual BOOL ReceiveFirstBuffer();
     virtual BOOL ReceiveNextBuffer();
@@ -83,7 +84,18 @@ protected:
     // Decodes the current field's value from hexadecimal data into the record buffer.
     BOOL PlaceHexField();
     // The reader's NextField, over hexadecimal data or not.
-    BOOL AdvanceReader(bool hex);
+    BOOL AdvanceReader(bool hex)
+    {
+        // Only a reader comes here: the writers' own end of data does not apply.
+        if (CDSAs400ViaHLLAPI::EndOfData())
+            return TRUE;
+        if (++m_layout.current < m_layout.count)
+            return hex ? PlaceHexField() : TRUE;
+        return AdvanceRecord(hex);
+    }
+    // After a record's last field: counts the record and starts the next one, from the next buffer when the data
+    // area holds no further record.
+    BOOL AdvanceRecord(bool hex);
     BOOL ReceiveTextFirstBuffer();
     BOOL ReceiveTextNextBuffer();
     // Answers pending replies until the host program is ready for the next request.
@@ -145,12 +157,21 @@ protected:
     std::string CreateSourceCommand(int recordLength) const;
     std::string WriteSourceCommand() const;
     BOOL IsWriteModeForExisting() const;
-    // Ends the current field; after a record's last field appends the record to the data area, and sends the
-    // buffer when no further record fits.
-    BOOL AppendField(bool hex);
+    // Ends the current field; after a record's last field appends the record to the data area.
+    BOOL AppendField(bool hex)
+    {
+        // The fields wait in the record buffer until the record is complete, then go into the data area together.
+        if (++m_layout.current < m_layout.count)
+            return TRUE;
+        return AppendRecord(hex);
+    }
+    // Appends the complete record to the data area and sends the buffer when no further record fits.
+    BOOL AppendRecord(bool hex);
     BOOL SendDataBuffer(bool hex);
 
     std::vector<DescrField> m_descriptions;
+    // The conversion of each layout field, made again when the other side's field comes with another type.
+    std::vector<HostConversion> m_conversions;
 
 private:
     BOOL SendDescriptionScreen(int count);

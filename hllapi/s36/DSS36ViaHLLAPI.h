@@ -4,10 +4,12 @@
 #pragma once
 
 #include "DescrFile.h"
+#include "FieldConvert.h"
 #include "HostFields.h"
 #include "ZRSViaHLLAPI.h"
 
 #include <string>
+#include <vector>
 
 class CDSS36ViaHLLAPI : public CZRSViaHLLAPI
 {
@@ -107,4 +109,7 @@ private:
     BOOL ReadExistingLength();
     BOOL CheckWriteReply();
     BOOL SendBuffer();
+
+    // The conversion of each layout field, made again when the other side's field comes with another type.
+    std::vector<HostConversion> m_conversions;
 };

@@ -104,7 +104,9 @@ BOOL CDSS36ViaHLLAPITarget::PutField(const DSField* otherSide)
             std::memcpy(field.value, otherSide->value, static_cast<std::size_t>(given < length ? given : length));
         return TRUE;
     }
-    if (!ConvertFieldToHost(*otherSide, field, m_environment))
+    if (m_conversions.size() != static_cast<std::size_t>(m_layout.count))
+        m_conversions.assign(static_cast<std::size_t>(m_layout.count), HostConversion{});
+    if (!ConvertPreparedToHost(m_conversions[m_layout.current], *otherSide, field, m_environment))
         return HOST_FAIL(IDS_S36_BAD_VALUE, m_layout.current + 1, m_recordCount + 1);
     if (field.type != HFT_CHARACTER)
         FillNumber(field.value, length);
