@@ -436,8 +436,13 @@ BOOL CDSAs400ViaHLLAPI::NextField()
     return AdvanceReader(false);
 }
 
-BOOL CDSAs400ViaHLLAPI::AdvanceRecord(bool hex)
+BOOL CDSAs400ViaHLLAPI::AdvanceReader(bool hex)
 {
+    // Only a reader comes here: the writers' own end of data does not apply.
+    if (CDSAs400ViaHLLAPI::EndOfData())
+        return TRUE;
+    if (++m_layout.current < m_layout.count)
+        return hex ? PlaceHexField() : TRUE;
     m_layout.current = 0;
     ++m_recordCount;
     // Once the announced records are read no further buffer is asked for, even when the last one was full.
@@ -447,6 +452,11 @@ BOOL CDSAs400ViaHLLAPI::AdvanceRecord(bool hex)
     if (m_used + recordBytes > HOST_AREA_SIZE && !ReceiveNextBuffer())
         return FALSE;
     return PlaceRecord(hex);
+}
+
+BOOL CDSAs400ViaHLLAPI::EndOfData()
+{
+    return m_recordCount >= m_hostRecords;
 }
 
 BOOL CDSAs400ViaHLLAPI::ReceiveFirstBuffer()

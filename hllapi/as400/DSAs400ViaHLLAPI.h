@@ -20,7 +20,7 @@ public:
     BOOL Open(HANDLE cancelEvent) override;
     BOOL GetField(DSField* field) override;
     BOOL NextField() override;
-    BOOL EndOfData() override { return m_recordCount >= m_hostRecords; }
+    BOOL EndOfData() override;
 
     virtual BOOL ReceiveFirstBuffer();
     virtual BOOL ReceiveNextBuffer();
@@ -84,18 +84,7 @@ protected:
     // Decodes the current field's value from hexadecimal data into the record buffer.
     BOOL PlaceHexField();
     // The reader's NextField, over hexadecimal data or not.
-    BOOL AdvanceReader(bool hex)
-    {
-        // Only a reader comes here: the writers' own end of data does not apply.
-        if (CDSAs400ViaHLLAPI::EndOfData())
-            return TRUE;
-        if (++m_layout.current < m_layout.count)
-            return hex ? PlaceHexField() : TRUE;
-        return AdvanceRecord(hex);
-    }
-    // After a record's last field: counts the record and starts the next one, from the next buffer when the data
-    // area holds no further record.
-    BOOL AdvanceRecord(bool hex);
+    BOOL AdvanceReader(bool hex);
     BOOL ReceiveTextFirstBuffer();
     BOOL ReceiveTextNextBuffer();
     // Answers pending replies until the host program is ready for the next request.

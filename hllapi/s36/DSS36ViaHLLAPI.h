@@ -108,6 +108,8 @@ private:
     // The existing file's record length through a read request.
     BOOL ReadExistingLength();
     BOOL CheckWriteReply();
+    // Appends the complete record to the data area and sends the buffer when no further record fits.
+    BOOL AppendRecord();
     BOOL SendBuffer();
 
     // The conversion of each layout field, made again when the other side's field comes with another type.

@@ -118,6 +118,11 @@ BOOL CDSS36ViaHLLAPITarget::NextField()
     // The fields wait in the record buffer until the record is complete, then go into the data area together.
     if (++m_layout.current < m_layout.count)
         return TRUE;
+    return AppendRecord();
+}
+
+BOOL CDSS36ViaHLLAPITarget::AppendRecord()
+{
     m_layout.current = 0;
     PutRecordIntoArea(m_layout, IsBinary(), m_area, m_used);
     if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE)
