@@ -5,6 +5,7 @@
 #include "S36Messages.h"
 
 #include <cstring>
+#include <new>
 
 namespace
 {
@@ -104,8 +105,8 @@ BOOL CDSS36ViaHLLAPITarget::PutField(const DSField* otherSide)
             std::memcpy(field.value, otherSide->value, static_cast<std::size_t>(given < length ? given : length));
         return TRUE;
     }
-    if (m_conversions.size() != static_cast<std::size_t>(m_layout.count))
-        m_conversions.assign(static_cast<std::size_t>(m_layout.count), HostConversion{});
+    if (m_conversions.size() != static_cast<std::size_t>(m_layout.count) && !SizeConversions())
+        return FALSE;
     if (!ConvertPreparedToHost(m_conversions[m_layout.current], *otherSide, field, m_environment))
         return HOST_FAIL(IDS_S36_BAD_VALUE, m_layout.current + 1, m_recordCount + 1);
     if (field.type != HFT_CHARACTER)
@@ -119,6 +120,20 @@ BOOL CDSS36ViaHLLAPITarget::NextField()
     if (++m_layout.current < m_layout.count)
         return TRUE;
     return AppendRecord();
+}
+
+BOOL CDSS36ViaHLLAPITarget::SizeConversions()
+{
+    try
+    {
+        m_conversions.assign(static_cast<std::size_t>(m_layout.count), HostConversion{});
+        return TRUE;
+    }
+    catch (const std::bad_alloc&)
+    {
+        m_conversions.clear();
+        return HOST_FAIL(IDS_S36_NO_RECORD_MEMORY);
+    }
 }
 
 BOOL CDSS36ViaHLLAPITarget::AppendRecord()
