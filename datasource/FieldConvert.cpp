@@ -152,13 +152,14 @@ PcConversion PrepareConversionToPC(int hostType, const DSField& pc)
 
 BOOL ConvertFieldToHost(const DSField& pc, DSField& host, const EnvironmentCallbacks* environment)
 {
-    const int mode = ModeToPc(host.type, pc.type);
-    if (mode < 0 || !environment || !host.value || !pc.value)
-        return FALSE;
-    WORD length = TransferLength(host, pc);
-    if (ReordersText(pc, environment))
-        ReorderBidiText(pc.value, length, environment);
-    return environment->TranslateCodePage(mode | ZRCM_TO_EBCDIC_BIT, pc.value, host.value, length, &length);
+    HostConversion conversion = PrepareConversionToHost(host.type, pc.type);
+    return ConvertPreparedToHost(conversion, pc, host, environment);
+}
+
+HostConversion PrepareConversionToHost(int hostType, int pcType)
+{
+    const int mode = ModeToPc(hostType, pcType);
+    return {hostType, pcType, mode < 0 ? -1 : mode | ZRCM_TO_EBCDIC_BIT, pcType == PFT_TEXT_ANSI};
 }
 
 void ReorderBidiText(char* text, WORD length, const EnvironmentCallbacks* environment)

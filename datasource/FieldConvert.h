@@ -46,6 +46,35 @@ inline BOOL ConvertPreparedToPC(const PcConversion& conversion, const DSField& h
     return TRUE;
 }
 
+// The conversion of a PC type into a host field, kept for one field of a layout: the converter mode for the pair
+// of types (-1 when the pair has none) and whether the PC value is reordered when the environment is right-to-left.
+// A conversion made without a pair of types holds the answer for host type 0 and PC type 0: no conversion.
+struct HostConversion
+{
+    int hostType = 0;
+    int pcType = 0;
+    int mode = -1;
+    bool reorderable = false;
+};
+HostConversion PrepareConversionToHost(int hostType, int pcType);
+
+// ConvertFieldToHost through the conversion kept for the host field; the conversion is made again first when
+// either field's type is not the one it was made for.
+inline BOOL ConvertPreparedToHost(HostConversion& conversion, const DSField& pc, DSField& host,
+                                  const EnvironmentCallbacks* environment)
+{
+    if (pc.type != conversion.pcType || host.type != conversion.hostType)
+        conversion = PrepareConversionToHost(host.type, pc.type);
+    if (conversion.mode < 0 || !environment || !host.value || !pc.value)
+        return FALSE;
+    const unsigned hostLength = static_cast<unsigned short>(host.length);
+    const unsigned pcLength = static_cast<unsigned short>(pc.length);
+    WORD length = static_cast<WORD>(hostLength < pcLength ? hostLength : pcLength);
+    if (conversion.reorderable && environment->rightToLeft)
+        ReorderBidiText(pc.value, length, environment);
+    return environment->TranslateCodePage(conversion.mode, pc.value, host.value, length, &length);
+}
+
 // True for the PC text types 10 and 11.
 inline bool IsPcTextType(int pcType)
 {

@@ -189,6 +189,77 @@ TEST_F(FieldConversion, APreparedConversionRefusesAMissingValueOrEnvironment)
     EXPECT_TRUE(g_calls.empty());
 }
 
+TEST_F(FieldConversion, AKeptConversionToTheHostFollowsTheTypesOfBothFields)
+{
+    // One conversion kept through every pair of types in turn, each pair twice: made again when the types change,
+    // used as it is when they do not. Each pair converts as the way towards the PC does, with the EBCDIC bit.
+    HostConversion kept;
+    for (int pcType = 0; pcType <= PFT_BINARY; ++pcType)
+        for (int hostType = 0; hostType <= HFT_HEXADECIMAL; ++hostType)
+            for (int round = 0; round < 2; ++round)
+            {
+                FieldWithValue fromHost(hostType, "ABCD");
+                FieldWithValue toPc(pcType, "", 4);
+                g_calls.clear();
+                const BOOL toPcResult = ConvertFieldToPC(fromHost.field, toPc.field, &m_environment);
+                const int toPcMode = g_calls.empty() ? -1 : g_calls[0].mode;
+                FieldWithValue pc(pcType, "ABCDE");
+                FieldWithValue host(hostType, "....", 4);
+                g_calls.clear();
+                EXPECT_EQ(ConvertPreparedToHost(kept, pc.field, host.field, &m_environment), toPcResult)
+                    << hostType << "/" << pcType << "/" << round;
+                if (!toPcResult)
+                {
+                    EXPECT_TRUE(g_calls.empty()) << hostType << "/" << pcType;
+                    EXPECT_EQ(host.bytes, "....") << hostType << "/" << pcType;
+                    continue;
+                }
+                ASSERT_EQ(g_calls.size(), 1u) << hostType << "/" << pcType;
+                const int mode = toPcMode | ZRCM_TO_EBCDIC_BIT;
+                EXPECT_EQ(g_calls[0].mode, mode) << hostType << "/" << pcType;
+                EXPECT_EQ(g_calls[0].sourceLength, 4);
+                EXPECT_EQ(g_calls[0].destinationLength, 4);
+                EXPECT_EQ(host.bytes, std::string({char('A' + mode), char('B' + mode), char('C' + mode),
+                                                   char('D' + mode)}));
+            }
+}
+
+TEST_F(FieldConversion, AKeptConversionToTheHostTakesTheShorterLengthOfEachValue)
+{
+    HostConversion kept;
+    for (int pcLength : {0, 1, 3, 4, 5, 300})
+    {
+        g_calls.clear();
+        FieldWithValue pc(PFT_TEXT_ASCII, std::string(static_cast<size_t>(pcLength), 'a'));
+        std::string guarded = "....|||";
+        DSField host{};
+        host.type = HFT_CHARACTER;
+        host.length = 4;
+        host.value = guarded.data();
+        ASSERT_TRUE(ConvertPreparedToHost(kept, pc.field, host, &m_environment)) << pcLength;
+        const size_t converted = pcLength < 4 ? static_cast<size_t>(pcLength) : 4;
+        ASSERT_EQ(g_calls.size(), 1u);
+        EXPECT_EQ(g_calls[0].sourceLength, converted);
+        EXPECT_EQ(guarded, std::string(converted, 'b') + std::string(4 - converted, '.') + "|||") << pcLength;
+    }
+}
+
+TEST_F(FieldConversion, AKeptConversionToTheHostRefusesAMissingValueOrEnvironment)
+{
+    FieldWithValue pc(PFT_TEXT_ASCII, "abc");
+    FieldWithValue host(HFT_CHARACTER, "...");
+    HostConversion kept = PrepareConversionToHost(HFT_CHARACTER, PFT_TEXT_ASCII);
+    EXPECT_FALSE(ConvertPreparedToHost(kept, pc.field, host.field, nullptr));
+    DSField noValue = host.field;
+    noValue.value = nullptr;
+    EXPECT_FALSE(ConvertPreparedToHost(kept, pc.field, noValue, &m_environment));
+    noValue = pc.field;
+    noValue.value = nullptr;
+    EXPECT_FALSE(ConvertPreparedToHost(kept, noValue, host.field, &m_environment));
+    EXPECT_EQ(host.bytes, "...");
+    EXPECT_TRUE(g_calls.empty());
+}
+
 // A memory device context with a Hebrew font selected, as the program sets one up for right-to-left hosts.
 class HebrewReordering : public ::testing::Test
 {
@@ -240,5 +311,33 @@ TEST_F(HebrewReordering, LongTextsAsWellAsShortOnes)
         std::string guarded = text + "|||";
         ReorderBidiText(guarded.data(), length, &m_environment);
         EXPECT_EQ(guarded, std::string(text.rbegin(), text.rend()) + "|||") << length;
+    }
+}
+
+TEST_F(HebrewReordering, AKeptConversionToTheHostPutsAnsiTextBackIntoLogicalOrder)
+{
+    // The converter sees ANSI text reordered in the PC value itself; ASCII text goes as it is, also when the
+    // conversion kept for the field was made for ANSI text.
+    m_environment.TranslateCodePage = Translate;
+    HostConversion kept;
+    const struct
+    {
+        int pcType;
+        const char* hostBytes;
+    } values[] = {{PFT_TEXT_ANSI, "\xE5\xE4\xE3"}, {PFT_TEXT_ASCII, "\xE1\xE2\xE3"}, {PFT_TEXT_ANSI, "\xE5\xE4\xE3"}};
+    for (const auto& value : values)
+    {
+        char text[] = "\xE0\xE1\xE2";
+        DSField pc{};
+        pc.type = value.pcType;
+        pc.length = 3;
+        pc.value = text;
+        char hostText[4] = "...";
+        DSField host{};
+        host.type = HFT_CHARACTER;
+        host.length = 3;
+        host.value = hostText;
+        ASSERT_TRUE(ConvertPreparedToHost(kept, pc, host, &m_environment)) << value.pcType;
+        EXPECT_EQ(std::string(hostText), value.hostBytes) << value.pcType;
     }
 }

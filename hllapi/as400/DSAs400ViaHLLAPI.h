@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DescrFile.h"
+#include "FieldConvert.h"
 #include "HostFields.h"
 #include "ZRSViaHLLAPI.h"
 
@@ -145,12 +146,23 @@ protected:
     std::string CreateSourceCommand(int recordLength) const;
     std::string WriteSourceCommand() const;
     BOOL IsWriteModeForExisting() const;
-    // Ends the current field; after a record's last field appends the record to the data area, and sends the
-    // buffer when no further record fits.
-    BOOL AppendField(bool hex);
+    // Ends the current field; after a record's last field appends the record to the data area.
+    BOOL AppendField(bool hex)
+    {
+        // The fields wait in the record buffer until the record is complete, then go into the data area together.
+        if (++m_layout.current < m_layout.count)
+            return TRUE;
+        return AppendRecord(hex);
+    }
+    // Appends the complete record to the data area and sends the buffer when no further record fits.
+    BOOL AppendRecord(bool hex);
+    // One conversion for each field of the layout, each made when its field first comes; reported when out of memory.
+    BOOL SizeConversions();
     BOOL SendDataBuffer(bool hex);
 
     std::vector<DescrField> m_descriptions;
+    // The conversion of each layout field, made again when the other side's field comes with another type.
+    std::vector<HostConversion> m_conversions;
 
 private:
     BOOL SendDescriptionScreen(int count);

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace
 {
@@ -214,9 +215,26 @@ BOOL CDSAs400ViaHLLAPITarget::PutField(const DSField* otherSide)
 {
     if (m_kind != KIND_TRANSFER || !otherSide || m_layout.current >= m_layout.count)
         return FALSE;
-    if (!ConvertFieldToHost(*otherSide, m_layout.fields[m_layout.current], m_environment))
-        return HOST_FAIL(IDS_AS400_BAD_VALUE, m_layout.current + 1, m_recordCount + 1);
+    const int current = m_layout.current;
+    if (m_conversions.size() != static_cast<std::size_t>(m_layout.count) && !SizeConversions())
+        return FALSE;
+    if (!ConvertPreparedToHost(m_conversions[current], *otherSide, m_layout.fields[current], m_environment))
+        return HOST_FAIL(IDS_AS400_BAD_VALUE, current + 1, m_recordCount + 1);
     return TRUE;
+}
+
+BOOL CDSAs400ViaHLLAPITarget::SizeConversions()
+{
+    try
+    {
+        m_conversions.assign(static_cast<std::size_t>(m_layout.count), HostConversion{});
+        return TRUE;
+    }
+    catch (const std::bad_alloc&)
+    {
+        m_conversions.clear();
+        return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
+    }
 }
 
 BOOL CDSAs400ViaHLLAPITarget::NextField()
@@ -224,11 +242,8 @@ BOOL CDSAs400ViaHLLAPITarget::NextField()
     return m_kind == KIND_TRANSFER ? AppendField(false) : CDSAs400ViaHLLAPI::NextField();
 }
 
-BOOL CDSAs400ViaHLLAPITarget::AppendField(bool hex)
+BOOL CDSAs400ViaHLLAPITarget::AppendRecord(bool hex)
 {
-    // The fields wait in the record buffer until the record is complete, then go into the data area together.
-    if (++m_layout.current < m_layout.count)
-        return TRUE;
     m_layout.current = 0;
     PutRecordIntoArea(m_layout, hex, m_area, m_used);
     const int recordBytes = static_cast<int>(m_layout.length) * (hex ? 2 : 1);

@@ -4,10 +4,12 @@
 #pragma once
 
 #include "DescrFile.h"
+#include "FieldConvert.h"
 #include "HostFields.h"
 #include "ZRSViaHLLAPI.h"
 
 #include <string>
+#include <vector>
 
 class CDSS36ViaHLLAPI : public CZRSViaHLLAPI
 {
@@ -106,5 +108,12 @@ private:
     // The existing file's record length through a read request.
     BOOL ReadExistingLength();
     BOOL CheckWriteReply();
+    // Appends the complete record to the data area and sends the buffer when no further record fits.
+    BOOL AppendRecord();
+    // One conversion for each field of the layout, each made when its field first comes; reported when out of memory.
+    BOOL SizeConversions();
     BOOL SendBuffer();
+
+    // The conversion of each layout field, made again when the other side's field comes with another type.
+    std::vector<HostConversion> m_conversions;
 };

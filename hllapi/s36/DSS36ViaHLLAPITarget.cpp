@@ -5,6 +5,7 @@
 #include "S36Messages.h"
 
 #include <cstring>
+#include <new>
 
 namespace
 {
@@ -104,7 +105,9 @@ BOOL CDSS36ViaHLLAPITarget::PutField(const DSField* otherSide)
             std::memcpy(field.value, otherSide->value, static_cast<std::size_t>(given < length ? given : length));
         return TRUE;
     }
-    if (!ConvertFieldToHost(*otherSide, field, m_environment))
+    if (m_conversions.size() != static_cast<std::size_t>(m_layout.count) && !SizeConversions())
+        return FALSE;
+    if (!ConvertPreparedToHost(m_conversions[m_layout.current], *otherSide, field, m_environment))
         return HOST_FAIL(IDS_S36_BAD_VALUE, m_layout.current + 1, m_recordCount + 1);
     if (field.type != HFT_CHARACTER)
         FillNumber(field.value, length);
@@ -116,6 +119,25 @@ BOOL CDSS36ViaHLLAPITarget::NextField()
     // The fields wait in the record buffer until the record is complete, then go into the data area together.
     if (++m_layout.current < m_layout.count)
         return TRUE;
+    return AppendRecord();
+}
+
+BOOL CDSS36ViaHLLAPITarget::SizeConversions()
+{
+    try
+    {
+        m_conversions.assign(static_cast<std::size_t>(m_layout.count), HostConversion{});
+        return TRUE;
+    }
+    catch (const std::bad_alloc&)
+    {
+        m_conversions.clear();
+        return HOST_FAIL(IDS_S36_NO_RECORD_MEMORY);
+    }
+}
+
+BOOL CDSS36ViaHLLAPITarget::AppendRecord()
+{
     m_layout.current = 0;
     PutRecordIntoArea(m_layout, IsBinary(), m_area, m_used);
     if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE)
