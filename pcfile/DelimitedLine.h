@@ -74,18 +74,19 @@ public:
     }
 
 private:
-    // Eight bytes of the line from `start` on; beyond the end of the bytes held, zeros.
+    // The end marks (see EndMarks) of eight bytes of the line from `start` on, worked out once for all the values
+    // that meet in them; beyond the end of the bytes held the bytes read as zeros, which are marked.
     struct Group
     {
         const char* start;
-        uint64_t word;
+        uint64_t marks;
     };
 
     void LoadGroup(const char* from)
     {
         const size_t held = static_cast<size_t>(m_end - from);
         m_group.start = from;
-        m_group.word = held >= kWordSize ? LoadWord(from) : LoadShortWord(from, held);
+        m_group.marks = EndMarks(held >= kWordSize ? LoadWord(from) : LoadShortWord(from, held));
     }
 
     // Marks of the bytes that may end a plain value: the separator and every control character; of these only
@@ -109,7 +110,7 @@ private:
             LoadGroup(at);
         for (;;)
         {
-            const uint64_t found = EndMarks(m_group.word) & (~uint64_t{0} << (8 * (at - m_group.start)));
+            const uint64_t found = m_group.marks & (~uint64_t{0} << (8 * (at - m_group.start)));
             if (found)
                 return std::min(m_group.start + FirstMarkedByte(found), m_end);
             if (m_end - m_group.start <= static_cast<ptrdiff_t>(kWordSize))

@@ -72,7 +72,7 @@ public:
         m_refused = -1;
     }
     bool HasValues() const { return m_taken > 0; }
-    void Take(const char* text, size_t length, bool quoted)
+    [[gnu::always_inline]] void Take(const char* text, size_t length, bool quoted)
     {
         if (m_taken < m_fields && m_refused < 0 && !m_source.StoreValue(m_rules[m_taken], text, length, quoted))
             m_refused = static_cast<int>(m_taken);
@@ -173,7 +173,7 @@ bool CInternalDelimitedSource::IsHeaderLine() const
     return true;
 }
 
-bool CInternalDelimitedSource::StoreValue(const FieldRule& rule, const char* text, size_t length, bool quoted)
+inline bool CInternalDelimitedSource::StoreValue(const FieldRule& rule, const char* text, size_t length, bool quoted)
 {
     switch (rule.kind)
     {
@@ -195,7 +195,7 @@ bool CInternalDelimitedSource::StoreNumberWithComma(const FieldRule& rule, const
     return StoreNumber(rule, m_number.data(), m_number.size());
 }
 
-bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const char* text, size_t length) const
+inline bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const char* text, size_t length) const
 {
     if (length > rule.width)
     {
@@ -216,7 +216,7 @@ bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const char* text
     return true;
 }
 
-bool CInternalDelimitedSource::StoreNumber(const FieldRule& rule, const char* text, size_t length) const
+inline bool CInternalDelimitedSource::StoreNumber(const FieldRule& rule, const char* text, size_t length) const
 {
     return LayCommonNumber(text, length, rule.width, rule.decimals, rule.value) ||
            StoreOtherNumber(rule, text, length);

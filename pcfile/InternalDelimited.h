@@ -82,9 +82,9 @@ private:
     // The outcome of a record's line of which `taken` values were split and the value `refused` (or none, -1)
     // did not fit its field.
     BOOL RecordRead(LineStatus status, size_t taken, int refused);
-    bool StoreValue(const FieldRule& rule, const char* text, size_t length, bool quoted);
-    bool StoreText(const FieldRule& rule, const char* text, size_t length) const;
-    bool StoreNumber(const FieldRule& rule, const char* text, size_t length) const;
+    [[gnu::always_inline]] bool StoreValue(const FieldRule& rule, const char* text, size_t length, bool quoted);
+    [[gnu::always_inline]] bool StoreText(const FieldRule& rule, const char* text, size_t length) const;
+    [[gnu::always_inline]] bool StoreNumber(const FieldRule& rule, const char* text, size_t length) const;
     // A number in any form other than the most common one.
     [[gnu::noinline]] bool StoreOtherNumber(const FieldRule& rule, const char* text, size_t length) const;
     // A number whose decimal comma, if any, is first given the dot.

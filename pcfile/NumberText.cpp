@@ -4,7 +4,6 @@
 #include "ByteRuns.h"
 #include "PlainNumber.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -139,35 +138,6 @@ void Assemble(const NumberParts& parts, unsigned decimals, char* out)
         FillBytes(out + kept, '0', decimals - kept);
     }
 }
-}
-
-size_t LengthWithoutTrailingBlanks(const char* text, size_t length)
-{
-    // Eight characters at a time from the end: the first group that is not all blanks holds the last other one.
-    for (; length >= kWordSize; length -= kWordSize)
-    {
-        const uint64_t others = ~BytesEqualTo(LoadWord(text + length - kWordSize), ' ') & kEveryByteHighBit;
-        if (others)
-            return length - kWordSize + (63 - std::countl_zero(others)) / 8 + 1;
-    }
-    while (length > 0 && text[length - 1] == ' ')
-        --length;
-    return length;
-}
-
-size_t LeadingBlanksAndZeros(const char* text, size_t length)
-{
-    size_t i = 0;
-    for (; length - i >= kWordSize; i += kWordSize)
-    {
-        const uint64_t word = LoadWord(text + i);
-        const uint64_t others = ~(BytesEqualTo(word, ' ') | BytesEqualTo(word, '0')) & kEveryByteHighBit;
-        if (others)
-            return i + std::countr_zero(others) / 8;
-    }
-    while (i < length && (text[i] == ' ' || text[i] == '0'))
-        ++i;
-    return i;
 }
 
 void ReplaceFirst(char* text, size_t length, char from, char to)

@@ -2,12 +2,41 @@
 // file laid into a field of fixed width.
 #pragma once
 
+#include "ByteCopy.h"
+
+#include <bit>
 #include <cstddef>
 
 // Length of the text without its trailing blanks.
-size_t LengthWithoutTrailingBlanks(const char* text, size_t length);
+inline size_t LengthWithoutTrailingBlanks(const char* text, size_t length)
+{
+    // Eight characters at a time from the end: the first group that is not all blanks holds the last other one.
+    for (; length >= kWordSize; length -= kWordSize)
+    {
+        const uint64_t others = ~BytesEqualTo(LoadWord(text + length - kWordSize), ' ') & kEveryByteHighBit;
+        if (others)
+            return length - kWordSize + (63 - std::countl_zero(others)) / 8 + 1;
+    }
+    while (length > 0 && text[length - 1] == ' ')
+        --length;
+    return length;
+}
+
 // Number of leading blanks and zeros; the whole length when the text holds nothing else.
-size_t LeadingBlanksAndZeros(const char* text, size_t length);
+inline size_t LeadingBlanksAndZeros(const char* text, size_t length)
+{
+    size_t i = 0;
+    for (; length - i >= kWordSize; i += kWordSize)
+    {
+        const uint64_t word = LoadWord(text + i);
+        const uint64_t others = ~(BytesEqualTo(word, ' ') | BytesEqualTo(word, '0')) & kEveryByteHighBit;
+        if (others)
+            return i + std::countr_zero(others) / 8;
+    }
+    while (i < length && (text[i] == ' ' || text[i] == '0'))
+        ++i;
+    return i;
+}
 // Replaces the first `from` within the text by `to`.
 void ReplaceFirst(char* text, size_t length, char from, char to);
 
