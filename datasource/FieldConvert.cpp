@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace
@@ -160,6 +161,20 @@ HostConversion PrepareConversionToHost(int hostType, int pcType)
 {
     const int mode = ModeToPc(hostType, pcType);
     return {hostType, pcType, mode < 0 ? -1 : mode | ZRCM_TO_EBCDIC_BIT, pcType == PFT_TEXT_ANSI};
+}
+
+bool SizeHostConversions(std::vector<HostConversion>& conversions, int count)
+{
+    try
+    {
+        conversions.assign(static_cast<std::size_t>(count), HostConversion{});
+        return true;
+    }
+    catch (const std::bad_alloc&)
+    {
+        conversions.clear();
+        return false;
+    }
 }
 
 void ReorderBidiText(char* text, WORD length, const EnvironmentCallbacks* environment)

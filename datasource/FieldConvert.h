@@ -4,6 +4,8 @@
 
 #include "ZRContracts.h"
 
+#include <vector>
+
 // PC field description for a host field. characterSet is profile parameter 4: 1 chooses the ASCII member of each
 // PcFieldType pair, any other value the ANSI member. FALSE for a host type outside 1..7.
 BOOL MapFieldType(const DSField& host, DSField& pc, int characterSet);
@@ -57,6 +59,8 @@ struct HostConversion
     bool reorderable = false;
 };
 HostConversion PrepareConversionToHost(int hostType, int pcType);
+// Room for one conversion for each of count fields, each made when its field first comes. False when out of memory.
+bool SizeHostConversions(std::vector<HostConversion>& conversions, int count);
 
 // ConvertFieldToHost through the conversion kept for the host field; the conversion is made again first when
 // either field's type is not the one it was made for.

@@ -156,8 +156,6 @@ protected:
     }
     // Appends the complete record to the data area and sends the buffer when no further record fits.
     BOOL AppendRecord(bool hex);
-    // One conversion for each field of the layout, each made when its field first comes; reported when out of memory.
-    BOOL SizeConversions();
     BOOL SendDataBuffer(bool hex);
 
     std::vector<DescrField> m_descriptions;

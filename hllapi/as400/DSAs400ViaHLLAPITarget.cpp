@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <new>
 
 namespace
 {
@@ -216,25 +215,12 @@ BOOL CDSAs400ViaHLLAPITarget::PutField(const DSField* otherSide)
     if (m_kind != KIND_TRANSFER || !otherSide || m_layout.current >= m_layout.count)
         return FALSE;
     const int current = m_layout.current;
-    if (m_conversions.size() != static_cast<std::size_t>(m_layout.count) && !SizeConversions())
-        return FALSE;
+    if (m_conversions.size() != static_cast<std::size_t>(m_layout.count) &&
+        !SizeHostConversions(m_conversions, m_layout.count))
+        return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
     if (!ConvertPreparedToHost(m_conversions[current], *otherSide, m_layout.fields[current], m_environment))
         return HOST_FAIL(IDS_AS400_BAD_VALUE, current + 1, m_recordCount + 1);
     return TRUE;
-}
-
-BOOL CDSAs400ViaHLLAPITarget::SizeConversions()
-{
-    try
-    {
-        m_conversions.assign(static_cast<std::size_t>(m_layout.count), HostConversion{});
-        return TRUE;
-    }
-    catch (const std::bad_alloc&)
-    {
-        m_conversions.clear();
-        return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
-    }
 }
 
 BOOL CDSAs400ViaHLLAPITarget::NextField()

@@ -110,8 +110,6 @@ private:
     BOOL CheckWriteReply();
     // Appends the complete record to the data area and sends the buffer when no further record fits.
     BOOL AppendRecord();
-    // One conversion for each field of the layout, each made when its field first comes; reported when out of memory.
-    BOOL SizeConversions();
     BOOL SendBuffer();
 
     // The conversion of each layout field, made again when the other side's field comes with another type.

@@ -5,7 +5,6 @@
 #include "S36Messages.h"
 
 #include <cstring>
-#include <new>
 
 namespace
 {
@@ -105,8 +104,9 @@ BOOL CDSS36ViaHLLAPITarget::PutField(const DSField* otherSide)
             std::memcpy(field.value, otherSide->value, static_cast<std::size_t>(given < length ? given : length));
         return TRUE;
     }
-    if (m_conversions.size() != static_cast<std::size_t>(m_layout.count) && !SizeConversions())
-        return FALSE;
+    if (m_conversions.size() != static_cast<std::size_t>(m_layout.count) &&
+        !SizeHostConversions(m_conversions, m_layout.count))
+        return HOST_FAIL(IDS_S36_NO_RECORD_MEMORY);
     if (!ConvertPreparedToHost(m_conversions[m_layout.current], *otherSide, field, m_environment))
         return HOST_FAIL(IDS_S36_BAD_VALUE, m_layout.current + 1, m_recordCount + 1);
     if (field.type != HFT_CHARACTER)
@@ -120,20 +120,6 @@ BOOL CDSS36ViaHLLAPITarget::NextField()
     if (++m_layout.current < m_layout.count)
         return TRUE;
     return AppendRecord();
-}
-
-BOOL CDSS36ViaHLLAPITarget::SizeConversions()
-{
-    try
-    {
-        m_conversions.assign(static_cast<std::size_t>(m_layout.count), HostConversion{});
-        return TRUE;
-    }
-    catch (const std::bad_alloc&)
-    {
-        m_conversions.clear();
-        return HOST_FAIL(IDS_S36_NO_RECORD_MEMORY);
-    }
 }
 
 BOOL CDSS36ViaHLLAPITarget::AppendRecord()
