@@ -479,7 +479,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
     case '*':
     case '+':
     case 'F':
-        return CopyDataArea(true) && PlaceRecord(false);
+        return CopyDataArea(true) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(false));
     case 'E':
         if (m_hostRecords == 0)
             return TRUE;

@@ -26,7 +26,8 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
     {
     case '*':
     case '+':
-        return CopyDataArea(false) && PlaceRecord(true);
+        // A member with no records answers '+' with a count of 0: nothing is decoded from its empty buffer.
+        return CopyDataArea(false) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(true));
     case 'E':
         if (m_hostRecords == 0)
             return TRUE;

@@ -315,7 +315,8 @@ BOOL CDSS36ViaHLLAPI::ReceiveBuffer(bool place)
         const int length = ReplyLength();
         if (length < 1 || length > HOST_AREA_SIZE)
             return HOST_FAIL(IDS_S36_BAD_RECORD_LENGTH, length);
-        return CopyDataArea() && (!place || PlaceRecord());
+        // An empty file answers with a count of 0 and a buffer of nothing: no record is placed from it.
+        return CopyDataArea() && (!place || CDSS36ViaHLLAPI::EndOfData() || PlaceRecord());
     }
     case 'E':
         return ReportHostMessage();

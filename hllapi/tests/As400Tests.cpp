@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -118,6 +119,23 @@ TEST(As400Source, EmptyMemberIsAnEmptyTransfer)
         bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(EMPTY)");
         const HostRun run = bench.Read();
         EXPECT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        EXPECT_TRUE(run.records.empty());
+        EXPECT_EQ(0, run.recordCount);
+    }
+}
+
+TEST(As400Source, SourceFileWithoutMembersIsAnEmptyTransfer)
+{
+    for (int type : {ZRTT_CONVERSION, ZRTT_BINARY})
+    {
+        SCOPED_TRACE(type);
+        HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC, type);
+        std::ofstream(bench.StorePath("AS400\\QGPL\\QRPGSRC.INI"))
+            << "[File]\nType=SOURCE\nText=RPG source\nRecordLength=92\n\n[Members]\n";
+        bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/QRPGSRC(*FIRST)");
+        bench.Set(ZRP_HOST_FILE_TYPE, ZRHFT_SOURCE);
+        const HostRun run = bench.Read();
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
         EXPECT_TRUE(run.records.empty());
         EXPECT_EQ(0, run.recordCount);
     }

@@ -108,6 +108,22 @@ TEST(S36Source, FileWithoutFieldListIsOneFieldOfItsBytes)
     }
 }
 
+TEST(S36Source, AnEmptyFileIsAnEmptyTransfer)
+{
+    for (int type : {ZRTT_CONVERSION, ZRTT_BINARY})
+    {
+        SCOPED_TRACE(type);
+        HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC, type);
+        std::ofstream(bench.StorePath("S36\\FILES\\NOTHING.INI")) << "[File]\nRecordLength=64\nRecords=0\n";
+        std::ofstream(bench.StorePath("S36\\FILES\\NOTHING.DAT"));
+        bench.Set(ZRP_HOST_SOURCE_NAME, "NOTHING");
+        const HostRun run = bench.Read();
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        EXPECT_TRUE(run.records.empty());
+        EXPECT_EQ(0, run.recordCount);
+    }
+}
+
 TEST(S36Source, SourceAndProcedureMembers)
 {
     const struct
