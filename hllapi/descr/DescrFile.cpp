@@ -83,6 +83,12 @@ bool ReadAll(HANDLE file, std::string& content)
         return false;
     return true;
 }
+
+// Only numbers have decimals, and never more than their digits.
+bool AreDecimalsValid(int type, int length, int decimals)
+{
+    return type == DFT_CHAR ? decimals == 0 : decimals <= length;
+}
 }
 
 char DescrTypeLetter(int type)
@@ -109,7 +115,7 @@ bool ParseDescrLine(const char* text, std::size_t length, DescrField& field)
         return false;
     const int fieldLength = DigitsValue(text + 11, 3);
     const int decimals = DigitsValue(text + 14, 2);
-    if (type == DFT_CHAR ? decimals != 0 : decimals > fieldLength)
+    if (!AreDecimalsValid(type, fieldLength, decimals))
         return false;
     CopyTrimmed(field.name, text, DESCR_NAME_CHARS);
     field.type = type;
@@ -124,7 +130,8 @@ bool IsWritableDescrField(const DescrField& field)
     return strnlen(field.name, sizeof field.name) <= DESCR_NAME_CHARS &&
            strnlen(field.comment, sizeof field.comment) <= DESCR_COMMENT_CHARS && IsPrintable(field.name) &&
            IsPrintable(field.comment) && DescrTypeLetter(field.type) != '\0' && field.length >= 0 &&
-           field.length <= DESCR_MAX_LENGTH && field.decimals >= 0 && field.decimals <= DESCR_MAX_DECIMALS;
+           field.length <= DESCR_MAX_LENGTH && field.decimals >= 0 && field.decimals <= DESCR_MAX_DECIMALS &&
+           AreDecimalsValid(field.type, field.length, field.decimals);
 }
 
 bool FormatDescrRecord(const DescrField& field, char record[DESCR_RECORD_BYTES])

@@ -156,6 +156,8 @@ TEST_F(DescrFileTest, UnwritableFieldsLeaveTheFileUntouched)
         Field("NAME", DFT_CHAR, 1000, 0, ""),
         Field("NAME", 4, 10, 0, ""),
         Field("NAME", DFT_PACKED, 10, 100, ""),
+        Field("NAME", DFT_CHAR, 10, 2, ""),
+        Field("NAME", DFT_ZONED, 5, 6, ""),
         Field("NA\rME", DFT_CHAR, 10, 0, ""),
         Field("NAME", DFT_CHAR, 10, 0, "comment\nwith a line break"),
     };
