@@ -411,6 +411,14 @@ BOOL CDSAs400ViaHLLAPI::CopyDataArea(bool ebcdic)
     return SetSessionParameters("NOEBCDIC") && copied;
 }
 
+BOOL CDSAs400ViaHLLAPI::CheckRecordLength()
+{
+    // The records are taken from the area by the layout, so the host's records must be exactly that long.
+    if (ReplyLength() != static_cast<int>(m_layout.length))
+        return HOST_FAIL(IDS_AS400_BAD_DDS_LENGTH);
+    return TRUE;
+}
+
 BOOL CDSAs400ViaHLLAPI::PlaceRecord(bool hex)
 {
     if (hex)
@@ -479,7 +487,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
     case '*':
     case '+':
     case 'F':
-        return CopyDataArea(true) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(false));
+        return CheckRecordLength() && CopyDataArea(true) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(false));
     case 'E':
         if (m_hostRecords == 0)
             return TRUE;
@@ -500,7 +508,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextNextBuffer()
     case '*':
     case '+':
     case 'F':
-        return CopyDataArea(true);
+        return CheckRecordLength() && CopyDataArea(true);
     case 'E':
         return ReportHostMessage();
     default:

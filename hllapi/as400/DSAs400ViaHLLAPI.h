@@ -76,6 +76,8 @@ protected:
     BOOL HostMessageContains(const char* text, BOOL& contains);
     BOOL IsProgramRunning();
 
+    // A data reply's record length against the layout's (ZRT004 when they differ).
+    BOOL CheckRecordLength();
     // Copies the data area into m_area (in EBCDIC for text data) and starts at its first byte.
     BOOL CopyDataArea(bool ebcdic);
     // Starts the record at m_used: text data goes into the record buffer whole, hexadecimal data field by field as

@@ -27,7 +27,7 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
     case '*':
     case '+':
         // A member with no records answers '+' with a count of 0: nothing is decoded from its empty buffer.
-        return CopyDataArea(false) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(true));
+        return CheckRecordLength() && CopyDataArea(false) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(true));
     case 'E':
         if (m_hostRecords == 0)
             return TRUE;
@@ -49,7 +49,7 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveNextBuffer()
     {
     case '*':
     case '+':
-        return CopyDataArea(false);
+        return CheckRecordLength() && CopyDataArea(false);
     case 'E':
         return ReportHostMessage();
     default:

@@ -312,8 +312,9 @@ BOOL CDSS36ViaHLLAPI::ReceiveBuffer(bool place)
     case '*':
     case '+':
     {
+        // The records are taken from the area by the layout, so the host's records must be exactly that long.
         const int length = ReplyLength();
-        if (length < 1 || length > HOST_AREA_SIZE)
+        if (length < 1 || length > HOST_AREA_SIZE || length != static_cast<int>(m_layout.length) * ScreenUnit())
             return HOST_FAIL(IDS_S36_BAD_RECORD_LENGTH, length);
         // An empty file answers with a count of 0 and a buffer of nothing: no record is placed from it.
         return CopyDataArea() && (!place || CDSS36ViaHLLAPI::EndOfData() || PlaceRecord());

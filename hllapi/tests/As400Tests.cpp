@@ -191,6 +191,21 @@ TEST(As400Source, HostMessagesEndTheTransfer)
     EXPECT_EQ((Strings{"@E", "@3"}), Strings(keys.end() - 2, keys.end()));
 }
 
+TEST(As400Source, DataOfAnotherLengthThanItsDescriptionsIsRefused)
+{
+    for (int type : {ZRTT_CONVERSION, ZRTT_BINARY})
+    {
+        SCOPED_TRACE(type);
+        HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC, type);
+        bench.WriteScenario("[Session A]\r\nRecordLengthDelta=1\r\n");
+        bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
+        EXPECT_FALSE(bench.Read().opened);
+        const Strings errors = bench.ErrorTexts();
+        ASSERT_EQ(1u, errors.size());
+        EXPECT_EQ(0u, errors[0].rfind("Error ZRT004:", 0)) << errors[0];
+    }
+}
+
 TEST(As400Source, AtSignsInNamesAreTypedTwice)
 {
     HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);

@@ -238,6 +238,17 @@ TEST(S36Target, ABinaryWriteExpectsTwiceTheRecordLength)
     EXPECT_EQ(Strings{"ZRS042"}, Codes(bench.ErrorTexts()));
 }
 
+TEST(S36Source, HostRecordsLongerThanTheDescriptionFileSaysAreRefused)
+{
+    HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
+    bench.WriteScenario("[Session E]\r\nRecordLengthDelta=1\r\n");
+    UseCustmastDescriptions(bench);
+    bench.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
+    EXPECT_FALSE(bench.Read().opened);
+    ASSERT_EQ(Strings{"ZRS032"}, Codes(bench.ErrorTexts()));
+    EXPECT_NE(std::string::npos, bench.ErrorTexts()[0].find("length 77 "));
+}
+
 TEST(S36Source, RefusesBadNamesAndDescriptionFiles)
 {
     const struct

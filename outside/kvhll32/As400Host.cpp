@@ -266,6 +266,7 @@ As400Reply As400Host::StartRead(const As400ReadCommand& command)
     setup.emptyEndsWithLast = command.source;
     setup.emptyNote = HostText(IDS_AS400_MEMBER_EMPTY, {member, command.file, command.library});
     setup.failAfterBuffers = environment_.switches.failAfterBuffers;
+    setup.recordLengthDelta = environment_.switches.recordLengthDelta;
     setup.failureMessage = environment_.switches.failureMessage.empty() ? HostText(IDS_AS400_FAILURE)
                                                                         : environment_.switches.failureMessage;
     if (command.binary || command.source) {

@@ -56,7 +56,7 @@ As400Reply As400Reader::DataReply()
     }
     As400Reply reply;
     reply.count = static_cast<unsigned>(setup_.records.size());
-    reply.recordLength = setup_.recordLength;
+    reply.recordLength = setup_.recordLength + setup_.recordLengthDelta;
     if (setup_.records.empty() && !setup_.emptyEndsWithLast) {
         reply.code = 'E';
         reply.message = setup_.emptyNote;

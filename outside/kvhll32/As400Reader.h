@@ -21,6 +21,7 @@ struct As400ReadSetup {
     bool emptyEndsWithLast = false;     // no records: an empty '+' buffer instead of 'E' with count 0
     std::string emptyNote;              // row 24 of the 'E' of an empty member
     int failAfterBuffers = -1;
+    int recordLengthDelta = 0;          // added to the record length that data replies show
     std::string failureMessage;
 };
 

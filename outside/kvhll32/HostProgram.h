@@ -20,7 +20,7 @@ struct HostSwitches {
     int failAfterBuffers = -1;      // the data stage fails after this many buffers (-1: never)
     std::string failureMessage;     // message of that failure (empty: the program's own)
     bool badMarker = false;         // System/36: replies without the '*' in their second position
-    int recordLengthDelta = 0;      // System/36: added to the record length that replies show
+    int recordLengthDelta = 0;      // added to the record length that replies show (AS/400: data replies only)
 };
 
 // What a host program reads when it works: kept by the session, refreshed when the scenario file changes.
