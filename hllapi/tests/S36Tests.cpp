@@ -227,6 +227,35 @@ TEST(S36Target, BinaryAppendAndMemberWrites)
     }
 }
 
+TEST(S36Target, PlainWritesToAnExistingFileTakeItsRecordLength)
+{
+    for (int mode : {ZRHWM_REPLACE_FILE, ZRHWM_APPEND_FILE})
+    {
+        SCOPED_TRACE(mode);
+        HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_PLAIN);
+        const Strings original = bench.StoredRecords(kCustmast, kCustmastBytes);
+        bench.Set(ZRP_HOST_TARGET_NAME, "CUSTMAST");
+        bench.Set(ZRP_HOST_WRITE_MODE, mode);
+        bench.Set(ZRP_NUMBER_OF_RECORDS, 500);
+        // The profile's record length is not the file's: the file's own length is asked for.
+        bench.Set(ZRP_RECORD_LENGTH, 80);
+        const HostRun run = bench.Write({{"   9001Added record"}});
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        const Strings stored = bench.StoredRecords(kCustmast, kCustmastBytes);
+        const Strings expected = mode == ZRHWM_APPEND_FILE ? Strings(original.begin(), original.end()) : Strings();
+        ASSERT_EQ(expected.size() + 1, stored.size());
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), stored.begin()));
+        EXPECT_EQ(Ebcdic("   9001Added record") + std::string(45, '\x40'), stored.back());
+        const char* flag = mode == ZRHWM_APPEND_FILE ? "0" : "1";
+        const Strings keys = bench.Keys();
+        ASSERT_GE(keys.size(), 9u);
+        EXPECT_EQ((Strings{"FT36", "@E", Command({{0, "R"}, {16, "CUSTMAST"}}), "@E", "C", "@E", "[0064001A06400]",
+                           Command({{0, "W"}, {2, flag}, {3, "000500"}, {10, "Y0064"}, {16, "CUSTMAST"}}), "@E"}),
+                  Strings(keys.begin(), keys.begin() + 9))
+            << Join(keys);
+    }
+}
+
 TEST(S36Target, ABinaryWriteExpectsTwiceTheRecordLength)
 {
     HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_BINARY);
