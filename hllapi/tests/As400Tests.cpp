@@ -362,6 +362,31 @@ TEST(As400Session, SlowHostsRunIntoTheDdsTimeOut)
     }
 }
 
+TEST(As400Session, HostsThatAskToWaitAreWaitedFor)
+{
+    // The descriptions of a data read and of a description request, and the next screens of a binary read, each
+    // come after 'W' replies; within the time-out the transfer goes on as if they had come at once.
+    const struct
+    {
+        const char* name;
+        int type;
+        const char* scenario;
+        std::size_t records;
+    } cases[] = {{"QGPL/CUSTOMER(CUSTOMER)", ZRTT_CONVERSION, "DescriptionWaitMs=300", 25},
+                 {"QGPL/CUSTOMER()", ZRTT_CONVERSION, "DescriptionWaitMs=300", 9},
+                 {"QGPL/CUSTOMER(CUSTOMER)", ZRTT_BINARY, "BufferWaitMs=100", 25}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC, c.type);
+        bench.WriteScenario(std::string("[Session A]\r\n") + c.scenario + "\r\n");
+        bench.Set(ZRP_HOST_SOURCE_NAME, c.name);
+        const HostRun run = bench.Read();
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        EXPECT_EQ(c.records, run.records.size());
+    }
+}
+
 TEST(As400Session, HostFailureInTheMiddleOfAReadIsReported)
 {
     HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
