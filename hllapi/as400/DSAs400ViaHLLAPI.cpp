@@ -501,7 +501,9 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
 
 BOOL CDSAs400ViaHLLAPI::ReceiveTextNextBuffer()
 {
-    if (!(SendKeysAndWait("@E") && ReadReplyAfterWaits(GetTickCount(), IDS_AS400_DDS_TIMEOUT)))
+    // The host's time to answer counts from the Enter, including the wait for its first reply.
+    const DWORD start = GetTickCount();
+    if (!(SendKeysAndWait("@E") && ReadReplyAfterWaits(start, IDS_AS400_DDS_TIMEOUT)))
         return FALSE;
     switch (ReplyCode())
     {

@@ -43,7 +43,8 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveNextBuffer()
 {
     if (m_kind != KIND_TRANSFER)
         return CDSAs400ViaHLLAPISource::ReceiveNextBuffer();
-    if (!(SendKeysAndWait("@E") && ReadReplyAfterWaits(GetTickCount(), IDS_AS400_BUFFER_TIMEOUT)))
+    const DWORD start = GetTickCount();
+    if (!(SendKeysAndWait("@E") && ReadReplyAfterWaits(start, IDS_AS400_BUFFER_TIMEOUT)))
         return FALSE;
     switch (ReplyCode())
     {
