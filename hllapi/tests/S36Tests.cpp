@@ -242,7 +242,7 @@ TEST(S36Target, PlainWritesToAnExistingFileTakeItsRecordLength)
         const HostRun run = bench.Write({{"   9001Added record"}});
         ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
         const Strings stored = bench.StoredRecords(kCustmast, kCustmastBytes);
-        const Strings expected = mode == ZRHWM_APPEND_FILE ? Strings(original.begin(), original.end()) : Strings();
+        const Strings expected = mode == ZRHWM_APPEND_FILE ? original : Strings();
         ASSERT_EQ(expected.size() + 1, stored.size());
         EXPECT_TRUE(std::equal(expected.begin(), expected.end(), stored.begin()));
         EXPECT_EQ(Ebcdic("   9001Added record") + std::string(45, '\x40'), stored.back());
