@@ -37,17 +37,16 @@ const FwMessageMap* CLogListCtrl::ClassMessageMap()
     return &map;
 }
 
-BOOL CLogListCtrl::AddEntry(LogRecord* record)
+BOOL CLogListCtrl::AddEntry(std::unique_ptr<LogRecord> record)
 {
     if (GetItemCount() > kCapacity - 1)
     {
         DeleteItem(0);
     }
-    record->cellImages = NewCellImages(kColumns);
-    int row = InsertItem(record, -1);
+    record->cellImages = BlankCellImages(kColumns);
+    int row = InsertItem(std::move(record), -1);
     if (row < 0)
     {
-        DeleteItemData(record);
         return FALSE;
     }
     EnsureVisible(row, FALSE);
@@ -92,13 +91,6 @@ int CLogListCtrl::CompareItems(ImageListRecord*, ImageListRecord*, int)
 void CLogListCtrl::GetItemText(std::string& text, ImageListRecord* item, int column)
 {
     text = GetColumnText(*static_cast<LogRecord*>(item), column);
-}
-
-void CLogListCtrl::DeleteItemData(ImageListRecord* item)
-{
-    LogRecord* record = static_cast<LogRecord*>(item);
-    delete[] record->cellImages;
-    delete record;
 }
 
 int CLogListCtrl::GetItemImage(ImageListRecord*)

@@ -4,6 +4,7 @@
 #include "ImageListCtrl.h"
 
 #include <ctime>
+#include <memory>
 #include <string>
 
 // One log entry, the record of one row.
@@ -23,7 +24,7 @@ public:
     static const int kCapacity = 999;
 
     // Appends the entry, which the list owns from then on (it is freed when it cannot be shown).
-    BOOL AddEntry(LogRecord* record);
+    BOOL AddEntry(std::unique_ptr<LogRecord> record);
     // The entry of a row, or null.
     const LogRecord* GetEntry(int row) const;
     // Date (column 0), time (1) or message (2) as the list shows them; a long message is cut and points to Details.
@@ -32,7 +33,6 @@ public:
 protected:
     int CompareItems(ImageListRecord* item1, ImageListRecord* item2, int column) override;
     void GetItemText(std::string& text, ImageListRecord* item, int column) override;
-    void DeleteItemData(ImageListRecord* item) override;
     int GetItemImage(ImageListRecord* item) override;
 
 private:

@@ -66,7 +66,7 @@ BOOL CZrtbatchApp::InitInstance()
     }
     else if (m_hFailureEvent)
     {
-        SetEvent(m_hFailureEvent);
+        SetEvent(m_hFailureEvent.Get());
     }
     return FALSE;
 }
@@ -80,26 +80,13 @@ void CZrtbatchApp::RunMainDialog()
 
 int CZrtbatchApp::ExitInstance()
 {
-    if (m_hFailureEvent)
-    {
-        CloseHandle(m_hFailureEvent);
-        m_hFailureEvent = nullptr;
-    }
-    if (m_hSuccessEvent)
-    {
-        CloseHandle(m_hSuccessEvent);
-        m_hSuccessEvent = nullptr;
-    }
-    if (m_managerModule)
-    {
-        FreeLibrary(m_managerModule);
-        m_managerModule = nullptr;
-    }
+    m_hFailureEvent.Reset();
+    m_hSuccessEvent.Reset();
+    m_managerModule.Reset();
     if (m_resourceModule)
     {
         FwSetResourceModule(nullptr);
-        FreeLibrary(m_resourceModule);
-        m_resourceModule = nullptr;
+        m_resourceModule.Reset();
     }
     delete GetVersionLibrary();
     SetVersionLibrary(nullptr);
@@ -125,17 +112,17 @@ void CZrtbatchApp::LoadResourceLibrary()
 {
     const CVersionLibrary& library = *GetVersionLibrary();
     std::string path = library.GetProgramFolder() + FwFormat("\\Zrtbatch%s.dll", library.GetUILanguage().c_str());
-    m_resourceModule = LoadLibraryA(path.c_str());
+    m_resourceModule.Reset(LoadLibraryA(path.c_str()));
     if (m_resourceModule)
     {
-        FwSetResourceModule(m_resourceModule);
+        FwSetResourceModule(m_resourceModule.Get());
     }
 }
 
 void CZrtbatchApp::OpenStarterEvents(const std::string& name)
 {
-    m_hFailureEvent = OpenEventA(EVENT_MODIFY_STATE, FALSE, (name + "Failure").c_str());
-    m_hSuccessEvent = OpenEventA(EVENT_MODIFY_STATE, FALSE, (name + "Success").c_str());
+    m_hFailureEvent.Reset(OpenEventA(EVENT_MODIFY_STATE, FALSE, (name + "Failure").c_str()));
+    m_hSuccessEvent.Reset(OpenEventA(EVENT_MODIFY_STATE, FALSE, (name + "Success").c_str()));
 }
 
 BOOL CZrtbatchApp::ReadCommandLine(const BatchCommandLine& command)
@@ -180,14 +167,14 @@ BOOL CZrtbatchApp::ReadProfileList()
 BOOL CZrtbatchApp::LoadTransferManager()
 {
     std::string path = GetVersionLibrary()->GetProgramFolder() + "\\" + kManagerName;
-    m_managerModule = LoadLibraryA(path.c_str());
+    m_managerModule.Reset(LoadLibraryA(path.c_str()));
     if (!m_managerModule)
     {
         Report(__LINE__, IDS_ZRG001_CANNOT_LOAD, kManagerName);
         return FALSE;
     }
     m_managerFactory = reinterpret_cast<ZRTCreateManagerProc>(
-        reinterpret_cast<void*>(GetProcAddress(m_managerModule, ZRT_CREATE_OBJECT_EXPORT)));
+        reinterpret_cast<void*>(GetProcAddress(m_managerModule.Get(), ZRT_CREATE_OBJECT_EXPORT)));
     if (!m_managerFactory)
     {
         Report(__LINE__, IDS_ZRG013_CORRUPTED, kManagerName);

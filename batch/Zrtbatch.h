@@ -4,6 +4,7 @@
 
 #include "CommandLine.h"
 #include "FwApp.h"
+#include "OwnedHandles.h"
 #include "ZRManagerTable.h"
 #include "ZROptions.h"
 
@@ -24,8 +25,8 @@ public:
     BOOL IsList() const { return m_isList; }
     const std::string& GetCommandLinePath() const { return m_commandLinePath; }
     ZRTCreateManagerProc GetManagerFactory() const { return m_managerFactory; }
-    HANDLE GetFailureEvent() const { return m_hFailureEvent; }
-    HANDLE GetSuccessEvent() const { return m_hSuccessEvent; }
+    HANDLE GetFailureEvent() const { return m_hFailureEvent.Get(); }
+    HANDLE GetSuccessEvent() const { return m_hSuccessEvent.Get(); }
 
 private:
     BOOL LoadVersionLibrary();
@@ -40,9 +41,9 @@ private:
     std::string m_commandLinePath;
     BOOL m_isList = FALSE;
     ZRTCreateManagerProc m_managerFactory = nullptr;
-    HANDLE m_hFailureEvent = nullptr;
-    HANDLE m_hSuccessEvent = nullptr;
-    HMODULE m_managerModule = nullptr;
-    HMODULE m_resourceModule = nullptr;
+    OwnedEvent m_hFailureEvent;
+    OwnedEvent m_hSuccessEvent;
+    OwnedModule m_managerModule;
+    OwnedModule m_resourceModule;
     CZROptions m_options;
 };

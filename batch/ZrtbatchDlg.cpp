@@ -54,18 +54,6 @@ CZrtbatchDlg::CZrtbatchDlg(const CZrtbatchApp& application)
 {
 }
 
-CZrtbatchDlg::~CZrtbatchDlg()
-{
-    if (m_stopEvent)
-    {
-        CloseHandle(m_stopEvent);
-    }
-    for (HICON icon : {m_icon, m_smallIcon, m_hostLeftIcon, m_pcIcon, m_hostRightIcon})
-    {
-        DestroyIcon(icon);
-    }
-}
-
 const FwMessageMap* CZrtbatchDlg::ClassMessageMap()
 {
     static const FwMessageEntry entries[] = {
@@ -120,8 +108,8 @@ BOOL CZrtbatchDlg::OnInitDialog()
         DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
         DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
     }
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon.Get()));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
 
     m_animation.Attach(GetDlgItem(IDC_ANIMATION));
     SetUpLogList();
@@ -142,7 +130,7 @@ void CZrtbatchDlg::StartProfile()
     PrepareProfile();
     LogLine(__LINE__, IDS_PROFILE_STARTED, m_profileName.c_str());
     // A request that cannot be posted never ends with a notification: it ends the profile as failed instead.
-    if (OpenProfile() && g_manager->RunTransferAsync(m_stopEvent))
+    if (OpenProfile() && g_manager->RunTransferAsync(m_stopEvent.Get()))
     {
         SetDirectionIcons();
         PlayAnimation(IDR_AVI_STARTING);
@@ -347,7 +335,7 @@ LRESULT CZrtbatchDlg::OnStop(WPARAM, LPARAM)
     StopTimer();
     if (m_running)
     {
-        SetEvent(m_stopEvent);
+        SetEvent(m_stopEvent.Get());
         SetStatus(IDS_TRANSFER_TERMINATING);
         m_stopping = TRUE;
         m_waitCursor = TRUE;
@@ -429,8 +417,8 @@ void CZrtbatchDlg::SetDirectionIcons()
 {
     CZRProfile* profile = GetCurrentProfile();
     bool hostToPc = profile && profile->General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
-    FwSetStaticIcon(GetDlgItem(IDC_SOURCE_PICTURE), hostToPc ? m_hostRightIcon : m_pcIcon);
-    FwSetStaticIcon(GetDlgItem(IDC_DESTINATION_PICTURE), hostToPc ? m_pcIcon : m_hostLeftIcon);
+    FwSetStaticIcon(GetDlgItem(IDC_SOURCE_PICTURE), hostToPc ? m_hostRightIcon.Get() : m_pcIcon.Get());
+    FwSetStaticIcon(GetDlgItem(IDC_DESTINATION_PICTURE), hostToPc ? m_pcIcon.Get() : m_hostLeftIcon.Get());
 }
 
 void CZrtbatchDlg::PlayAnimation(UINT id)
@@ -480,12 +468,12 @@ LRESULT CZrtbatchDlg::OnPaint(WPARAM, LPARAM)
     GetClientRect(m_hWnd, &client);
     int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
     int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, m_icon);
+    DrawIcon(dc, x, y, m_icon.Get());
     EndPaint(m_hWnd, &paint);
     return 0;
 }
 
 LRESULT CZrtbatchDlg::OnQueryDragIcon(WPARAM, LPARAM)
 {
-    return reinterpret_cast<LRESULT>(m_icon);
+    return reinterpret_cast<LRESULT>(m_icon.Get());
 }

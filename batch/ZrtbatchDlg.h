@@ -7,6 +7,7 @@
 #include "FwDialog.h"
 #include "FwListCtrl.h"
 #include "LogListCtrl.h"
+#include "OwnedHandles.h"
 
 #include <ctime>
 #include <string>
@@ -19,7 +20,6 @@ class CZrtbatchDlg : public CFwDialog
 
 public:
     explicit CZrtbatchDlg(const CZrtbatchApp& application);
-    ~CZrtbatchDlg() override;
 
 protected:
     BOOL OnInitDialog() override;
@@ -78,12 +78,12 @@ private:
     std::string m_time;
     std::string m_profileName;
     std::string m_status;
-    HICON m_icon;
-    HICON m_smallIcon;
-    HICON m_hostLeftIcon;
-    HICON m_pcIcon;
-    HICON m_hostRightIcon;
-    HANDLE m_stopEvent;
+    OwnedIcon m_icon;
+    OwnedIcon m_smallIcon;
+    OwnedIcon m_hostLeftIcon;
+    OwnedIcon m_pcIcon;
+    OwnedIcon m_hostRightIcon;
+    OwnedEvent m_stopEvent;
     UINT_PTR m_timerId = 0;
     BOOL m_running = TRUE;
     BOOL m_stopping = FALSE;

@@ -99,11 +99,11 @@ LRESULT CZrtbatchDlg::OnAddLogEntry(WPARAM, LPARAM lParam)
     {
         return 0;
     }
-    LogRecord* entry = new LogRecord;
+    auto entry = std::make_unique<LogRecord>();
     entry->text = record->text ? record->text : "";
     entry->time = FwLocalTimeOf(record->time);
     entry->kind = 0;
-    m_log.AddEntry(entry);
+    m_log.AddEntry(std::move(entry));
     m_log.Invalidate();
     if (m_log.GetItemCount() == 1)
     {
@@ -148,14 +148,14 @@ LRESULT CZrtbatchDlg::OnSaveToFile(WPARAM, LPARAM)
         return 0;
     }
     const std::string& path = dialog.GetPathName();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    OwnedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
     {
         ShowMessage(IDS_ZRG006_CANNOT_CREATE, path.c_str(), ZRMSG_MODE_BOX, ZRMSG_ERROR);
         return 0;
     }
-    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-    SetEndOfFile(file);
+    SetFilePointer(file.Get(), 0, nullptr, FILE_BEGIN);
+    SetEndOfFile(file.Get());
     int count = m_log.GetItemCount();
     for (int row = 0; row < count; ++row)
     {
@@ -166,13 +166,12 @@ LRESULT CZrtbatchDlg::OnSaveToFile(WPARAM, LPARAM)
         }
         std::string line = SavedLogLine(*entry);
         DWORD written = 0;
-        if (!WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) ||
+        if (!WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) ||
             written != line.size())
         {
             ShowMessage(IDS_ZRG002_CANNOT_SAVE, path.c_str(), ZRMSG_MODE_BOX, ZRMSG_ERROR);
             break;
         }
     }
-    CloseHandle(file);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "OwnedHandles.h"
 #include "VersionLibrary.h"
 #include "ZRErrorHandling.h"
 #include "FwModule.h"
@@ -63,8 +64,8 @@ void SetCaption(HWND dialog)
 void FillList(HWND dialog)
 {
     HWND listBox = GetDlgItem(dialog, IDC_ZR_ERROR_LIST_BOX);
-    HDC dc = GetDC(listBox);
-    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(listBox, WM_GETFONT, 0, 0)));
+    WindowDC dc(listBox);
+    SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(listBox, WM_GETFONT, 0, 0)));
     ErrorList& list = GetErrorList();
     const BOOL showTimes = list.GetShowTimes();
     LONG widest = 0;
@@ -72,11 +73,9 @@ void FillList(HWND dialog)
         const std::string line = FormatLine(record, showTimes);
         SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
         SIZE size = {};
-        GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &size);
+        GetTextExtentPoint32A(dc.Get(), line.c_str(), static_cast<int>(line.size()), &size);
         widest = std::max(widest, size.cx);
     });
-    SelectObject(dc, oldFont);
-    ReleaseDC(listBox, dc);
     SendMessageA(listBox, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
 }
 

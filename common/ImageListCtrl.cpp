@@ -1,5 +1,7 @@
 #include "ImageListCtrl.h"
 
+#include "OwnedHandles.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -90,25 +92,25 @@ void CImageListCtrl::PreSubclassWindow()
     m_width = client.right;
 }
 
-CellImage* CImageListCtrl::NewCellImages(int columns)
+std::vector<CellImage> CImageListCtrl::BlankCellImages(int columns)
 {
-    CellImage* images = new CellImage[static_cast<size_t>(columns)];
-    for (int i = 0; i < columns; ++i)
-    {
-        images[i] = CellImage{0, -1};
-    }
-    return images;
+    return std::vector<CellImage>(static_cast<size_t>(columns), CellImage{0, -1});
 }
 
-int CImageListCtrl::InsertItem(ImageListRecord* record, int index)
+int CImageListCtrl::InsertItem(std::unique_ptr<ImageListRecord> record, int index)
 {
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = index < 0 ? GetItemCount() : index;
     item.pszText = LPSTR_TEXTCALLBACKA;
     item.iImage = I_IMAGECALLBACK;
-    item.lParam = reinterpret_cast<LPARAM>(record);
-    return CFwListCtrl::InsertItem(item);
+    item.lParam = reinterpret_cast<LPARAM>(record.get());
+    int row = CFwListCtrl::InsertItem(item);
+    if (row >= 0)
+    {
+        record.release();
+    }
+    return row;
 }
 
 int CImageListCtrl::GetSelectedItem() const
@@ -180,10 +182,6 @@ void CImageListCtrl::GetItemText(std::string& text, ImageListRecord*, int)
     text.clear();
 }
 
-void CImageListCtrl::DeleteItemData(ImageListRecord*)
-{
-}
-
 int CImageListCtrl::GetItemImage(ImageListRecord*)
 {
     return 0;
@@ -222,8 +220,8 @@ void CImageListCtrl::DrawItem(const DRAWITEMSTRUCT& draw)
     rowRect.right = std::max(static_cast<int>(rowRect.right), m_width);
     FillSolid(dc, rowRect, backColour);
 
-    HPEN gridPen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
-    HGDIOBJ oldPen = SelectObject(dc, gridPen);
+    OwnedPen gridPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE)));
+    SelectedObject pen(dc, gridPen.Get());
     COLORREF oldText = SetTextColor(dc, textColour);
     int oldMode = SetBkMode(dc, TRANSPARENT);
 
@@ -238,7 +236,8 @@ void CImageListCtrl::DrawItem(const DRAWITEMSTRUCT& draw)
             DrawLine(dc, cell.right - 1, cell.top, cell.right - 1, cell.bottom);
             cell.right -= 1;
         }
-        if (record && record->cellImages && record->cellImages[column].hasImage && m_imageList)
+        if (record && static_cast<size_t>(column) < record->cellImages.size() &&
+            record->cellImages[column].hasImage && m_imageList)
         {
             UINT style = ILD_TRANSPARENT | ((selected || (state & LVIS_CUT)) ? ILD_BLEND50 : 0);
             ImageList_DrawEx(m_imageList, record->cellImages[column].index, dc, cell.left + kImageLeft, cell.top,
@@ -275,8 +274,6 @@ void CImageListCtrl::DrawItem(const DRAWITEMSTRUCT& draw)
 
     SetBkMode(dc, oldMode);
     SetTextColor(dc, oldText);
-    SelectObject(dc, oldPen);
-    DeleteObject(gridPen);
 
     if ((state & LVIS_FOCUSED) && hasFocus)
     {
@@ -351,9 +348,9 @@ LRESULT CImageListCtrl::OnDeleteItem(WPARAM wParam, LPARAM)
 {
     ImageListRecord* record = RecordOf(static_cast<int>(wParam));
     LRESULT deleted = Default();
-    if (deleted && record && m_ownsItemData)
+    if (deleted && m_ownsItemData)
     {
-        DeleteItemData(record);
+        delete record;
     }
     return deleted;
 }
@@ -371,10 +368,7 @@ LRESULT CImageListCtrl::OnDeleteAllItems(WPARAM, LPARAM)
     {
         for (ImageListRecord* record : records)
         {
-            if (record)
-            {
-                DeleteItemData(record);
-            }
+            delete record;
         }
     }
     return deleted;

@@ -1,11 +1,13 @@
 // CImageListCtrl: the owner-drawn report list of both programs: single selection, column headers, an image per
 // cell, texts clipped with "..." and optional grid lines. The rows carry records that the subclass makes; the
-// control frees them through DeleteItemData when rows go away.
+// control owns them and deletes them when their rows go away.
 #pragma once
 
 #include "FwListCtrl.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 // Image of one cell: whether it has one, and its index in the small image list.
 struct CellImage
@@ -14,10 +16,11 @@ struct CellImage
     int index;
 };
 
-// Every record that a subclass attaches to a row begins with its cell-image array, one pair per column.
+// Every record that a subclass attaches to a row carries its cell images, one per column.
 struct ImageListRecord
 {
-    CellImage* cellImages;
+    virtual ~ImageListRecord() = default;
+    std::vector<CellImage> cellImages;
 };
 
 class CImageListCtrl : public CFwListCtrl
@@ -28,8 +31,8 @@ public:
     explicit CImageListCtrl(BOOL grid = FALSE);
 
     // Appends (index -1) or inserts a row whose text and image are asked for on display; the row index or -1.
-    // The control owns the record once the row exists.
-    int InsertItem(ImageListRecord* record, int index);
+    // The control owns the record from then on; a record that cannot be shown is deleted at once.
+    int InsertItem(std::unique_ptr<ImageListRecord> record, int index);
     // The first row that is both selected and focused, or -1.
     int GetSelectedItem() const;
     // The first selected row, or -1.
@@ -39,8 +42,8 @@ public:
     // The small image list the cells draw their images from.
     void SetCellImageList(HIMAGELIST list);
 
-    // A cell-image array of `columns` pairs, none with an image; free it with delete[].
-    static CellImage* NewCellImages(int columns);
+    // Cell images for `columns` columns, none with an image.
+    static std::vector<CellImage> BlankCellImages(int columns);
     // `text` as drawn in a cell `available` pixels wide: whole when it fits, else cut from its end until the rest
     // followed by "..." fits. `cut` tells which.
     static std::string FitCellText(HDC dc, const std::string& text, int available, bool* cut);
@@ -52,7 +55,6 @@ protected:
     virtual void DrawItem(const DRAWITEMSTRUCT& draw);
     virtual int CompareItems(ImageListRecord* item1, ImageListRecord* item2, int column);
     virtual void GetItemText(std::string& text, ImageListRecord* item, int column);
-    virtual void DeleteItemData(ImageListRecord* item);
     virtual int GetItemImage(ImageListRecord* item);
 
     void PreSubclassWindow() override;

@@ -1,5 +1,7 @@
 #include "ModulesListCtrl.h"
 
+#include "OwnedHandles.h"
+
 #include <cctype>
 
 namespace
@@ -41,32 +43,26 @@ template <class Visit>
 void ForEachEntry(const std::string& pattern, Visit visit)
 {
     WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
+    OwnedFind search(FindFirstFileA(pattern.c_str(), &entry));
+    if (!search)
     {
         return;
     }
     do
     {
         visit(entry);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &entry));
 }
 }
 
 BOOL CModulesListCtrl::AddModule(const std::string& name, const std::string& version, const std::string& description)
 {
-    ModuleRecord* record = new ModuleRecord;
-    record->cellImages = NewCellImages(kColumns);
+    auto record = std::make_unique<ModuleRecord>();
+    record->cellImages = BlankCellImages(kColumns);
     record->name = name;
     record->version = version;
     record->description = description;
-    if (InsertItem(record, -1) < 0)
-    {
-        DeleteItemData(record);
-        return FALSE;
-    }
-    return TRUE;
+    return InsertItem(std::move(record), -1) >= 0;
 }
 
 int CModulesListCtrl::CompareItems(ImageListRecord*, ImageListRecord*, int)
@@ -92,13 +88,6 @@ void CModulesListCtrl::GetItemText(std::string& text, ImageListRecord* item, int
         text.clear();
         break;
     }
-}
-
-void CModulesListCtrl::DeleteItemData(ImageListRecord* item)
-{
-    ModuleRecord* record = static_cast<ModuleRecord*>(item);
-    delete[] record->cellImages;
-    delete record;
 }
 
 int CModulesListCtrl::GetItemImage(ImageListRecord*)

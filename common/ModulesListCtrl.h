@@ -15,7 +15,6 @@ public:
 protected:
     int CompareItems(ImageListRecord* item1, ImageListRecord* item2, int column) override;
     void GetItemText(std::string& text, ImageListRecord* item, int column) override;
-    void DeleteItemData(ImageListRecord* item) override;
     int GetItemImage(ImageListRecord* item) override;
 };
 

@@ -1,5 +1,7 @@
 #include "PathUtilities.h"
 
+#include "OwnedHandles.h"
+
 namespace
 {
 
@@ -58,15 +60,11 @@ void FitPathToWindow(std::string& path, HWND control)
 {
     RECT client = {};
     GetClientRect(control, &client);
-    HDC dc = GetDC(control);
-    if (dc == nullptr)
+    WindowDC dc(control);
+    if (!dc)
         return;
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
-    while (TextWidth(dc, path) > client.right - client.left && ShortenPath(path))
+    SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    while (TextWidth(dc.Get(), path) > client.right - client.left && ShortenPath(path))
     {
     }
-    if (oldFont != nullptr)
-        SelectObject(dc, oldFont);
-    ReleaseDC(control, dc);
 }

@@ -1,5 +1,6 @@
 #include "RegistryKey.h"
 
+#include "OwnedHandles.h"
 #include "RegistryTree.h"
 
 #include <cstring>
@@ -189,14 +190,12 @@ BOOL CRegistryKey::CopyToSibling(const char* newLastComponent)
         return Succeed();
 
     std::string siblingPath = m_path.substr(0, separator + 1) + newLastComponent;
-    HKEY sibling = nullptr;
+    OwnedRegistryKey sibling;
     LONG error = RegCreateKeyExA(m_root, siblingPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                                 nullptr, &sibling, nullptr);
+                                 nullptr, sibling.Receive(), nullptr);
     if (error != ERROR_SUCCESS)
         return Fail();
-    error = CopyRegistryTree(m_key, sibling);
-    RegCloseKey(sibling);
-    return Result(error);
+    return Result(CopyRegistryTree(m_key, sibling.Get()));
 }
 
 BOOL CRegistryKey::Rename(const char* newLastComponent)

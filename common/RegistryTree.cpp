@@ -1,5 +1,7 @@
 #include "RegistryTree.h"
 
+#include "OwnedHandles.h"
+
 #include <vector>
 
 namespace
@@ -66,19 +68,15 @@ LONG CopySubkeys(HKEY source, HKEY destination)
         if (error != ERROR_SUCCESS)
             return error;
 
-        HKEY sourceChild = nullptr;
-        error = RegOpenKeyExA(source, name.data(), 0, KEY_READ, &sourceChild);
+        OwnedRegistryKey sourceChild;
+        error = RegOpenKeyExA(source, name.data(), 0, KEY_READ, sourceChild.Receive());
         if (error != ERROR_SUCCESS)
             return error;
-        HKEY destinationChild = nullptr;
+        OwnedRegistryKey destinationChild;
         error = RegCreateKeyExA(destination, name.data(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                KEY_READ | KEY_WRITE, nullptr, &destinationChild, nullptr);
+                                KEY_READ | KEY_WRITE, nullptr, destinationChild.Receive(), nullptr);
         if (error == ERROR_SUCCESS)
-        {
-            error = CopyRegistryTree(sourceChild, destinationChild);
-            RegCloseKey(destinationChild);
-        }
-        RegCloseKey(sourceChild);
+            error = CopyRegistryTree(sourceChild.Get(), destinationChild.Get());
         if (error != ERROR_SUCCESS)
             return error;
     }
@@ -97,12 +95,12 @@ LONG DeleteRegistrySubkeys(HKEY key)
         if (error != ERROR_SUCCESS)
             return error;
 
-        HKEY child = nullptr;
-        error = RegOpenKeyExA(key, name.data(), 0, KEY_READ, &child);
+        OwnedRegistryKey child;
+        error = RegOpenKeyExA(key, name.data(), 0, KEY_READ, child.Receive());
         if (error != ERROR_SUCCESS)
             return error;
-        error = DeleteRegistrySubkeys(child);
-        RegCloseKey(child);
+        error = DeleteRegistrySubkeys(child.Get());
+        child.Reset();
         if (error == ERROR_SUCCESS)
             error = RegDeleteKeyA(key, name.data());
         if (error != ERROR_SUCCESS)

@@ -85,14 +85,6 @@ CVersionLibrary::CVersionLibrary(const char* helpFileName, const char* programFo
     BuildPairTables();
 }
 
-CVersionLibrary::~CVersionLibrary()
-{
-    if (m_reorderDC != nullptr)
-        ReleaseDC(GetDesktopWindow(), m_reorderDC);
-    if (m_library != nullptr)
-        FreeLibrary(m_library);
-}
-
 bool CVersionLibrary::FindProgramFolder(const char* programFolder)
 {
     if (programFolder != nullptr)
@@ -116,15 +108,15 @@ bool CVersionLibrary::LoadLibraryFile()
     m_libraryFolder = FindInProgramFolderOrParent(m_programFolder, kLibraryFileName);
     if (m_libraryFolder.empty())
         return false;
-    m_library = LoadLibraryA(JoinPath(m_libraryFolder, kLibraryFileName).c_str());
-    return m_library != nullptr;
+    m_library.Reset(LoadLibraryA(JoinPath(m_libraryFolder, kLibraryFileName).c_str()));
+    return m_library.IsValid();
 }
 
 bool CVersionLibrary::LookUpEntries()
 {
     auto entry = [this](auto& slot, const char* name) {
         slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(
-            reinterpret_cast<void*>(GetProcAddress(m_library, name)));
+            reinterpret_cast<void*>(GetProcAddress(m_library.Get(), name)));
         return slot != nullptr;
     };
     // The two table entries are required only when the tables are built.
@@ -246,8 +238,8 @@ void CVersionLibrary::CheckRightToLeft()
         language = GetSystemDefaultLangID();
     if (PRIMARYLANGID(language) != LANG_HEBREW)
         return;
-    m_reorderDC = GetDC(GetDesktopWindow());
-    m_rightToLeft = m_reorderDC != nullptr && (GetFontLanguageInfo(m_reorderDC) & GCP_REORDER) != 0;
+    m_reorderDC = WindowDC(GetDesktopWindow());
+    m_rightToLeft = m_reorderDC && (GetFontLanguageInfo(m_reorderDC.Get()) & GCP_REORDER) != 0;
 }
 
 void CVersionLibrary::ReadAPPCLanguage()

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "OwnedHandles.h"
 #include "ZRTranslate.h"
 #include "ZrtverEntries.h"
 
@@ -26,7 +27,6 @@ public:
     // `helpFileName` is appended to the help folder, e.g. "\Zrthelp.hlp". The program folder is the folder of the
     // program file unless `programFolder` names one.
     explicit CVersionLibrary(const char* helpFileName, const char* programFolder = nullptr);
-    ~CVersionLibrary();
     CVersionLibrary(const CVersionLibrary&) = delete;
     CVersionLibrary& operator=(const CVersionLibrary&) = delete;
 
@@ -56,7 +56,7 @@ public:
         return m_pairTables[mode];
     }
     BOOL IsRightToLeft() const { return m_rightToLeft; }
-    HDC GetReorderDC() const { return m_reorderDC; }
+    HDC GetReorderDC() const { return m_reorderDC.Get(); }
     const std::string& GetAPPCLanguage() const { return m_appcLanguage; }
 
     // Zrtver's version (16 bytes) and description (64 bytes) texts of a module file; 1 while the status is ready.
@@ -110,10 +110,10 @@ private:
     std::unique_ptr<uint16_t[]> m_pairMemory;
     const uint16_t* m_pairTables[kCodeTables] = {};
     BOOL m_rightToLeft = FALSE;
-    HDC m_reorderDC = nullptr;
+    WindowDC m_reorderDC;
     std::string m_appcLanguage;
     int m_status = ZRVL_READY;
-    HMODULE m_library = nullptr;
+    OwnedModule m_library;
     Entries m_entries = {};
 };
 

@@ -1,5 +1,6 @@
 #include "ZRProfile.h"
 
+#include "OwnedHandles.h"
 #include "ZRIniFile.h"
 #include "ZRKeywords.h"
 #include "ZRProfileContext.h"
@@ -65,15 +66,15 @@ BOOL CZRProfile::SetFileName(const char* fileName)
 BOOL CZRProfile::CheckFileAccess()
 {
     CZRIniFile ini(m_fileName);
-    HANDLE file = ini.IsValid() ? CreateFileA(ini.Path(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                              FILE_ATTRIBUTE_NORMAL, nullptr)
-                                : INVALID_HANDLE_VALUE;
-    if (file == INVALID_HANDLE_VALUE)
+    OwnedFile file;
+    if (ini.IsValid())
+        file.Reset(CreateFileA(ini.Path(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
     {
         ReportProfileMessage(kProfileSource, __LINE__, IDS_ZR_PROFILE_FILE_ACCESS, m_fileName);
         return FALSE;
     }
-    CloseHandle(file);
     return TRUE;
 }
 
@@ -90,10 +91,8 @@ BOOL CZRProfile::Write()
     if (!target.IsValid() || m_hostRequest == nullptr || m_pcRequest == nullptr)
         return FALSE;
     // An existing file must be ours to replace.
-    HANDLE file = CreateFileA(target.Path(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
-    else if (GetLastError() != ERROR_FILE_NOT_FOUND)
+    if (!OwnedFile(CreateFileA(target.Path(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) &&
+        GetLastError() != ERROR_FILE_NOT_FOUND)
         return FALSE;
 
     char folder[MAX_PATH];

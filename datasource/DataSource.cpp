@@ -56,14 +56,13 @@ void FreeRecordLayout(DSRecordLayout& layout)
 
 CDataSource::CDataSource()
     : m_module(nullptr), m_profile(nullptr), m_errorSink(nullptr), m_options(nullptr), m_environment(nullptr),
-      m_recordCount(0), m_layout{}, m_cancelEvent(nullptr)
+      m_recordCount(0), m_layout{}
 {
 }
 
 CDataSource::~CDataSource()
 {
     FreeRecordLayout(m_layout);
-    CloseCancelHandle();
 }
 
 void CDataSource::Attach(HMODULE module, const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
@@ -78,13 +77,7 @@ void CDataSource::Attach(HMODULE module, const ProfileCallbacks* profile, const 
 
 BOOL CDataSource::Open(HANDLE cancelEvent)
 {
-    CloseCancelHandle();
-    if (cancelEvent)
-    {
-        HANDLE process = GetCurrentProcess();
-        if (!DuplicateHandle(process, cancelEvent, process, &m_cancelEvent, 0, FALSE, DUPLICATE_SAME_ACCESS))
-            m_cancelEvent = nullptr;
-    }
+    m_cancelEvent = DuplicateOwnHandle(cancelEvent);
     return TRUE;
 }
 
@@ -103,7 +96,7 @@ BOOL CDataSource::SetRecordLayout(const DSRecordLayout*)
 
 BOOL CDataSource::Close()
 {
-    CloseCancelHandle();
+    m_cancelEvent.Reset();
     return TRUE;
 }
 
@@ -120,11 +113,4 @@ BOOL CDataSource::PutField(const DSField*)
 BOOL CDataSource::EndOfData()
 {
     return FALSE;
-}
-
-void CDataSource::CloseCancelHandle()
-{
-    if (m_cancelEvent)
-        CloseHandle(m_cancelEvent);
-    m_cancelEvent = nullptr;
 }

@@ -1,6 +1,7 @@
 // The abstract data source behind every data-source library's DataSourceFunctions, and the record-layout helpers.
 #pragma once
 
+#include "OwnedHandles.h"
 #include "ZRContracts.h"
 
 #include <cstring>
@@ -57,8 +58,6 @@ public:
     CDataSource& operator=(const CDataSource&) = delete;
 
 protected:
-    void CloseCancelHandle();
-
     HMODULE m_module;
     const ProfileCallbacks* m_profile;
     const ErrorSinkFunctions* m_errorSink;
@@ -66,5 +65,5 @@ protected:
     const EnvironmentCallbacks* m_environment;
     int m_recordCount;
     DSRecordLayout m_layout;
-    HANDLE m_cancelEvent;
+    OwnedEvent m_cancelEvent;
 };

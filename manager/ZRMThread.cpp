@@ -6,7 +6,7 @@
 
 namespace
 {
-HANDLE g_threadHandle = nullptr;
+OwnedThread g_threadHandle;
 DWORD g_threadId = 0;
 
 BOOL RunRequest(WPARAM request, LPARAM argument)
@@ -46,7 +46,7 @@ DWORD WINAPI ManagerThreadProc(void* parameter)
     MSG message;
     // The first peek makes the thread's message queue, so that requests can be posted once the start is signalled.
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
-    SetEvent(*static_cast<HANDLE*>(parameter));
+    SetEvent(static_cast<HANDLE>(parameter));
 
     while (GetMessageA(&message, nullptr, 0, 0) > 0)
     {
@@ -79,19 +79,16 @@ DWORD WINAPI ManagerThreadProc(void* parameter)
 BOOL StartManagerThread(const ErrorSinkFunctions* errorSink)
 {
     BOOL ok = FALSE;
-    HANDLE started = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    OwnedEvent started(CreateEventA(nullptr, FALSE, FALSE, nullptr));
     if (started)
     {
-        g_threadHandle = CreateThread(nullptr, 0, ManagerThreadProc, &started, 0, &g_threadId);
-        ok = g_threadHandle && WaitForSingleObject(started, INFINITE) == WAIT_OBJECT_0;
-        CloseHandle(started);
+        g_threadHandle.Reset(CreateThread(nullptr, 0, ManagerThreadProc, started.Get(), 0, &g_threadId));
+        ok = g_threadHandle && WaitForSingleObject(started.Get(), INFINITE) == WAIT_OBJECT_0;
     }
     if (!ok)
     {
         ReportError(ZRM_SOURCE_INTERNAL, __LINE__, errorSink, g_managerModule, IDS_ZRM003);
-        if (g_threadHandle)
-            CloseHandle(g_threadHandle);
-        g_threadHandle = nullptr;
+        g_threadHandle.Reset();
         g_threadId = 0;
     }
     return ok;
@@ -126,9 +123,8 @@ void ReleaseManager()
         // Requests already queued run first; the worker leaves its loop once the shutdown is done.
         shutDown = PostManagerRequest(ZRM_REQ_SHUT_DOWN, 0);
         if (PostManagerRequest(ZRM_REQ_END_THREAD, 0))
-            WaitForSingleObject(g_threadHandle, INFINITE);
-        CloseHandle(g_threadHandle);
-        g_threadHandle = nullptr;
+            WaitForSingleObject(g_threadHandle.Get(), INFINITE);
+        g_threadHandle.Reset();
         g_threadId = 0;
     }
     // Without a worker (its start failed) the shutdown runs here, so that no library stays loaded.

@@ -4,6 +4,8 @@
 
 #include <ZRContracts.h>
 
+#include "OwnedHandles.h"
+
 // Answer of ComparePcType: what the PC side needs before a transfer.
 enum PcTypeChange
 {
@@ -91,13 +93,15 @@ private:
     const ErrorSinkFunctions* m_errorSink;
     const OptionCallbacks* m_options;
     const EnvironmentCallbacks* m_environment;
+    // Freed only by the unload steps, never by the destructor: the object is also deleted when Zrtmgr is detached,
+    // under the loader lock, where no library may be freed.
     HMODULE m_hostLibrary = nullptr;
     HMODULE m_pcLibrary = nullptr;
     HMODULE m_browserLibrary = nullptr;
     UINT m_messageNumber = 0;
     int m_pcFileType = 0;                           // type whose library is loaded; 0 when none
     ZRTCreateDataSourceProc m_pcFactory = nullptr;
-    HANDLE m_cancelEvent = nullptr;                 // the manager's duplicate of the caller's event
+    OwnedEvent m_cancelEvent;                       // the manager's duplicate of the caller's event
     int m_hostTransferType = 0;                     // transfer type the host data source was made for
 };
 

@@ -58,21 +58,20 @@ BOOL CZRManager::LoadDataSourceLibrary(const char* name, HMODULE* module, ZRTCre
     char path[2 * MAX_PATH] = {};
     snprintf(path, sizeof path, "%s\\%s", folder, name);
 
-    HMODULE loaded = LoadLibraryA(path);
+    OwnedModule loaded(LoadLibraryA(path));
     if (!loaded)
     {
         ReportError(ZRM_SOURCE_MANAGER, __LINE__, m_errorSink, g_managerModule, IDS_ZRM006, path);
         return FALSE;
     }
     auto create = reinterpret_cast<ZRTCreateDataSourceProc>(
-        reinterpret_cast<void*>(GetProcAddress(loaded, ZRT_CREATE_OBJECT_EXPORT)));
+        reinterpret_cast<void*>(GetProcAddress(loaded.Get(), ZRT_CREATE_OBJECT_EXPORT)));
     if (!create)
     {
         ReportError(ZRM_SOURCE_MANAGER, __LINE__, m_errorSink, g_managerModule, IDS_ZRM006, path);
-        FreeLibrary(loaded);
         return FALSE;
     }
-    *module = loaded;
+    *module = loaded.Release();
     *factory = create;
     return TRUE;
 }

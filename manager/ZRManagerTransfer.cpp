@@ -10,20 +10,12 @@ constexpr DWORD CancelTestIntervalMs = 10;
 
 void CZRManager::DuplicateCancelEvent(HANDLE cancelEvent)
 {
-    ForgetCancelEvent();
-    if (cancelEvent)
-    {
-        HANDLE process = GetCurrentProcess();
-        if (!DuplicateHandle(process, cancelEvent, process, &m_cancelEvent, 0, FALSE, DUPLICATE_SAME_ACCESS))
-            m_cancelEvent = nullptr;
-    }
+    m_cancelEvent = DuplicateOwnHandle(cancelEvent);
 }
 
 void CZRManager::ForgetCancelEvent()
 {
-    if (m_cancelEvent)
-        CloseHandle(m_cancelEvent);
-    m_cancelEvent = nullptr;
+    m_cancelEvent.Reset();
 }
 
 BOOL CZRManager::SetBrowseBusy(int busy) const
@@ -41,7 +33,7 @@ BOOL CZRManager::OpenTransfer(HANDLE cancelEvent)
     {
         // The host side always opens first and defines the layout, in both directions.
         DSRecordLayout* layout = nullptr;
-        ok = m_host->Open(m_cancelEvent) && m_host->GetRecordLayout(&layout) && m_pc->Open(m_cancelEvent) &&
+        ok = m_host->Open(m_cancelEvent.Get()) && m_host->GetRecordLayout(&layout) && m_pc->Open(m_cancelEvent.Get()) &&
              m_pc->SetRecordLayout(layout);
     }
     PointSourceAndDestination();
@@ -56,7 +48,7 @@ BOOL CZRManager::CancelRequested(DWORD* lastTest) const
     if (*lastTest != 0 && now - *lastTest < CancelTestIntervalMs)
         return FALSE;
     *lastTest = now ? now : 1;
-    return WaitForSingleObject(m_cancelEvent, 0) == WAIT_OBJECT_0;
+    return WaitForSingleObject(m_cancelEvent.Get(), 0) == WAIT_OBJECT_0;
 }
 
 BOOL CZRManager::TransferData()

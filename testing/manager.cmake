@@ -12,7 +12,7 @@ add_library(ZrtFakeSource SHARED
   ${CMAKE_CURRENT_LIST_DIR}/fakesource/FakeDataSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fakesource/FakeScenario.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fakesource/FakeCallLog.cpp)
-target_link_libraries(ZrtFakeSource PRIVATE zrt_contracts)
+target_link_libraries(ZrtFakeSource PRIVATE zrt_contracts zrt_handles)
 
 add_library(ZrtFakeNoFactory SHARED ${CMAKE_CURRENT_LIST_DIR}/fakesource/NoFactory.cpp)
 add_dependencies(zrt_testing ZrtFakeSource ZrtFakeNoFactory)

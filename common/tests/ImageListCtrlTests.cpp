@@ -11,6 +11,9 @@ namespace
 {
 struct TextRecord : ImageListRecord
 {
+    explicit TextRecord(int* freed) : freed(freed) {}
+    ~TextRecord() override { ++*freed; }
+    int* freed;
     std::string text;
 };
 
@@ -23,14 +26,14 @@ public:
 
     int Add(const std::string& text, bool withImage = false)
     {
-        TextRecord* record = new TextRecord;
-        record->cellImages = NewCellImages(2);
+        auto record = std::make_unique<TextRecord>(&freed);
+        record->cellImages = BlankCellImages(2);
         if (withImage)
         {
             record->cellImages[1] = CellImage{1, 0};
         }
         record->text = text;
-        return InsertItem(record, -1);
+        return InsertItem(std::move(record), -1);
     }
 
 protected:
@@ -42,12 +45,6 @@ protected:
     void GetItemText(std::string& text, ImageListRecord* item, int column) override
     {
         text = column == 0 ? static_cast<TextRecord*>(item)->text : "second";
-    }
-    void DeleteItemData(ImageListRecord* item) override
-    {
-        ++freed;
-        delete[] item->cellImages;
-        delete static_cast<TextRecord*>(item);
     }
 };
 

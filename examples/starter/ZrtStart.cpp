@@ -8,6 +8,7 @@
 // /SaveLog: once an event is set and the window is still open, shows the log, saves it through "Save to File..."
 // into the file and closes Zrtbatch. /Hold: before closing, waits until that file exists (the demo script takes
 // its picture of the screen meanwhile).
+#include "OwnedHandles.h"
 #include "StarterText.h"
 #include "ZrtbatchWindow.h"
 
@@ -39,23 +40,10 @@ struct StartRequest
     std::string holdFile;
 };
 
-class CHandle
+bool IsSet(const OwnedEvent& event)
 {
-public:
-    explicit CHandle(HANDLE handle) : m_handle(handle) {}
-    ~CHandle()
-    {
-        if (m_handle)
-            CloseHandle(m_handle);
-    }
-    CHandle(const CHandle&) = delete;
-    CHandle& operator=(const CHandle&) = delete;
-    HANDLE Get() const { return m_handle; }
-    BOOL IsSet() const { return WaitForSingleObject(m_handle, 0) == WAIT_OBJECT_0; }
-
-private:
-    HANDLE m_handle;
-};
+    return WaitForSingleObject(event.Get(), 0) == WAIT_OBJECT_0;
+}
 
 // An option with a value: "/SaveLog:<value>"; FALSE for anything else, an empty value included.
 BOOL TakeOption(const char* argument, const char* prefix, std::string& value)
@@ -129,11 +117,11 @@ void SaveLogAndClose(const PROCESS_INFORMATION& process, const StartRequest& req
 int Run(const StartRequest& request)
 {
     const char* name = request.eventName.c_str();
-    CHandle success(CreateEventA(nullptr, TRUE, FALSE, (request.eventName + "Success").c_str()));
-    BOOL inUse = success.Get() && GetLastError() == ERROR_ALREADY_EXISTS;
-    CHandle failure(CreateEventA(nullptr, TRUE, FALSE, (request.eventName + "Failure").c_str()));
-    inUse = inUse || (failure.Get() && GetLastError() == ERROR_ALREADY_EXISTS);
-    if (!success.Get() || !failure.Get())
+    OwnedEvent success(CreateEventA(nullptr, TRUE, FALSE, (request.eventName + "Success").c_str()));
+    bool inUse = success && GetLastError() == ERROR_ALREADY_EXISTS;
+    OwnedEvent failure(CreateEventA(nullptr, TRUE, FALSE, (request.eventName + "Failure").c_str()));
+    inUse = inUse || (failure && GetLastError() == ERROR_ALREADY_EXISTS);
+    if (!success || !failure)
     {
         Say(IDS_CANNOT_CREATE_EVENTS, name, name, GetLastError());
         return kNotRun;
@@ -157,19 +145,19 @@ int Run(const StartRequest& request)
         return kNotRun;
     }
     Say(IDS_STARTED, commandLine.c_str());
-    CHandle processHandle(process.hProcess);
-    CHandle threadHandle(process.hThread);
+    OwnedKernelHandle processHandle(process.hProcess);
+    OwnedThread threadHandle(process.hThread);
 
     // The events come first: when Zrtbatch sets one and closes at once, the event is what counts.
     HANDLE waits[] = {success.Get(), failure.Get(), process.hProcess};
     WaitForMultipleObjects(3, waits, FALSE, INFINITE);
     int result = kNotRun;
-    if (success.IsSet())
+    if (IsSet(success))
     {
         result = kSuccess;
         Say(IDS_SUCCESS_SET, name);
     }
-    else if (failure.IsSet())
+    else if (IsSet(failure))
     {
         result = kFailure;
         Say(IDS_FAILURE_SET, name);

@@ -1,5 +1,7 @@
 #include "DescrFile.h"
 
+#include "OwnedHandles.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -51,24 +53,6 @@ bool IsPrintable(const char* text)
     }
     return true;
 }
-
-class FileHandle
-{
-public:
-    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-    ~FileHandle()
-    {
-        if (IsOpen())
-            CloseHandle(m_handle);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
 
 // Reads the whole file; FALSE on a read error or a file too large to hold.
 bool ReadAll(HANDLE file, std::string& content)
@@ -156,9 +140,9 @@ int DescrRecordLength(const std::vector<DescrField>& fields)
 DescrFileStatus ReadDescrRecords(const char* path, std::vector<DescrField>& fields, std::size_t maxRecords)
 {
     fields.clear();
-    FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+    OwnedFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
-    if (!file.IsOpen())
+    if (!file)
         return DescrFileStatus::CannotOpen;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart % DESCR_RECORD_BYTES != 0)
@@ -186,9 +170,9 @@ DescrFileStatus ReadDescrRecords(const char* path, std::vector<DescrField>& fiel
 DescrFileStatus LoadDescrFile(const char* path, std::vector<DescrField>& fields)
 {
     fields.clear();
-    FileHandle file(CreateFileA(path, GENERIC_READ | FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+    OwnedFile file(CreateFileA(path, GENERIC_READ | FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
+    if (!file)
         return DescrFileStatus::CannotOpen;
     std::string content;
     if (!ReadAll(file.Get(), content))
@@ -225,8 +209,8 @@ DescrFileStatus SaveDescrFile(const char* path, const std::vector<DescrField>& f
             return DescrFileStatus::InvalidField;
         }
     }
-    FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
+    OwnedFile file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return DescrFileStatus::CannotOpen;
     DWORD done = 0;
     if (!content.empty() && (!WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &done,

@@ -7,13 +7,6 @@
 
 namespace kvhll {
 
-Session::~Session()
-{
-    if (event_) {
-        CloseHandle(event_);
-    }
-}
-
 bool Session::IsDisplay() const
 {
     return settings_.kind == SessionKind::As400 || settings_.kind == SessionKind::S36 ||
@@ -148,12 +141,12 @@ void Session::Tick(DWORD now)
 HANDLE Session::StartNotification()
 {
     if (!event_) {
-        event_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        event_.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
     }
-    ResetEvent(event_);
+    ResetEvent(event_.Get());
     updates_.clear();
-    notifying_ = event_ != nullptr;
-    return event_;
+    notifying_ = event_.IsValid();
+    return event_.Get();
 }
 
 void Session::StopNotification()
@@ -168,7 +161,7 @@ void Session::Announce(const HostUpdate& update)
         return;
     }
     updates_.push_back(update);
-    SetEvent(event_);
+    SetEvent(event_.Get());
 }
 
 bool Session::NextUpdate(HostUpdate& update)
@@ -182,7 +175,7 @@ bool Session::NextUpdate(HostUpdate& update)
         updates_.push_back(HostUpdate{22, 0});
     }
     if (!updates_.empty()) {
-        SetEvent(event_);
+        SetEvent(event_.Get());
     }
     return true;
 }

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "HostProgram.h"
+#include "OwnedHandles.h"
 #include "Scenario.h"
 #include "Screen.h"
 
@@ -21,7 +22,6 @@ namespace kvhll {
 class Session {
 public:
     explicit Session(char letter) : letter_(letter) {}
-    ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -71,7 +71,7 @@ private:
     DWORD changeFrom_ = 0;
     DWORD changeDelay_ = 0;
     bool notifying_ = false;
-    HANDLE event_ = nullptr;
+    OwnedEvent event_;
     std::deque<HostUpdate> updates_;
     std::function<void(char, const Screen&)> observer_;
 };

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "IniFile.h"
+#include "OwnedHandles.h"
 
 namespace kvhll {
 namespace {
@@ -14,8 +15,8 @@ std::vector<std::string> List(const std::string& folder, const std::string& patt
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(JoinPath(folder, pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
+    OwnedFind search(FindFirstFileA(JoinPath(folder, pattern).c_str(), &found));
+    if (!search) {
         return names;
     }
     do {
@@ -24,8 +25,7 @@ std::vector<std::string> List(const std::string& folder, const std::string& patt
         if (isFolder == folders && name != "." && name != "..") {
             names.push_back(ToUpper(name));
         }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -12,14 +12,11 @@ void Trace::SetFile(const std::string& path)
     if (path == path_ && (IsOn() || path.empty())) {
         return;
     }
-    if (IsOn()) {
-        CloseHandle(file_);
-        file_ = INVALID_HANDLE_VALUE;
-    }
+    file_.Reset();
     path_ = path;
     if (!path.empty()) {
-        file_ = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        file_.Reset(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     }
 }
 
@@ -30,7 +27,7 @@ void Trace::Line(const std::string& text)
     }
     std::string line = text + "\r\n";
     DWORD written = 0;
-    WriteFile(file_, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    WriteFile(file_.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 std::string Trace::Quote(std::string_view text)

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "OwnedHandles.h"
+
 namespace kvhll {
 
 class Trace {
@@ -18,7 +20,7 @@ public:
 
     // An empty path ends the trace.
     void SetFile(const std::string& path);
-    bool IsOn() const { return file_ != INVALID_HANDLE_VALUE; }
+    bool IsOn() const { return file_.IsValid(); }
     void Line(const std::string& text);
 
     // Text between double quotes, with '"', '\' and characters outside printable ASCII as \xNN.
@@ -26,7 +28,7 @@ public:
 
 private:
     std::string path_;
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    OwnedFile file_;
 };
 
 }  // namespace kvhll

@@ -1,6 +1,7 @@
 #include "SqlStandIn.h"
 
 #include "DisplayForm.h"
+#include "OwnedHandles.h"
 #include "SqlStandInTexts.h"
 
 #include <ReportError.h>
@@ -107,15 +108,14 @@ BOOL CSqlDataSource::ReadStatement(std::string& statement)
 BOOL CSqlDataSource::LogStatement(const std::string& statement)
 {
     const std::string path = LibraryFolder() + "\\" + m_kind.name + ".log";
-    HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    OwnedFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return Fail(IDS_SQL_LOG, path.c_str());
     const std::string line = "statement: \"" + statement + "\"\r\n";
     DWORD written = 0;
-    BOOL ok = WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+    BOOL ok = WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
               written == line.size();
-    CloseHandle(file);
     return ok ? TRUE : Fail(IDS_SQL_LOG, path.c_str());
 }
 

@@ -16,23 +16,23 @@ CStandInFile::~CStandInFile()
 bool CStandInFile::OpenForWriting(const char* path, int writeMode)
 {
     const bool append = writeMode == ZRPCWM_APPEND;
-    m_file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
-    if (m_file == INVALID_HANDLE_VALUE)
+    m_file.Reset(CreateFileA(path, GENERIC_WRITE, 0, nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!m_file)
         return false;
     m_writing = true;
     m_buffer.clear();
     m_buffer.reserve(kBufferSize);
-    return !append || SetFilePointer(m_file, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER;
+    return !append || SetFilePointer(m_file.Get(), 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER;
 }
 
 bool CStandInFile::OpenForReading(const char* path)
 {
-    m_file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_file.Reset(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     m_writing = false;
     m_buffer.clear();
     m_position = 0;
-    return m_file != INVALID_HANDLE_VALUE;
+    return m_file.IsValid();
 }
 
 bool CStandInFile::Write(const void* data, size_t size)
@@ -46,10 +46,10 @@ bool CStandInFile::Write(const void* data, size_t size)
 
 bool CStandInFile::Flush()
 {
-    if (m_file == INVALID_HANDLE_VALUE || !m_writing || m_buffer.empty())
+    if (!m_file || !m_writing || m_buffer.empty())
         return true;
     DWORD written = 0;
-    const bool ok = WriteFile(m_file, m_buffer.data(), static_cast<DWORD>(m_buffer.size()), &written, nullptr) &&
+    const bool ok = WriteFile(m_file.Get(), m_buffer.data(), static_cast<DWORD>(m_buffer.size()), &written, nullptr) &&
                     written == m_buffer.size();
     m_buffer.clear();
     return ok;
@@ -59,7 +59,7 @@ bool CStandInFile::Fill()
 {
     m_buffer.resize(kBufferSize);
     DWORD read = 0;
-    const bool ok = ReadFile(m_file, m_buffer.data(), static_cast<DWORD>(kBufferSize), &read, nullptr);
+    const bool ok = ReadFile(m_file.Get(), m_buffer.data(), static_cast<DWORD>(kBufferSize), &read, nullptr);
     m_buffer.resize(ok ? read : 0);
     m_position = 0;
     return ok;
@@ -88,11 +88,10 @@ bool CStandInFile::Read(void* data, size_t size, size_t* got)
 
 bool CStandInFile::Close()
 {
-    if (m_file == INVALID_HANDLE_VALUE)
+    if (!m_file)
         return true;
     const bool ok = Flush();
-    CloseHandle(m_file);
-    m_file = INVALID_HANDLE_VALUE;
+    m_file.Reset();
     m_buffer.clear();
     return ok;
 }

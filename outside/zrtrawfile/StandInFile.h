@@ -4,6 +4,8 @@
 
 #include <ZRContracts.h>
 
+#include "OwnedHandles.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -28,7 +30,7 @@ public:
 private:
     bool Fill();
 
-    HANDLE m_file = INVALID_HANDLE_VALUE;
+    OwnedFile m_file;
     std::vector<char> m_buffer;
     size_t m_position = 0;     // next byte to read from the buffer
     bool m_writing = false;

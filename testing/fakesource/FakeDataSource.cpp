@@ -36,12 +36,6 @@ CFakeDataSource::CFakeDataSource(const std::string& name, const FakeScenario& sc
 {
 }
 
-CFakeDataSource::~CFakeDataSource()
-{
-    if (m_cancelEvent)
-        CloseHandle(m_cancelEvent);
-}
-
 void CFakeDataSource::Log(const std::string& text) const
 {
     AppendFakeLog(m_name + " " + text);
@@ -100,12 +94,9 @@ BOOL CFakeDataSource::Open(HANDLE cancelEvent)
         Log(std::string("Open cancel=") + (cancelEvent ? "1" : "0"));
     if (Fails("Open", false))
         return FALSE;
-    if (m_cancelEvent)
-        CloseHandle(m_cancelEvent);
-    m_cancelEvent = nullptr;
-    if (cancelEvent && !m_isBrowser)
-        DuplicateHandle(GetCurrentProcess(), cancelEvent, GetCurrentProcess(), &m_cancelEvent, 0, FALSE,
-                        DUPLICATE_SAME_ACCESS);
+    m_cancelEvent.Reset();
+    if (!m_isBrowser)
+        m_cancelEvent = DuplicateOwnHandle(cancelEvent);
     m_count = 0;
     m_endFieldSeen = false;
     // The host side defines the layout in both directions.
@@ -208,9 +199,7 @@ BOOL CFakeDataSource::SetRecordLayout(const DSRecordLayout* otherSide)
 BOOL CFakeDataSource::Close()
 {
     Log("Close");
-    if (m_cancelEvent)
-        CloseHandle(m_cancelEvent);
-    m_cancelEvent = nullptr;
+    m_cancelEvent.Reset();
     return !Fails("Close", false);
 }
 
@@ -268,7 +257,7 @@ void CFakeDataSource::RecordComplete()
     else if (m_count < m_scenario.records)
         FillRecord(m_count + 1);
     if (m_scenario.cancelAt == m_count && m_cancelEvent)
-        SetEvent(m_cancelEvent);
+        SetEvent(m_cancelEvent.Get());
     if (m_scenario.recordDelayMs > 0)
         Sleep(m_scenario.recordDelayMs);
 }

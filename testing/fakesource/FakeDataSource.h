@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FakeScenario.h"
+#include "OwnedHandles.h"
 
 #include <ZRContracts.h>
 
@@ -16,7 +17,6 @@ public:
     CFakeDataSource(const std::string& name, const FakeScenario& scenario, bool isSource,
                     const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
                     const EnvironmentCallbacks* environment);
-    ~CFakeDataSource();
     CFakeDataSource(const CFakeDataSource&) = delete;
     CFakeDataSource& operator=(const CFakeDataSource&) = delete;
 
@@ -56,7 +56,7 @@ private:
     std::vector<bool> m_zoned;      // per field: zoned digits rather than text
     DSRecordLayout m_layout = {};
     int m_count = 0;
-    HANDLE m_cancelEvent = nullptr;
+    OwnedEvent m_cancelEvent;
     DWORD m_endFieldTime = 0;
     bool m_endFieldSeen = false;
 };
