@@ -2,13 +2,11 @@
 
 #include "FwText.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace
 {
 const char kEventPrefix[] = "/Event:";
-const size_t kLineBufferSize = 260;
 }
 
 BatchCommandLine ParseCommandTail(const std::string& tail)
@@ -59,34 +57,4 @@ BatchPathKind ClassifyBatchPath(const std::string& path)
         return BatchPathKind::List;
     }
     return BatchPathKind::Unknown;
-}
-
-RunListResult ReadRunList(const std::string& path, std::vector<std::string>& runList)
-{
-    FILE* file = fopen(path.c_str(), "r+t");
-    if (!file)
-    {
-        return RunListResult::CannotOpen;
-    }
-    char line[kLineBufferSize];
-    while (fgets(line, sizeof(line), file))
-    {
-        size_t length = strlen(line);
-        if (length > 0 && line[length - 1] == '\n')
-        {
-            line[length - 1] = '\0';
-        }
-        runList.push_back(line);
-    }
-    RunListResult result = RunListResult::Read;
-    if (!feof(file))
-    {
-        result = RunListResult::ReadError;
-    }
-    else if (runList.empty())
-    {
-        result = RunListResult::Empty;
-    }
-    fclose(file);
-    return result;
 }

@@ -1,8 +1,7 @@
-// Zrtbatch's command line: the optional "/Event:" prefix, the profile or profile-list path, and the run list.
+// Zrtbatch's command line: the optional "/Event:" prefix and the profile or profile-list path.
 #pragma once
 
 #include <string>
-#include <vector>
 
 // The command-line tail taken apart.
 struct BatchCommandLine
@@ -25,15 +24,3 @@ enum class BatchPathKind
     Unknown,    // any other extension
 };
 BatchPathKind ClassifyBatchPath(const std::string& path);
-
-enum class RunListResult
-{
-    Read,
-    CannotOpen,   // the file does not open for reading and writing
-    ReadError,    // reading stopped before the end of the file
-    Empty,        // no line at all
-};
-
-// Appends every line of a profile list (at most 259 characters a line; a longer line gives several entries),
-// without its line feed, empty lines included.
-RunListResult ReadRunList(const std::string& path, std::vector<std::string>& runList);

@@ -7,6 +7,7 @@
 #include "ZRCallbacks.h"
 #include "ZRErrorHandling.h"
 #include "ZRProfileContext.h"
+#include "ZRProfileListFile.h"
 #include "ZRProgram.h"
 #include "ZrtbatchDlg.h"
 #include "resource.h"
@@ -56,6 +57,11 @@ BOOL CZrtbatchApp::InitInstance()
         g_environmentCallbacks.hdcReorder = library->GetReorderDC();
     }
     ok = ok && LoadTransferManager();
+    // A scheduler waits for the outcome, not for the user: Failure is set before the error list waits for a person.
+    if (!ok && m_hFailureEvent)
+    {
+        SetEvent(m_hFailureEvent.Get());
+    }
     if (!ok || GetErrorList().HasRecords())
     {
         ShowErrorList(FALSE);
@@ -63,10 +69,6 @@ BOOL CZrtbatchApp::InitInstance()
     if (ok)
     {
         RunMainDialog();
-    }
-    else if (m_hFailureEvent)
-    {
-        SetEvent(m_hFailureEvent.Get());
     }
     return FALSE;
 }
@@ -148,14 +150,14 @@ BOOL CZrtbatchApp::ReadCommandLine(const BatchCommandLine& command)
 
 BOOL CZrtbatchApp::ReadProfileList()
 {
-    switch (ReadRunList(m_commandLinePath, m_runList))
+    switch (ReadProfileListFile(m_commandLinePath, m_runList))
     {
-    case RunListResult::Read:
+    case ProfileListResult::Read:
         return TRUE;
-    case RunListResult::CannotOpen:
+    case ProfileListResult::CannotOpen:
         Report(__LINE__, IDS_ZRG007_CANNOT_OPEN, m_commandLinePath.c_str());
         return FALSE;
-    case RunListResult::ReadError:
+    case ProfileListResult::ReadError:
         Report(__LINE__, IDS_ZRG008_LIST_CORRUPTED, m_commandLinePath.c_str());
         return FALSE;
     default:

@@ -1,5 +1,6 @@
 #include "ZRIniFile.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -41,11 +42,31 @@ BOOL CZRIniFile::ReadText(const char* section, const char* key, char* buffer, DW
     return TRUE;
 }
 
-int CZRIniFile::ReadInt(const char* section, const char* key) const
+BOOL CZRIniFile::ReadNumber(const char* section, const char* key, int* value) const
 {
-    if (!IsValid())
-        return 0;
-    return static_cast<int>(GetPrivateProfileIntA(section, key, 0, m_path));
+    // Longer than any number of int's range, so that an over-long value shows.
+    char text[64];
+    if (!ReadText(section, key, text, sizeof text))
+        return FALSE;
+    const char* at = text;
+    while (*at == ' ' || *at == '\t')
+        ++at;
+    long long number = 0;
+    const char* digits = at;
+    for (; *at >= '0' && *at <= '9'; ++at)
+    {
+        number = number * 10 + (*at - '0');
+        if (number > INT_MAX)
+            return FALSE;
+    }
+    if (at == digits)
+        return FALSE;
+    while (*at == ' ' || *at == '\t')
+        ++at;
+    if (*at != '\0')
+        return FALSE;
+    *value = static_cast<int>(number);
+    return TRUE;
 }
 
 BOOL CZRIniFile::WriteText(const char* section, const char* key, const char* value) const

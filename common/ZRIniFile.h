@@ -16,8 +16,9 @@ public:
     // Reads a value into a buffer of `size` bytes; FALSE when the key is missing. A value that does not fit is cut to
     // size - 1 characters, so a buffer one larger than the longest valid value reveals an over-long one.
     BOOL ReadText(const char* section, const char* key, char* buffer, DWORD size) const;
-    // Reads a decimal value; a missing key reads as 0.
-    int ReadInt(const char* section, const char* key) const;
+    // Reads a decimal value: digits alone, blanks around them allowed, within int's range. FALSE for a missing key
+    // and for any other text.
+    BOOL ReadNumber(const char* section, const char* key, int* value) const;
 
     BOOL WriteText(const char* section, const char* key, const char* value) const;
     BOOL WriteInt(const char* section, const char* key, int value) const;

@@ -31,8 +31,8 @@ BOOL ReadKeywordEntry(const CZRIniFile& ini, const char* source, const char* sec
 BOOL ReadRangeEntry(const CZRIniFile& ini, const char* source, const char* section, const char* key, int minimum,
                     int maximum, int replacement, int* value)
 {
-    int number = ini.ReadInt(section, key);
-    if (number >= minimum && number <= maximum)
+    int number = 0;
+    if (ini.ReadNumber(section, key, &number) && number >= minimum && number <= maximum)
     {
         *value = number;
         return TRUE;

@@ -15,7 +15,8 @@ BOOL ReadKeyword(const CZRIniFile& ini, const char* section, const char* key, st
 BOOL ReadKeywordEntry(const CZRIniFile& ini, const char* source, const char* section, const char* key,
                       std::span<const ZRKeyword> keywords, int replacement, int* value);
 
-// A decimal entry that must lie in [minimum, maximum] (a missing key reads as 0); else as ReadKeywordEntry.
+// A decimal entry (digits alone) that must lie in [minimum, maximum]; a missing or other value is invalid, handled as
+// by ReadKeywordEntry.
 BOOL ReadRangeEntry(const CZRIniFile& ini, const char* source, const char* section, const char* key, int minimum,
                     int maximum, int replacement, int* value);
 

@@ -8,6 +8,7 @@ target_sources(zrt_common PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ZRProfileGroups.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZRProfile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZRProfileHllAPI.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ZRProfileListFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZRRequestPart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZRPcRequest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZRHostRequest.cpp
@@ -25,6 +26,7 @@ zrt_add_test(common_profile_tests
     ${CMAKE_CURRENT_LIST_DIR}/tests/RequestPartTests.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/ImportTests.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/CallerTablesTests.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/ProfileListFileTests.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/ProfileDeskStrings.rc
   LIBS zrt_testing)
 # The same messages from a program with Zrtbatch's string table.

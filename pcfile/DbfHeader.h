@@ -60,3 +60,10 @@ bool ReadDbfHeader(Read read, Keep keep, DbfHeader& header)
 // Whether the columns fit the field list: one column per field, "C" for a text field and "N" for any other.
 // withWidths: every column also has its field's width.
 bool DbfColumnsFit(const DbfHeader& header, const DSRecordLayout& layout, bool withWidths);
+
+// Where the records that the header counts end: the header's length and its count of whole records.
+inline long long DbfRecordsEnd(const DbfHeader& header)
+{
+    return static_cast<long long>(header.headerLength) +
+           static_cast<long long>(header.recordCount) * static_cast<long long>(header.recordLength);
+}

@@ -18,6 +18,7 @@ void CInternalDBFTarget::InitMembers()
 {
     CZRSInternalTarget::InitMembers();
     m_recordsWritten = 0;
+    m_recordsEnd = 0;
 }
 
 BOOL CInternalDBFTarget::SetRecordLayout(const DSRecordLayout* otherSide)
@@ -41,9 +42,17 @@ BOOL CInternalDBFTarget::CheckStructure()
     DbfHeader header;
     if (!ReadDbfHeader([this](size_t count, char* to) { return ReadBytes(to, count); },
                        [this] { MarkRecordStart(); }, header) ||
-        !DbfColumnsFit(header, m_layout, true))
+        !DbfColumnsFit(header, m_layout, true) || DbfRecordsEnd(header) > m_fileLength)
         return FALSE;
     m_recordsWritten = header.recordCount;
+    m_recordsEnd = DbfRecordsEnd(header);
+    return TRUE;
+}
+
+BOOL CInternalDBFTarget::SeekForAppend(BOOL)
+{
+    if (_fseeki64(m_stream, m_recordsEnd, SEEK_SET) != 0)
+        return ZRI_FAIL(SourceName(), IDS_ZRI013);
     return TRUE;
 }
 
@@ -106,6 +115,7 @@ void CInternalDBFSource::InitMembers()
 {
     CZRSInternalSource::InitMembers();
     m_header = DbfHeader{};
+    m_recordsSeen = 0;
 }
 
 void CInternalDBFSource::ReleaseExtra()
@@ -153,13 +163,16 @@ BOOL CInternalDBFSource::ParseRecord()
     const size_t fieldBytes = m_header.recordLength - 1;
     for (;;)
     {
-        const int flag = ReadByte();
-        if (flag < 0 || flag == kCtrlZ)
+        if (m_recordsSeen == m_header.recordCount)
         {
             m_allConsumed = TRUE;
             m_noRecordLeft = TRUE;
             return TRUE;
         }
+        ++m_recordsSeen;
+        const int flag = ReadByte();
+        if (flag < 0 || flag == kCtrlZ)
+            return ZRI_FAIL(SourceName(), IDS_ZRI017, m_recordCount + 1);
         if (flag != kDbfDeleted)
             break;
         if (SkipBytes(fieldBytes) != fieldBytes)
@@ -176,7 +189,8 @@ BOOL CInternalDBFSource::ParseRecord()
             return ZRI_FAIL(SourceName(), IDS_ZRI012, i);
         column += m_header.columns[i].width;
     }
-    PeekAfterRecord();
+    if (m_recordsSeen == m_header.recordCount)
+        m_allConsumed = TRUE;
     return TRUE;
 }
 

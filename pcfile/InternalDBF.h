@@ -24,13 +24,20 @@ protected:
     BOOL FormatField(const DSField& field) override;
     // The end mark 0x1A after the records and the record count in the header.
     BOOL WriteTrailer() override;
+    // New records follow the ones the header counts; whatever lay after them is written over.
+    BOOL SeekForAppend(BOOL endMark) override;
 
 private:
     uint32_t m_recordsWritten = 0;
+    long long m_recordsEnd = 0;
 };
 
 class CInternalDBFSource : public CZRSInternalSource
 {
+public:
+    // The header's count ends the data, not the end of the file.
+    BOOL EndOfData() override { return m_noRecordLeft; }
+
 protected:
     const char* SourceName() const override { return "InternalDBF"; }
     void InitMembers() override;
@@ -39,8 +46,9 @@ protected:
     BOOL CheckStructure() override;
     // Back to the file's start and past the header.
     BOOL SkipHeader() override;
-    // The next record that is not deleted, each column laid into its field; 0x1A or the end of the file where a
-    // record would start end the data.
+    // The next record that is not deleted, each column laid into its field. The data ends after the records that
+    // the header counts (deleted ones included): bytes after them are not read, and a file that ends, or holds its
+    // end mark, before them is refused.
     BOOL ParseRecord() override;
 
 private:
@@ -50,5 +58,6 @@ private:
     bool StoreColumn(DSField& field, const DbfColumn& column, const char* bytes);
 
     DbfHeader m_header;
+    uint32_t m_recordsSeen = 0;
     std::string m_record;
 };

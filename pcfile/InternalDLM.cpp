@@ -22,7 +22,10 @@ BOOL CInternalDLMSource::ParseRecord()
 {
     const long long remaining = m_fileLength - m_consumed - static_cast<long long>(m_offset);
     const int start = PeekByte();
-    if (start < 0 || (start == kCtrlZ && remaining < static_cast<long long>(m_layout.length)))
+    const bool shortTail = remaining < static_cast<long long>(m_layout.length);
+    if (start == kCtrlZ && shortTail && !AtEndMark())
+        return ZRI_FAIL(SourceName(), IDS_ZRI018, m_recordCount + 1);
+    if (start < 0 || (start == kCtrlZ && shortTail))
     {
         m_allConsumed = TRUE;
         m_noRecordLeft = TRUE;
@@ -47,7 +50,7 @@ BOOL CInternalDLMSource::ParseRecord()
 bool CInternalDLMSource::ConsumeLineEnd()
 {
     const int next = PeekAfterRecord();
-    if (next < 0 || next == kCtrlZ)
+    if (next < 0 || (next == kCtrlZ && !IsStrayEndMark(next)))
         return true;
     if (next != '\r')
         return false;

@@ -140,6 +140,8 @@ BOOL CInternalDelimitedSource::RecordRead(LineStatus status, size_t taken, int r
 {
     if (status == LineStatus::NoData)
     {
+        if (PeekByte() == kCtrlZ && !AtEndMark())
+            return ZRI_FAIL(SourceName(), IDS_ZRI017, m_recordCount + 1);
         m_allConsumed = TRUE;
         m_noRecordLeft = TRUE;
         return TRUE;
@@ -150,7 +152,11 @@ BOOL CInternalDelimitedSource::RecordRead(LineStatus status, size_t taken, int r
         return ZRI_FAIL(SourceName(), IDS_ZRI017, m_recordCount + 1);
     if (refused >= 0)
         return ZRI_FAIL(SourceName(), IDS_ZRI012, refused);
-    PeekAfterRecord();
+    // A Ctrl-Z right after the values belongs to this record's line; one that starts the next line, to the next.
+    const char last = m_buffer[m_offset - 1];
+    const bool lineEndRead = last == '\n' || last == '\r';
+    if (IsStrayEndMark(PeekAfterRecord()) && !lineEndRead)
+        return ZRI_FAIL(SourceName(), IDS_ZRI017, m_recordCount + 1);
     return TRUE;
 }
 

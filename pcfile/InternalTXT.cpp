@@ -22,6 +22,8 @@ BOOL CInternalTXTTarget::FormatRecord()
 BOOL CInternalTXTSource::ParseRecord()
 {
     const int start = PeekByte();
+    if (start == kCtrlZ && !AtEndMark())
+        return ZRI_FAIL(SourceName(), IDS_ZRI018, m_recordCount + 1);
     if (start < 0 || start == kCtrlZ)
     {
         m_allConsumed = TRUE;
@@ -30,25 +32,26 @@ BOOL CInternalTXTSource::ParseRecord()
     }
     FillBytes(m_layout.buffer, 0, m_layout.length);
     bool lineEnded = false;
+    bool strayEndMark = false;
     for (int i = 0; i < m_layout.count; ++i)
     {
         if (lineEnded)
             return ZRI_FAIL(SourceName(), IDS_ZRI018, m_recordCount + 1);
         DSField& field = m_layout.fields[i];
-        const size_t read = ReadFieldBytes(field, lineEnded);
+        const size_t read = ReadFieldBytes(field, lineEnded, strayEndMark);
         const bool fits = read < FieldLength(field) ? CompleteShortField(field, read)
                                                     : IsPcTextType(field.type) ||
                                                           IsPlainFieldNumber(field.value, read, FieldDecimals(field));
         if (!fits)
             return ZRI_FAIL(SourceName(), IDS_ZRI012, i);
     }
-    if (!lineEnded)
+    if (!lineEnded || strayEndMark)
         return ZRI_FAIL(SourceName(), IDS_ZRI019, m_recordCount + 1);
     PeekAfterRecord();
     return TRUE;
 }
 
-size_t CInternalTXTSource::ReadFieldBytes(DSField& field, bool& lineEnded)
+size_t CInternalTXTSource::ReadFieldBytes(DSField& field, bool& lineEnded, bool& strayEndMark)
 {
     const size_t width = FieldLength(field);
     size_t read = 0;
@@ -58,7 +61,8 @@ size_t CInternalTXTSource::ReadFieldBytes(DSField& field, bool& lineEnded)
         const int c = PeekByte();
         if (c < 0 || c == kCtrlZ)
         {
-            m_allConsumed = TRUE;
+            strayEndMark = c == kCtrlZ && !AtEndMark();
+            m_allConsumed = !strayEndMark;
             lineEnded = true;
             return read;
         }

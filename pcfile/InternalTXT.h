@@ -22,8 +22,9 @@ protected:
 
 private:
     // Reads up to the field's width and then looks one byte further: a line end (CR, LF, or the two in either
-    // order) is consumed and ends the line, and so does the end of the data or a Ctrl-Z.
-    size_t ReadFieldBytes(DSField& field, bool& lineEnded);
+    // order) is consumed and ends the line, and so does the end of the data or the end mark. A Ctrl-Z with data
+    // after it ends the line too and sets strayEndMark.
+    size_t ReadFieldBytes(DSField& field, bool& lineEnded, bool& strayEndMark);
     // Copies up to count of the bytes held in the buffer, up to the first line end or Ctrl-Z, and consumes them.
     size_t TakeValueBytes(char* out, size_t count);
     // Completes a field that the line end cut short: text with blanks, a number zero-padded.

@@ -8,6 +8,14 @@
 namespace
 {
 const char kSource[] = "ZRSInternal";
+
+bool OnlyLineEndsAndEndMarks(const char* from, const char* end)
+{
+    for (; from != end; ++from)
+        if (*from != '\r' && *from != '\n' && *from != kCtrlZ)
+            return false;
+    return true;
+}
 }
 
 CZRSInternalSource::CZRSInternalSource() : m_allConsumed(FALSE), m_noRecordLeft(FALSE)
@@ -112,7 +120,26 @@ int CZRSInternalSource::PeekAfterRecord()
 {
     MarkRecordStart();
     const int next = PeekByte();
-    if (next < 0 || next == kCtrlZ)
+    if (next < 0 || (next == kCtrlZ && AtEndMark()))
         m_allConsumed = TRUE;
     return next;
+}
+
+bool CZRSInternalSource::AtEndMark()
+{
+    if (!OnlyLineEndsAndEndMarks(m_buffer + m_offset, m_buffer + m_valid))
+        return false;
+    if (feof(m_stream))
+        return true;
+    const long long resume = _ftelli64(m_stream);
+    char piece[4096];
+    bool only = true;
+    size_t read = 0;
+    while (only && (read = fread(piece, 1, sizeof piece, m_stream)) > 0)
+        only = OnlyLineEndsAndEndMarks(piece, piece + read);
+    const bool failed = ferror(m_stream) != 0;
+    clearerr(m_stream);
+    if (_fseeki64(m_stream, resume, SEEK_SET) != 0)
+        return false;
+    return only && !failed;
 }

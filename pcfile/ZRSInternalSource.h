@@ -26,8 +26,14 @@ protected:
     virtual BOOL ParseRecord() = 0;
     virtual BOOL SkipHeader();
 
-    // After a record: peeks at the next byte; none left or a Ctrl-Z sets m_allConsumed.
+    // After a record: peeks at the next byte. None left, or the file's end mark (AtEndMark), sets m_allConsumed; a
+    // Ctrl-Z with data after it leaves it clear, and the format refuses the record.
     int PeekAfterRecord();
+    // Whether the Ctrl-Z at the current position is the file's end mark: nothing but CR, LF and further Ctrl-Z
+    // follows it. Any other Ctrl-Z is data in the wrong place. The reading position does not move.
+    bool AtEndMark();
+    // Whether `next`, peeked after a record, is a Ctrl-Z that is not the end mark.
+    bool IsStrayEndMark(int next) const { return next == kCtrlZ && !m_allConsumed; }
     // Parses one record and counts it; a record that outgrew the buffer fails with ZRI019.
     BOOL ParseAndCount();
 

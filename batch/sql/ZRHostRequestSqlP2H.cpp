@@ -124,9 +124,10 @@ BOOL CZRHostRequestSqlP2H::ReadKeys(const CZRIniFile& ini)
 
 BOOL CZRHostRequestSqlP2H::ReadRecordLength(const CZRIniFile& ini)
 {
-    int length = ini.ReadInt(kSqlHostSection, "Record length");
+    int length = 0;
     int minimum = m_hostFileType == ZRHFT_DATA ? 1 : kMinSourceRecordLength;
-    if (length < minimum || length > m_connection.maxRecordLength)
+    if (!ini.ReadNumber(kSqlHostSection, "Record length", &length) || length < minimum ||
+        length > m_connection.maxRecordLength)
         return FALSE;
     m_recordLength = length;
     return TRUE;

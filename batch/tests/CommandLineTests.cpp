@@ -1,7 +1,6 @@
 #include "CommandLine.h"
 #include "FwText.h"
 #include "LogListCtrl.h"
-#include "TempProgramFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -57,50 +56,6 @@ TEST(ClassifyBatchPath, LetsTheExtensionDecideInAnyCase)
     EXPECT_EQ(ClassifyBatchPath("C:\\t\\x.txt"), BatchPathKind::Unknown);
     EXPECT_EQ(ClassifyBatchPath("C:\\a.prl\\c"), BatchPathKind::Unknown);
     EXPECT_EQ(ClassifyBatchPath("C:\\t\\a.h2p.bak"), BatchPathKind::Unknown);
-}
-
-class RunList : public ::testing::Test
-{
-protected:
-    RunListResult Read(const std::string& content)
-    {
-        folder.WriteFile("list.prl", content);
-        return ReadRunList(folder.PathOf("list.prl"), entries);
-    }
-
-    TempProgramFolder folder;
-    std::vector<std::string> entries;
-};
-
-TEST_F(RunList, KeepsEveryLineEmptyOnesIncluded)
-{
-    EXPECT_EQ(Read("C:\\t\\a.h2p\r\n\r\nC:\\t\\c.p2h\r\n"), RunListResult::Read);
-    EXPECT_EQ(entries, (std::vector<std::string>{"C:\\t\\a.h2p", "", "C:\\t\\c.p2h"}));
-}
-
-TEST_F(RunList, TakesALastLineWithoutLineFeed)
-{
-    EXPECT_EQ(Read("C:\\t\\a.h2p\nC:\\t\\b.h2p"), RunListResult::Read);
-    EXPECT_EQ(entries, (std::vector<std::string>{"C:\\t\\a.h2p", "C:\\t\\b.h2p"}));
-}
-
-TEST_F(RunList, SplitsALineLongerThan259Characters)
-{
-    std::string line(300, 'x');
-    EXPECT_EQ(Read(line + "\n"), RunListResult::Read);
-    EXPECT_EQ(entries, (std::vector<std::string>{std::string(259, 'x'), std::string(41, 'x')}));
-}
-
-TEST_F(RunList, RefusesAnEmptyFileAndAFileThatDoesNotOpen)
-{
-    EXPECT_EQ(Read(""), RunListResult::Empty);
-    EXPECT_EQ(ReadRunList(folder.PathOf("missing.prl"), entries), RunListResult::CannotOpen);
-
-    folder.WriteFile("locked.prl", "C:\\t\\a.h2p\n");
-    HANDLE lock = CreateFileA(folder.PathOf("locked.prl").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(ReadRunList(folder.PathOf("locked.prl"), entries), RunListResult::CannotOpen);
-    CloseHandle(lock);
 }
 
 TEST(SavedLogLine, HoldsDateTimeAndTheWholeTextWithoutABlankAfterMessage)

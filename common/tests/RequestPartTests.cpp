@@ -95,6 +95,14 @@ const KeyCase kKeyCases[] = {
     {"System/36 PC to host", kHost, "Host write mode", "Append host member", ZRP_HOST_WRITE_MODE, "1"},
     {"System/36 PC to host", kHost, "Record length", "0", ZRP_RECORD_LENGTH, "80"},
     {"System/36 PC to host", kHost, "Number of records", "1000000", ZRP_NUMBER_OF_RECORDS, "1000"},
+    {"AS/400 PC to host", kHost, "Record length", "92abc", ZRP_RECORD_LENGTH, "92"},
+    {"AS/400 PC to host", kHost, "Record length", "4294967388", ZRP_RECORD_LENGTH, "92"},
+    {"AS/400 PC to host", kHost, "Record length", "-500", ZRP_RECORD_LENGTH, "92"},
+    {"System/36 PC to host", kHost, "Record length", "+500", ZRP_RECORD_LENGTH, "80"},
+    {"System/36 PC to host", kHost, "Record length", "5 00", ZRP_RECORD_LENGTH, "80"},
+    {"System/36 PC to host", kHost, "Number of records", "100abc", ZRP_NUMBER_OF_RECORDS, "1000"},
+    {"System/36 PC to host", kHost, "Number of records", "0x64", ZRP_NUMBER_OF_RECORDS, "1000"},
+    {"System/36 PC to host", kHost, "Number of records", "99999999999999999999", ZRP_NUMBER_OF_RECORDS, "1000"},
 };
 
 bool IsNameKey(const char* key)
@@ -169,6 +177,15 @@ TEST_F(RequestPartTest, EveryInvalidKeyIsReplacedWhenLenientAndStopsTheReadWhenS
         EXPECT_FALSE(read);
         EXPECT_EQ(TakeErrors(), Strings{InvalidText(c.key)});
     }
+}
+
+TEST_F(RequestPartTest, NumbersMayStandBetweenBlanks)
+{
+    BOOL read;
+    auto profile = ReadWith("System/36 PC to host", kHost, "Number of records", " \t 0050 \t", true, &read);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(ValueOf(*profile, ZRP_NUMBER_OF_RECORDS), "50");
+    EXPECT_EQ(TakeErrors(), Strings{});
 }
 
 TEST_F(RequestPartTest, PcFileTypesMatchTheirNamesInAnyCase)

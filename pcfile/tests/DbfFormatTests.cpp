@@ -131,6 +131,43 @@ TEST_F(DbfFormat, ARecordCutShortIsReportedWithItsNumber)
     ExpectFailure(Read(DbfHeaderBytes(2, kColumns) + Record("a", "   x1") + "\x1A"), ZriText(12, "1"));
 }
 
+// The header's count says where the records end: a file that holds fewer is damaged, bytes after them are not data.
+TEST_F(DbfFormat, TheHeadersRecordCountIsHeld)
+{
+    std::string body;
+    for (int i = 0; i < 25; ++i)
+        body += Record("r" + std::to_string(i), "    1");
+    for (size_t kept : {10u, 1u, 0u})
+        ExpectFailure(Read(DbfHeaderBytes(25, kColumns) + body.substr(0, kept * 16) + "\x1A"),
+                      ZriText(17, std::to_string(kept + 1)));
+    ExpectFailure(Read(DbfHeaderBytes(100, kColumns) + body + "\x1A"), ZriText(17, "26"));
+    ExpectFailure(Read(DbfHeaderBytes(0xFFFFFFFFul, kColumns) + body), ZriText(17, "26"));
+    ExpectFailure(Read(DbfHeaderBytes(2, kColumns) + Record("a", "    1", '*')), ZriText(17, "1"));
+
+    const TransferOutcome counted = ReadBack(m_runner, Transfer({}), DbfHeaderBytes(3, kColumns) + body + "\x1A");
+    ASSERT_EQ(counted.records.size(), 3u);
+    EXPECT_EQ(counted.records[2], (std::vector<std::string>{"r2        ", "    1"}));
+    const TransferOutcome trailing =
+        ReadBack(m_runner, Transfer({}), DbfHeaderBytes(25, kColumns) + body + "\x1Agarbage\x1A\x1A");
+    EXPECT_EQ(trailing.records.size(), 25u);
+}
+
+TEST_F(DbfFormat, AppendingNeedsEveryCountedRecordAndFollowsTheLastOne)
+{
+    PcTransfer transfer = Transfer({{"new", "    5"}});
+    transfer.profile = {{ZRP_PC_WRITE_MODE, ZRPCWM_APPEND}};
+    transfer.fileBefore = DbfHeaderBytes(3, kColumns) + Record("a", "    1") + Record("b", "    2") + "\x1A";
+    const TransferOutcome refused = m_runner.ToPc(transfer);
+    EXPECT_FALSE(refused.Succeeded());
+    EXPECT_BYTES(FileOf(refused), *transfer.fileBefore);
+
+    transfer.fileBefore = DbfHeaderBytes(1, kColumns) + Record("a", "    1") + "\x1Aold bytes";
+    const TransferOutcome appended = m_runner.ToPc(transfer);
+    ASSERT_TRUE(appended.Succeeded());
+    const TransferOutcome read = ReadBack(m_runner, Transfer({}), FileOf(appended));
+    EXPECT_EQ(read.records, (std::vector<std::vector<std::string>>{{"a         ", "    1"}, {"new       ", "    5"}}));
+}
+
 TEST_F(DbfFormat, AppendingContinuesTheCountAndKeepsTheDate)
 {
     std::string before = DbfHeaderBytes(1, kColumns) + Record("old", "    5") + "\x1A";

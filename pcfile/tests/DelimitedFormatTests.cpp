@@ -165,8 +165,37 @@ TEST_F(DelimitedFormats, TheLastLineNeedsNoLineEndAndACtrlZEndsTheData)
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\""), (Records{{"a   ", "b   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"c\",\"d\""), (Records{{"a   ", "b   "}, {"c   ", "d   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\x1A"), (Records{{"a   ", "b   "}}));
-    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\x1Agarbage,,,\r\n"), (Records{{"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\x1A\r\n\x1A\x1A\r\n\n"), (Records{{"a   ", "b   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\x1A"), Records{});
+}
+
+// A Ctrl-Z with data after it ends nothing: its record is refused, whichever buffer of the file holds the rest.
+TEST_F(DelimitedFormats, ACtrlZBeforeMoreDataIsRefusedWithItsRecord)
+{
+    std::string lines;
+    for (int i = 0; i < 25; ++i)
+        lines += "\"r" + std::to_string(i) + "\",\"x\"\r\n";
+    // The mark inserted `back` bytes before the start of line `line` + 1.
+    auto withMarkAt = [&](size_t line, size_t back) {
+        size_t at = 0;
+        for (size_t i = 0; i < line; ++i)
+            at = lines.find('\n', at) + 1;
+        return std::string(lines).insert(at - back, "\x1A");
+    };
+    std::string farEnd;
+    for (int i = 0; i < 6000; ++i)
+        farEnd += "\"f\",\"g\"\r\n";
+    const TransferCase cases[] = {
+        Refused("end of line 13", PCFT_CSV, kTwoTexts, withMarkAt(13, 2), Zri(17, "13")),
+        Refused("start of line 14", PCFT_CSV, kTwoTexts, withMarkAt(13, 0), Zri(17, "14")),
+        Refused("a line of its own", PCFT_TAB, kTwoTexts, "a\tb\r\n\x1A\r\nc\td\r\n", Zri(17, "2")),
+        Refused("before the last line's end", PCFT_PRN, kTwoTexts, "a b\r\nc d\x1A\r\nX", Zri(17, "2")),
+        Refused("data far behind", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\x1A" + farEnd, Zri(17, "2")),
+        Refused("first line", PCFT_CSV, kTwoTexts, "\x1A\r\n\"a\",\"b\"\r\n", Zri(17, "1")),
+    };
+    for (const TransferCase& refused : cases)
+        EXPECT_TRUE(RunTransferCase(m_runner, refused));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, farEnd + "\x1A" + std::string(70000, '\n')).size(), 6000u);
 }
 
 TEST_F(DelimitedFormats, QuotedValuesHoldSeparatorsQuotesAndLineEndsAndLoseOnlyTrailingBlanks)

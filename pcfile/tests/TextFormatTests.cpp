@@ -82,11 +82,25 @@ TEST_F(TextFormats, TxtReadsFixedWidthsAndCompletesAShortLastField)
               (Records{{"00042"}}));
 }
 
-TEST_F(TextFormats, TxtEndsTheDataAtACtrlZ)
+TEST_F(TextFormats, TxtEndsTheDataAtAFinalCtrlZ)
 {
-    EXPECT_EQ(ReadRecords(PCFT_TXT, kTwoTexts, "abcde12345\r\n\x1Arest of a file\r\n"),
-              (Records{{"abcde", "12345"}}));
+    EXPECT_EQ(ReadRecords(PCFT_TXT, kTwoTexts, "abcde12345\r\n\x1A\r\n\x1A"), (Records{{"abcde", "12345"}}));
     EXPECT_EQ(ReadRecords(PCFT_TXT, kTwoTexts, "abcde1\x1A"), (Records{{"abcde", "1    "}}));
+    EXPECT_EQ(ReadRecords(PCFT_DLM, kTwoTexts, "abcdefghij\r\n\x1A\n"), (Records{{"abcde", "fghij"}}));
+}
+
+TEST_F(TextFormats, ACtrlZBeforeMoreDataIsRefusedWithItsRecord)
+{
+    const TransferCase cases[] = {
+        Refused("TXT line of its own", PCFT_TXT, kTwoTexts, "abcde12345\r\n\x1Arest of a file\r\n", Zri(18, "2")),
+        Refused("TXT inside a line", PCFT_TXT, kTwoTexts, "abcde12345\r\nab\x1A\r\nabcde12345\r\n", Zri(18, "2")),
+        Refused("TXT after a line", PCFT_TXT, kTwoTexts, "abcde12345\x1A\r\nabcde12345\r\n", Zri(19, "1")),
+        Refused("TXT in the last field", PCFT_TXT, kTwoTexts, "abcde12\x1A\r\nabcde12345\r\n", Zri(19, "1")),
+        Refused("DLM line of its own", PCFT_DLM, kTwoTexts, "abcdefghij\r\n\x1Ax\r\n", Zri(18, "2")),
+        Refused("DLM after a line", PCFT_DLM, kTwoTexts, "abcdefghij\x1A\r\nklmnopqrst\r\n", Zri(19, "1")),
+    };
+    for (const TransferCase& refused : cases)
+        EXPECT_TRUE(RunTransferCase(m_runner, refused));
 }
 
 TEST_F(TextFormats, DlmReadsWholeRecordsAndTurnsTheDecimalCommaBack)

@@ -305,7 +305,8 @@ TEST_F(SqlReadingTest, RecordLengthRangeFollowsHostFileTypeAndConnection)
           Length{"APPC", "Data", "0", false}, Length{"APPC", "Data", nullptr, false},
           Length{"APPC", "Data", "-5", false}, Length{"APPC", "Data", "4105", true},
           Length{"APPC", "Data", "5000", false}, Length{"TCP/IP", "Data", "5000", true},
-          Length{"TCP/IP", "Source", "32767", true}, Length{"TCP/IP", "Data", "32768", false}})
+          Length{"TCP/IP", "Source", "32767", true}, Length{"TCP/IP", "Data", "32768", false},
+          Length{"APPC", "Data", "92abc", false}, Length{"APPC", "Data", "4294967388", false}})
     {
         SCOPED_TRACE(std::string(length.connection) + " " + length.fileType + " " +
                      (length.length ? length.length : "(missing)"));

@@ -1,0 +1,63 @@
+// Reading profile lists as both programs do: whole lines of any length, blank lines passed over, read-only files.
+#include "TempProgramFolder.h"
+#include "ZRProfileListFile.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+class ProfileListFile : public ::testing::Test
+{
+protected:
+    ProfileListResult Read(const std::string& content)
+    {
+        folder.WriteFile("list.prl", content);
+        return ReadProfileListFile(folder.PathOf("list.prl"), entries);
+    }
+
+    TempProgramFolder folder;
+    std::vector<std::string> entries;
+};
+
+TEST_F(ProfileListFile, PassesOverEmptyAndBlankLines)
+{
+    EXPECT_EQ(Read("\r\nC:\\t\\a.h2p\r\n\r\n \t \r\nC:\\t\\c.p2h\r\n\r\n\r\n"), ProfileListResult::Read);
+    EXPECT_EQ(entries, (std::vector<std::string>{"C:\\t\\a.h2p", "C:\\t\\c.p2h"}));
+}
+
+TEST_F(ProfileListFile, TakesALastLineWithoutLineFeed)
+{
+    EXPECT_EQ(Read("C:\\t\\a.h2p\nC:\\t\\b.h2p"), ProfileListResult::Read);
+    EXPECT_EQ(entries, (std::vector<std::string>{"C:\\t\\a.h2p", "C:\\t\\b.h2p"}));
+}
+
+TEST_F(ProfileListFile, KeepsEveryLineWholeHoweverLong)
+{
+    const std::string at259(259, 'a'), at260(260, 'b'), veryLong(5000, 'c');
+    EXPECT_EQ(Read(at259 + "\r\n" + at260 + "\r\n" + veryLong + "\r\nC:\\t\\d.h2p\r\n"), ProfileListResult::Read);
+    EXPECT_EQ(entries, (std::vector<std::string>{at259, at260, veryLong, "C:\\t\\d.h2p"}));
+}
+
+TEST_F(ProfileListFile, RefusesListsWithoutProfilesAndFilesThatDoNotOpen)
+{
+    EXPECT_EQ(Read(""), ProfileListResult::Empty);
+    EXPECT_EQ(Read("\r\n  \r\n\r\n"), ProfileListResult::Empty);
+    EXPECT_EQ(ReadProfileListFile(folder.PathOf("missing.prl"), entries), ProfileListResult::CannotOpen);
+
+    folder.WriteFile("locked.prl", "C:\\t\\a.h2p\n");
+    HANDLE lock = CreateFileA(folder.PathOf("locked.prl").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ReadProfileListFile(folder.PathOf("locked.prl"), entries), ProfileListResult::CannotOpen);
+    CloseHandle(lock);
+    EXPECT_TRUE(entries.empty());
+}
+
+TEST_F(ProfileListFile, ReadsAReadOnlyList)
+{
+    folder.WriteFile("fixed.prl", "C:\\t\\a.h2p\r\n");
+    const std::string path = folder.PathOf("fixed.prl");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(ReadProfileListFile(path, entries), ProfileListResult::Read);
+    EXPECT_EQ(entries, std::vector<std::string>{"C:\\t\\a.h2p"});
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
