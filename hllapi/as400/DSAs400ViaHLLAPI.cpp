@@ -57,6 +57,7 @@ BOOL CDSAs400ViaHLLAPI::Open(HANDLE cancelEvent)
     m_recordCount = 0;
     m_used = 0;
     m_hostRecords = 0;
+    m_bufferCode = 0;
     m_kind = KIND_TRANSFER;
     m_hostFileType = ZRHFT_DATA;
     m_library[0] = m_file[0] = m_member[0] = '\0';
@@ -411,11 +412,14 @@ BOOL CDSAs400ViaHLLAPI::CopyDataArea(bool ebcdic)
     return SetSessionParameters("NOEBCDIC") && copied;
 }
 
-BOOL CDSAs400ViaHLLAPI::CheckRecordLength()
+BOOL CDSAs400ViaHLLAPI::TakeDataBuffer(bool ebcdic)
 {
     // The records are taken from the area by the layout, so the host's records must be exactly that long.
     if (ReplyLength() != static_cast<int>(m_layout.length))
-        return HOST_FAIL(IDS_AS400_BAD_DDS_LENGTH);
+        return HOST_FAIL(IDS_AS400_RECORD_LENGTH_MISMATCH, ReplyLength(), static_cast<int>(m_layout.length));
+    if (!CopyDataArea(ebcdic))
+        return FALSE;
+    m_bufferCode = ReplyCode();
     return TRUE;
 }
 
@@ -453,13 +457,24 @@ BOOL CDSAs400ViaHLLAPI::AdvanceReader(bool hex)
         return hex ? PlaceHexField() : TRUE;
     m_layout.current = 0;
     ++m_recordCount;
-    // Once the announced records are read no further buffer is asked for, even when the last one was full.
-    if (CDSAs400ViaHLLAPI::EndOfData())
-        return TRUE;
     const int recordBytes = static_cast<int>(m_layout.length) * (hex ? 2 : 1);
-    if (m_used + recordBytes > HOST_AREA_SIZE && !ReceiveNextBuffer())
-        return FALSE;
-    return PlaceRecord(hex);
+    if (m_used + recordBytes > HOST_AREA_SIZE)
+    {
+        // A full '*' buffer is always followed by another, an empty '+' when the data ended with it. Nothing
+        // follows a '+' buffer; after the last screen of field descriptions the host would go on to the member's
+        // data, which a description request does not read.
+        const bool more = m_bufferCode == '*' || (m_bufferCode == 'F' && !CDSAs400ViaHLLAPI::EndOfData());
+        if (more)
+        {
+            if (!ReceiveNextBuffer())
+                return FALSE;
+        }
+        else if (!CDSAs400ViaHLLAPI::EndOfData())
+        {
+            return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+        }
+    }
+    return CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(hex);
 }
 
 BOOL CDSAs400ViaHLLAPI::EndOfData()
@@ -487,7 +502,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
     case '*':
     case '+':
     case 'F':
-        return CheckRecordLength() && CopyDataArea(true) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(false));
+        return TakeDataBuffer(true) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(false));
     case 'E':
         if (m_hostRecords == 0)
             return TRUE;
@@ -510,7 +525,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextNextBuffer()
     case '*':
     case '+':
     case 'F':
-        return CheckRecordLength() && CopyDataArea(true);
+        return TakeDataBuffer(true);
     case 'E':
         return ReportHostMessage();
     default:

@@ -76,10 +76,11 @@ protected:
     BOOL HostMessageContains(const char* text, BOOL& contains);
     BOOL IsProgramRunning();
 
-    // A data reply's record length against the layout's (ZRT004 when they differ).
-    BOOL CheckRecordLength();
     // Copies the data area into m_area (in EBCDIC for text data) and starts at its first byte.
     BOOL CopyDataArea(bool ebcdic);
+    // A data buffer whose reply has just been read: its record length checked, its area copied and its reply code
+    // kept for the step past its last record.
+    BOOL TakeDataBuffer(bool ebcdic);
     // Starts the record at m_used: text data goes into the record buffer whole, hexadecimal data field by field as
     // the reader reaches each, so that a bad character fails at its own field.
     BOOL PlaceRecord(bool hex);
@@ -96,6 +97,8 @@ protected:
     char m_area[HOST_AREA_SIZE + 1] = {};
     int m_used = 0;
     char m_reply[REPLY_CHARS + 1] = {};
+    // Reply code of the data buffer in m_area: '*' full, more to come; '+' the last; 'F' field descriptions.
+    char m_bufferCode = 0;
     int m_kind = KIND_TRANSFER;
     char m_library[NAME_CHARS + 1] = {};
     char m_file[NAME_CHARS + 1] = {};

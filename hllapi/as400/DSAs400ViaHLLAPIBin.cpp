@@ -27,7 +27,7 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
     case '*':
     case '+':
         // A member with no records answers '+' with a count of 0: nothing is decoded from its empty buffer.
-        return CheckRecordLength() && CopyDataArea(false) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(true));
+        return TakeDataBuffer(false) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(true));
     case 'E':
         if (m_hostRecords == 0)
             return TRUE;
@@ -50,7 +50,7 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveNextBuffer()
     {
     case '*':
     case '+':
-        return CheckRecordLength() && CopyDataArea(false);
+        return TakeDataBuffer(false);
     case 'E':
         return ReportHostMessage();
     default:

@@ -78,6 +78,7 @@ BOOL CDSS36ViaHLLAPI::Open(HANDLE cancelEvent)
     m_recordCount = 0;
     m_used = 0;
     m_hostRecords = 0;
+    m_bufferCode = 0;
     m_useDescriptions = false;
     m_profile->GetGeneral(ZRP_TRANSFER_TYPE, &m_transferType);
     return IsProgramRunning() || StartProgram();
@@ -312,12 +313,18 @@ BOOL CDSS36ViaHLLAPI::ReceiveBuffer(bool place)
     case '*':
     case '+':
     {
-        // The records are taken from the area by the layout, so the host's records must be exactly that long.
         const int length = ReplyLength();
-        if (length < 1 || length > HOST_AREA_SIZE || length != static_cast<int>(m_layout.length) * ScreenUnit())
+        if (length < 1 || length > HOST_AREA_SIZE)
             return HOST_FAIL(IDS_S36_BAD_RECORD_LENGTH, length);
+        // The records are taken from the area by the layout, so the host's records must be exactly that long.
+        const int expected = static_cast<int>(m_layout.length) * ScreenUnit();
+        if (length != expected)
+            return HOST_FAIL(IDS_S36_RECORD_LENGTH_MISMATCH, length, expected);
+        if (!CopyDataArea())
+            return FALSE;
+        m_bufferCode = ReplyCode();
         // An empty file answers with a count of 0 and a buffer of nothing: no record is placed from it.
-        return CopyDataArea() && (!place || CDSS36ViaHLLAPI::EndOfData() || PlaceRecord());
+        return !place || CDSS36ViaHLLAPI::EndOfData() || PlaceRecord();
     }
     case 'E':
         return ReportHostMessage();
@@ -340,13 +347,21 @@ BOOL CDSS36ViaHLLAPI::NextField()
         return IsBinary() ? PlaceHexField() : TRUE;
     m_layout.current = 0;
     ++m_recordCount;
-    // Once the announced records are read no further buffer is asked for, even when the last one was full.
-    if (CDSS36ViaHLLAPI::EndOfData())
-        return TRUE;
-    if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE &&
-        !(SendKeysAndWait("@E") && ReceiveBuffer(false)))
-        return FALSE;
-    return PlaceRecord();
+    if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE)
+    {
+        // A full '*' buffer is always followed by another, an empty '+' when the data ended with it; nothing
+        // follows a '+' buffer.
+        if (m_bufferCode == '*')
+        {
+            if (!(SendKeysAndWait("@E") && ReceiveBuffer(false)))
+                return FALSE;
+        }
+        else if (!CDSS36ViaHLLAPI::EndOfData())
+        {
+            return HOST_FAIL(IDS_S36_UNKNOWN_COMMAND);
+        }
+    }
+    return CDSS36ViaHLLAPI::EndOfData() || PlaceRecord();
 }
 
 BOOL CDSS36ViaHLLAPI::EndOfData()
@@ -388,7 +403,8 @@ BOOL CDSS36ViaHLLAPISource::Open(HANDLE cancelEvent)
     if (!SplitHostName(name.c_str()))
         return FALSE;
     m_profile->GetHost(ZRP_HOST_FILE_TYPE, &m_hostFileType);
-    // A binary transfer moves the host's bytes as they are: the record is one field and needs no description.
+    // A binary transfer moves the host's bytes as they are: the record is one field and needs no description. A
+    // description file's fields have their display lengths, which the host's records in hexadecimal do not have.
     if (!m_isMember && m_hostFileType == ZRHFT_DATA && !IsBinary())
         m_useDescriptions = m_profile->GetHostSize(ZRP_DESCRIPTION_FILE) > 1;
 

@@ -74,6 +74,8 @@ protected:
     char m_area[HOST_AREA_SIZE + 1] = {};
     int m_used = 0;
     char m_reply[REPLY_CHARS + 1] = {};
+    // Reply code of the data buffer in m_area: '*' full, more to come; '+' the last.
+    char m_bufferCode = 0;
     char m_library[NAME_CHARS + 1] = {};
     char m_file[NAME_CHARS + 1] = {};
     char m_member[NAME_CHARS + 1] = {};

@@ -56,14 +56,16 @@ BOOL CDSS36ViaHLLAPITarget::ChooseLayout(bool& withFieldList)
     m_profile->GetHost(ZRP_RECORD_LENGTH, &recordLength);
     if (IsBinary())
         return SetSingleFieldLayout(recordLength);
-    // The command announces a field list for the file modes only; member writes go without one.
-    withFieldList = fileMode;
+    // A plain write places the field list of its one field in every write mode, although the command announces
+    // a field list ('Y' in column 10) for the file modes only; other member writes go without one.
     if (m_transferType == ZRTT_PLAIN)
     {
+        withFieldList = true;
         if (m_writeMode == ZRHWM_REPLACE_FILE || m_writeMode == ZRHWM_APPEND_FILE)
             return ReadExistingLength();
         return SetSingleFieldLayout(recordLength);
     }
+    withFieldList = fileMode;
     return fileMode ? ReadDescriptionFile() : SetSingleFieldLayout(recordLength);
 }
 

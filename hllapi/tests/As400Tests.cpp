@@ -193,16 +193,23 @@ TEST(As400Source, HostMessagesEndTheTransfer)
 
 TEST(As400Source, DataOfAnotherLengthThanItsDescriptionsIsRefused)
 {
-    for (int type : {ZRTT_CONVERSION, ZRTT_BINARY})
+    const struct
     {
-        SCOPED_TRACE(type);
-        HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC, type);
+        int type;
+        const char* lengths;
+    } cases[] = {{ZRTT_CONVERSION, "of length 110, but the record layout of the transfer has records of length 109."},
+                 {ZRTT_BINARY, "of length 81, but the record layout of the transfer has records of length 80."}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.type);
+        HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC, c.type);
         bench.WriteScenario("[Session A]\r\nRecordLengthDelta=1\r\n");
         bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
         EXPECT_FALSE(bench.Read().opened);
         const Strings errors = bench.ErrorTexts();
         ASSERT_EQ(1u, errors.size());
-        EXPECT_EQ(0u, errors[0].rfind("Error ZRT004:", 0)) << errors[0];
+        EXPECT_EQ(0u, errors[0].rfind("Error ZRT046: The host program sent records ", 0)) << errors[0];
+        EXPECT_NE(std::string::npos, errors[0].find(c.lengths)) << errors[0];
     }
 }
 
@@ -214,16 +221,60 @@ TEST(As400Source, AtSignsInNamesAreTypedTwice)
     EXPECT_TRUE(Contains(bench.Keys(), "A QGPL CUSTOMER A@@B 'Y' ' '"));
 }
 
-TEST(As400Source, AFullLastScreenAsksForNoFurtherBuffer)
+TEST(As400Source, AReadEndingOnAFullScreenTakesTheHostsEmptyLastBuffer)
 {
+    // Each member fills its screens exactly: 16 display records of 109, 19 source records of 92, 11 binary
+    // records of 80 bytes (160 hexadecimal characters). The reader asks for the screen after the last full one,
+    // the host answers with an empty '+', and Close ends the dialog with Enter; PF3 then ends KVRFT.
+    const struct
+    {
+        const char* file;
+        const char* from;
+        int records;
+        int type;
+        int fileType;
+        const char* full;
+        const char* last;
+    } cases[] = {{"CUSTOMER", "CUSTOMER", 16, ZRTT_CONVERSION, ZRHFT_DATA, "{*  000010  0109}", "{+  000010  0109}"},
+                 {"CUSTOMER", "CUSTOMER", 32, ZRTT_CONVERSION, ZRHFT_DATA, "{*  000020  0109}", "{+  000020  0109}"},
+                 {"QCLSRC", "STARTUP", 19, ZRTT_CONVERSION, ZRHFT_SOURCE, "{*  000013  0092}", "{+  000013  0092}"},
+                 {"CUSTOMER", "CUSTOMER", 11, ZRTT_BINARY, ZRHFT_DATA, "{*  00000B  0080}", "{+  00000B  0080}"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.records));
+        HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC, c.type);
+        bench.CopyAs400Member("QGPL", c.file, c.from, "FULL", c.records);
+        bench.Set(ZRP_HOST_SOURCE_NAME, (std::string("QGPL/") + c.file + "(FULL)").c_str());
+        bench.Set(ZRP_HOST_FILE_TYPE, c.fileType);
+        const HostRun run = bench.Read();
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        EXPECT_EQ(static_cast<std::size_t>(c.records), run.records.size());
+        const Strings dialog = bench.Dialog();
+        ASSERT_GE(dialog.size(), 8u);
+        EXPECT_EQ((Strings{"@E", c.full, "@E", c.last, "@E", "{}", "@3"}), Strings(dialog.end() - 8, dialog.end() - 1))
+            << Join(dialog);
+    }
+}
+
+TEST(As400Source, ADescriptionReadEndingOnAFullScreenAbandonsTheDataStage)
+{
+    // 26 descriptions fill one screen. After them the host would show the member's data, which a description
+    // request does not read: nothing asks for it, and Close abandons it with PF3.
     HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
-    bench.CopyAs400Member("QGPL", "CUSTOMER", "CUSTOMER", "SIXTEEN", 16);
-    bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(SIXTEEN)");
+    std::string descriptions;
+    for (int i = 1; i <= 26; ++i)
+        descriptions += DescriptionLine((std::string("F") + std::to_string(i)).c_str(), 'A', 5, 0);
+    std::ofstream(bench.StorePath("AS400\\QGPL\\WIDE.FMT"), std::ios::binary) << descriptions;
+    std::ofstream(bench.StorePath("AS400\\QGPL\\WIDE.INI")) << "[File]\nType=DATA\n\n[Members]\nM1=\n";
+    bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/WIDE()");
     const HostRun run = bench.Read();
     ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
-    EXPECT_EQ(16u, run.records.size());
-    // After the descriptions' Enter no Enter asks for a buffer; Close abandons the pending empty '+' with PF3.
-    EXPECT_EQ((Strings{kStart, "@E", "A QGPL CUSTOMER SIXTEEN 'Y' ' '", "@E", "@E", "@3", "@3"}), bench.Keys());
+    ASSERT_EQ(26u, run.records.size());
+    const Strings dialog = bench.Dialog();
+    ASSERT_GE(dialog.size(), 8u);
+    EXPECT_EQ((Strings{"A QGPL WIDE *FIRST 'Y' ' '", "@E", "{F  00001A  0066}", "@3", "{}", "@3"}),
+              Strings(dialog.end() - 7, dialog.end() - 1))
+        << Join(dialog);
 }
 
 TEST(As400Source, ListsOfTheHostForBrowsing)

@@ -27,6 +27,19 @@ bool QuotedValue(const std::string& line, const char* key, std::string& value)
     return true;
 }
 
+// Send Key's keys, or a text copied to the screen as "[text]".
+bool KeyOf(const std::string& line, std::string& key)
+{
+    std::string value;
+    if (line.find("fn=3 ") != std::string::npos && QuotedValue(line, "keys", value))
+        key = value;
+    else if (line.find("fn=15 ") != std::string::npos && QuotedValue(line, "text", value))
+        key = "[" + value + "]";
+    else
+        return false;
+    return true;
+}
+
 const char* LibraryOf(int hostType)
 {
     return hostType == ZRHOST_AS400 ? "Zrtas400.dll" : "Zrts36.dll";
@@ -53,9 +66,9 @@ std::string DescriptionLine(const char* name, char letter, int length, int decim
 }
 
 HostBench::HostBench(int hostType, int direction, int transferType)
-    : m_tables(hostType, direction, transferType)
+    : m_tables(hostType, direction, transferType), m_session(hostType == ZRHOST_AS400 ? 'A' : 'E')
 {
-    m_tables.Set(ZRP_PRESENTATION_SPACE_ID, hostType == ZRHOST_AS400 ? "A" : "E");
+    m_tables.Set(ZRP_PRESENTATION_SPACE_ID, std::string(1, m_session).c_str());
     m_tables.SetOption(ZRO_CONFIRM_CREATING, 0);
     m_tables.SetOption(ZRO_CONFIRM_REPLACING, 0);
     m_store = m_folder.Path() + "\\host";
@@ -243,11 +256,36 @@ std::vector<std::string> HostBench::Keys() const
     std::vector<std::string> keys;
     for (const std::string& line : TraceLines())
     {
-        std::string value;
-        if (line.find("fn=3 ") != std::string::npos && QuotedValue(line, "keys", value))
-            keys.push_back(value);
-        else if (line.find("fn=15 ") != std::string::npos && QuotedValue(line, "text", value))
-            keys.push_back("[" + value + "]");
+        std::string key;
+        if (KeyOf(line, key))
+            keys.push_back(key);
     }
     return keys;
+}
+
+std::vector<std::string> HostBench::Dialog() const
+{
+    const std::string screenOfSession = std::string(" host ") + m_session + " row1=";
+    std::vector<std::string> dialog;
+    // The bridge writes a screen before the line of the call that made the host show it.
+    std::vector<std::string> shown;
+    for (const std::string& line : TraceLines())
+    {
+        std::string value;
+        if (line.find(screenOfSession) != std::string::npos && QuotedValue(line, "row1", value))
+        {
+            std::string reply = value.size() > 2 ? value.substr(2, 15) : std::string();
+            reply.erase(reply.find_last_not_of(' ') + 1);
+            shown.push_back("{" + reply + "}");
+            continue;
+        }
+        if (line.find(" fn=") == std::string::npos)
+            continue;
+        if (KeyOf(line, value))
+            dialog.push_back(value);
+        dialog.insert(dialog.end(), shown.begin(), shown.end());
+        shown.clear();
+    }
+    dialog.insert(dialog.end(), shown.begin(), shown.end());
+    return dialog;
 }

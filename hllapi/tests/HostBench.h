@@ -72,6 +72,9 @@ public:
     std::vector<std::string> ErrorTexts() const { return m_errors.Texts(); }
     // The trace: every Send Key's keys, and the texts copied to the screen, in order.
     std::vector<std::string> Keys() const;
+    // Keys() with the host's answers: after each call that made the bench's session show a screen, that screen's
+    // reply line as "{...}" (15 characters from (1, 3), trailing blanks removed).
+    std::vector<std::string> Dialog() const;
     std::vector<std::string> TraceLines() const;
 
 private:
@@ -83,6 +86,7 @@ private:
     ErrorSinkCapture m_errors;
     CFakeCallerTables m_tables;
     TempProgramFolder m_folder;
+    char m_session;
     std::string m_store;
     HMODULE m_library = nullptr;
     DataSourceFunctions* m_functions = nullptr;

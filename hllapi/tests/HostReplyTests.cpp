@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -40,6 +42,94 @@ int CountKeys(HMODULE bridge, const char* keys)
         ++count;
     return count;
 }
+
+// The keys sent since the log had `from` characters (the keys of a reader's end of dialog hold no blanks).
+std::vector<std::string> KeysSince(HMODULE bridge, std::size_t from)
+{
+    char log[16384];
+    const auto length = static_cast<std::size_t>(Entry<FakeBridgeLogProc>(bridge, "FakeBridgeLog")(log, sizeof log));
+    std::vector<std::string> keys;
+    std::istringstream calls(std::string(log, length).substr(from));
+    std::string call;
+    while (calls >> call)
+    {
+        if (call.rfind("3:", 0) == 0)
+            keys.push_back(call.substr(2));
+    }
+    return keys;
+}
+
+std::size_t LogLength(HMODULE bridge)
+{
+    char log[16384];
+    return static_cast<std::size_t>(Entry<FakeBridgeLogProc>(bridge, "FakeBridgeLog")(log, sizeof log));
+}
+}
+
+TEST(HostReader, AFullBufferMarkedLastIsTheEndOfTheData)
+{
+    // A host that marks a full last buffer '+' sends nothing after it: the reader asks for nothing more, and Close
+    // ends the dialog with Enter (then System/36 ends FT36 with "X").
+    const struct
+    {
+        const char* library;
+        int hostType;
+        const char* name;
+        const char* ready;
+        const char* replies[3];
+        std::vector<std::string> closing;
+    } cases[] = {{"Zrtas400.dll", ZRHOST_AS400, "QGPL/QCLSRC(BIG)", "", {"+  000002  0880", "               ", ""},
+                  {"@E"}},
+                 {"Zrts36.dll", ZRHOST_S36, "FILE1", " *", {" * 000002  0880", "+* 000002  0880", " *             "},
+                  {"@E", "X", "@E"}}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.library);
+        g_programFolder = TempProgramFolder::BuildProgramFolder() + "\\fakebridge";
+        HMODULE bridge = LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str());
+        HMODULE library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + c.library).c_str());
+        ASSERT_NE(nullptr, bridge);
+        ASSERT_NE(nullptr, library);
+        Entry<FakeBridgeResetProc>(bridge, "FakeBridgeReset")();
+        const auto put = Entry<FakeBridgePutProc>(bridge, "FakeBridgePut");
+        const auto onKey = Entry<FakeBridgeOnKeyProc>(bridge, "FakeBridgeOnKey");
+        // The transfer program runs; typing goes to row 23, away from the reply line. Two records of 880
+        // characters fill the data area.
+        put(1, 71, "KVFT001");
+        put(1, 3, c.ready);
+        Entry<FakeBridgeSetCursorProc>(bridge, "FakeBridgeSetCursor")(22 * 80 + 1);
+        for (int key = 0; key < 3; ++key)
+        {
+            if (*c.replies[key])
+                onKey(key + 1, 1, 3, c.replies[key]);
+        }
+
+        ErrorSinkCapture errors;
+        CFakeCallerTables tables(c.hostType, ZRDIR_HOST_TO_PC);
+        tables.Set(ZRP_HOST_SOURCE_NAME, c.name);
+        tables.Set(ZRP_HOST_FILE_TYPE, c.hostType == ZRHOST_AS400 ? ZRHFT_SOURCE : ZRHFT_DATA);
+        EnvironmentCallbacks environment = *tables.EnvironmentTable();
+        environment.GetEnvString = FakeFolderEnvString;
+        auto create = Entry<ZRTCreateDataSourceProc>(library, ZRT_CREATE_OBJECT_EXPORT);
+        DataSourceFunctions* source = nullptr;
+        ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), &environment, &source, TRUE));
+        ASSERT_TRUE(source->Connect());
+        ASSERT_TRUE(source->Open(nullptr)) << errors.Texts().size();
+        const std::size_t opened = LogLength(bridge);
+        int records = 0;
+        DSField field;
+        while (!source->EndOfData() && records < 3 && source->GetField(&field) && source->NextField())
+            ++records;
+        EXPECT_EQ(2, records);
+        EXPECT_TRUE(KeysSince(bridge, opened).empty());
+        const std::size_t read = LogLength(bridge);
+        EXPECT_TRUE(source->Close());
+        EXPECT_EQ(c.closing, KeysSince(bridge, read));
+        EXPECT_EQ(0u, errors.Count());
+        source->Disconnect();
+        FreeLibrary(library);
+        FreeLibrary(bridge);
+    }
 }
 
 TEST(S36Reader, ReplyCodeSixEndsAtTheDdsTimeOut)

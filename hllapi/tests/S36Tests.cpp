@@ -274,8 +274,9 @@ TEST(S36Source, HostRecordsLongerThanTheDescriptionFileSaysAreRefused)
     UseCustmastDescriptions(bench);
     bench.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
     EXPECT_FALSE(bench.Read().opened);
-    ASSERT_EQ(Strings{"ZRS032"}, Codes(bench.ErrorTexts()));
-    EXPECT_NE(std::string::npos, bench.ErrorTexts()[0].find("length 77 "));
+    ASSERT_EQ(Strings{"ZRS052"}, Codes(bench.ErrorTexts()));
+    EXPECT_NE(std::string::npos, bench.ErrorTexts()[0].find(" records of 77 characters, ")) << bench.ErrorTexts()[0];
+    EXPECT_NE(std::string::npos, bench.ErrorTexts()[0].find(" takes 76 characters ")) << bench.ErrorTexts()[0];
 }
 
 TEST(S36Source, RefusesBadNamesAndDescriptionFiles)
@@ -390,25 +391,76 @@ TEST(S36Target, HostFailureWhileWritingIsAFailure)
     EXPECT_EQ("Error ZRS043: The host sent the message, 'Disk full.'", errors[0]);
 }
 
-TEST(S36Source, AFullLastScreenAsksForNoFurtherBuffer)
+TEST(S36Source, AReadEndingOnAFullScreenTakesTheHostsEmptyLastBuffer)
 {
-    HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC);
-    // 23 display records of 76 characters fill the data area.
-    const Strings lines = bench.StoreLines(kCustmast);
-    std::ofstream out(bench.StorePath("S36\\FILES\\FULL.DAT"), std::ios::binary);
-    for (int i = 0; i < 23; ++i)
-        out << lines[static_cast<std::size_t>(i) % lines.size()] << "\r\n";
-    out.close();
-    std::ofstream(bench.StorePath("S36\\FILES\\FULL.INI"), std::ios::binary) << "[File]\r\nRecordLength=64\r\n";
-    UseCustmastDescriptions(bench);
-    bench.Set(ZRP_HOST_SOURCE_NAME, "FULL");
-    const HostRun run = bench.Read();
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
-    EXPECT_EQ(23u, run.records.size());
-    // After the first buffer's Enter nothing asks for another; Close cancels the pending request.
-    const Strings keys = bench.Keys();
-    ASSERT_GE(keys.size(), 6u);
-    EXPECT_EQ((Strings{"@E", "@E", "C", "@E", "X", "@E"}), Strings(keys.end() - 6, keys.end()));
+    // 23 display records of 76 characters, 27 records of 64 characters, 13 binary records of 128 hexadecimal
+    // characters: each fills the data area exactly. The reader asks for the buffer after it, FT36 answers with an
+    // empty '+', and Close ends the dialog with Enter; "X" then ends FT36.
+    const struct
+    {
+        int records;
+        int type;
+        bool fieldList;
+        const char* full;
+        const char* last;
+    } cases[] = {{23, ZRTT_CONVERSION, true, "{** 000023  0076}", "{+* 000023  0076}"},
+                 {27, ZRTT_CONVERSION, false, "{** 000027  0064}", "{+* 000027  0064}"},
+                 {13, ZRTT_BINARY, false, "{** 000013  0128}", "{+* 000013  0128}"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.records);
+        HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC, c.type);
+        const Strings lines = bench.StoreLines(kCustmast);
+        std::ofstream out(bench.StorePath("S36\\FILES\\FULL.DAT"), std::ios::binary);
+        for (int i = 0; i < c.records; ++i)
+            out << lines[static_cast<std::size_t>(i) % lines.size()] << "\r\n";
+        out.close();
+        std::ofstream(bench.StorePath("S36\\FILES\\FULL.INI"), std::ios::binary) << "[File]\r\nRecordLength=64\r\n";
+        if (c.fieldList)
+            UseCustmastDescriptions(bench);
+        bench.Set(ZRP_HOST_SOURCE_NAME, "FULL");
+        const HostRun run = bench.Read();
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        EXPECT_EQ(static_cast<std::size_t>(c.records), run.records.size());
+        const Strings dialog = bench.Dialog();
+        ASSERT_GE(dialog.size(), 9u);
+        EXPECT_EQ((Strings{"@E", c.full, "@E", c.last, "@E", "{ *}", "X", "@E"}),
+                  Strings(dialog.end() - 9, dialog.end() - 1))
+            << Join(dialog);
+    }
+}
+
+TEST(S36Target, PlainMemberWritesPlaceTheFieldListOfTheirRecord)
+{
+    // One character field of the record length is described at (2, 1) before the write command, which announces
+    // no field list for a member.
+    const struct
+    {
+        int mode;
+        const char* member;
+        const char* flag;
+    } cases[] = {{ZRHWM_CREATE_MEMBER, "NEWSRC", "2"}, {ZRHWM_REPLACE_MEMBER, "PAYCALC", "1"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.member);
+        HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_PLAIN);
+        bench.Set(ZRP_HOST_TARGET_NAME, (std::string("ZRTLIB(") + c.member + ")").c_str());
+        bench.Set(ZRP_HOST_FILE_TYPE, ZRHFT_MEMBER_SOURCE);
+        bench.Set(ZRP_HOST_WRITE_MODE, c.mode);
+        bench.Set(ZRP_RECORD_LENGTH, 96);
+        const HostRun run = bench.Write({{"// LOAD PAYCALC"}, {"// RUN"}});
+        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        EXPECT_EQ(2u, bench.StoredRecords(std::string("S36\\LIBRARIES\\ZRTLIB\\") + c.member + ".SRC", 96).size());
+        const Strings dialog = bench.Dialog();
+        const Strings expected = {
+            "[0096001A09600]",
+            Command({{0, "W"}, {2, c.flag}, {3, "001000"}, {11, "0096"}, {16, "ZRTLIB"}, {24, "S"}, {25, c.member}}),
+            "@E", "{ * 000000  0096}", "[+          0002]", "@E", "{+* 000002  0096}", "@E", "{ *}", "X", "@E"};
+        const auto list = std::find(dialog.begin(), dialog.end(), expected[0]);
+        ASSERT_NE(dialog.end(), list) << Join(dialog);
+        EXPECT_EQ(expected, Strings(list, std::min(dialog.end(), list + static_cast<std::ptrdiff_t>(expected.size()))))
+            << Join(dialog);
+    }
 }
 
 TEST(S36Target, RefusesRecordsAndFieldsThatDoNotFit)
@@ -451,3 +503,4 @@ TEST(S36Target, WriteModesOutsideTheFiveAreRefused)
     EXPECT_FALSE(bench.Write({}).opened);
     EXPECT_EQ(Strings{"ZRS051"}, Codes(bench.ErrorTexts()));
 }
+
