@@ -8,16 +8,10 @@ struct CPickWindow::Session
 {
     PickContent content;
     HMODULE module = nullptr;
-    HANDLE stop = nullptr;
+    OwnedEvent stop;
     HWND window = nullptr;
     std::atomic<int> chosen{-1};
     std::atomic<bool> finished{false};
-
-    ~Session()
-    {
-        if (stop)
-            CloseHandle(stop);
-    }
 
     void Finish(int row)
     {
@@ -220,7 +214,8 @@ void RunPickWindow(Session& session)
     SetForegroundWindow(window);
     while (session.window)
     {
-        if (MsgWaitForMultipleObjects(1, &session.stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0)
+        HANDLE stop = session.stop.Get();
+        if (MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0)
         {
             DestroyWindow(session.window);
             break;
@@ -258,13 +253,13 @@ bool CPickWindow::Start(PickContent content)
     End();
     auto session = std::make_shared<Session>();
     session->content = std::move(content);
-    session->stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    session->stop.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (!session->stop ||
         !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&PickThread),
                             &session->module))
         return false;
     auto* parameter = new std::shared_ptr<Session>(session);
-    m_thread = CreateThread(nullptr, 0, PickThread, parameter, 0, nullptr);
+    m_thread.Reset(CreateThread(nullptr, 0, PickThread, parameter, 0, nullptr));
     if (!m_thread)
     {
         FreeLibrary(session->module);
@@ -289,18 +284,16 @@ void CPickWindow::End()
 {
     if (!m_thread)
         return;
-    SetEvent(m_session->stop);
-    if (GetThreadId(m_thread) != GetCurrentThreadId())
-        WaitForSingleObject(m_thread, INFINITE);
-    CloseHandle(m_thread);
-    m_thread = nullptr;
+    SetEvent(m_session->stop.Get());
+    if (GetThreadId(m_thread.Get()) != GetCurrentThreadId())
+        WaitForSingleObject(m_thread.Get(), INFINITE);
+    m_thread.Reset();
 }
 
 void CPickWindow::Abandon()
 {
     if (!m_thread)
         return;
-    SetEvent(m_session->stop);
-    CloseHandle(m_thread);
-    m_thread = nullptr;
+    SetEvent(m_session->stop.Get());
+    m_thread.Reset();
 }

@@ -5,6 +5,8 @@
 
 #include "BrowseRows.h"
 
+#include <OwnedHandles.h>
+
 #include <windows.h>
 
 #include <atomic>
@@ -45,7 +47,7 @@ public:
     // Starts the window's thread; false when the thread cannot be started (a window that cannot be created
     // counts as closed at once).
     bool Start(PickContent content);
-    bool IsStarted() const { return m_thread != nullptr; }
+    bool IsStarted() const { return m_thread.IsValid(); }
     // True once the user has chosen a row or closed the window.
     bool IsFinished() const;
     // The chosen row, or -1.
@@ -60,5 +62,5 @@ public:
 
 private:
     std::shared_ptr<Session> m_session;
-    HANDLE m_thread = nullptr;
+    OwnedThread m_thread;
 };
