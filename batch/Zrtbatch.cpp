@@ -1,5 +1,6 @@
 #include "Zrtbatch.h"
 
+#include "ErrorListDialog.h"
 #include "FwModule.h"
 #include "FwText.h"
 #include "ReportError.h"

@@ -3,10 +3,10 @@
 #include "AboutDlg.h"
 #include "FwModule.h"
 #include "FwText.h"
-#include "PathUtilities.h"
 #include "ProfileKinds.h"
 #include "ReportError.h"
 #include "VersionLibrary.h"
+#include "WindowText.h"
 #include "ZRCallbacks.h"
 #include "ZRErrorHandling.h"
 #include "ZRMessages.h"
@@ -139,7 +139,7 @@ void CZrtbatchDlg::StartProfile()
     {
         PostMessageA(m_hWnd, WM_ZRTBATCH_TRANSFER, ZRM_NOTIFY_REQUEST_DONE, 0);
     }
-    ForwardErrorsToWindow();
+    ForwardErrorsToWindow(FwGetMainWindow());
 }
 
 void CZrtbatchDlg::PrepareProfile()
@@ -228,7 +228,7 @@ LRESULT CZrtbatchDlg::OnTransferNotify(WPARAM code, LPARAM value)
     {
     case ZRM_NOTIFY_STEP:
         OnStepFinished(value);
-        ForwardErrorsToWindow();
+        ForwardErrorsToWindow(FwGetMainWindow());
         break;
     case ZRM_NOTIFY_RECORD_COUNT:
     case kRecordCountAlso:
@@ -303,7 +303,7 @@ void CZrtbatchDlg::OnRequestFinished(BOOL succeeded)
         SetStatus(IDS_TRANSFER_FAILED);
         m_allOk = FALSE;
     }
-    ForwardErrorsToWindow();
+    ForwardErrorsToWindow(FwGetMainWindow());
     ++m_current;
     if (m_current < m_application.GetRunList().size())
     {
@@ -410,7 +410,7 @@ void CZrtbatchDlg::SetStatus(UINT id)
 void CZrtbatchDlg::LogLine(int line, UINT id, const char* argument)
 {
     ReportError(__FILE__, line, GetErrorSinkFunctions(), GetOwnModule(), id, argument);
-    ForwardErrorsToWindow();
+    ForwardErrorsToWindow(FwGetMainWindow());
 }
 
 void CZrtbatchDlg::SetDirectionIcons()

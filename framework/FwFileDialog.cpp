@@ -10,17 +10,23 @@ CFwFileDialog::CFwFileDialog(BOOL open, const std::string& defaultExtension, con
 {
 }
 
-INT_PTR CFwFileDialog::DoModal()
+std::string FwMakeDialogFilter(const std::string& filter)
 {
-    std::string filter = m_filter;
-    for (char& c : filter)
+    std::string result = filter;
+    for (char& c : result)
     {
         if (c == '|')
         {
             c = '\0';
         }
     }
-    filter.push_back('\0');
+    result.append(2, '\0');
+    return result;
+}
+
+INT_PTR CFwFileDialog::DoModal()
+{
+    const std::string filter = FwMakeDialogFilter(m_filter);
     std::vector<char> path(MAX_PATH, '\0');
     m_path.copy(path.data(), path.size() - 1);
     OPENFILENAMEA dialog{};

@@ -4,6 +4,10 @@
 #include <windows.h>
 #include <string>
 
+// The dialog's filter from a text with "|" between its parts: every "|" becomes a zero, and the whole ends with
+// two zeros.
+std::string FwMakeDialogFilter(const std::string& filter);
+
 class CFwFileDialog
 {
 public:

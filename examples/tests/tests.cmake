@@ -1,8 +1,8 @@
 # Tests of the demo: its profiles against the profile model, and the demo itself run end to end.
 set(dir ${CMAKE_CURRENT_LIST_DIR})
 zrt_add_test(examples_profiles_tests
-  SOURCES ${dir}/DemoProfilesTests.cpp ${CMAKE_SOURCE_DIR}/common/tests/ProfileBatchStrings.rc
-  LIBS zrt_common)
+  SOURCES ${dir}/DemoProfilesTests.cpp ${CMAKE_SOURCE_DIR}/common/profile/tests/ProfileBatchStrings.rc
+  LIBS zrt_profile)
 target_compile_definitions(examples_profiles_tests PRIVATE ZRT_EXAMPLES_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
 
 # The demo script under the Wine session of tools/test (WINEPREFIX and DISPLAY come from there); its windows must

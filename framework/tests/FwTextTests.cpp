@@ -1,3 +1,4 @@
+#include "FwFileDialog.h"
 #include "FwText.h"
 
 #include <gtest/gtest.h>
@@ -67,4 +68,11 @@ TEST(FwCommandTail, SkipsTheProgramNameLikeWinMain)
     EXPECT_EQ(FwCommandTail("Zrtbatch.exe"), "");
     EXPECT_EQ(FwCommandTail("\"unterminated"), "");
     EXPECT_EQ(FwCommandTail(nullptr), "");
+}
+
+TEST(FwMakeDialogFilter, FilterPartsBecomeZeroSeparatedWithADoubleZeroEnd)
+{
+    const std::string filter = FwMakeDialogFilter("Profiles (*.h2p)|*.h2p|All files (*.*)|*.*|");
+    EXPECT_EQ(std::string("Profiles (*.h2p)\0*.h2p\0All files (*.*)\0*.*\0\0\0", 45), filter);
+    EXPECT_EQ(std::string("a\0b\0\0", 5), FwMakeDialogFilter("a|b"));
 }

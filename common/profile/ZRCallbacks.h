@@ -4,21 +4,13 @@
 #pragma once
 
 #include "ZRCallerTables.h"
+#include "ZRServiceCallbacks.h"
 
 class CZRProfile;
-class CZROptions;
 
 extern ProfileCallbacks g_profileCallbacks;
-extern OptionCallbacks g_optionCallbacks;
-extern EnvironmentCallbacks g_environmentCallbacks;
 
 // Makes `profile` (or none) the current profile and fills the 14 entries over it. Run again whenever the program
 // makes another profile current, before the manager is created for it. Entries find no value (get and set FALSE,
 // size -1) while there is no current profile or it lacks the part asked for.
 BOOL InstallProfileCallbacks(CZRProfile* profile);
-
-// Fills the 3 option entries over the program's one options object (or none: then no option is found).
-BOOL InstallOptionsCallbacks(CZROptions* options);
-
-// Fills the environment entries over the program's version-library wrapper and stores the notification window.
-BOOL InstallEnvironmentCallbacks(HWND notifyWindow);

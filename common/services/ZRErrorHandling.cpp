@@ -1,7 +1,6 @@
 #include "ZRErrorHandling.h"
 
 #include "ErrorRecordBlock.h"
-#include "FwModule.h"
 
 namespace
 {
@@ -56,12 +55,11 @@ void ClearErrorList()
     GetErrorList().Clear();
 }
 
-void ForwardErrorsToWindow()
+void ForwardErrorsToWindow(HWND window)
 {
-    HWND mainWindow = FwGetMainWindow();
-    if (mainWindow == nullptr || !IsWindow(mainWindow))
+    if (window == nullptr || !IsWindow(window))
         return;
-    GetErrorList().Drain([mainWindow](const ErrorRecord& record) {
-        SendMessageA(mainWindow, WM_ZR_ERROR_RECORD, 0, reinterpret_cast<LPARAM>(&record));
+    GetErrorList().Drain([window](const ErrorRecord& record) {
+        SendMessageA(window, WM_ZR_ERROR_RECORD, 0, reinterpret_cast<LPARAM>(&record));
     });
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ErrorListDialog.h"
 #include "MessageBoxWatcher.h"
 #include "ZRErrorHandling.h"
 #include "FwModule.h"

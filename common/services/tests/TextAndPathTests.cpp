@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "FileDialog.h"
 #include "PathUtilities.h"
 #include "TempProgramFolder.h"
 #include "TextChecks.h"
@@ -96,11 +95,4 @@ TEST(PathUtilities, EnsureDirectory)
     EXPECT_TRUE(EnsureDirectory(missing.c_str(), FALSE));
 
     EXPECT_FALSE(EnsureDirectory(folder.PathOf("a\\b").c_str(), TRUE)) << "only one level is created";
-}
-
-TEST(FileDialog, FilterPartsBecomeZeroSeparatedWithADoubleZeroEnd)
-{
-    const std::string filter = MakeDialogFilter("Profiles (*.h2p)|*.h2p|All files (*.*)|*.*|");
-    EXPECT_EQ(std::string("Profiles (*.h2p)\0*.h2p\0All files (*.*)\0*.*\0\0\0", 45), filter);
-    EXPECT_EQ(std::string("a\0b\0\0", 5), MakeDialogFilter("a|b"));
 }

@@ -10,7 +10,6 @@
 #include "ReportError.h"
 #include "ServicesTestIds.h"
 #include "ZRErrorHandling.h"
-#include "FwModule.h"
 #include "ZRProgram.h"
 
 namespace
@@ -41,7 +40,6 @@ protected:
     void TearDown() override
     {
         ClearErrorList();
-        FwSetMainWindow(nullptr);
     }
 };
 
@@ -174,12 +172,11 @@ TEST_F(ProgramErrorList, ForwardSendsEveryRecordInOrderToTheMainWindow)
 {
     HWND window = CreateRecordingWindow();
     ASSERT_NE(nullptr, window);
-    FwSetMainWindow(window);
     g_forwarded.clear();
     for (int i = 1; i <= 7; ++i)
         ReportError(__FILE__, __LINE__, GetErrorSinkFunctions(), GetOwnModule(), IDS_TEST_NUMBER, i);
 
-    ForwardErrorsToWindow();
+    ForwardErrorsToWindow(window);
     EXPECT_EQ((std::vector<std::string>{"0:1", "0:2", "0:3", "0:4", "0:5", "0:6", "0:7"}), g_forwarded);
     EXPECT_FALSE(GetErrorList().HasRecords());
     DestroyWindow(window);
@@ -188,12 +185,11 @@ TEST_F(ProgramErrorList, ForwardSendsEveryRecordInOrderToTheMainWindow)
 TEST_F(ProgramErrorList, RecordReportedWhileForwardingStaysInTheList)
 {
     HWND window = CreateRecordingWindow();
-    FwSetMainWindow(window);
     g_forwarded.clear();
     GetErrorSinkFunctions()->ReportText("first");
     g_reportWhileForwarding = true;
 
-    ForwardErrorsToWindow();
+    ForwardErrorsToWindow(window);
     EXPECT_EQ(std::vector<std::string>{"0:first"}, g_forwarded);
     EXPECT_EQ(std::vector<std::string>{"reported while forwarding"}, DrainTexts(GetErrorList()));
     DestroyWindow(window);
@@ -202,6 +198,6 @@ TEST_F(ProgramErrorList, RecordReportedWhileForwardingStaysInTheList)
 TEST_F(ProgramErrorList, ForwardWithoutMainWindowKeepsTheRecords)
 {
     GetErrorSinkFunctions()->ReportText("kept");
-    ForwardErrorsToWindow();
+    ForwardErrorsToWindow(nullptr);
     EXPECT_EQ(std::vector<std::string>{"kept"}, DrainTexts(GetErrorList()));
 }

@@ -4,20 +4,18 @@
 
 #include "FileDialog.h"
 #include "MessageBoxWatcher.h"
+#include "OwnedHandles.h"
 #include "PathUtilities.h"
+#include "WindowText.h"
 
 namespace
 {
 
 int WidthOf(HWND control, const std::string& text)
 {
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return size.cx;
+    WindowDC dc(control);
+    SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    return TextWidth(dc.Get(), text);
 }
 
 HWND MakeStatic(int width)

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ErrorListDialog.h"
 #include "OwnedHandles.h"
 #include "VersionLibrary.h"
 #include "ZRErrorHandling.h"

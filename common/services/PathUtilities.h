@@ -14,6 +14,3 @@ BOOL ShortenPath(std::string& path);
 // The text before the last backslash; a backslash right after ":" (a drive root) stays. A path without a
 // backslash gives an empty text.
 std::string GetDirectoryOfPath(const char* path);
-// Shortens `path` with ShortenPath until it fits the control's client width in the control's font, or until it
-// cannot be shortened further.
-void FitPathToWindow(std::string& path, HWND control);

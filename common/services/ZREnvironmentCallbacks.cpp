@@ -1,4 +1,4 @@
-#include "ZRCallbacks.h"
+#include "ZRServiceCallbacks.h"
 
 #include "VersionLibrary.h"
 #include "ZROwnedText.h"

@@ -1,6 +1,7 @@
 #include "ImageListCtrl.h"
 
 #include "OwnedHandles.h"
+#include "WindowText.h"
 
 #include <algorithm>
 #include <vector>
@@ -20,13 +21,6 @@ struct SortContext
     CImageListCtrl* control;
     int column;
 };
-
-int TextWidth(HDC dc, const std::string& text)
-{
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
-}
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour)
 {

@@ -1,18 +1,9 @@
 #include "PathUtilities.h"
 
-#include "OwnedHandles.h"
-
 namespace
 {
 
 const char kEllipsis[] = "...";
-
-int TextWidth(HDC dc, const std::string& text)
-{
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
-}
 
 }
 
@@ -54,17 +45,4 @@ std::string GetDirectoryOfPath(const char* path)
     if (last > 0 && text[last - 1] == ':')
         return text.substr(0, last + 1);
     return text.substr(0, last);
-}
-
-void FitPathToWindow(std::string& path, HWND control)
-{
-    RECT client = {};
-    GetClientRect(control, &client);
-    WindowDC dc(control);
-    if (!dc)
-        return;
-    SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    while (TextWidth(dc.Get(), path) > client.right - client.left && ShortenPath(path))
-    {
-    }
 }

@@ -1,21 +1,11 @@
 #include "FileDialog.h"
 
-std::string MakeDialogFilter(const char* filter)
-{
-    std::string result(filter);
-    for (char& c : result)
-    {
-        if (c == '|')
-            c = '\0';
-    }
-    result.append(2, '\0');
-    return result;
-}
+#include "FwFileDialog.h"
 
 BOOL PromptFileName(char* path, BOOL open, DWORD flags, const char* initialFolder, const char* filter,
                     const char* defaultExtension, HWND owner)
 {
-    const std::string dialogFilter = MakeDialogFilter(filter);
+    const std::string dialogFilter = FwMakeDialogFilter(filter);
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
