@@ -6,6 +6,7 @@
 #include <cstring>
 #include <io.h>
 #include <share.h>
+#include <utility>
 
 namespace
 {
@@ -19,8 +20,14 @@ bool FileExists(const char* name)
 }
 }
 
-CZRSInternalTarget::CZRSInternalTarget() : m_writeMode(0), m_headerDue(false), m_writeFailed(false)
+CZRSInternalTarget::CZRSInternalTarget() : m_writeMode(0), m_headerDue(false), m_writeFailed(false), m_ended(false)
 {
+}
+
+CZRSInternalTarget::~CZRSInternalTarget()
+{
+    if (m_stream)
+        Close();
 }
 
 void CZRSInternalTarget::InitMembers()
@@ -29,6 +36,7 @@ void CZRSInternalTarget::InitMembers()
     m_writeMode = 0;
     m_headerDue = false;
     m_writeFailed = false;
+    m_ended = false;
 }
 
 BOOL CZRSInternalTarget::OpenFile()
@@ -55,14 +63,25 @@ BOOL CZRSInternalTarget::OpenFile()
     default:
         break;
     }
-    if (mode)
+    if (mode && m_writeMode == ZRPCWM_APPEND)
         m_stream = _fsopen(m_fileName, mode, _SH_DENYRW);
+    else if (mode)
+    {
+        const std::string written = m_safeguard.BeginReplacing(m_fileName);
+        if (!written.empty())
+            m_stream = _fsopen(written.c_str(), mode, _SH_DENYRW);
+    }
     if (!m_stream)
+    {
+        m_safeguard.Discard();
         return ZRI_FAIL(kSource, IDS_ZRI010);
+    }
     // The 64,000-byte buffer is the only one: a stream buffer of its own would split each write of it in several.
     setvbuf(m_stream, nullptr, _IONBF, 0);
     m_fileLength = _filelengthi64(_fileno(m_stream));
     m_headerDue = m_writeMode != ZRPCWM_APPEND;
+    if (m_writeMode == ZRPCWM_APPEND && !m_safeguard.BeginAppending(m_stream, m_fileLength))
+        return ZRI_FAIL(kSource, IDS_ZRI013);
     return TRUE;
 }
 
@@ -123,7 +142,11 @@ BOOL CZRSInternalTarget::PrepareAppend()
         return ZRI_FAIL(SourceName(), IDS_ZRI014);
     ClearBuffer();
     m_recordCount = 0;
-    return SeekForAppend(endMark);
+    if (!SeekForAppend(endMark))
+        return FALSE;
+    if (!m_safeguard.KeepFrom(_ftelli64(m_stream)))
+        return ZRI_FAIL(kSource, IDS_ZRI013);
+    return TRUE;
 }
 
 BOOL CZRSInternalTarget::CheckStructure()
@@ -202,7 +225,23 @@ BOOL CZRSInternalTarget::EndOfData()
         return FALSE;
     if (fflush(m_stream) != 0 || ferror(m_stream))
         return ZRI_FAIL(kSource, IDS_ZRI006);
+    m_ended = true;
     return TRUE;
+}
+
+BOOL CZRSInternalTarget::Close()
+{
+    if (!m_ended)
+        m_safeguard.RestoreAppended();
+    const bool ended = std::exchange(m_ended, false);
+    BOOL closed = CZRSInternal::Close();
+    if (ended && closed && !m_safeguard.Commit())
+    {
+        ZRI_REPORT(kSource, IDS_ZRI006);
+        closed = FALSE;
+    }
+    m_safeguard.Discard();
+    return closed;
 }
 
 BOOL CZRSInternalTarget::WriteHeader()

@@ -4,6 +4,7 @@
 
 #include "ByteCopy.h"
 #include "FieldConvert.h"
+#include "PcFileSafeguard.h"
 #include "ZRSInternal.h"
 
 #include <vector>
@@ -12,6 +13,7 @@ class CZRSInternalTarget : public CZRSInternal
 {
 public:
     CZRSInternalTarget();
+    ~CZRSInternalTarget() override;
 
     BOOL SetRecordLayout(const DSRecordLayout* otherSide) override;
     // Converts the value into the current field; a number then takes a decimal comma when the format writes one and
@@ -19,6 +21,9 @@ public:
     BOOL PutField(const DSField* otherSide) override;
     BOOL NextField() override;
     BOOL EndOfData() override;
+    // Keeps the file written when EndOfData has succeeded (the transfer ended or was cancelled); otherwise leaves the
+    // PC file exactly as it was before the transfer.
+    BOOL Close() override;
 
 protected:
     BOOL OpenFile() override;
@@ -83,5 +88,7 @@ private:
     BOOL PrepareAppend();
 
     bool m_writeFailed;
+    bool m_ended;               // EndOfData succeeded: the file is whole
+    PcFileSafeguard m_safeguard;
     std::vector<FieldPlan> m_fieldPlans;
 };

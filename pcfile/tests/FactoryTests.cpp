@@ -94,6 +94,8 @@ TEST_F(Factory, RefusesAWrongDirectionOrTypeWithItsMessage)
 
 TEST_F(Factory, ReplaceFlagDestroysTheOldObjectAndReleasesItsFile)
 {
+    // The file exists before: an object destroyed before its transfer ended leaves it as it was.
+    m_folder.WriteFile("held.csv", "");
     const std::string path = m_folder.PathOf("held.csv");
     HostRecords host({{"NAME", HFT_CHARACTER, 4, 0}});
     ASSERT_TRUE(Create(1, PCFT_CSV));
@@ -105,6 +107,7 @@ TEST_F(Factory, ReplaceFlagDestroysTheOldObjectAndReleasesItsFile)
 
 TEST_F(Factory, WithoutReplaceTheOldObjectLivesUntilTheLibraryIsFreed)
 {
+    m_folder.WriteFile("kept.csv", "");
     const std::string path = m_folder.PathOf("kept.csv");
     HostRecords host({{"NAME", HFT_CHARACTER, 4, 0}});
     ASSERT_TRUE(Create(1, PCFT_CSV));

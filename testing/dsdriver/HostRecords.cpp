@@ -108,7 +108,7 @@ bool HostRecords::EndOfData() const
 
 bool HostRecords::GetField(DSField* field)
 {
-    return !EndOfData() && CopyCurrentField(m_layout, field);
+    return !EndOfData() && m_next < m_failAt && CopyCurrentField(m_layout, field);
 }
 
 bool HostRecords::NextField()

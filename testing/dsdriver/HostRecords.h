@@ -38,6 +38,8 @@ public:
                                                       int characterSet) const;
     void ClearRecords() { m_records.clear(); }
 
+    // The reading side breaks off, as a failing host does: GetField fails once `records` records were handed out.
+    void FailAfter(size_t records) { m_failAt = records; }
     // Host data source, reading side: the fields of the records in order.
     void StartReading();
     bool EndOfData() const;
@@ -54,6 +56,7 @@ private:
     DSRecordLayout m_layout{};
     std::vector<std::string> m_records;
     size_t m_next = 0;
+    size_t m_failAt = static_cast<size_t>(-1);
 };
 
 // Converter mode towards the host (or towards the PC) for a character set of profile parameter 4.

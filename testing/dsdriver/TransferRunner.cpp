@@ -103,6 +103,8 @@ TransferOutcome TransferRunner::Run(const PcTransfer& transfer, int direction)
     HostRecords host(transfer.fields);
     for (const std::vector<std::string>& record : transfer.records)
         host.AddRecordText(record, environment, characterSet);
+    if (transfer.hostFailsAfter)
+        host.FailAfter(*transfer.hostFailsAfter);
 
     TransferOutcome outcome;
     if (m_driver.Create(callerTables))

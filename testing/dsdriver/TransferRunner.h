@@ -35,6 +35,8 @@ struct PcTransfer
     // File name in the runner's folder, or a full path; "data.<type>" when empty.
     std::string fileName;
     HANDLE cancelEvent = nullptr;
+    // Host to PC: the host fails when this many records have been moved.
+    std::optional<size_t> hostFailsAfter;
 };
 
 struct TransferOutcome
