@@ -2,33 +2,23 @@
 
 #include "FwModule.h"
 
-CFwImageList::~CFwImageList()
-{
-    Destroy();
-}
-
 void CFwImageList::Destroy()
 {
-    if (m_list)
-    {
-        ImageList_Destroy(m_list);
-        m_list = nullptr;
-    }
+    m_list.Reset();
 }
 
 BOOL CFwImageList::LoadBitmap(UINT id, int width, int grow, COLORREF mask)
 {
-    Destroy();
-    m_list = ImageList_LoadImageA(FwFindResourceModule(RT_BITMAP, id), MAKEINTRESOURCEA(id), width, grow, mask,
-                                  IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    return m_list != nullptr;
+    m_list.Reset(ImageList_LoadImageA(FwFindResourceModule(RT_BITMAP, id), MAKEINTRESOURCEA(id), width, grow, mask,
+                                      IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    return m_list.IsValid();
 }
 
 void CFwImageList::SetBkColor(COLORREF colour) const
 {
     if (m_list)
     {
-        ImageList_SetBkColor(m_list, colour);
+        ImageList_SetBkColor(m_list.Get(), colour);
     }
 }
 

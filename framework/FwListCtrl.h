@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FwWnd.h"
+#include "OwnedHandles.h"
 
 #include <commctrl.h>
 
@@ -9,19 +10,14 @@
 class CFwImageList
 {
 public:
-    CFwImageList() = default;
-    ~CFwImageList();
-    CFwImageList(const CFwImageList&) = delete;
-    CFwImageList& operator=(const CFwImageList&) = delete;
-
     // Loads bitmap `id` (from the resource module) as images `width` pixels wide, with the mask colour.
     BOOL LoadBitmap(UINT id, int width, int grow, COLORREF mask);
     void SetBkColor(COLORREF colour) const;
-    HIMAGELIST GetSafeHandle() const { return m_list; }
+    HIMAGELIST GetSafeHandle() const { return m_list.Get(); }
     void Destroy();
 
 private:
-    HIMAGELIST m_list = nullptr;
+    OwnedImageList m_list;
 };
 
 class CFwListCtrl : public CFwWnd

@@ -1,5 +1,7 @@
 #include "TempProgramFolder.h"
 
+#include "OwnedHandles.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -14,8 +16,8 @@ std::atomic<int> g_folderCount{0};
 void RemoveTree(const std::string& folder)
 {
     WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE)
+    OwnedFind find(FindFirstFileA((folder + "\\*").c_str(), &entry));
+    if (find)
     {
         do
         {
@@ -30,8 +32,7 @@ void RemoveTree(const std::string& folder)
                 SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileA(path.c_str());
             }
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
+        } while (FindNextFileA(find.Get(), &entry));
     }
     RemoveDirectoryA(folder.c_str());
 }

@@ -1,5 +1,7 @@
 #include "TestRegistryKey.h"
 
+#include "OwnedHandles.h"
+
 #include <aclapi.h>
 
 #include <atomic>
@@ -17,8 +19,8 @@ std::atomic<int> g_keyCount{0};
 // Gives everyone `rights` on the key, and nothing else.
 bool SetAccess(const std::string& path, DWORD rights)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) != ERROR_SUCCESS)
+    OwnedRegistryKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, key.Receive()) != ERROR_SUCCESS)
         return false;
     EXPLICIT_ACCESSA access = {};
     access.grfAccessPermissions = rights;
@@ -29,10 +31,9 @@ bool SetAccess(const std::string& path, DWORD rights)
     access.Trustee.ptstrName = const_cast<char*>("EVERYONE");
     PACL acl = nullptr;
     bool done = SetEntriesInAclA(1, &access, nullptr, &acl) == ERROR_SUCCESS &&
-                SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                SetSecurityInfo(key.Get(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
                                 nullptr, nullptr, acl, nullptr) == ERROR_SUCCESS;
     LocalFree(acl);
-    RegCloseKey(key);
     return done;
 }
 
@@ -44,11 +45,10 @@ TestRegistryKey::TestRegistryKey()
     std::snprintf(name, sizeof name, "\\%lu-%d", GetCurrentProcessId(), ++g_keyCount);
     m_path = std::string(kTestsKey) + name;
     RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());
-    HKEY key = nullptr;
+    OwnedRegistryKey key;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS)
+                        key.Receive(), nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create the test registry key " + m_path);
-    RegCloseKey(key);
 
     char previous[1024];
     DWORD length = GetEnvironmentVariableA(kSettingName, previous, sizeof previous);

@@ -12,4 +12,5 @@ target_link_libraries(zrt_testing PUBLIC zrt_datasource)
 
 # Holds a file open without sharing until told to let go: a second process for the tests of locked files.
 add_executable(zrt_file_holder ${dir}/FileHolder.cpp)
+target_link_libraries(zrt_file_holder PRIVATE zrt_handles)
 add_dependencies(zrt_testing zrt_file_holder)

@@ -5,22 +5,15 @@ DataSourceDriver::DataSourceDriver(const std::string& libraryFile) : m_file(libr
     Reload();
 }
 
-DataSourceDriver::~DataSourceDriver()
-{
-    if (m_module)
-        FreeLibrary(m_module);
-}
-
 void DataSourceDriver::Reload()
 {
-    if (m_module)
-        FreeLibrary(m_module);
+    m_module.Reset();
     m_table = nullptr;
     m_create = nullptr;
-    m_module = LoadLibraryA(m_file.c_str());
+    m_module.Reset(LoadLibraryA(m_file.c_str()));
     if (m_module)
         m_create = reinterpret_cast<ZRTCreateDataSourceProc>(
-            reinterpret_cast<void*>(GetProcAddress(m_module, ZRT_CREATE_OBJECT_EXPORT)));
+            reinterpret_cast<void*>(GetProcAddress(m_module.Get(), ZRT_CREATE_OBJECT_EXPORT)));
 }
 
 BOOL DataSourceDriver::Create(const CallerTables& tables, BOOL replace)

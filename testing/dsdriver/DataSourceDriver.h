@@ -5,6 +5,7 @@
 #include <string>
 
 #include "HostRecords.h"
+#include "OwnedHandles.h"
 #include "ZRContracts.h"
 
 struct CallerTables
@@ -34,7 +35,6 @@ class DataSourceDriver
 {
 public:
     explicit DataSourceDriver(const std::string& libraryFile);
-    ~DataSourceDriver();
     DataSourceDriver(const DataSourceDriver&) = delete;
     DataSourceDriver& operator=(const DataSourceDriver&) = delete;
 
@@ -55,7 +55,7 @@ private:
     bool Cancelled(HANDLE cancelEvent) const;
 
     std::string m_file;
-    HMODULE m_module = nullptr;
+    OwnedModule m_module;
     ZRTCreateDataSourceProc m_create = nullptr;
     DataSourceFunctions* m_table = nullptr;
 };

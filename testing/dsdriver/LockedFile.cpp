@@ -22,8 +22,8 @@ LockedFile::LockedFile(const std::string& path)
     const int id = ++g_count;
     std::snprintf(names[0], sizeof names[0], "zrt-holder-ready-%lu-%d", GetCurrentProcessId(), id);
     std::snprintf(names[1], sizeof names[1], "zrt-holder-release-%lu-%d", GetCurrentProcessId(), id);
-    m_ready = CreateEventA(nullptr, TRUE, FALSE, names[0]);
-    m_release = CreateEventA(nullptr, TRUE, FALSE, names[1]);
+    m_ready.Reset(CreateEventA(nullptr, TRUE, FALSE, names[0]));
+    m_release.Reset(CreateEventA(nullptr, TRUE, FALSE, names[1]));
     std::string command = "\"";
     command.append(ProgramFolder()).append("\\zrt_file_holder.exe\" \"").append(path).append("\" ");
     command.append(names[0]).append(" ").append(names[1]);
@@ -31,32 +31,28 @@ LockedFile::LockedFile(const std::string& path)
     // holder that could not open it is started again.
     for (int attempt = 0; attempt < 10 && !m_held; ++attempt)
     {
-        if (m_process.hProcess)
+        if (m_process)
         {
-            CloseHandle(m_process.hProcess);
-            CloseHandle(m_process.hThread);
-            m_process = PROCESS_INFORMATION{};
+            m_process.Reset();
+            m_thread.Reset();
             Sleep(200);
         }
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         std::string line = command;
-        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
             return;
-        HANDLE waits[2] = {m_ready, m_process.hProcess};
+        m_process.Reset(started.hProcess);
+        m_thread.Reset(started.hThread);
+        HANDLE waits[2] = {m_ready.Get(), m_process.Get()};
         m_held = WaitForMultipleObjects(2, waits, FALSE, 120000) == WAIT_OBJECT_0;
     }
 }
 
 LockedFile::~LockedFile()
 {
-    SetEvent(m_release);
-    if (m_process.hProcess)
-    {
-        WaitForSingleObject(m_process.hProcess, 30000);
-        CloseHandle(m_process.hProcess);
-        CloseHandle(m_process.hThread);
-    }
-    CloseHandle(m_ready);
-    CloseHandle(m_release);
+    SetEvent(m_release.Get());
+    if (m_process)
+        WaitForSingleObject(m_process.Get(), 30000);
 }

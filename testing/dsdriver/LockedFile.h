@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "OwnedHandles.h"
+
 #include <string>
 
 class LockedFile
@@ -18,8 +20,9 @@ public:
     bool IsHeld() const { return m_held; }
 
 private:
-    HANDLE m_ready = nullptr;
-    HANDLE m_release = nullptr;
-    PROCESS_INFORMATION m_process{};
+    OwnedEvent m_ready;
+    OwnedEvent m_release;
+    OwnedKernelHandle m_process;
+    OwnedThread m_thread;
     bool m_held = false;
 };
