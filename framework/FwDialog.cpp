@@ -84,14 +84,14 @@ BOOL CFwDialog::UpdateData(BOOL save)
     return TRUE;
 }
 
-void CFwDialog::CenterWindow()
+void FwCenterWindow(HWND window)
 {
     RECT own;
-    GetWindowRect(m_hWnd, &own);
+    GetWindowRect(window, &own);
     RECT area;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     RECT around = area;
-    HWND owner = GetWindow(m_hWnd, GW_OWNER);
+    HWND owner = GetWindow(window, GW_OWNER);
     if (owner && IsWindowVisible(owner) && !IsIconic(owner))
     {
         GetWindowRect(owner, &around);
@@ -102,7 +102,12 @@ void CFwDialog::CenterWindow()
     int y = around.top + (around.bottom - around.top - height) / 2;
     x = std::max(static_cast<int>(area.left), std::min(x, static_cast<int>(area.right) - width));
     y = std::max(static_cast<int>(area.top), std::min(y, static_cast<int>(area.bottom) - height));
-    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CFwDialog::CenterWindow()
+{
+    FwCenterWindow(m_hWnd);
 }
 
 BOOL CFwDialog::OnInitDialog()

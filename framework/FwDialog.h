@@ -17,6 +17,9 @@ private:
     BOOL m_save;
 };
 
+// Centres a window over a visible, not minimised owner, else over the work area, then keeps it inside the work area.
+void FwCenterWindow(HWND window);
+
 class CFwDialog : public CFwWnd
 {
 public:

@@ -1,14 +1,11 @@
 #include "DisplayNumber.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 
 namespace
 {
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 bool IsSign(char c)
 {
     return c == '+' || c == '-';
@@ -40,14 +37,14 @@ bool ParseDisplayNumber(const char* text, size_t length, DisplayNumber& number)
             --end;
     }
     size_t at = begin;
-    while (at < end && IsDigit(text[at]))
+    while (at < end && IsAsciiDigit(text[at]))
         ++at;
     std::string integer(text + begin, at - begin);
     size_t digits = at - begin;
     if (at < end && text[at] == '.')
     {
         const size_t from = ++at;
-        while (at < end && IsDigit(text[at]))
+        while (at < end && IsAsciiDigit(text[at]))
             ++at;
         number.fraction.assign(text + from, at - from);
         digits += at - from;

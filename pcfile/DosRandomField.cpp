@@ -1,5 +1,6 @@
 #include "DosRandomField.h"
 
+#include "AsciiText.h"
 #include "DisplayNumber.h"
 #include "FieldConvert.h"
 
@@ -110,8 +111,7 @@ bool EncodeBinary(const DSField& field, const DisplayNumber& number, unsigned ch
     if (significant != std::string::npos && digits.size() - significant > kMostBinaryDigits)
         return false;
     long long value = 0;
-    for (char digit : digits)
-        value = value * 10 + (digit - '0');
+    ReadDecimalDigits(digits.data(), digits.size(), 1LL << 40, value);
     if (number.negative)
         value = -value;
     const long long limit = width == 2 ? 0x8000LL : 0x80000000LL;

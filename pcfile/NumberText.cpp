@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include "AsciiText.h"
 #include "ByteCopy.h"
 #include "ByteRuns.h"
 #include "PlainNumber.h"
@@ -25,26 +26,10 @@ struct NumberParts
     bool exponent = false;
 };
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-void TrimBlanks(const char*& text, size_t& length)
-{
-    while (length > 0 && *text == ' ')
-    {
-        ++text;
-        --length;
-    }
-    while (length > 0 && text[length - 1] == ' ')
-        --length;
-}
-
 size_t DigitRun(const char* text, size_t from, size_t length)
 {
     size_t i = from;
-    while (i < length && IsDigit(text[i]))
+    while (i < length && IsAsciiDigit(text[i]))
         ++i;
     return i - from;
 }
@@ -148,14 +133,14 @@ void ReplaceFirst(char* text, size_t length, char from, char to)
 
 bool IsNumberText(const char* text, size_t length)
 {
-    TrimBlanks(text, length);
+    TrimBlanksAround(text, length);
     NumberParts parts;
     return length == 0 || ParseNumber(text, length, parts);
 }
 
 bool IsFieldNumber(const char* text, size_t length, unsigned decimals)
 {
-    TrimBlanks(text, length);
+    TrimBlanksAround(text, length);
     NumberParts parts;
     if (length == 0)
         return true;
@@ -182,7 +167,7 @@ bool LayAnyNumberAsWritten(const char* text, size_t length, unsigned width, unsi
 
 bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimals, NumberPad pad, char* out)
 {
-    TrimBlanks(text, length);
+    TrimBlanksAround(text, length);
     NumberParts parts;
     if (length == 0)
     {

@@ -1,5 +1,6 @@
 #include "ZRSqlKeys.h"
 
+#include "AsciiText.h"
 #include "ZRSqlConnection.h"
 
 #include <cstdio>
@@ -23,11 +24,6 @@ bool ReadNumbered(const CZRIniFile& ini, const char* key, int number, char value
     return ini.ReadText(kSqlHostSection, NumberedKey(key, number).c_str(), value, kSqlValueBufferSize);
 }
 
-bool IsWhiteSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 bool IsNameLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '@' || c == '#' || c == '$';
@@ -35,7 +31,7 @@ bool IsNameLetter(char c)
 
 bool IsNameCharacter(char c)
 {
-    return IsNameLetter(c) || (c >= '0' && c <= '9') || c == '.';
+    return IsNameLetter(c) || IsAsciiDigit(c) || c == '.';
 }
 
 std::string Trimmed(const std::string& text)

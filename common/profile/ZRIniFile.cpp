@@ -1,5 +1,7 @@
 #include "ZRIniFile.h"
 
+#include "AsciiText.h"
+
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -52,15 +54,10 @@ BOOL CZRIniFile::ReadNumber(const char* section, const char* key, int* value) co
     while (*at == ' ' || *at == '\t')
         ++at;
     long long number = 0;
-    const char* digits = at;
-    for (; *at >= '0' && *at <= '9'; ++at)
-    {
-        number = number * 10 + (*at - '0');
-        if (number > INT_MAX)
-            return FALSE;
-    }
-    if (at == digits)
+    const size_t digits = ReadDecimalDigits(at, std::strlen(at), INT_MAX + 1LL, number);
+    if (digits == 0 || number > INT_MAX)
         return FALSE;
+    at += digits;
     while (*at == ' ' || *at == '\t')
         ++at;
     if (*at != '\0')

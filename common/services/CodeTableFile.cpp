@@ -1,5 +1,7 @@
 #include "CodeTableFile.h"
 
+#include "AsciiText.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -8,17 +10,6 @@ namespace
 
 const int kValuesPerLine = 16;
 const int kLinesPerTable = 16;
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 bool IsBlank(char c)
 {
@@ -31,8 +22,8 @@ bool ParseLine(const char* line, unsigned char* entries)
     for (int j = 0; j < kValuesPerLine; ++j)
     {
         const char* value = line + 3 * j;
-        int high = HexDigit(value[0]);
-        int low = high < 0 ? -1 : HexDigit(value[1]);
+        int high = HexDigitValue(value[0]);
+        int low = high < 0 ? -1 : HexDigitValue(value[1]);
         if (low < 0)
             return false;
         entries[j] = static_cast<unsigned char>(high * 16 + low);

@@ -1,32 +1,15 @@
 #include "TextChecks.h"
 
+#include "AsciiText.h"
+
 #include <cstdlib>
 #include <cstring>
-
-namespace
-{
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string TrimBlanks(const std::string& text)
-{
-    size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return std::string();
-    size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-}
 
 BOOL IsDigits(const char* text)
 {
     for (const char* c = text; *c != '\0'; ++c)
     {
-        if (!IsDigit(*c))
+        if (!IsAsciiDigit(*c))
             return FALSE;
     }
     return TRUE;
@@ -36,11 +19,9 @@ BOOL IsIntInRange(const char* text, long min, long max)
 {
     if (!IsDigits(text))
         return FALSE;
-    // Past the largest long the value is out of every range: stop adding digits there.
-    const long long limit = 1LL << 40;
+    // Past the largest long the value is out of every range: it is held there.
     long long value = 0;
-    for (const char* c = text; *c != '\0' && value < limit; ++c)
-        value = value * 10 + (*c - '0');
+    ReadDecimalDigits(text, std::strlen(text), 1LL << 40, value);
     return value >= min && value <= max;
 }
 
@@ -51,7 +32,7 @@ BOOL IsDecimal(const char* text)
     {
         if (*c == '.')
             ++dots;
-        else if (!IsDigit(*c))
+        else if (!IsAsciiDigit(*c))
             return FALSE;
     }
     return dots <= 1;
@@ -82,7 +63,7 @@ void SplitString(const char* text, const char* separator, std::vector<std::strin
     {
         size_t found = step == 0 ? std::string::npos : whole.find(separator, start);
         std::string piece = whole.substr(start, found == std::string::npos ? std::string::npos : found - start);
-        pieces.push_back(trim ? TrimBlanks(piece) : piece);
+        pieces.push_back(trim ? std::string(TrimBlanks(piece)) : piece);
         if (found == std::string::npos)
             return;
         start = found + step;

@@ -8,7 +8,9 @@
 #include "ErrorListDialog.h"
 #include "OwnedHandles.h"
 #include "VersionLibrary.h"
+#include "WindowText.h"
 #include "ZRErrorHandling.h"
+#include "FwDialog.h"
 #include "FwModule.h"
 #include "ZRResourceIds.h"
 
@@ -24,28 +26,6 @@ std::string FormatLine(const ErrorRecord& record, BOOL showTimes)
     else
         std::snprintf(line, sizeof line, "%s ", record.text);
     return line;
-}
-
-// Centres the dialog over a visible, not minimised owner, else over the work area, then keeps it inside the
-// work area.
-void PlaceDialog(HWND dialog)
-{
-    RECT workArea = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    RECT around = workArea;
-    HWND owner = GetWindow(dialog, GW_OWNER);
-    if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner))
-        GetWindowRect(owner, &around);
-
-    RECT box = {};
-    GetWindowRect(dialog, &box);
-    const LONG width = box.right - box.left;
-    const LONG height = box.bottom - box.top;
-    LONG left = around.left + (around.right - around.left - width) / 2;
-    LONG top = around.top + (around.bottom - around.top - height) / 2;
-    left = std::max(workArea.left, std::min(left, workArea.right - width));
-    top = std::max(workArea.top, std::min(top, workArea.bottom - height));
-    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetCaption(HWND dialog)
@@ -69,13 +49,11 @@ void FillList(HWND dialog)
     SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(listBox, WM_GETFONT, 0, 0)));
     ErrorList& list = GetErrorList();
     const BOOL showTimes = list.GetShowTimes();
-    LONG widest = 0;
+    int widest = 0;
     list.Drain([&](const ErrorRecord& record) {
         const std::string line = FormatLine(record, showTimes);
         SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-        SIZE size = {};
-        GetTextExtentPoint32A(dc.Get(), line.c_str(), static_cast<int>(line.size()), &size);
-        widest = std::max(widest, size.cx);
+        widest = std::max(widest, TextWidth(dc.Get(), line));
     });
     SendMessageA(listBox, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
 }
@@ -85,7 +63,7 @@ INT_PTR CALLBACK ErrorListDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     switch (message)
     {
     case WM_INITDIALOG:
-        PlaceDialog(dialog);
+        FwCenterWindow(dialog);
         SetForegroundWindow(dialog);
         SetCaption(dialog);
         FillList(dialog);

@@ -1,8 +1,8 @@
 #include "ModulesListCtrl.h"
 
+#include "AsciiText.h"
 #include "OwnedHandles.h"
 
-#include <cctype>
 
 namespace
 {
@@ -17,15 +17,6 @@ struct ModuleRecord : ImageListRecord
 
 const char* const kPatterns[] = {"*.EXE", "*.DLL", "*.SYS", "*.VXD"};
 const char* const kSkipped[] = {"SETUP.EXE", "_SETUP.DLL", "VPE32.DLL", "_ISDEL.EXE"};
-
-std::string UpperCase(std::string text)
-{
-    for (char& c : text)
-    {
-        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
 
 bool IsSkipped(const std::string& name)
 {
@@ -111,7 +102,7 @@ void ScanModuleFolder(const std::string& folder,
             {
                 return;
             }
-            std::string name = UpperCase(entry.cFileName);
+            std::string name = ToAsciiUpper(entry.cFileName);
             if (!IsSkipped(name))
             {
                 found(folder + "\\" + entry.cFileName, name);

@@ -1,6 +1,7 @@
 #include "DSAs400ViaHLLAPI.h"
 
 #include "As400Messages.h"
+#include "AsciiText.h"
 #include "HostReport.h"
 
 #include <cstdio>
@@ -175,7 +176,7 @@ BOOL CDSAs400ViaHLLAPI::SplitHostName(const char* name)
         {
             const char c = rest[i];
             valid = c != ' ' && !(i == 0 && c >= '0' && c <= '9');
-            part.target[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            part.target[i] = ToAsciiUpper(c);
         }
         if (!valid)
             return HOST_FAIL(part.error);
@@ -387,11 +388,7 @@ BOOL CDSAs400ViaHLLAPI::HostMessageContains(const char* text, BOOL& contains)
     char message[MESSAGE_CHARS + 1];
     if (!CopyPresentationSpaceToString(24, 2, message, MESSAGE_CHARS))
         return FALSE;
-    for (char* c = message; *c; ++c)
-    {
-        if (*c >= 'a' && *c <= 'z')
-            *c = static_cast<char>(*c - 'a' + 'A');
-    }
+    ToAsciiUpper(message);
     contains = std::strstr(message, text) != nullptr;
     return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "DescrFile.h"
 
+#include "AsciiText.h"
 #include "OwnedHandles.h"
 
 #include <windows.h>
@@ -12,30 +13,18 @@ namespace
 {
 const char kLetters[] = {'A', 'S', 'P', 'B'};
 
-bool AllDigits(const char* text, std::size_t count)
+// The value of a column of `count` digits; FALSE when any of them is something else.
+bool ReadDigitColumn(const char* text, std::size_t count, int& value)
 {
-    for (std::size_t i = 0; i < count; ++i)
-    {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    }
+    long long digits = 0;
+    if (ReadDecimalDigits(text, count, DESCR_MAX_LENGTH, digits) != count)
+        return false;
+    value = static_cast<int>(digits);
     return true;
 }
 
-int DigitsValue(const char* text, std::size_t count)
-{
-    int value = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        value = value * 10 + (text[i] - '0');
-    return value;
-}
-
-bool IsWhiteSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
-}
-
-// Copies count characters without their trailing white space and ends the copy with a zero.
+// Copies count characters without their trailing white space and ends the copy with a zero. The line has lost its
+// line end already, so only blanks, tabs, vertical tabs and form feeds can be there.
 void CopyTrimmed(char* destination, const char* source, std::size_t count)
 {
     while (count > 0 && IsWhiteSpace(source[count - 1]))
@@ -95,11 +84,10 @@ bool ParseDescrLine(const char* text, std::size_t length, DescrField& field)
     if (length != DESCR_LINE_CHARS)
         return false;
     const int type = DescrTypeFromLetter(text[10]);
-    if (type < 0 || !AllDigits(text + 11, 3) || !AllDigits(text + 14, 2))
-        return false;
-    const int fieldLength = DigitsValue(text + 11, 3);
-    const int decimals = DigitsValue(text + 14, 2);
-    if (!AreDecimalsValid(type, fieldLength, decimals))
+    int fieldLength = 0;
+    int decimals = 0;
+    if (type < 0 || !ReadDigitColumn(text + 11, 3, fieldLength) || !ReadDigitColumn(text + 14, 2, decimals) ||
+        !AreDecimalsValid(type, fieldLength, decimals))
         return false;
     CopyTrimmed(field.name, text, DESCR_NAME_CHARS);
     field.type = type;

@@ -1,5 +1,6 @@
 #include "DSS36ViaHLLAPI.h"
 
+#include "AsciiText.h"
 #include "HostReport.h"
 #include "S36Messages.h"
 
@@ -12,18 +13,13 @@ constexpr char kReportSource[] = "DSS36ViaHLLAPI";
 constexpr char kProcedure[] = "FT36";
 constexpr DWORD kReplyPollMs = 50;
 
-char UpperAscii(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // Copies an upper-cased name of 1 to 8 characters; FALSE for another length.
 bool TakeName(const char* text, std::size_t length, char* name)
 {
     if (length < 1 || length > 8)
         return false;
     for (std::size_t i = 0; i < length; ++i)
-        name[i] = UpperAscii(text[i]);
+        name[i] = ToAsciiUpper(text[i]);
     name[length] = '\0';
     return true;
 }

@@ -1,5 +1,6 @@
 #include "HostFields.h"
 
+#include "AsciiText.h"
 #include "DataSource.h"
 
 #include <cstdint>
@@ -21,17 +22,6 @@ int HostTypeOfDescr(int descrType)
     default:
         return HFT_CHARACTER;
     }
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 // Copies a record's bytes between its record buffer and the data area. Records are mostly short, where a call of
@@ -219,8 +209,8 @@ BOOL DecodeHex(const char* text, int count, char* bytes)
 {
     for (int i = 0; i < count; ++i)
     {
-        const int high = HexValue(text[2 * i]);
-        const int low = HexValue(text[2 * i + 1]);
+        const int high = HexDigitValue(text[2 * i]);
+        const int low = HexDigitValue(text[2 * i + 1]);
         if (high < 0 || low < 0)
             return FALSE;
         bytes[i] = static_cast<char>(high << 4 | low);

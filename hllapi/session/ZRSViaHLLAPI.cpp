@@ -1,5 +1,6 @@
 #include "ZRSViaHLLAPI.h"
 
+#include "AsciiText.h"
 #include "HllapiMessages.h"
 #include "HostReport.h"
 
@@ -16,16 +17,11 @@ int PsPosition(int row, int column)
     return (row - 1) * HLL_COLUMNS + column;
 }
 
-char UpperAscii(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool SameTextIgnoringCase(const char* a, const char* b, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i)
     {
-        if (UpperAscii(a[i]) != UpperAscii(b[i]))
+        if (ToAsciiUpper(a[i]) != ToAsciiUpper(b[i]))
             return false;
     }
     return true;

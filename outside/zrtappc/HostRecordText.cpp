@@ -1,5 +1,7 @@
 #include "HostRecordText.h"
 
+#include "AsciiText.h"
+
 #include <cstring>
 
 namespace
@@ -18,17 +20,6 @@ constexpr unsigned char kPrintableToEbcdic[95] = {
     0x95, 0x96, 0x97, 0x98, 0x99, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8, 0xA9,                   // n to z
     0xC0, 0x4F, 0xD0, 0xA1,                                                                         // { to ~
 };
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 bool IsPrintable(char c)
 {
@@ -52,8 +43,8 @@ bool DecodeRecordLine(const std::string& line, unsigned char* record, size_t len
         char c = line[i];
         if (c == '\\')
         {
-            int high = i + 1 < line.size() ? HexDigit(line[i + 1]) : -1;
-            int low = i + 2 < line.size() ? HexDigit(line[i + 2]) : -1;
+            int high = i + 1 < line.size() ? HexDigitValue(line[i + 1]) : -1;
+            int low = i + 2 < line.size() ? HexDigitValue(line[i + 2]) : -1;
             if (high < 0 || low < 0)
                 return false;
             record[used++] = static_cast<unsigned char>(high * 16 + low);

@@ -1,9 +1,12 @@
 #include "HostStoreTable.h"
 
+#include "AsciiText.h"
 #include "DisplayForm.h"
 #include "HostRecordText.h"
 
 #include <windows.h>
+
+#include <climits>
 
 namespace
 {
@@ -29,17 +32,11 @@ bool FileExists(const std::string& path)
 // A number of a description line: digits, blanks around them allowed, blanks alone reading as 0.
 bool ParseNumber(const std::string& field, int& value)
 {
-    value = 0;
-    const size_t first = field.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return true;
-    const size_t last = field.find_last_not_of(' ');
-    for (size_t i = first; i <= last; ++i)
-    {
-        if (field[i] < '0' || field[i] > '9')
-            return false;
-        value = value * 10 + (field[i] - '0');
-    }
+    const std::string_view digits = TrimBlanks(field);
+    long long number = 0;
+    if (ReadDecimalDigits(digits.data(), digits.size(), INT_MAX, number) != digits.size())
+        return false;
+    value = static_cast<int>(number);
     return true;
 }
 

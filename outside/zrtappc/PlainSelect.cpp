@@ -1,23 +1,13 @@
 #include "PlainSelect.h"
 
+#include "AsciiText.h"
+
 #include <sstream>
 #include <vector>
 
 namespace
 {
 constexpr size_t kMaxNameLength = 10;
-
-char Upper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-std::string Uppercase(std::string text)
-{
-    for (char& c : text)
-        c = Upper(c);
-    return text;
-}
 
 // A host name: it also becomes part of a path in the host store, so nothing else may pass.
 bool IsHostName(const std::string& name)
@@ -27,7 +17,7 @@ bool IsHostName(const std::string& name)
     for (char c : name)
     {
         bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        bool digit = c >= '0' && c <= '9';
+        bool digit = IsAsciiDigit(c);
         if (!letter && !digit && c != '@' && c != '#' && c != '$' && c != '_')
             return false;
     }
@@ -49,7 +39,7 @@ bool ParseAppcTable(const std::string& name, PlainSelectTable& table)
         if (rest.back() != ')')
             return false;
         table.member = rest.substr(open + 1, rest.size() - open - 2);
-        if (Uppercase(table.member) == "*FIRST")
+        if (ToAsciiUpper(table.member) == "*FIRST")
             table.member.clear();
         if (!table.member.empty() && !IsHostName(table.member))
             return false;
@@ -75,13 +65,13 @@ bool ParsePlainSelect(const std::string& statement, TableSyntax syntax, PlainSel
     std::vector<std::string> words;
     for (std::string word; in >> word;)
         words.push_back(word);
-    if (words.size() != 4 || Uppercase(words[0]) != "SELECT" || words[1] != "*" || Uppercase(words[2]) != "FROM")
+    if (words.size() != 4 || ToAsciiUpper(words[0]) != "SELECT" || words[1] != "*" || ToAsciiUpper(words[2]) != "FROM")
         return false;
     bool parsed = syntax == TableSyntax::Appc ? ParseAppcTable(words[3], table) : ParseTcpipTable(words[3], table);
     if (!parsed)
         return false;
-    table.library = Uppercase(table.library);
-    table.file = Uppercase(table.file);
-    table.member = Uppercase(table.member);
+    table.library = ToAsciiUpper(table.library);
+    table.file = ToAsciiUpper(table.file);
+    table.member = ToAsciiUpper(table.member);
     return true;
 }
