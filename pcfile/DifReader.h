@@ -3,6 +3,7 @@
 // the VECTORS entry of the header and the field count in the TUPLES entry.
 #pragma once
 
+#include "AsciiText.h"
 #include "DataSource.h"
 #include "FieldConvert.h"
 #include "NumberText.h"
@@ -137,16 +138,8 @@ private:
 
     bool Is(const char* word) const
     {
-        const size_t length = std::strlen(word);
-        if (m_line.size() != length)
-            return false;
-        for (size_t i = 0; i < length; ++i)
-            if (ToUpper(m_line[i]) != ToUpper(word[i]))
-                return false;
-        return true;
+        return EqualsNoCase(m_line, word);
     }
-
-    static char ToUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
     bool ReadCount(DifCountField& count)
     {

@@ -1,8 +1,8 @@
 #include "InternalDIF.h"
 
+#include "AsciiText.h"
 #include "FilePatch.h"
 
-#include <cctype>
 #include <cstring>
 #include <io.h>
 #include <string>
@@ -19,13 +19,6 @@ constexpr long long kRecordCountOffset = 27;
 constexpr long long kFieldCountOffset = 47;
 constexpr size_t kCountWidth = 4;
 
-bool SameText(const char* a, const char* b, size_t length)
-{
-    for (size_t i = 0; i < length; ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 }
 
 void CInternalDIFTarget::InitMembers()
@@ -59,7 +52,7 @@ BOOL CInternalDIFTarget::SeekForAppend(BOOL endMark)
         const long long at = contentLength - static_cast<long long>(lastLength + lineEnd);
         if (at < 0 || !ReadAt(m_stream, at, tail, lastLength + lineEnd))
             continue;
-        if (SameText(tail, kLastLines, lastLength) && (lineEnd == 0 || std::memcmp(tail + lastLength, "\r\n", 2) == 0))
+        if (EqualsNoCase(std::string_view(tail, lastLength), std::string_view(kLastLines, lastLength)) && (lineEnd == 0 || std::memcmp(tail + lastLength, "\r\n", 2) == 0))
         {
             if (_fseeki64(m_stream, at + lastLength - 3, SEEK_SET) != 0)
                 return ZRI_FAIL(SourceName(), IDS_ZRI013);

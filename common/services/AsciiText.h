@@ -36,6 +36,19 @@ inline void ToAsciiUpper(char* text)
         *text = ToAsciiUpper(*text);
 }
 
+// Whether the texts are equal but for the case of "a" to "z".
+inline bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+    {
+        if (ToAsciiUpper(a[i]) != ToAsciiUpper(b[i]))
+            return false;
+    }
+    return true;
+}
+
 // The value of a hexadecimal digit (either case), or -1.
 inline int HexDigitValue(char c)
 {

@@ -17,16 +17,6 @@ int PsPosition(int row, int column)
     return (row - 1) * HLL_COLUMNS + column;
 }
 
-bool SameTextIgnoringCase(const char* a, const char* b, std::size_t count)
-{
-    for (std::size_t i = 0; i < count; ++i)
-    {
-        if (ToAsciiUpper(a[i]) != ToAsciiUpper(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // Elapsed milliseconds since start, correct across the wrap of the tick count.
 DWORD Elapsed(DWORD start)
 {
@@ -435,7 +425,7 @@ BOOL CZRSViaHLLAPI::IsTextAt(int row, int column, const char* text)
         return TRUE;
     std::string screen(count + 1, '\0');
     return CopyPresentationSpaceToString(row, column, screen.data(), static_cast<int>(count)) &&
-           SameTextIgnoringCase(screen.data(), text, count);
+           EqualsNoCase(std::string_view(screen.data(), count), std::string_view(text, count));
 }
 
 BOOL CZRSViaHLLAPI::CheckCommandLine()
