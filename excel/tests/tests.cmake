@@ -1,0 +1,10 @@
+# Tests of Zrtexcel against the stand-in automation server (registered in the tests' Wine prefix).
+set(dir ${CMAKE_CURRENT_LIST_DIR})
+add_library(excel_test_support STATIC ${dir}/ExcelTestSupport.cpp)
+target_link_libraries(excel_test_support PUBLIC zrt_testing xlserver_book)
+add_dependencies(excel_test_support Zrtexcel XlServer)
+
+zrt_add_test(excel_tests
+  SOURCES ${dir}/ExcelTransferTests.cpp ${dir}/ExcelFailureTests.cpp ${dir}/ExcelTests.rc
+  LIBS excel_test_support ole32)
+set_tests_properties(excel_tests PROPERTIES RESOURCE_LOCK xlserver_registration)
