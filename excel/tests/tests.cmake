@@ -8,3 +8,11 @@ zrt_add_test(excel_tests
   SOURCES ${dir}/ExcelTransferTests.cpp ${dir}/ExcelFailureTests.cpp ${dir}/ExcelTests.rc
   LIBS excel_test_support ole32)
 set_tests_properties(excel_tests PROPERTIES RESOURCE_LOCK xlserver_registration)
+
+# Whole transfers through the real manager, the AS/400 data source and the stand-in bridge.
+zrt_add_test(excel_host_transfer_tests
+  SOURCES ${dir}/ExcelHostTransferTests.cpp ${dir}/ExcelTests.rc
+  LIBS hllapi_host_bench TIMEOUT 600)
+target_include_directories(excel_host_transfer_tests PRIVATE ${CMAKE_SOURCE_DIR}/hllapi/tests)
+add_dependencies(excel_host_transfer_tests Zrtmgr Zrtas400 Zrtexcel XlServer)
+set_tests_properties(excel_host_transfer_tests PROPERTIES RESOURCE_LOCK xlserver_registration)
