@@ -16,3 +16,13 @@ zrt_add_test(excel_host_transfer_tests
 target_include_directories(excel_host_transfer_tests PRIVATE ${CMAKE_SOURCE_DIR}/hllapi/tests)
 add_dependencies(excel_host_transfer_tests Zrtmgr Zrtas400 Zrtexcel XlServer)
 set_tests_properties(excel_host_transfer_tests PROPERTIES RESOURCE_LOCK xlserver_registration)
+
+# Workbooks written from host records, then read by independent readers: SheetJS (from tools/node_modules) and
+# LibreOffice's headless converter.
+zrt_add_test(excel_workbook_files SOURCES ${dir}/IndependentWorkbookFiles.cpp ${dir}/ExcelTests.rc
+  LIBS excel_test_support)
+set_tests_properties(excel_workbook_files PROPERTIES FIXTURES_SETUP excel_workbooks
+  RESOURCE_LOCK xlserver_registration)
+add_test(NAME excel_workbook_readers
+  COMMAND bash ${dir}/check_workbook_readers.sh ${CMAKE_BINARY_DIR}/excel-workbooks ${CMAKE_SOURCE_DIR}/tools)
+set_tests_properties(excel_workbook_readers PROPERTIES FIXTURES_REQUIRED excel_workbooks TIMEOUT 300)
