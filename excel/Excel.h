@@ -25,6 +25,7 @@ inline constexpr ExcelMember Clear{"Clear", 111, DISPATCH_METHOD};
 inline constexpr ExcelMember UsedRange{"UsedRange", 412, DISPATCH_PROPERTYGET};
 inline constexpr ExcelMember Count{"Count", 118, DISPATCH_PROPERTYGET};
 inline constexpr ExcelMember Columns{"Columns", 241, DISPATCH_PROPERTYGET};
+inline constexpr ExcelMember Column{"Column", 240, DISPATCH_PROPERTYGET};
 inline constexpr ExcelMember Item{"Item", 170, DISPATCH_PROPERTYGET};
 inline constexpr ExcelMember EntireRow{"EntireRow", 247, DISPATCH_PROPERTYGET};
 inline constexpr ExcelMember Value{"Value", 6, DISPATCH_PROPERTYGET};

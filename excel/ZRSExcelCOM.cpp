@@ -95,6 +95,7 @@ void CZRSExcelCOM::Reset()
     m_recordCount = 0;
     m_rowCount = 0;
     m_columnCount = 0;
+    m_firstColumn = 1;
     m_fileName[0] = '\0';
 }
 
@@ -143,11 +144,11 @@ bool CZRSExcelCOM::Navigate(IDispatch* on, const ExcelMember& member, ExcelObjec
     return true;
 }
 
-bool CZRSExcelCOM::GetCount(IDispatch* on, long& count)
+bool CZRSExcelCOM::GetNumber(IDispatch* on, const ExcelMember& member, long& count)
 {
     VARIANT result;
     VariantInit(&result);
-    if (!Call(on, ExcelMembers::Count, nullptr, 0, &result))
+    if (!Call(on, member, nullptr, 0, &result))
         return false;
     bool number = true;
     switch (V_VT(&result))
@@ -172,7 +173,7 @@ bool CZRSExcelCOM::GetCount(IDispatch* on, long& count)
     }
     VariantClear(&result);
     if (!number)
-        ReportExcelError(Reporter(), ExcelMembers::Count.name, S_OK);
+        ReportExcelError(Reporter(), member.name, S_OK);
     return number;
 }
 
@@ -242,7 +243,12 @@ bool CZRSExcelCOM::ReadSheetGeometry()
 {
     m_rowCount = 0;
     m_columnCount = 0;
+    m_firstColumn = 1;
     bool read = ReadGeometryCounts();
+    // Rows come whole from column A: the fields begin at the used range's first column.
+    if (read && m_columnCount != 0)
+        read = GetNumber(Saved(EXO_RANGE), ExcelMembers::Column, m_firstColumn) && m_firstColumn >= 1 &&
+               m_firstColumn - 1 + m_columnCount <= kMaxWorksheetColumns;
     if (read && m_columnCount != 0)
     {
         read = AllocateLayoutFields(m_layout, static_cast<int>(m_columnCount));
@@ -261,7 +267,7 @@ bool CZRSExcelCOM::ReadGeometryCounts()
     ReleaseObject(EXO_WORKSHEET);
     m_current = Saved(EXO_RANGE);
     long cells = 0;
-    if (!GetCount(m_current, cells))
+    if (!GetNumber(m_current, ExcelMembers::Count, cells))
         return false;
     if (cells == 1)
     {
@@ -288,7 +294,7 @@ bool CZRSExcelCOM::ReadGeometryCounts()
         }
     }
     long columns = 0;
-    if (!Navigate(Saved(EXO_RANGE), ExcelMembers::Columns, EXO_COLUMNS) || !GetCount(m_current, columns))
+    if (!Navigate(Saved(EXO_RANGE), ExcelMembers::Columns, EXO_COLUMNS) || !GetNumber(m_current, ExcelMembers::Count, columns))
         return false;
     if (columns <= 0 || cells < columns)
     {
@@ -329,7 +335,7 @@ int CZRSExcelCOM::OptionValue(int id, int fallback) const
     return (m_options && m_options->GetOption(id, &value)) ? value : fallback;
 }
 
-bool CRowArray::Attach(VARIANT& value)
+bool CRowArray::Attach(VARIANT& value, long skipped)
 {
     m_array = nullptr;
     if (V_VT(&value) != (VT_ARRAY | VT_VARIANT) || !V_ARRAY(&value) || SafeArrayGetDim(V_ARRAY(&value)) != 2)
@@ -338,6 +344,7 @@ bool CRowArray::Attach(VARIANT& value)
     if (FAILED(SafeArrayGetLBound(array, 1, &m_row)) || FAILED(SafeArrayGetLBound(array, 2, &m_first)) ||
         FAILED(SafeArrayGetUBound(array, 2, &m_last)))
         return false;
+    m_first += skipped;
     m_array = array;
     return true;
 }

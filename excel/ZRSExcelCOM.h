@@ -48,7 +48,8 @@ protected:
     // Calls a member that gives an object, which becomes the current object and is kept as `object`.
     bool Navigate(IDispatch* on, const ExcelMember& member, ExcelObject object, const VARIANT* arguments = nullptr,
                   UINT count = 0);
-    bool GetCount(IDispatch* on, long& count);
+    // A number from a get: Count, or Column.
+    bool GetNumber(IDispatch* on, const ExcelMember& member, long& number);
 
     DWORD FileStatus(DWORD access) const;
     // Reads the file name (200) into the member.
@@ -59,7 +60,7 @@ protected:
     bool CreateWorkbook();
     // Cells of the worksheet as the range.
     bool SelectAllCells();
-    // The used range, its row and column counts, and one empty field per column.
+    // The used range, its row and column counts, its first column, and one empty field per column.
     bool ReadSheetGeometry();
     // The Value array of the worksheet row `row` of the kept range (Item(row, 1), EntireRow, Value).
     bool FetchRow(long row, VARIANT& array);
@@ -72,6 +73,7 @@ protected:
     VARIANT m_results[EXO_COUNT];
     long m_rowCount = 0;
     long m_columnCount = 0;
+    long m_firstColumn = 1;     // of the used range, from 1
     char m_fileName[MAX_PATH] = {};
 
 private:
@@ -82,8 +84,9 @@ private:
 class CRowArray
 {
 public:
-    // False when the value is no two-dimensional array of VARIANT.
-    bool Attach(VARIANT& value);
+    // False when the value is no two-dimensional array of VARIANT. Field 0 is the element `skipped` places after
+    // the first of the row.
+    bool Attach(VARIANT& value, long skipped);
     // False for a field beyond the array.
     bool Get(int field, VARIANT& element) const;
     bool Put(int field, VARIANT& element);

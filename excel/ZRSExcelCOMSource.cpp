@@ -60,7 +60,7 @@ bool CZRSExcelCOMSource::ReadRow()
     VARIANT array;
     VariantInit(&array);
     CRowArray elements;
-    bool read = FetchRow(m_recordCount, array) && elements.Attach(array);
+    bool read = FetchRow(m_recordCount, array) && elements.Attach(array, m_firstColumn - 1);
     for (int i = 0; read && i < m_layout.count; ++i)
     {
         VARIANT cell;

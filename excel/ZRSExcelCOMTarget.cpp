@@ -128,11 +128,12 @@ BOOL CZRSExcelCOMTarget::NextField()
 
 bool CZRSExcelCOMTarget::WriteRecord()
 {
-    const long row = m_nextRow + (m_writeMode == ZRPCWM_APPEND ? m_rowCount : 0);
+    const bool appending = m_writeMode == ZRPCWM_APPEND;
+    const long row = m_nextRow + (appending ? m_rowCount : 0);
     VARIANT array;
     VariantInit(&array);
     CRowArray elements;
-    bool written = FetchRow(row, array) && elements.Attach(array);
+    bool written = FetchRow(row, array) && elements.Attach(array, appending ? m_firstColumn - 1 : 0);
     for (int i = 0; written && i < m_layout.count; ++i)
     {
         const DSField& field = m_layout.fields[i];

@@ -6,7 +6,7 @@ zrt_add_test(examples_profiles_tests
 target_compile_definitions(examples_profiles_tests PRIVATE ZRT_EXAMPLES_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
 
 # The demo script under the Wine session of tools/test (WINEPREFIX and DISPLAY come from there); its windows must
-# not meet another test's.
+# not meet another test's, and no test may take the automation server's registration away meanwhile.
 add_test(NAME examples_demo
   COMMAND bash ${dir}/check_demo ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
-set_tests_properties(examples_demo PROPERTIES TIMEOUT 120 RESOURCE_LOCK desktop)
+set_tests_properties(examples_demo PROPERTIES TIMEOUT 120 RESOURCE_LOCK "desktop;xlserver_registration")

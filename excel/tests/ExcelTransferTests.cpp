@@ -76,6 +76,23 @@ TEST_F(ExcelTransfer, AppendWritesBelowTheUsedRangeWhenTheColumnsMatch)
     EXPECT_EQ(11u, SheetTexts(LoadBook("append.xls").sheets[0]).size());
 }
 
+TEST_F(ExcelTransfer, AUsedRangeThatStartsRightOfColumnAIsReadAndAppendedInItsColumns)
+{
+    Book book = NewBook();
+    book.sheets[0].cells[{2, 3}] = TextCell(L"left");
+    book.sheets[0].cells[{3, 4}] = NumberCell(5);
+    SaveBook("right.xls", book);
+    const std::vector<HostFieldSpec> fields = {{"T", HFT_CHARACTER, 4, 0}, {"N", HFT_ZONED, 2, 0}};
+    const TransferOutcome read = Read("right.xls", fields);
+    ASSERT_TRUE(read.Succeeded()) << testing::PrintToString(Texts(read));
+    EXPECT_THAT(read.records, ElementsAre(ElementsAre("left", " 0"), ElementsAre("    ", " 5")));
+
+    ASSERT_TRUE(Write("right.xls", fields, {{"new", " 7"}}, ZRPCWM_APPEND).Succeeded());
+    EXPECT_THAT(SheetTexts(LoadBook("right.xls").sheets[0]),
+                ElementsAre(ElementsAre(L"", L"", L"", L""), ElementsAre(L"", L"", L"left", L""),
+                            ElementsAre(L"", L"", L"", L"#5"), ElementsAre(L"", L"", L"new ", L"#7")));
+}
+
 TEST_F(ExcelTransfer, CreateOnAnExistingWorkbookEmptiesOnlyItsActiveSheet)
 {
     Book before = BookOf({{TextCell(L"old"), NumberCell(1)}, {TextCell(L"old"), NumberCell(2)}});

@@ -19,6 +19,7 @@ enum : DISPID
     kItem = 170,
     kAdd = 181,
     kCells = 238,
+    kColumn = 240,
     kColumns = 241,
     kEntireRow = 247,
     kClose = 277,
@@ -58,7 +59,8 @@ protected:
         static const std::vector<Member> members = {
             {kValue, L"Value", MemberKind::GetPut, 0},   {kClear, L"Clear", MemberKind::Method, 0},
             {kCount, L"Count", MemberKind::Get, 0},      {kColumns, L"Columns", MemberKind::Get, 0},
-            {kItem, L"Item", MemberKind::Get, 2},        {kEntireRow, L"EntireRow", MemberKind::Get, 0}};
+            {kItem, L"Item", MemberKind::Get, 2},        {kEntireRow, L"EntireRow", MemberKind::Get, 0},
+            {kColumn, L"Column", MemberKind::Get, 0}};
         return members;
     }
     Outcome Call(DISPID id, bool put, const std::vector<VARIANT*>& arguments, VARIANT* result) override
@@ -75,6 +77,10 @@ protected:
         case kCount:
             V_VT(result) = VT_I4;
             V_I4(result) = m_columns ? m_block.columns : m_block.rows * m_block.columns;
+            return Outcome{};
+        case kColumn:
+            V_VT(result) = VT_I4;
+            V_I4(result) = m_block.left;
             return Outcome{};
         case kColumns:
             ReturnObject(new CRange(m_state, m_book, m_sheet, m_block, true), result);
