@@ -31,8 +31,6 @@ CZRSExcelCOM::CZRSExcelCOM()
 CZRSExcelCOM::~CZRSExcelCOM()
 {
     CZRSExcelCOM::ReleaseResults();
-    if (m_application)
-        m_application->Release();
 }
 
 BOOL CZRSExcelCOM::Connect()
@@ -45,25 +43,26 @@ BOOL CZRSExcelCOM::Connect()
     if (FAILED(code))
         return ZRX_FAIL(IDS_ZRX011, static_cast<unsigned>(code));
     CLSID classId = {};
-    IUnknown* excel = nullptr;
-    IDispatch* application = nullptr;
     UINT failure = 0;
-    if (FAILED(code = CLSIDFromString(type == PCFT_EXCEL70 ? kExcel70ClassId : kExcel97ClassId, &classId)))
-        failure = IDS_ZRX020;
-    else if (FAILED(code = CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                            IID_IUnknown, reinterpret_cast<void**>(&excel))))
-        failure = IDS_ZRX018;
-    else if (FAILED(code = excel->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&application))))
-        failure = IDS_ZRX019;
-    if (excel)
-        excel->Release();
+    {
+        // The application's IUnknown goes as soon as its IDispatch is there.
+        ComPtr<IUnknown> excel;
+        if (FAILED(code = CLSIDFromString(type == PCFT_EXCEL70 ? kExcel70ClassId : kExcel97ClassId, &classId)))
+            failure = IDS_ZRX020;
+        else if (FAILED(code = CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                                IID_IUnknown, reinterpret_cast<void**>(excel.Receive()))))
+            failure = IDS_ZRX018;
+        else if (FAILED(code = excel->QueryInterface(IID_IDispatch,
+                                                     reinterpret_cast<void**>(m_application.Receive()))))
+            failure = IDS_ZRX019;
+    }
     if (failure)
     {
         // The thread leaves COM as it found it.
+        m_application.Reset();
         CoUninitialize();
         return ZRX_FAIL(failure, static_cast<unsigned>(code));
     }
-    m_application = application;
     return TRUE;
 }
 
@@ -76,14 +75,13 @@ BOOL CZRSExcelCOM::Disconnect()
 {
     if (!m_application)
         return TRUE;
-    const bool quit = Call(m_application, ExcelMembers::Quit);
+    const bool quit = Call(m_application.Get(), ExcelMembers::Quit);
     if (!quit)
         ReportError(kSourceDataSource, __LINE__, m_errorSink, m_module, IDS_ZRX013);
     // Every object goes before COM does: the server may leave the process with it.
     ReleaseResults();
     m_current = nullptr;
-    m_application->Release();
-    m_application = nullptr;
+    m_application.Reset();
     CoUninitialize();
     return quit;
 }
@@ -179,11 +177,8 @@ bool CZRSExcelCOM::GetNumber(IDispatch* on, const ExcelMember& member, long& cou
 
 DWORD CZRSExcelCOM::FileStatus(DWORD access) const
 {
-    HANDLE file = CreateFileA(m_fileName, access, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return GetLastError();
-    CloseHandle(file);
-    return 0;
+    OwnedFile file(CreateFileA(m_fileName, access, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsValid() ? 0 : GetLastError();
 }
 
 void CZRSExcelCOM::ReadFileName()
@@ -217,7 +212,7 @@ struct FileNameArgument
 bool CZRSExcelCOM::OpenWorkbook()
 {
     FileNameArgument name(m_fileName);
-    return Navigate(m_application, ExcelMembers::Workbooks, EXO_WORKBOOKS) &&
+    return Navigate(m_application.Get(), ExcelMembers::Workbooks, EXO_WORKBOOKS) &&
            Navigate(Saved(EXO_WORKBOOKS), ExcelMembers::Open, EXO_WORKBOOK, &name.argument, 1) &&
            Navigate(Saved(EXO_WORKBOOK), ExcelMembers::ActiveSheet, EXO_WORKSHEET);
 }
@@ -225,7 +220,7 @@ bool CZRSExcelCOM::OpenWorkbook()
 bool CZRSExcelCOM::CreateWorkbook()
 {
     FileNameArgument name(m_fileName);
-    return Navigate(m_application, ExcelMembers::Workbooks, EXO_WORKBOOKS) &&
+    return Navigate(m_application.Get(), ExcelMembers::Workbooks, EXO_WORKBOOKS) &&
            Navigate(Saved(EXO_WORKBOOKS), ExcelMembers::Add, EXO_WORKBOOK) &&
            Call(Saved(EXO_WORKBOOK), ExcelMembers::SaveAs, &name.argument, 1) &&
            Navigate(Saved(EXO_WORKBOOK), ExcelMembers::ActiveSheet, EXO_WORKSHEET);

@@ -5,6 +5,7 @@
 
 #include "DataSource.h"
 #include "Excel.h"
+#include "OwnedHandles.h"
 
 // Columns of a worksheet of the workbook versions these PC file types name.
 constexpr int kMaxWorksheetColumns = 256;
@@ -68,7 +69,7 @@ protected:
     bool AskQuestion(UINT id) const;
     int OptionValue(int id, int fallback) const;
 
-    IDispatch* m_application = nullptr;
+    ComPtr<IDispatch> m_application;
     IDispatch* m_current = nullptr;
     VARIANT m_results[EXO_COUNT];
     long m_rowCount = 0;

@@ -100,7 +100,7 @@ BOOL CZRSExcelCOMSource::Close()
         closed = Call(Saved(EXO_WORKBOOKS), ExcelMembers::Close);
     ReleaseResults();
     FreeRecordLayout(m_layout);
-    CloseCancelHandle();
+    CDataSource::Close();
     Reset();
     return closed;
 }

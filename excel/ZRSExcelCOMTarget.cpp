@@ -95,7 +95,7 @@ BOOL CZRSExcelCOMTarget::Close()
         Call(Saved(EXO_WORKBOOKS), ExcelMembers::Close);
     ReleaseResults();
     FreeRecordLayout(m_layout);
-    CloseCancelHandle();
+    CDataSource::Close();
     Reset();
     return saved;
 }

@@ -1,5 +1,6 @@
 #include "AutomationServer.h"
 
+#include "OwnedHandles.h"
 #include "TempProgramFolder.h"
 
 #include <windows.h>
@@ -11,14 +12,12 @@ namespace
 bool CallServer(const char* entry)
 {
     const std::string path = TempProgramFolder::BuildProgramFolder() + "\\XlServer.dll";
-    HMODULE server = LoadLibraryA(path.c_str());
+    OwnedModule server(LoadLibraryA(path.c_str()));
     if (!server)
         return false;
     typedef HRESULT(__stdcall * Entry)();
-    auto call = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(server, entry)));
-    const bool ok = call && SUCCEEDED(call());
-    FreeLibrary(server);
-    return ok;
+    auto call = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(server.Get(), entry)));
+    return call && SUCCEEDED(call());
 }
 }
 

@@ -1,6 +1,7 @@
 // The in-process server: its class factory for the two class ids it stands in for, DllCanUnloadNow, and its
 // registration (regsvr32) in the Wine prefix it runs in.
 #include "Objects.h"
+#include "OwnedHandles.h"
 #include "Trace.h"
 
 #include <windows.h>
@@ -90,17 +91,13 @@ bool SetText(HKEY key, const wchar_t* name, const std::wstring& value)
 bool RegisterClass(const wchar_t* classId, const std::wstring& path)
 {
     const std::wstring keyName = std::wstring(L"CLSID\\") + classId;
-    HKEY classKey = nullptr, serverKey = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &classKey, nullptr))
-        return false;
-    bool ok = SetText(classKey, nullptr, kDescription) &&
-              RegCreateKeyExW(classKey, L"InprocServer32", 0, nullptr, 0, KEY_WRITE, nullptr, &serverKey,
-                              nullptr) == ERROR_SUCCESS &&
-              SetText(serverKey, nullptr, path) && SetText(serverKey, L"ThreadingModel", L"Apartment");
-    if (serverKey)
-        RegCloseKey(serverKey);
-    RegCloseKey(classKey);
-    return ok;
+    OwnedRegistryKey classKey, serverKey;
+    return RegCreateKeyExW(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, classKey.Receive(),
+                           nullptr) == ERROR_SUCCESS &&
+           SetText(classKey.Get(), nullptr, kDescription) &&
+           RegCreateKeyExW(classKey.Get(), L"InprocServer32", 0, nullptr, 0, KEY_WRITE, nullptr, serverKey.Receive(),
+                           nullptr) == ERROR_SUCCESS &&
+           SetText(serverKey.Get(), nullptr, path) && SetText(serverKey.Get(), L"ThreadingModel", L"Apartment");
 }
 }
 

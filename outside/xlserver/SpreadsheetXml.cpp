@@ -1,5 +1,6 @@
 #include "SpreadsheetXml.h"
 
+#include "OwnedHandles.h"
 #include "XmlReader.h"
 
 #include <windows.h>
@@ -338,17 +339,18 @@ bool ReadWorkbookXml(const std::string& text, Book& book, std::string& reason)
 bool SaveBookFile(const Book& book, const std::wstring& path, std::wstring& reason)
 {
     const std::string xml = WorkbookXml(book);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    OwnedFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
     {
         reason = SystemMessage(GetLastError());
         return false;
     }
     DWORD written = 0;
-    BOOL ok = WriteFile(file, xml.data(), static_cast<DWORD>(xml.size()), &written, nullptr) &&
+    BOOL ok = WriteFile(file.Get(), xml.data(), static_cast<DWORD>(xml.size()), &written, nullptr) &&
               written == xml.size();
     DWORD error = GetLastError();
-    ok = CloseHandle(file) && ok;
+    // Closed here, so that a failure to close shows as a failure to save.
+    ok = CloseHandle(file.Release()) && ok;
     if (!ok)
         reason = SystemMessage(error ? error : ERROR_WRITE_FAULT);
     return ok != FALSE;
@@ -356,27 +358,29 @@ bool SaveBookFile(const Book& book, const std::wstring& path, std::wstring& reas
 
 bool LoadBookFile(const std::wstring& path, Book& book, std::wstring& reason)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-    {
-        reason = SystemMessage(GetLastError());
-        return false;
-    }
     std::string text;
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart < 256LL * 1024 * 1024;
-    if (ok)
     {
-        text.resize(static_cast<size_t>(size.QuadPart));
-        DWORD read = 0;
-        ok = text.empty() || (ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr) &&
-                              read == text.size());
-    }
-    CloseHandle(file);
-    if (!ok)
-    {
-        reason = L"the file cannot be read";
-        return false;
+        OwnedFile file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                   nullptr));
+        if (!file.IsValid())
+        {
+            reason = SystemMessage(GetLastError());
+            return false;
+        }
+        LARGE_INTEGER size = {};
+        bool ok = GetFileSizeEx(file.Get(), &size) && size.QuadPart < 256LL * 1024 * 1024;
+        if (ok)
+        {
+            text.resize(static_cast<size_t>(size.QuadPart));
+            DWORD read = 0;
+            ok = text.empty() || (ReadFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr) &&
+                                  read == text.size());
+        }
+        if (!ok)
+        {
+            reason = L"the file cannot be read";
+            return false;
+        }
     }
     std::string why;
     if (!ReadWorkbookXml(text, book, why))
