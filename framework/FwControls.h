@@ -23,3 +23,16 @@ private:
 HICON FwLoadIcon(UINT id, int size = 0);
 // Shows an icon in a picture static.
 void FwSetStaticIcon(HWND control, HICON icon);
+
+// The wait cursor while the object lives; the cursor before it comes back at the end.
+class CFwWaitCursor
+{
+public:
+    CFwWaitCursor() : m_previous(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
+    ~CFwWaitCursor() { SetCursor(m_previous); }
+    CFwWaitCursor(const CFwWaitCursor&) = delete;
+    CFwWaitCursor& operator=(const CFwWaitCursor&) = delete;
+
+private:
+    HCURSOR m_previous;
+};

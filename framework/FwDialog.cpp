@@ -105,11 +105,6 @@ void FwCenterWindow(HWND window)
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CFwDialog::CenterWindow()
-{
-    FwCenterWindow(m_hWnd);
-}
-
 BOOL CFwDialog::OnInitDialog()
 {
     UpdateData(FALSE);

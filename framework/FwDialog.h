@@ -33,8 +33,6 @@ public:
 
     // Moves the members into the controls (save FALSE) or the controls into the members (save TRUE).
     BOOL UpdateData(BOOL save = TRUE);
-    // Centres the dialog over its owner, or over the work area when it has no visible owner.
-    void CenterWindow();
 
 protected:
     virtual BOOL OnInitDialog();

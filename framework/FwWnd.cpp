@@ -1,40 +1,11 @@
 #include "FwWnd.h"
 
+#include "FwDialog.h"
+
 namespace
 {
 // Window property that holds the address of a window's object.
 const char kObjectProperty[] = "ZrtFwObject";
-
-bool CodeMatches(UINT wanted, UINT code)
-{
-    if (wanted == FW_ANY)
-    {
-        return true;
-    }
-    if (wanted == FW_COMMAND_CODE)
-    {
-        return code == 0 || code == 1;
-    }
-    return wanted == code;
-}
-
-bool EntryMatches(const FwMessageEntry& entry, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (entry.message != message)
-    {
-        return false;
-    }
-    if (message == WM_COMMAND)
-    {
-        return CodeMatches(entry.code, HIWORD(wParam)) && (entry.id == FW_ANY || entry.id == LOWORD(wParam));
-    }
-    if (message == WM_NOTIFY)
-    {
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-        return CodeMatches(entry.code, header->code) && (entry.id == FW_ANY || entry.id == header->idFrom);
-    }
-    return true;
-}
 
 // The child window that a message received by its parent concerns.
 HWND ChildOfMessage(HWND parent, UINT message, LPARAM lParam)
@@ -77,12 +48,6 @@ CFwWnd::~CFwWnd()
     {
         DetachHandle();
     }
-}
-
-const FwMessageMap* CFwWnd::ClassMessageMap()
-{
-    static const FwMessageMap map{nullptr, {}};
-    return &map;
 }
 
 CFwWnd* CFwWnd::FromHandle(HWND window)
@@ -175,44 +140,19 @@ LRESULT CFwWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                           : DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CFwWnd::DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
-{
-    for (const FwMessageMap* map = GetMessageMap(); map; map = map->base)
-    {
-        for (const FwMessageEntry& entry : map->entries)
-        {
-            if (!EntryMatches(entry, message, wParam, lParam))
-            {
-                continue;
-            }
-            UINT savedMessage = m_currentMessage;
-            WPARAM savedWParam = m_currentWParam;
-            LPARAM savedLParam = m_currentLParam;
-            bool savedDefault = m_defaultRequested;
-            m_currentMessage = message;
-            m_currentWParam = wParam;
-            m_currentLParam = lParam;
-            m_defaultRequested = false;
-            *result = (this->*entry.handler)(wParam, lParam);
-            bool handled = !m_defaultRequested;
-            m_currentMessage = savedMessage;
-            m_currentWParam = savedWParam;
-            m_currentLParam = savedLParam;
-            m_defaultRequested = savedDefault;
-            return handled;
-        }
-    }
-    return FALSE;
-}
-
 LRESULT CFwWnd::Default()
 {
     if (m_originalProc)
     {
-        return CallWindowProcA(m_originalProc, m_hWnd, m_currentMessage, m_currentWParam, m_currentLParam);
+        return CallWindowProcA(m_originalProc, m_hWnd, CurrentMessage(), CurrentWParam(), CurrentLParam());
     }
-    m_defaultRequested = true;
+    RequestDefault();
     return 0;
+}
+
+BOOL CFwWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
 }
 
 BOOL CFwWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
@@ -249,4 +189,50 @@ void CFwWnd::SetDlgItemText(UINT id, const std::string& text) const
 void CFwWnd::EnableDlgItem(UINT id, BOOL enable) const
 {
     EnableWindow(GetDlgItem(id), enable);
+}
+
+void CFwWnd::CenterWindow() const
+{
+    FwCenterWindow(m_hWnd);
+}
+
+BOOL CFwWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& place,
+                      HWND parent, HMENU menu)
+{
+    HWND window = CreateWindowExA(exStyle, className, title, style, place.left, place.top, place.right - place.left,
+                                  place.bottom - place.top, parent, menu, GetModuleHandleA(nullptr), this);
+    return window != nullptr;
+}
+
+LRESULT CALLBACK CFwWnd::FrameworkWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+    {
+        CFwWnd* created = static_cast<CFwWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (created && !created->m_hWnd)
+        {
+            created->AttachHandle(window);
+        }
+    }
+    CFwWnd* object = FromHandle(window);
+    if (!object)
+    {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY)
+    {
+        LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        object->DetachHandle();
+        object->PostNcDestroy();
+        return result;
+    }
+    // No C++ exception may unwind through the window manager.
+    try
+    {
+        return object->WindowProc(message, wParam, lParam);
+    }
+    catch (...)
+    {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
 }

@@ -3,63 +3,15 @@
 // owner-draw requests that a parent receives to the object of the child control they concern.
 #pragma once
 
-#include <windows.h>
-#include <span>
+#include "FwCmdTarget.h"
+
 #include <string>
 
-class CFwWnd;
-
-// Every handler takes the message's two parameters and returns the message result.
-using FwHandler = LRESULT (CFwWnd::*)(WPARAM, LPARAM);
-
-// Matches any notification code or control id in a table entry.
-constexpr UINT FW_ANY = 0xFFFFFFFFu;
-
-// One row of a class's handler table.
-struct FwMessageEntry
-{
-    UINT message;   // the window message
-    UINT code;      // WM_COMMAND: notification code (FW_COMMAND_CODE: menu, accelerator or click); WM_NOTIFY: code
-    UINT id;        // WM_COMMAND / WM_NOTIFY: control or command id
-    FwHandler handler;
-};
-
-// A class's handler table and the table of its base class, searched after it.
-struct FwMessageMap
-{
-    const FwMessageMap* base;
-    std::span<const FwMessageEntry> entries;
-};
-
-// Command code matching a menu item, an accelerator or a button click (codes 0 and 1).
-constexpr UINT FW_COMMAND_CODE = 0xFFFFFFFEu;
-
-template <class T>
-constexpr FwHandler FwHandlerOf(LRESULT (T::*handler)(WPARAM, LPARAM))
-{
-    return static_cast<FwHandler>(handler);
-}
-
-#define FW_ON_MESSAGE(message, handler) FwMessageEntry{(message), FW_ANY, FW_ANY, FwHandlerOf(handler)}
-#define FW_ON_COMMAND(id, handler) FwMessageEntry{WM_COMMAND, FW_COMMAND_CODE, static_cast<UINT>(id), FwHandlerOf(handler)}
-#define FW_ON_CONTROL(code, id, handler) \
-    FwMessageEntry{WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), FwHandlerOf(handler)}
-#define FW_ON_NOTIFY(code, id, handler) \
-    FwMessageEntry{WM_NOTIFY, static_cast<UINT>(code), static_cast<UINT>(id), FwHandlerOf(handler)}
-
-// Declares a class's handler table; define ClassMessageMap in the class's source file.
-#define FW_DECLARE_MESSAGE_MAP()                                             \
-public:                                                                      \
-    static const FwMessageMap* ClassMessageMap();                            \
-                                                                             \
-protected:                                                                   \
-    const FwMessageMap* GetMessageMap() const override { return ClassMessageMap(); }
-
-class CFwWnd
+class CFwWnd : public CFwCmdTarget
 {
 public:
     CFwWnd() = default;
-    virtual ~CFwWnd();
+    ~CFwWnd() override;
     CFwWnd(const CFwWnd&) = delete;
     CFwWnd& operator=(const CFwWnd&) = delete;
 
@@ -76,8 +28,6 @@ public:
     // Gives the window its original procedure back and detaches the object.
     void UnsubclassWindow();
 
-    static const FwMessageMap* ClassMessageMap();
-
     // Common operations on the window.
     std::string GetWindowText() const;
     void SetWindowText(const std::string& text) const;
@@ -85,23 +35,32 @@ public:
     void SetDlgItemText(UINT id, const std::string& text) const;
     void EnableDlgItem(UINT id, BOOL enable) const;
     void Invalidate(BOOL erase = TRUE) const { InvalidateRect(m_hWnd, nullptr, erase); }
+    // Centres the window over its owner, or over the work area when it has no visible owner, inside the work area.
+    void CenterWindow() const;
+
+    // Creates a window of a class whose window procedure is the framework's, attached to this object from its
+    // first message on.
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& place,
+                  HWND parent, HMENU menu);
+    // The framework's window procedure, for classes that the framework registers.
+    static LRESULT CALLBACK FrameworkWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // A message about to be dispatched by the program's message loop, offered first to the main window's object
+    // (accelerators, dialog keys). TRUE when it was handled and must not be dispatched.
+    virtual BOOL PreTranslateMessage(MSG* message);
 
 protected:
-    virtual const FwMessageMap* GetMessageMap() const { return ClassMessageMap(); }
-
     // Handles one message: the handler tables first, then the original procedure.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Called before a window is subclassed (a control may adjust its style here).
     virtual void PreSubclassWindow() {}
+    // Called when a window that the framework created is gone; its object may delete itself here.
+    virtual void PostNcDestroy() {}
 
     // A message that the parent received about this control (WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*,
     // WM_COMMAND notifications). TRUE when handled, with the result for the parent to return.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-
-    // Runs the handler table entry that matches the message, if any. TRUE when a handler took the message and did
-    // not ask for the default handling.
-    BOOL DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     // Passes the message being handled to the default handling: at once to the original procedure of a subclassed
     // window, or, in a dialog, after the handler returns.
@@ -119,8 +78,4 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_originalProc = nullptr;
-    UINT m_currentMessage = 0;
-    WPARAM m_currentWParam = 0;
-    LPARAM m_currentLParam = 0;
-    bool m_defaultRequested = false;
 };
