@@ -10,7 +10,6 @@
 namespace
 {
 constexpr char kReportSource[] = "DSAs400ViaHLLAPI";
-constexpr char kProgramId[] = "KVFT001";
 constexpr char kStartCommand[] = "KVRTFR/KVRFT";
 constexpr char kFirstMember[] = "*FIRST";
 constexpr int kMaxFields = 65535;
@@ -31,7 +30,7 @@ void SetFieldName(DSField& field, const char* name)
 
 BOOL CDSAs400ViaHLLAPI::Connect()
 {
-    const BOOL connected = ReadSessionLetter() && LoadHllapi() && ConnectPresentationSpace() &&
+    const bool connected = ReadSessionLetter() && LoadHllapi() && ConnectPresentationSpace() &&
                            SetSessionParameters("EXTEND_UPDATE") &&
                            (IsProgramRunning() ||
                             (CheckCommandLine() && TypeCommand(kStartCommand) &&
@@ -73,7 +72,8 @@ BOOL CDSAs400ViaHLLAPI::Open(HANDLE cancelEvent)
     m_profile->GetBrowse(ZRP_BROWSE_LIBRARY, m_library);
     m_profile->GetBrowse(ZRP_BROWSE_FILE, m_file);
     m_profile->GetBrowse(ZRP_BROWSE_MEMBER, m_member);
-    request[sizeof request - 1] = m_library[NAME_CHARS] = m_file[NAME_CHARS] = m_member[NAME_CHARS] = '\0';
+    request[sizeof request - 1] = '\0';
+    m_library[AS400_NAME_CHARS] = m_file[AS400_NAME_CHARS] = m_member[AS400_NAME_CHARS] = '\0';
     if (std::strcmp(request, ZR_BROWSE_TABLES) == 0)
     {
         m_kind = !m_library[0] ? KIND_LIBRARIES : !m_file[0] ? KIND_FILES : KIND_MEMBERS;
@@ -91,7 +91,7 @@ BOOL CDSAs400ViaHLLAPI::Open(HANDLE cancelEvent)
     return TRUE;
 }
 
-BOOL CDSAs400ViaHLLAPI::TypeListCommand()
+bool CDSAs400ViaHLLAPI::TypeListCommand()
 {
     std::string command;
     if (m_kind == KIND_LIBRARIES)
@@ -116,7 +116,7 @@ BOOL CDSAs400ViaHLLAPI::TypeListCommand()
     return TypeCommand(command);
 }
 
-BOOL CDSAs400ViaHLLAPI::OpenReader()
+bool CDSAs400ViaHLLAPI::OpenReader()
 {
     if (m_kind == KIND_TRANSFER)
     {
@@ -124,7 +124,7 @@ BOOL CDSAs400ViaHLLAPI::OpenReader()
         std::string name(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
         m_profile->GetHost(ZRP_HOST_SOURCE_NAME, name.data());
         if (!SplitHostName(name.c_str()))
-            return FALSE;
+            return false;
         m_profile->GetHost(ZRP_HOST_FILE_TYPE, &m_hostFileType);
         if (!m_member[0])
         {
@@ -142,7 +142,7 @@ BOOL CDSAs400ViaHLLAPI::OpenReader()
         if (!m_member[0])
             CopyName(m_member, kFirstMember);
         if (!(ReadRequest() && ReadReplyAfterWaits(GetTickCount(), IDS_AS400_DDS_TIMEOUT)))
-            return FALSE;
+            return false;
         if (ReplyCode() != 'F')
             return ReportHostMessage();
         if (ReplyLength() != DESCR_LINE_CHARS)
@@ -150,11 +150,11 @@ BOOL CDSAs400ViaHLLAPI::OpenReader()
         return BuildDescriptionLayout() && ResetLayout() && ReceiveTextFirstBuffer();
     }
     if (!(ReadRequest() && ReceiveFieldList() && CheckRecordFits() && ResetLayout()))
-        return FALSE;
+        return false;
     return m_kind == KIND_TRANSFER ? ReceiveFirstBuffer() : ReceiveTextFirstBuffer();
 }
 
-BOOL CDSAs400ViaHLLAPI::SplitHostName(const char* name)
+bool CDSAs400ViaHLLAPI::SplitHostName(const char* name)
 {
     struct Part
     {
@@ -171,7 +171,7 @@ BOOL CDSAs400ViaHLLAPI::SplitHostName(const char* name)
     {
         const char* end = std::strchr(rest, part.end);
         const std::size_t length = end ? static_cast<std::size_t>(end - rest) : std::strlen(rest);
-        bool valid = length >= static_cast<std::size_t>(part.minimum) && length <= NAME_CHARS;
+        bool valid = length >= static_cast<std::size_t>(part.minimum) && length <= AS400_NAME_CHARS;
         for (std::size_t i = 0; valid && i < length; ++i)
         {
             const char c = rest[i];
@@ -183,34 +183,34 @@ BOOL CDSAs400ViaHLLAPI::SplitHostName(const char* name)
         part.target[length] = '\0';
         rest = end ? end + 1 : rest + length;
     }
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::ReadRequest()
+bool CDSAs400ViaHLLAPI::ReadRequest()
 {
     std::string command = std::string("A ") + m_library + " " + m_file + " " + m_member;
     command += m_hostFileType == ZRHFT_SOURCE ? " 'S' " : " 'Y' ";
     command += IsHexTransfer() ? "'H'" : "' '";
     if (!(TypeCommand(command) && ReadReply()))
-        return FALSE;
-    return ReplyCode() == 'E' ? ReportHostMessage() : TRUE;
+        return false;
+    return ReplyCode() == 'E' ? ReportHostMessage() : true;
 }
 
-BOOL CDSAs400ViaHLLAPI::ReceiveFieldList()
+bool CDSAs400ViaHLLAPI::ReceiveFieldList()
 {
     if (m_hostFileType == ZRHFT_SOURCE)
         return SetSingleFieldLayout(ReplyLength());
     if (!ReceiveDescriptions())
-        return FALSE;
+        return false;
     if (m_kind >= KIND_LIBRARIES && m_kind <= KIND_MEMBERS && m_layout.count >= 2)
     {
         SetFieldName(m_layout.fields[0], "Name");
         SetFieldName(m_layout.fields[1], "Comment");
     }
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::ReceiveDescriptions()
+bool CDSAs400ViaHLLAPI::ReceiveDescriptions()
 {
     const long count = ReplyCount();
     if (ReplyLength() != DESCR_LINE_CHARS)
@@ -228,7 +228,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveDescriptions()
         case 'F':
         {
             if (!CopyDataArea(false))
-                return FALSE;
+                return false;
             const int onScreen = count - filled < HOST_DESCRIPTIONS_PER_SCREEN ? static_cast<int>(count - filled)
                                                                                 : HOST_DESCRIPTIONS_PER_SCREEN;
             for (int i = 0; i < onScreen; ++i, ++filled)
@@ -237,7 +237,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveDescriptions()
                     return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
             }
             if (!(SendKeysAndWait("@E") && ReadReply()))
-                return FALSE;
+                return false;
             break;
         }
         case 'W':
@@ -245,7 +245,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveDescriptions()
                 return HOST_FAIL(IDS_AS400_DDS_TIMEOUT);
             Sleep(kReplyPollMs);
             if (!ReadReply())
-                return FALSE;
+                return false;
             break;
         case 'E':
             return ReportHostMessage();
@@ -253,10 +253,10 @@ BOOL CDSAs400ViaHLLAPI::ReceiveDescriptions()
             return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
         }
     }
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::BuildDescriptionLayout()
+bool CDSAs400ViaHLLAPI::BuildDescriptionLayout()
 {
     static const struct
     {
@@ -271,10 +271,10 @@ BOOL CDSAs400ViaHLLAPI::BuildDescriptionLayout()
         m_layout.fields[i].type = HFT_CHARACTER;
         m_layout.fields[i].length = kColumns[i].length;
     }
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::SetSingleFieldLayout(int length)
+bool CDSAs400ViaHLLAPI::SetSingleFieldLayout(int length)
 {
     if (length < 1)
         return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
@@ -284,10 +284,10 @@ BOOL CDSAs400ViaHLLAPI::SetSingleFieldLayout(int length)
         return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
     m_layout.fields[0].type = HFT_CHARACTER;
     m_layout.fields[0].length = static_cast<short>(length);
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::CheckRecordFits()
+bool CDSAs400ViaHLLAPI::CheckRecordFits()
 {
     long length = 0;
     for (int i = 0; i < m_layout.count; ++i)
@@ -296,48 +296,44 @@ BOOL CDSAs400ViaHLLAPI::CheckRecordFits()
     if (length < 1 || onScreen > HOST_AREA_SIZE)
         return HOST_FAIL(IDS_AS400_RECORD_TOO_LONG, static_cast<int>(length),
                            IsHexTransfer() ? HOST_AREA_SIZE / 2 : HOST_AREA_SIZE);
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::ResetLayout()
+bool CDSAs400ViaHLLAPI::ResetLayout()
 {
     if (!BuildRecordBuffer(m_layout))
         return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
     m_recordCount = 0;
     m_layout.current = 0;
     m_used = 0;
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::TypeCommand(const std::string& command)
+bool CDSAs400ViaHLLAPI::TypeHeader(char code, int count, int recordLength)
 {
-    return SendKey(DoubleAts(command.c_str()).c_str()) && SendKeysAndWait("@E");
-}
-
-BOOL CDSAs400ViaHLLAPI::TypeHeader(char code, int count, int recordLength)
-{
-    // code, the count in six digits and the record length in four, two blanks apart
+    // The code, the count and the record length where a reply has them, blanks between.
     char header[32];
     int length = 0;
     header[length++] = code;
-    header[length++] = ' ';
-    header[length++] = ' ';
-    length += PutPaddedNumber(header + length, count, 6);
-    header[length++] = ' ';
-    header[length++] = ' ';
-    length += PutPaddedNumber(header + length, recordLength, 4);
-    return CopyStringToPresentationSpace(1, 3, header, length) && SendKeysAndWait("@E");
+    while (length < REPLY_COUNT)
+        header[length++] = ' ';
+    length += PutPaddedNumber(header + length, count, AS400_HEADER_COUNT_DIGITS);
+    while (length < REPLY_RECORD_LENGTH)
+        header[length++] = ' ';
+    length += PutPaddedNumber(header + length, recordLength, AS400_HEADER_LENGTH_DIGITS);
+    return CopyStringToPresentationSpace(HOST_REPLY_LINE.row, HOST_REPLY_LINE.column, header, length) &&
+           SendKeysAndWait("@E");
 }
 
-BOOL CDSAs400ViaHLLAPI::ReadReply()
+bool CDSAs400ViaHLLAPI::ReadReply()
 {
-    return CopyPresentationSpaceToString(1, 3, m_reply, REPLY_CHARS);
+    return CopyPresentationSpaceToString(HOST_REPLY_LINE, m_reply);
 }
 
 long CDSAs400ViaHLLAPI::ReplyCount() const
 {
     long count = 0;
-    for (int i = 3; i <= 8; ++i)
+    for (int i = REPLY_COUNT; i < REPLY_COUNT + AS400_REPLY_COUNT_DIGITS; ++i)
     {
         const char c = m_reply[i];
         int digit;
@@ -352,87 +348,79 @@ long CDSAs400ViaHLLAPI::ReplyCount() const
     return count;
 }
 
-int CDSAs400ViaHLLAPI::ReplyLength() const
-{
-    int length = 0;
-    for (int i = 11; i < REPLY_CHARS && m_reply[i] >= '0' && m_reply[i] <= '9' && length < 100000; ++i)
-        length = length * 10 + (m_reply[i] - '0');
-    return length;
-}
-
-BOOL CDSAs400ViaHLLAPI::ReadReplyAfterWaits(DWORD start, UINT timeoutId)
+bool CDSAs400ViaHLLAPI::ReadReplyAfterWaits(DWORD start, UINT timeoutId)
 {
     if (!ReadReply())
-        return FALSE;
+        return false;
     while (ReplyCode() == 'W')
     {
         if (GetTickCount() - start > DdsTimeout())
             return HOST_FAIL(timeoutId);
         Sleep(kReplyPollMs);
         if (!ReadReply())
-            return FALSE;
+            return false;
     }
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::ReportHostMessage()
+bool CDSAs400ViaHLLAPI::ReportHostMessage()
 {
-    char message[MESSAGE_CHARS + 1];
-    if (CopyPresentationSpaceToString(24, 2, message, MESSAGE_CHARS))
+    char message[AS400_MESSAGE_LINE.chars + 1];
+    if (CopyPresentationSpaceToString(AS400_MESSAGE_LINE, message))
         HOST_REPORT(IDS_AS400_HOST_MESSAGE, message);
-    return FALSE;
+    return false;
 }
 
-BOOL CDSAs400ViaHLLAPI::HostMessageContains(const char* text, BOOL& contains)
+bool CDSAs400ViaHLLAPI::HostMessageContains(const char* text, bool& contains)
 {
-    char message[MESSAGE_CHARS + 1];
-    if (!CopyPresentationSpaceToString(24, 2, message, MESSAGE_CHARS))
-        return FALSE;
+    char message[AS400_MESSAGE_LINE.chars + 1];
+    if (!CopyPresentationSpaceToString(AS400_MESSAGE_LINE, message))
+        return false;
     ToAsciiUpper(message);
     contains = std::strstr(message, text) != nullptr;
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::IsProgramRunning()
+bool CDSAs400ViaHLLAPI::IsProgramRunning()
 {
-    return IsTextAt(1, 71, kProgramId);
+    return IsTextAt(AS400_PROGRAM_ID_PLACE.row, AS400_PROGRAM_ID_PLACE.column, AS400_PROGRAM_ID);
 }
 
-BOOL CDSAs400ViaHLLAPI::CopyDataArea(bool ebcdic)
+bool CDSAs400ViaHLLAPI::CopyDataArea(bool ebcdic)
 {
     m_used = 0;
     if (!ebcdic)
-        return CopyPresentationSpaceToString(HOST_AREA_ROW, 1, m_area, HOST_AREA_SIZE);
+        return CopyPresentationSpaceToString(HOST_AREA_ROW, HOST_AREA_COLUMN, m_area, HOST_AREA_SIZE);
     if (!SetSessionParameters("EBCDIC"))
-        return FALSE;
-    const BOOL copied = CopyPresentationSpaceToString(HOST_AREA_ROW, 1, m_area, HOST_AREA_SIZE);
+        return false;
+    const bool copied = CopyPresentationSpaceToString(HOST_AREA_ROW, HOST_AREA_COLUMN, m_area, HOST_AREA_SIZE);
     return SetSessionParameters("NOEBCDIC") && copied;
 }
 
-BOOL CDSAs400ViaHLLAPI::TakeDataBuffer(bool ebcdic)
+bool CDSAs400ViaHLLAPI::TakeDataBuffer(bool ebcdic)
 {
     // The records are taken from the area by the layout, so the host's records must be exactly that long.
     if (ReplyLength() != static_cast<int>(m_layout.length))
         return HOST_FAIL(IDS_AS400_RECORD_LENGTH_MISMATCH, ReplyLength(), static_cast<int>(m_layout.length));
     if (!CopyDataArea(ebcdic))
-        return FALSE;
+        return false;
     m_bufferCode = ReplyCode();
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::PlaceRecord(bool hex)
+bool CDSAs400ViaHLLAPI::PlaceRecord(bool hex)
 {
     if (hex)
         return PlaceHexField();
     TakeRecordFromArea(m_area, m_used, m_layout);
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPI::PlaceHexField()
+bool CDSAs400ViaHLLAPI::PlaceHexField()
 {
     if (!TakeHexFieldFromArea(m_area, m_used, m_layout.fields[m_layout.current]))
         return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
-    return TRUE;
+    return true;
 }
 
 BOOL CDSAs400ViaHLLAPI::GetField(DSField* field)
@@ -445,13 +433,13 @@ BOOL CDSAs400ViaHLLAPI::NextField()
     return AdvanceReader(false);
 }
 
-BOOL CDSAs400ViaHLLAPI::AdvanceReader(bool hex)
+bool CDSAs400ViaHLLAPI::AdvanceReader(bool hex)
 {
     // Only a reader comes here: the writers' own end of data does not apply.
     if (CDSAs400ViaHLLAPI::EndOfData())
-        return TRUE;
+        return true;
     if (++m_layout.current < m_layout.count)
-        return hex ? PlaceHexField() : TRUE;
+        return hex ? PlaceHexField() : true;
     m_layout.current = 0;
     ++m_recordCount;
     const int recordBytes = static_cast<int>(m_layout.length) * (hex ? 2 : 1);
@@ -464,7 +452,7 @@ BOOL CDSAs400ViaHLLAPI::AdvanceReader(bool hex)
         if (more)
         {
             if (!ReceiveNextBuffer())
-                return FALSE;
+                return false;
         }
         else if (!CDSAs400ViaHLLAPI::EndOfData())
         {
@@ -479,20 +467,20 @@ BOOL CDSAs400ViaHLLAPI::EndOfData()
     return m_recordCount >= m_hostRecords;
 }
 
-BOOL CDSAs400ViaHLLAPI::ReceiveFirstBuffer()
+bool CDSAs400ViaHLLAPI::ReceiveFirstBuffer()
 {
     return ReceiveTextFirstBuffer();
 }
 
-BOOL CDSAs400ViaHLLAPI::ReceiveNextBuffer()
+bool CDSAs400ViaHLLAPI::ReceiveNextBuffer()
 {
     return ReceiveTextNextBuffer();
 }
 
-BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
+bool CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
 {
     if (!ReadReplyAfterWaits(GetTickCount(), IDS_AS400_DDS_TIMEOUT))
-        return FALSE;
+        return false;
     m_hostRecords = ReplyCount();
     switch (ReplyCode())
     {
@@ -502,7 +490,7 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
         return TakeDataBuffer(true) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(false));
     case 'E':
         if (m_hostRecords == 0)
-            return TRUE;
+            return true;
         m_hostRecords = 0;
         return ReportHostMessage();
     default:
@@ -511,12 +499,12 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
     }
 }
 
-BOOL CDSAs400ViaHLLAPI::ReceiveTextNextBuffer()
+bool CDSAs400ViaHLLAPI::ReceiveTextNextBuffer()
 {
     // The host's time to answer counts from the Enter, including the wait for its first reply.
     const DWORD start = GetTickCount();
     if (!(SendKeysAndWait("@E") && ReadReplyAfterWaits(start, IDS_AS400_DDS_TIMEOUT)))
-        return FALSE;
+        return false;
     switch (ReplyCode())
     {
     case '*':
@@ -530,19 +518,19 @@ BOOL CDSAs400ViaHLLAPI::ReceiveTextNextBuffer()
     }
 }
 
-BOOL CDSAs400ViaHLLAPI::EndHostDialog(bool writer)
+bool CDSAs400ViaHLLAPI::EndHostDialog(bool writer)
 {
     if (!IsHllapiLoaded() || !IsPsConnected())
-        return TRUE;
-    BOOL inhibited = FALSE;
+        return true;
+    bool inhibited = false;
     if (!IsInputInhibited(inhibited))
-        return FALSE;
+        return false;
     if (inhibited)
         return HOST_FAIL(IDS_AS400_INPUT_INHIBITED);
     for (int answers = 0;; ++answers)
     {
         if (!ReadReply())
-            return FALSE;
+            return false;
         const char code = ReplyCode();
         const char* key = nullptr;
         if (code == '*' || code == 'F' || code == 'W' || (writer && code == 'S'))
@@ -550,12 +538,12 @@ BOOL CDSAs400ViaHLLAPI::EndHostDialog(bool writer)
         else if (code == '+' || code == 'E')
             key = "@E";
         if (!key)
-            return TRUE;
+            return true;
         // A host that keeps answering is not ready for the next request.
         if (answers == kMaxDialogAnswers)
             return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
         if (!SendKeysAndWait(key))
-            return FALSE;
+            return false;
     }
 }
 
@@ -566,7 +554,7 @@ BOOL CDSAs400ViaHLLAPISource::Open(HANDLE cancelEvent)
 
 BOOL CDSAs400ViaHLLAPISource::Close()
 {
-    const BOOL ended = EndHostDialog(false);
+    const bool ended = EndHostDialog(false);
     FreeRecordLayout(m_layout);
     CDataSource::Close();
     return ended;

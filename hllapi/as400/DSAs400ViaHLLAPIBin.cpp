@@ -15,12 +15,12 @@ BOOL CDSAs400ViaHLLAPIBinSource::NextField()
     return AdvanceReader(m_kind == KIND_TRANSFER);
 }
 
-BOOL CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
+bool CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
 {
     if (m_kind != KIND_TRANSFER)
         return CDSAs400ViaHLLAPISource::ReceiveFirstBuffer();
     if (!ReadReplyAfterWaits(GetTickCount(), IDS_AS400_BUFFER_TIMEOUT))
-        return FALSE;
+        return false;
     m_hostRecords = ReplyCount();
     switch (ReplyCode())
     {
@@ -30,7 +30,7 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
         return TakeDataBuffer(false) && (CDSAs400ViaHLLAPI::EndOfData() || PlaceRecord(true));
     case 'E':
         if (m_hostRecords == 0)
-            return TRUE;
+            return true;
         m_hostRecords = 0;
         return ReportHostMessage();
     default:
@@ -39,13 +39,13 @@ BOOL CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
     }
 }
 
-BOOL CDSAs400ViaHLLAPIBinSource::ReceiveNextBuffer()
+bool CDSAs400ViaHLLAPIBinSource::ReceiveNextBuffer()
 {
     if (m_kind != KIND_TRANSFER)
         return CDSAs400ViaHLLAPISource::ReceiveNextBuffer();
     const DWORD start = GetTickCount();
     if (!(SendKeysAndWait("@E") && ReadReplyAfterWaits(start, IDS_AS400_BUFFER_TIMEOUT)))
-        return FALSE;
+        return false;
     switch (ReplyCode())
     {
     case '*':
@@ -68,7 +68,7 @@ BOOL CDSAs400ViaHLLAPIBinTarget::Open(HANDLE cancelEvent)
         return FALSE;
     // Binary transfers always describe the record by its fields, whatever the host file type says.
     m_hostFileType = ZRHFT_DATA;
-    BOOL opened;
+    bool opened;
     if (m_writeMode == ZRHWM_CREATE_FILE)
     {
         opened = ReadDescriptionFile(true) && CheckRecordFits() && ResetLayout() && TypeCommand(CreateCommand(true)) &&
@@ -107,7 +107,7 @@ BOOL CDSAs400ViaHLLAPIBinTarget::EndOfData()
     return m_kind == KIND_TRANSFER ? SendBuffer() : CDSAs400ViaHLLAPI::EndOfData();
 }
 
-BOOL CDSAs400ViaHLLAPIBinTarget::SendBuffer()
+bool CDSAs400ViaHLLAPIBinTarget::SendBuffer()
 {
     return SendDataBuffer(true);
 }

@@ -22,7 +22,7 @@ BOOL CDSAs400ViaHLLAPITarget::Open(HANDLE cancelEvent)
         return OpenReader();
     if (!ReadTargetRequest())
         return FALSE;
-    BOOL opened;
+    bool opened;
     if (m_writeMode == ZRHWM_CREATE_FILE && m_hostFileType == ZRHFT_SOURCE)
     {
         int recordLength = 0;
@@ -32,7 +32,7 @@ BOOL CDSAs400ViaHLLAPITarget::Open(HANDLE cancelEvent)
     }
     else if (m_writeMode == ZRHWM_CREATE_FILE)
     {
-        BOOL described;
+        bool described;
         if (m_transferType == ZRTT_PLAIN)
         {
             int recordLength = 0;
@@ -58,19 +58,19 @@ BOOL CDSAs400ViaHLLAPITarget::Open(HANDLE cancelEvent)
     return opened;
 }
 
-BOOL CDSAs400ViaHLLAPITarget::ReadTargetRequest()
+bool CDSAs400ViaHLLAPITarget::ReadTargetRequest()
 {
     const int size = m_profile->GetHostSize(ZRP_HOST_TARGET_NAME);
     std::string name(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
     m_profile->GetHost(ZRP_HOST_TARGET_NAME, name.data());
     if (!SplitHostName(name.c_str()))
-        return FALSE;
+        return false;
     m_profile->GetHost(ZRP_HOST_FILE_TYPE, &m_hostFileType);
     m_profile->GetHost(ZRP_HOST_WRITE_MODE, &m_writeMode);
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPITarget::ReadDescriptionFile(bool binary)
+bool CDSAs400ViaHLLAPITarget::ReadDescriptionFile(bool binary)
 {
     const int size = m_profile->GetHostSize(ZRP_DESCRIPTION_FILE);
     std::string path(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
@@ -89,20 +89,20 @@ BOOL CDSAs400ViaHLLAPITarget::ReadDescriptionFile(bool binary)
         return HOST_FAIL(IDS_AS400_DESCR_NOT_READ);
     if (!MakeDescribedFields(m_descriptions, binary, m_layout))
         return HOST_FAIL(IDS_AS400_NO_RECORD_MEMORY);
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPITarget::ReadExistingLayout(const char* member)
+bool CDSAs400ViaHLLAPITarget::ReadExistingLayout(const char* member)
 {
-    char named[NAME_CHARS + 1];
+    char named[AS400_NAME_CHARS + 1];
     std::memcpy(named, m_member, sizeof named);
     std::snprintf(m_member, sizeof m_member, "%s", member);
-    const BOOL read = ReadRequest() && ReceiveFieldList() && EndHostDialog(true);
+    const bool read = ReadRequest() && ReceiveFieldList() && EndHostDialog(true);
     std::memcpy(m_member, named, sizeof named);
     return read;
 }
 
-BOOL CDSAs400ViaHLLAPITarget::CheckDescribable()
+bool CDSAs400ViaHLLAPITarget::CheckDescribable()
 {
     for (int i = 0; i < m_layout.count; ++i)
     {
@@ -112,29 +112,29 @@ BOOL CDSAs400ViaHLLAPITarget::CheckDescribable()
         if (HostFieldDigits(field) > DESCR_MAX_LENGTH)
             return HOST_FAIL(IDS_AS400_FIELD_TOO_LONG, HostFieldDigits(field), DESCR_MAX_LENGTH);
     }
-    return TRUE;
+    return true;
 }
 
-BOOL CDSAs400ViaHLLAPITarget::IsWriteModeForExisting() const
+bool CDSAs400ViaHLLAPITarget::IsWriteModeForExisting() const
 {
     if (m_writeMode == ZRHWM_CREATE_MEMBER || m_writeMode == ZRHWM_REPLACE_MEMBER ||
         m_writeMode == ZRHWM_APPEND_MEMBER)
-        return TRUE;
+        return true;
     return HOST_FAIL(IDS_AS400_BAD_WRITE_MODE);
 }
 
-BOOL CDSAs400ViaHLLAPITarget::CheckWriteReply()
+bool CDSAs400ViaHLLAPITarget::CheckWriteReply()
 {
     if (!ReadReply())
-        return FALSE;
+        return false;
     if (ReplyCode() == 'S')
-        return TRUE;
+        return true;
     if (ReplyCode() == 'E')
         return ReportHostMessage();
     return HOST_FAIL(IDS_AS400_START_FAILED);
 }
 
-BOOL CDSAs400ViaHLLAPITarget::SendDescriptions()
+bool CDSAs400ViaHLLAPITarget::SendDescriptions()
 {
     const int count = m_descriptions.empty() ? m_layout.count : static_cast<int>(m_descriptions.size());
     int placed = 0;
@@ -147,14 +147,14 @@ BOOL CDSAs400ViaHLLAPITarget::SendDescriptions()
         if (++placed == HOST_DESCRIPTIONS_PER_SCREEN)
         {
             if (!SendDescriptionScreen(placed))
-                return FALSE;
+                return false;
             placed = 0;
         }
     }
     if (placed > 0 && !SendDescriptionScreen(placed))
-        return FALSE;
+        return false;
     if (!(TypeHeader('+', 0, DESCR_LINE_CHARS) && ReadReply()))
-        return FALSE;
+        return false;
     if (ReplyCode() == 'W')
         return SendKeysAndWait("@E");
     if (ReplyCode() == 'E')
@@ -162,12 +162,12 @@ BOOL CDSAs400ViaHLLAPITarget::SendDescriptions()
     return HOST_FAIL(IDS_AS400_NOT_READY);
 }
 
-BOOL CDSAs400ViaHLLAPITarget::SendDescriptionScreen(int count)
+bool CDSAs400ViaHLLAPITarget::SendDescriptionScreen(int count)
 {
-    if (!(CopyStringToPresentationSpace(HOST_AREA_ROW, 1, m_area, count * DESCR_LINE_CHARS) &&
+    if (!(CopyStringToPresentationSpace(HOST_AREA_ROW, HOST_AREA_COLUMN, m_area, count * DESCR_LINE_CHARS) &&
           TypeHeader('F', count, DESCR_LINE_CHARS) && ReadReply()))
-        return FALSE;
-    return ReplyCode() == 'E' ? ReportHostMessage() : TRUE;
+        return false;
+    return ReplyCode() == 'E' ? ReportHostMessage() : true;
 }
 
 std::string CDSAs400ViaHLLAPITarget::CreateCommand(bool binary) const
@@ -228,7 +228,7 @@ BOOL CDSAs400ViaHLLAPITarget::NextField()
     return m_kind == KIND_TRANSFER ? AppendField(false) : CDSAs400ViaHLLAPI::NextField();
 }
 
-BOOL CDSAs400ViaHLLAPITarget::AppendRecord(bool hex)
+bool CDSAs400ViaHLLAPITarget::AppendRecord(bool hex)
 {
     m_layout.current = 0;
     PutRecordIntoArea(m_layout, hex, m_area, m_used);
@@ -236,11 +236,11 @@ BOOL CDSAs400ViaHLLAPITarget::AppendRecord(bool hex)
     if (m_used + recordBytes > HOST_AREA_SIZE)
     {
         if (!SendBuffer())
-            return FALSE;
+            return false;
         m_used = 0;
     }
     ++m_recordCount;
-    return TRUE;
+    return true;
 }
 
 BOOL CDSAs400ViaHLLAPITarget::EndOfData()
@@ -248,12 +248,12 @@ BOOL CDSAs400ViaHLLAPITarget::EndOfData()
     return m_kind == KIND_TRANSFER ? SendBuffer() : CDSAs400ViaHLLAPI::EndOfData();
 }
 
-BOOL CDSAs400ViaHLLAPITarget::SendBuffer()
+bool CDSAs400ViaHLLAPITarget::SendBuffer()
 {
     return SendDataBuffer(false);
 }
 
-BOOL CDSAs400ViaHLLAPITarget::SendDataBuffer(bool hex)
+bool CDSAs400ViaHLLAPITarget::SendDataBuffer(bool hex)
 {
     // Only whole records go: a transfer cancelled in the middle of a record leaves that record out.
     const int recordBytes = static_cast<int>(m_layout.length) * (hex ? 2 : 1);
@@ -264,32 +264,32 @@ BOOL CDSAs400ViaHLLAPITarget::SendDataBuffer(bool hex)
     {
         if (hex)
         {
-            if (!CopyStringToPresentationSpace(HOST_AREA_ROW, 1, m_area, bytes))
-                return FALSE;
+            if (!CopyStringToPresentationSpace(HOST_AREA_ROW, HOST_AREA_COLUMN, m_area, bytes))
+                return false;
         }
         else
         {
             if (!SetSessionParameters("EBCDIC"))
-                return FALSE;
-            const BOOL copied = CopyStringToPresentationSpace(HOST_AREA_ROW, 1, m_area, bytes);
+                return false;
+            const bool copied = CopyStringToPresentationSpace(HOST_AREA_ROW, HOST_AREA_COLUMN, m_area, bytes);
             if (!(SetSessionParameters("NOEBCDIC") && copied))
-                return FALSE;
+                return false;
         }
     }
     if (!(TypeHeader(code, records, static_cast<int>(m_layout.length)) && ReadReply()))
-        return FALSE;
+        return false;
     // The host answers every buffer; 'E' is a failure unless its message reports success.
     if (ReplyCode() != 'E')
-        return TRUE;
-    BOOL success = FALSE;
+        return true;
+    bool success = false;
     if (!HostMessageContains("SUCCESS", success))
-        return FALSE;
-    return success ? TRUE : ReportHostMessage();
+        return false;
+    return success ? true : ReportHostMessage();
 }
 
 BOOL CDSAs400ViaHLLAPITarget::Close()
 {
-    const BOOL ended = EndHostDialog(true);
+    const bool ended = EndHostDialog(true);
     FreeRecordLayout(m_layout);
     m_descriptions.clear();
     CDataSource::Close();

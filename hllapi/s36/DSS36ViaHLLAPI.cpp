@@ -13,10 +13,10 @@ constexpr char kReportSource[] = "DSS36ViaHLLAPI";
 constexpr char kProcedure[] = "FT36";
 constexpr DWORD kReplyPollMs = 50;
 
-// Copies an upper-cased name of 1 to 8 characters; FALSE for another length.
+// Copies an upper-cased name of 1 to 8 characters; false for another length.
 bool TakeName(const char* text, std::size_t length, char* name)
 {
-    if (length < 1 || length > 8)
+    if (length < 1 || length > S36_NAME_CHARS)
         return false;
     for (std::size_t i = 0; i < length; ++i)
         name[i] = ToAsciiUpper(text[i]);
@@ -35,7 +35,7 @@ BOOL CDSS36ViaHLLAPI::Connect()
     if (!(ReadSessionLetter() && LoadHllapi()))
         return FALSE;
     ResetSystem();
-    const BOOL connected = ConnectPresentationSpace() && SetSessionParameters("EXTEND_UPDATE") &&
+    const bool connected = ConnectPresentationSpace() && SetSessionParameters("EXTEND_UPDATE") &&
                            (IsProgramRunning() || StartProgram());
     if (!connected)
         DisconnectPresentationSpace();
@@ -53,19 +53,20 @@ BOOL CDSS36ViaHLLAPI::Disconnect()
     return TRUE;
 }
 
-BOOL CDSS36ViaHLLAPI::IsProgramRunning()
+bool CDSS36ViaHLLAPI::IsProgramRunning()
 {
-    return IsTextAt(1, 4, "*");
+    return IsTextAt(S36_RUNNING_MARK_PLACE.row, S36_RUNNING_MARK_PLACE.column, S36_RUNNING_MARK);
 }
 
-BOOL CDSS36ViaHLLAPI::StartProgram()
+bool CDSS36ViaHLLAPI::StartProgram()
 {
-    return SetCursor(22, 3) && TypeLine(kProcedure) && (IsProgramRunning() || HOST_FAIL(IDS_S36_NOT_STARTED));
+    return SetCursor(S36_START_PLACE.row, S36_START_PLACE.column) && TypeCommand(kProcedure) &&
+           (IsProgramRunning() || HOST_FAIL(IDS_S36_NOT_STARTED));
 }
 
-BOOL CDSS36ViaHLLAPI::EndProgram()
+bool CDSS36ViaHLLAPI::EndProgram()
 {
-    return !IsProgramRunning() || TypeLine("X");
+    return !IsProgramRunning() || TypeCommand("X");
 }
 
 BOOL CDSS36ViaHLLAPI::Open(HANDLE cancelEvent)
@@ -80,21 +81,21 @@ BOOL CDSS36ViaHLLAPI::Open(HANDLE cancelEvent)
     return IsProgramRunning() || StartProgram();
 }
 
-BOOL CDSS36ViaHLLAPI::SplitHostName(const char* name)
+bool CDSS36ViaHLLAPI::SplitHostName(const char* name)
 {
     m_library[0] = m_file[0] = m_member[0] = '\0';
     const char* open = std::strchr(name, '(');
     m_isMember = open != nullptr;
     if (!m_isMember)
-        return TakeName(name, std::strlen(name), m_file) ? TRUE : HOST_FAIL(IDS_S36_BAD_FILE);
+        return TakeName(name, std::strlen(name), m_file) ? true : HOST_FAIL(IDS_S36_BAD_FILE);
     if (!TakeName(name, static_cast<std::size_t>(open - name), m_library))
         return HOST_FAIL(IDS_S36_BAD_LIBRARY);
     const char* close = std::strchr(open + 1, ')');
     const std::size_t length = close ? static_cast<std::size_t>(close - open - 1) : std::strlen(open + 1);
-    return TakeName(open + 1, length, m_member) ? TRUE : HOST_FAIL(IDS_S36_BAD_MEMBER);
+    return TakeName(open + 1, length, m_member) ? true : HOST_FAIL(IDS_S36_BAD_MEMBER);
 }
 
-BOOL CDSS36ViaHLLAPI::ReadDescriptionFile()
+bool CDSS36ViaHLLAPI::ReadDescriptionFile()
 {
     const int size = m_profile->GetHostSize(ZRP_DESCRIPTION_FILE);
     std::string path(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
@@ -116,10 +117,10 @@ BOOL CDSS36ViaHLLAPI::ReadDescriptionFile()
         return HOST_FAIL(IDS_S36_DESCR_NOT_READ);
     if (!MakeDescribedFields(descriptions, false, m_layout))
         return HOST_FAIL(IDS_S36_NO_RECORD_MEMORY);
-    return TRUE;
+    return true;
 }
 
-BOOL CDSS36ViaHLLAPI::SetSingleFieldLayout(int length)
+bool CDSS36ViaHLLAPI::SetSingleFieldLayout(int length)
 {
     if (length < 1)
         return HOST_FAIL(IDS_S36_BAD_RECORD_LENGTH, length);
@@ -129,30 +130,30 @@ BOOL CDSS36ViaHLLAPI::SetSingleFieldLayout(int length)
         return HOST_FAIL(IDS_S36_NO_RECORD_MEMORY);
     m_layout.fields[0].type = HFT_CHARACTER;
     m_layout.fields[0].length = static_cast<short>(length);
-    return TRUE;
+    return true;
 }
 
-BOOL CDSS36ViaHLLAPI::CheckRecordFits()
+bool CDSS36ViaHLLAPI::CheckRecordFits()
 {
     long length = 0;
     for (int i = 0; i < m_layout.count; ++i)
         length += static_cast<long>(FieldLength(m_layout.fields[i]));
     if (length * ScreenUnit() > HOST_AREA_SIZE)
         return HOST_FAIL(IDS_S36_RECORD_TOO_LONG, static_cast<int>(length), HOST_AREA_SIZE / ScreenUnit());
-    return TRUE;
+    return true;
 }
 
-BOOL CDSS36ViaHLLAPI::ResetLayout()
+bool CDSS36ViaHLLAPI::ResetLayout()
 {
     if (!BuildRecordBuffer(m_layout))
         return HOST_FAIL(IDS_S36_NO_RECORD_MEMORY);
     m_recordCount = 0;
     m_layout.current = 0;
     m_used = 0;
-    return TRUE;
+    return true;
 }
 
-BOOL CDSS36ViaHLLAPI::PlaceFieldList()
+bool CDSS36ViaHLLAPI::PlaceFieldList()
 {
     std::string list;
     char item[16];
@@ -170,93 +171,82 @@ BOOL CDSS36ViaHLLAPI::PlaceFieldList()
         std::snprintf(item, sizeof item, "%c%03d%02d", letter, digits, field.decimals);
         list += item;
     }
-    return CopyStringToPresentationSpace(HOST_AREA_ROW, 1, list.data(), static_cast<int>(list.size()));
+    return CopyStringToPresentationSpace(HOST_AREA_ROW, HOST_AREA_COLUMN, list.data(), static_cast<int>(list.size()));
 }
 
 std::string CDSS36ViaHLLAPI::CommandLine(char verb) const
 {
-    std::string line(COMMAND_CHARS, ' ');
-    line[0] = verb;
+    std::string line(S36_COMMAND_CHARS, ' ');
+    line[S36_COMMAND_VERB] = verb;
     const bool write = verb == 'W';
     const bool fileMode = m_writeMode >= ZRHWM_CREATE_FILE && m_writeMode <= ZRHWM_APPEND_FILE;
     if (write)
     {
-        line[2] = (m_writeMode == ZRHWM_CREATE_FILE || m_writeMode == ZRHWM_CREATE_MEMBER)     ? '2'
-                  : (m_writeMode == ZRHWM_REPLACE_FILE || m_writeMode == ZRHWM_REPLACE_MEMBER) ? '1'
-                                                                                               : '0';
+        line[S36_COMMAND_DISPOSITION] =
+            (m_writeMode == ZRHWM_CREATE_FILE || m_writeMode == ZRHWM_CREATE_MEMBER)     ? '2'
+            : (m_writeMode == ZRHWM_REPLACE_FILE || m_writeMode == ZRHWM_REPLACE_MEMBER) ? '1'
+                                                                                         : '0';
         int records = 0;
         m_profile->GetHost(ZRP_NUMBER_OF_RECORDS, &records);
         char number[16];
         std::snprintf(number, sizeof number, "%06d", records % 1000000);
-        PlaceText(line, 3, number);
+        PlaceText(line, S36_COMMAND_RECORDS, number);
         std::snprintf(number, sizeof number, "%04d", static_cast<int>(m_layout.length) % 10000);
-        PlaceText(line, 11, number);
+        PlaceText(line, S36_COMMAND_RECORD_LENGTH, number);
     }
     if (IsBinary())
-        line[10] = 'H';
+        line[S36_COMMAND_FORM] = 'H';
     else if (write ? fileMode : m_useDescriptions)
-        line[10] = 'Y';
+        line[S36_COMMAND_FORM] = 'Y';
     if (write ? !fileMode : m_isMember)
     {
-        PlaceText(line, 16, m_library);
-        line[24] = m_hostFileType == ZRHFT_MEMBER_SOURCE ? 'S' : 'P';
-        PlaceText(line, 25, m_member);
+        PlaceText(line, S36_COMMAND_NAME, m_library);
+        line[S36_COMMAND_MEMBER_TYPE] = m_hostFileType == ZRHFT_MEMBER_SOURCE ? 'S' : 'P';
+        PlaceText(line, S36_COMMAND_MEMBER, m_member);
     }
     else
     {
-        PlaceText(line, 16, m_file);
+        PlaceText(line, S36_COMMAND_NAME, m_file);
     }
     return line;
 }
 
-BOOL CDSS36ViaHLLAPI::TypeLine(const std::string& line)
+bool CDSS36ViaHLLAPI::TypeHeader(char code, int count)
 {
-    return SendKey(DoubleAts(line.c_str()).c_str()) && SendKeysAndWait("@E");
-}
-
-BOOL CDSS36ViaHLLAPI::TypeHeader(char code, int count)
-{
-    // code and the count in four digits, ten blanks apart
-    constexpr int kBlanks = 10;
+    // The code, blanks, and the count where it belongs.
     char header[32];
-    header[0] = code;
-    std::memset(header + 1, ' ', kBlanks);
-    const int length = 1 + kBlanks + PutPaddedNumber(header + 1 + kBlanks, count, 4);
-    return CopyStringToPresentationSpace(1, 3, header, length) && SendKeysAndWait("@E");
+    header[REPLY_CODE] = code;
+    std::memset(header + REPLY_CODE + 1, ' ', S36_HEADER_COUNT - REPLY_CODE - 1);
+    const int length = S36_HEADER_COUNT + PutPaddedNumber(header + S36_HEADER_COUNT, count, S36_HEADER_COUNT_DIGITS);
+    return CopyStringToPresentationSpace(HOST_REPLY_LINE.row, HOST_REPLY_LINE.column, header, length) &&
+           SendKeysAndWait("@E");
 }
 
-BOOL CDSS36ViaHLLAPI::ReadReplyLine()
+bool CDSS36ViaHLLAPI::ReadReplyLine()
 {
-    return CopyPresentationSpaceToString(1, 3, m_reply, REPLY_CHARS);
+    return CopyPresentationSpaceToString(HOST_REPLY_LINE, m_reply);
 }
 
-BOOL CDSS36ViaHLLAPI::ReadReply()
+bool CDSS36ViaHLLAPI::ReadReply()
 {
     if (!ReadReplyLine())
-        return FALSE;
-    return m_reply[1] == '*' ? TRUE : HOST_FAIL(IDS_S36_BAD_LINE);
+        return false;
+    return m_reply[S36_REPLY_MARKER] == S36_RUNNING_MARK[0] ? true : HOST_FAIL(IDS_S36_BAD_LINE);
 }
 
 long CDSS36ViaHLLAPI::ReplyCount() const
 {
-    long count = 0;
-    for (int i = 3; i < 11 && m_reply[i] >= '0' && m_reply[i] <= '9'; ++i)
-        count = count * 10 + (m_reply[i] - '0');
-    return count;
+    // At most eight digits: the count always fits.
+    constexpr long long kMost = 99999999;
+    long long count = 0;
+    ReadDecimalDigits(m_reply + REPLY_COUNT, REPLY_RECORD_LENGTH - REPLY_COUNT, kMost, count);
+    return static_cast<long>(count);
 }
 
-int CDSS36ViaHLLAPI::ReplyLength() const
+bool CDSS36ViaHLLAPI::ReportHostMessage()
 {
-    int length = 0;
-    for (int i = 11; i < REPLY_CHARS && m_reply[i] >= '0' && m_reply[i] <= '9' && length < 100000; ++i)
-        length = length * 10 + (m_reply[i] - '0');
-    return length;
-}
-
-BOOL CDSS36ViaHLLAPI::ReportHostMessage()
-{
-    char message[MESSAGE_CHARS + 1];
-    if (!CopyPresentationSpaceToString(1, 5, message, MESSAGE_CHARS))
+    char message[S36_MESSAGE_LINE.chars + 1];
+    if (!CopyPresentationSpaceToString(S36_MESSAGE_LINE, message))
         return HOST_FAIL(IDS_S36_MESSAGE_UNAVAILABLE);
     std::size_t length = std::strlen(message);
     while (length > 0 && message[length - 1] == ' ')
@@ -264,37 +254,37 @@ BOOL CDSS36ViaHLLAPI::ReportHostMessage()
     return HOST_FAIL(IDS_S36_HOST_MESSAGE, message);
 }
 
-BOOL CDSS36ViaHLLAPI::CopyDataArea()
+bool CDSS36ViaHLLAPI::CopyDataArea()
 {
     m_used = 0;
     if (IsBinary())
-        return CopyPresentationSpaceToString(HOST_AREA_ROW, 1, m_area, HOST_AREA_SIZE);
+        return CopyPresentationSpaceToString(HOST_AREA_ROW, HOST_AREA_COLUMN, m_area, HOST_AREA_SIZE);
     if (!SetSessionParameters("EBCDIC"))
-        return FALSE;
-    const BOOL copied = CopyPresentationSpaceToString(HOST_AREA_ROW, 1, m_area, HOST_AREA_SIZE);
+        return false;
+    const bool copied = CopyPresentationSpaceToString(HOST_AREA_ROW, HOST_AREA_COLUMN, m_area, HOST_AREA_SIZE);
     return SetSessionParameters("NOEBCDIC") && copied;
 }
 
-BOOL CDSS36ViaHLLAPI::PlaceRecord()
+bool CDSS36ViaHLLAPI::PlaceRecord()
 {
     if (IsBinary())
         return PlaceHexField();
     TakeRecordFromArea(m_area, m_used, m_layout);
-    return TRUE;
+    return true;
 }
 
-BOOL CDSS36ViaHLLAPI::PlaceHexField()
+bool CDSS36ViaHLLAPI::PlaceHexField()
 {
     if (!TakeHexFieldFromArea(m_area, m_used, m_layout.fields[m_layout.current]))
         return HOST_FAIL(IDS_S36_BAD_LINE);
-    return TRUE;
+    return true;
 }
 
-BOOL CDSS36ViaHLLAPI::ReceiveBuffer(bool place)
+bool CDSS36ViaHLLAPI::ReceiveBuffer(bool place)
 {
     const DWORD start = GetTickCount();
     if (!ReadReply())
-        return FALSE;
+        return false;
     // Reply '6': the host is still busy with the buffer; it is read again until the time-out.
     while (ReplyCode() == '6')
     {
@@ -302,7 +292,7 @@ BOOL CDSS36ViaHLLAPI::ReceiveBuffer(bool place)
             return HOST_FAIL(IDS_S36_UNKNOWN_COMMAND);
         Sleep(kReplyPollMs);
         if (!ReadReply())
-            return FALSE;
+            return false;
     }
     switch (ReplyCode())
     {
@@ -317,7 +307,7 @@ BOOL CDSS36ViaHLLAPI::ReceiveBuffer(bool place)
         if (length != expected)
             return HOST_FAIL(IDS_S36_RECORD_LENGTH_MISMATCH, length, expected);
         if (!CopyDataArea())
-            return FALSE;
+            return false;
         m_bufferCode = ReplyCode();
         // An empty file answers with a count of 0 and a buffer of nothing: no record is placed from it.
         return !place || CDSS36ViaHLLAPI::EndOfData() || PlaceRecord();
@@ -340,7 +330,7 @@ BOOL CDSS36ViaHLLAPI::NextField()
     if (CDSS36ViaHLLAPI::EndOfData())
         return TRUE;
     if (++m_layout.current < m_layout.count)
-        return IsBinary() ? PlaceHexField() : TRUE;
+        return IsBinary() ? PlaceHexField() : true;
     m_layout.current = 0;
     ++m_recordCount;
     if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE)
@@ -365,27 +355,27 @@ BOOL CDSS36ViaHLLAPI::EndOfData()
     return m_recordCount >= m_hostRecords;
 }
 
-BOOL CDSS36ViaHLLAPI::EndHostDialog()
+bool CDSS36ViaHLLAPI::EndHostDialog()
 {
     if (!IsHllapiLoaded() || !IsPsConnected())
-        return TRUE;
-    BOOL inhibited = FALSE;
+        return true;
+    bool inhibited = false;
     if (!IsInputInhibited(inhibited))
-        return FALSE;
+        return false;
     if (inhibited)
         return HOST_FAIL(IDS_S36_INPUT_INHIBITED);
     if (!ReadReplyLine())
-        return FALSE;
+        return false;
     switch (ReplyCode())
     {
     case ' ':
     case '*':
-        return TypeLine("C");
+        return TypeCommand("C");
     case '+':
     case 'E':
         return SendKeysAndWait("@E");
     default:
-        return TRUE;
+        return true;
     }
 }
 
@@ -404,15 +394,15 @@ BOOL CDSS36ViaHLLAPISource::Open(HANDLE cancelEvent)
     if (!m_isMember && m_hostFileType == ZRHFT_DATA && !IsBinary())
         m_useDescriptions = m_profile->GetHostSize(ZRP_DESCRIPTION_FILE) > 1;
 
-    BOOL requested;
+    bool requested;
     if (m_useDescriptions)
     {
         requested = ReadDescriptionFile() && CheckRecordFits() && ResetLayout() && PlaceFieldList() &&
-                    TypeLine(CommandLine('R'));
+                    TypeCommand(CommandLine('R'));
     }
     else
     {
-        requested = TypeLine(CommandLine('R')) && ReadReply();
+        requested = TypeCommand(CommandLine('R')) && ReadReply();
         if (requested && (ReplyCode() == 'E' || ReplyLength() <= 0))
             requested = ReportHostMessage();
         requested = requested && SetSingleFieldLayout(ReplyLength() / ScreenUnit()) && CheckRecordFits() &&
@@ -434,9 +424,9 @@ BOOL CDSS36ViaHLLAPISource::Open(HANDLE cancelEvent)
 
 BOOL CDSS36ViaHLLAPISource::Close()
 {
-    const BOOL ended = EndHostDialog();
+    const bool ended = EndHostDialog();
     FreeRecordLayout(m_layout);
-    const BOOL stopped = !IsHllapiLoaded() || !IsPsConnected() || EndProgram();
+    const bool stopped = !IsHllapiLoaded() || !IsPsConnected() || EndProgram();
     CDataSource::Close();
     return ended && stopped;
 }

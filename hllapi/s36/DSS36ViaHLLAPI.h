@@ -1,11 +1,13 @@
 // The System/36 data source: talks to the host transfer procedure FT36 through the emulator session. One
-// 50-column command line starts each request; replies stand at (1, 3), host messages at (1, 5), and field lists
-// and record data go through the data area, 1760 bytes at a time. Binary mode is handled in the same classes.
+// 50-column command line starts each request; replies and host messages stand on the first row, and field lists
+// and record data go through the data area, 1760 bytes at a time (S36Screen.h). Binary mode is handled in the same
+// classes.
 #pragma once
 
 #include "DescrFile.h"
 #include "FieldConvert.h"
 #include "HostFields.h"
+#include "S36Screen.h"
 #include "ZRSViaHLLAPI.h"
 
 #include <string>
@@ -24,61 +26,56 @@ public:
 protected:
     enum
     {
-        NAME_CHARS = 8,
-        REPLY_CHARS = 75,
-        MESSAGE_CHARS = 74,
-        COMMAND_CHARS = 50,
-        MAX_LISTED_FIELDS = 292,
+        MAX_LISTED_FIELDS = 292,   // 7 + 6 characters a field within the data area
     };
 
     bool IsBinary() const { return m_transferType == ZRTT_BINARY; }
     int ScreenUnit() const { return IsBinary() ? 2 : 1; }
 
-    BOOL IsProgramRunning();
-    BOOL StartProgram();
+    bool IsProgramRunning();
+    bool StartProgram();
     // Types "X" and Enter when FT36 runs.
-    BOOL EndProgram();
+    bool EndProgram();
     // "library(member)" or "file".
-    BOOL SplitHostName(const char* name);
+    bool SplitHostName(const char* name);
     // Fields from the description file (parameter 305), always in text lengths.
-    BOOL ReadDescriptionFile();
-    BOOL SetSingleFieldLayout(int length);
-    BOOL CheckRecordFits();
-    BOOL ResetLayout();
+    bool ReadDescriptionFile();
+    bool SetSingleFieldLayout(int length);
+    bool CheckRecordFits();
+    bool ResetLayout();
     // The field list at (2, 1): record length and field count, then letter, digits and decimals per field.
-    BOOL PlaceFieldList();
+    bool PlaceFieldList();
     // The 50-column read ('R') or write ('W') command.
     std::string CommandLine(char verb) const;
-    // Typed with every '@' doubled, then Enter.
-    BOOL TypeLine(const std::string& line);
-    BOOL TypeHeader(char code, int count);
+    // Types the buffer header over the reply line and presses Enter.
+    bool TypeHeader(char code, int count);
     // The reply line; its second character must be '*'.
-    BOOL ReadReply();
-    BOOL ReadReplyLine();
-    char ReplyCode() const { return m_reply[0]; }
+    bool ReadReply();
+    bool ReadReplyLine();
+    char ReplyCode() const { return m_reply[REPLY_CODE]; }
     long ReplyCount() const;
-    int ReplyLength() const;
-    // Reports the host's message as ZRS043 (ZRS044 when it cannot be read); FALSE.
-    BOOL ReportHostMessage();
-    BOOL CopyDataArea();
+    int ReplyLength() const { return ReplyRecordLength(m_reply); }
+    // Reports the host's message as ZRS043 (ZRS044 when it cannot be read); false.
+    bool ReportHostMessage();
+    bool CopyDataArea();
     // Starts the record at m_used: text data goes into the record buffer whole, binary data (hexadecimal on the
     // screen) field by field as the reader reaches each, so that a bad character fails at its own field.
-    BOOL PlaceRecord();
-    BOOL PlaceHexField();
+    bool PlaceRecord();
+    bool PlaceHexField();
     // Reads a data buffer's reply and copies the buffer ('*' or '+'); place: also starts its first record.
-    BOOL ReceiveBuffer(bool place);
+    bool ReceiveBuffer(bool place);
     // Answers what is pending so that FT36 is ready for the next request.
-    BOOL EndHostDialog();
+    bool EndHostDialog();
 
     long m_hostRecords = 0;
     char m_area[HOST_AREA_SIZE + 1] = {};
     int m_used = 0;
-    char m_reply[REPLY_CHARS + 1] = {};
+    char m_reply[HOST_REPLY_LINE.chars + 1] = {};
     // Reply code of the data buffer in m_area: '*' full, more to come; '+' the last.
     char m_bufferCode = 0;
-    char m_library[NAME_CHARS + 1] = {};
-    char m_file[NAME_CHARS + 1] = {};
-    char m_member[NAME_CHARS + 1] = {};
+    char m_library[S36_NAME_CHARS + 1] = {};
+    char m_file[S36_NAME_CHARS + 1] = {};
+    char m_member[S36_NAME_CHARS + 1] = {};
     bool m_isMember = false;
     int m_hostFileType = ZRHFT_DATA;
     bool m_useDescriptions = false;
@@ -106,13 +103,13 @@ public:
 
 private:
     // The layout of the write request and whether the command sends a field list.
-    BOOL ChooseLayout(bool& withFieldList);
+    bool ChooseLayout(bool& withFieldList);
     // The existing file's record length through a read request.
-    BOOL ReadExistingLength();
-    BOOL CheckWriteReply();
+    bool ReadExistingLength();
+    bool CheckWriteReply();
     // Appends the complete record to the data area and sends the buffer when no further record fits.
-    BOOL AppendRecord();
-    BOOL SendBuffer();
+    bool AppendRecord();
+    bool SendBuffer();
 
     // The conversion of each layout field, made again when the other side's field comes with another type.
     std::vector<HostConversion> m_conversions;

@@ -42,14 +42,14 @@ BOOL CDSS36ViaHLLAPITarget::Open(HANDLE cancelEvent)
     if (m_writeMode < ZRHWM_CREATE_FILE || m_writeMode > ZRHWM_REPLACE_MEMBER)
         return HOST_FAIL(IDS_S36_BAD_WRITE_MODE);
     bool withFieldList = false;
-    const BOOL opened = ChooseLayout(withFieldList) && CheckRecordFits() && ResetLayout() &&
-                        (!withFieldList || PlaceFieldList()) && TypeLine(CommandLine('W')) && CheckWriteReply();
+    const bool opened = ChooseLayout(withFieldList) && CheckRecordFits() && ResetLayout() &&
+                        (!withFieldList || PlaceFieldList()) && TypeCommand(CommandLine('W')) && CheckWriteReply();
     m_layout.current = 0;
     m_used = 0;
     return opened;
 }
 
-BOOL CDSS36ViaHLLAPITarget::ChooseLayout(bool& withFieldList)
+bool CDSS36ViaHLLAPITarget::ChooseLayout(bool& withFieldList)
 {
     const bool fileMode = m_writeMode <= ZRHWM_APPEND_FILE;
     int recordLength = 0;
@@ -69,27 +69,27 @@ BOOL CDSS36ViaHLLAPITarget::ChooseLayout(bool& withFieldList)
     return fileMode ? ReadDescriptionFile() : SetSingleFieldLayout(recordLength);
 }
 
-BOOL CDSS36ViaHLLAPITarget::ReadExistingLength()
+bool CDSS36ViaHLLAPITarget::ReadExistingLength()
 {
-    if (!(TypeLine(CommandLine('R')) && ReadReply()))
-        return FALSE;
+    if (!(TypeCommand(CommandLine('R')) && ReadReply()))
+        return false;
     if (ReplyCode() == 'E' || ReplyLength() <= 0)
         return ReportHostMessage();
     return SetSingleFieldLayout(ReplyLength()) && EndHostDialog();
 }
 
-BOOL CDSS36ViaHLLAPITarget::CheckWriteReply()
+bool CDSS36ViaHLLAPITarget::CheckWriteReply()
 {
     if (!ReadReply())
-        return FALSE;
+        return false;
     if (ReplyCode() == 'E')
     {
         ReportHostMessage();
         SendKeysAndWait("@E");
-        return FALSE;
+        return false;
     }
     const int expected = static_cast<int>(m_layout.length) * ScreenUnit();
-    return ReplyLength() == expected ? TRUE : HOST_FAIL(IDS_S36_BAD_LINE);
+    return ReplyLength() == expected ? true : HOST_FAIL(IDS_S36_BAD_LINE);
 }
 
 BOOL CDSS36ViaHLLAPITarget::PutField(const DSField* otherSide)
@@ -124,18 +124,18 @@ BOOL CDSS36ViaHLLAPITarget::NextField()
     return AppendRecord();
 }
 
-BOOL CDSS36ViaHLLAPITarget::AppendRecord()
+bool CDSS36ViaHLLAPITarget::AppendRecord()
 {
     m_layout.current = 0;
     PutRecordIntoArea(m_layout, IsBinary(), m_area, m_used);
     if (m_used + static_cast<int>(m_layout.length) * ScreenUnit() > HOST_AREA_SIZE)
     {
         if (!SendBuffer())
-            return FALSE;
+            return false;
         m_used = 0;
     }
     ++m_recordCount;
-    return TRUE;
+    return true;
 }
 
 BOOL CDSS36ViaHLLAPITarget::EndOfData()
@@ -143,7 +143,7 @@ BOOL CDSS36ViaHLLAPITarget::EndOfData()
     return SendBuffer();
 }
 
-BOOL CDSS36ViaHLLAPITarget::SendBuffer()
+bool CDSS36ViaHLLAPITarget::SendBuffer()
 {
     // Only whole records go: a transfer cancelled in the middle of a record leaves that record out.
     const int recordBytes = static_cast<int>(m_layout.length) * ScreenUnit();
@@ -153,54 +153,54 @@ BOOL CDSS36ViaHLLAPITarget::SendBuffer()
     {
         if (IsBinary())
         {
-            if (!CopyStringToPresentationSpace(HOST_AREA_ROW, 1, m_area, bytes))
-                return FALSE;
+            if (!CopyStringToPresentationSpace(HOST_AREA_ROW, HOST_AREA_COLUMN, m_area, bytes))
+                return false;
         }
         else
         {
             if (!SetSessionParameters("EBCDIC"))
-                return FALSE;
-            const BOOL copied = CopyStringToPresentationSpace(HOST_AREA_ROW, 1, m_area, bytes);
+                return false;
+            const bool copied = CopyStringToPresentationSpace(HOST_AREA_ROW, HOST_AREA_COLUMN, m_area, bytes);
             if (!(SetSessionParameters("NOEBCDIC") && copied))
-                return FALSE;
+                return false;
         }
     }
     const char code = records == HOST_AREA_SIZE / recordBytes ? '*' : '+';
     if (!(TypeHeader(code, records) && ReadReply()))
-        return FALSE;
+        return false;
     // The host answers every buffer; 'E' reports its failure.
     if (ReplyCode() != 'E')
-        return TRUE;
+        return true;
     ReportHostMessage();
     SendKeysAndWait("@E");
-    return FALSE;
+    return false;
 }
 
 BOOL CDSS36ViaHLLAPITarget::Close()
 {
-    BOOL closed = TRUE;
+    bool closed = true;
     if (IsHllapiLoaded() && IsPsConnected())
     {
-        BOOL inhibited = FALSE;
+        bool inhibited = false;
         if (!IsInputInhibited(inhibited))
-            closed = FALSE;
+            closed = false;
         else if (inhibited)
             closed = HOST_FAIL(IDS_S36_INPUT_INHIBITED);
         else if (!ReadReplyLine())
-            closed = FALSE;
+            closed = false;
         else if (ReplyCode() == '*')
-            closed = TypeLine("C");
+            closed = TypeCommand("C");
         else if (ReplyCode() == '+')
             closed = SendKeysAndWait("@E");
         else if (ReplyCode() == 'E')
         {
             ReportHostMessage();
             SendKeysAndWait("@E");
-            closed = FALSE;
+            closed = false;
         }
     }
     FreeRecordLayout(m_layout);
-    const BOOL stopped = !IsHllapiLoaded() || !IsPsConnected() || EndProgram();
+    const bool stopped = !IsHllapiLoaded() || !IsPsConnected() || EndProgram();
     CDataSource::Close();
     return closed && stopped;
 }

@@ -118,24 +118,24 @@ void MakeHostField(const DescrField& description, bool binary, DSField& field)
     field.length = static_cast<short>(length);
 }
 
-BOOL MakeDescribedFields(const std::vector<DescrField>& descriptions, bool binary, DSRecordLayout& layout)
+bool MakeDescribedFields(const std::vector<DescrField>& descriptions, bool binary, DSRecordLayout& layout)
 {
     if (!AllocateLayoutFields(layout, static_cast<int>(descriptions.size())))
-        return FALSE;
+        return false;
     for (std::size_t i = 0; i < descriptions.size(); ++i)
         MakeHostField(descriptions[i], binary, layout.fields[i]);
-    return TRUE;
+    return true;
 }
 
-BOOL ParseHostDescription(const char* record, bool binary, DSField& field)
+bool ParseHostDescription(const char* record, bool binary, DSField& field)
 {
     DescrField description;
     if (!ParseDescrLine(record, DESCR_LINE_CHARS, description))
-        return FALSE;
+        return false;
     // The name keeps what the record holds, leading blanks included.
     MakeHostField(description, binary, field);
     std::memcpy(field.name, record, DESCR_NAME_CHARS);
-    return TRUE;
+    return true;
 }
 
 int HostFieldDigits(const DSField& field)
@@ -148,13 +148,13 @@ int HostFieldDigits(const DSField& field)
     return length - 1 - (field.decimals != 0 ? 1 : 0);
 }
 
-BOOL FormatHostDescription(const DSField& field, char record[DESCR_LINE_CHARS])
+bool FormatHostDescription(const DSField& field, char record[DESCR_LINE_CHARS])
 {
     const char letter = HostTypeLetter(field.type);
     const int digits = HostFieldDigits(field);
     if (letter == '\0' || digits < 0 || digits > DESCR_MAX_LENGTH || field.decimals < 0 ||
         field.decimals > DESCR_MAX_DECIMALS)
-        return FALSE;
+        return false;
     char name[sizeof field.name];
     char comment[sizeof field.text];
     std::memcpy(name, field.name, sizeof name);
@@ -162,16 +162,16 @@ BOOL FormatHostDescription(const DSField& field, char record[DESCR_LINE_CHARS])
     name[sizeof name - 1] = '\0';
     comment[sizeof comment - 1] = '\0';
     FormatRecord(name, letter, digits, field.decimals, comment, record);
-    return TRUE;
+    return true;
 }
 
-BOOL FormatHostDescription(const DescrField& description, char record[DESCR_LINE_CHARS])
+bool FormatHostDescription(const DescrField& description, char record[DESCR_LINE_CHARS])
 {
     const char letter = DescrTypeLetter(description.type);
     if (letter == '\0' || description.length < 0 || description.length > DESCR_MAX_LENGTH)
-        return FALSE;
+        return false;
     FormatRecord(description.name, letter, description.length, description.decimals, description.comment, record);
-    return TRUE;
+    return true;
 }
 
 int PutPaddedNumber(char* text, int value, int width)
@@ -205,17 +205,17 @@ void EncodeHex(const char* bytes, int count, char* text)
     }
 }
 
-BOOL DecodeHex(const char* text, int count, char* bytes)
+bool DecodeHex(const char* text, int count, char* bytes)
 {
     for (int i = 0; i < count; ++i)
     {
         const int high = HexDigitValue(text[2 * i]);
         const int low = HexDigitValue(text[2 * i + 1]);
         if (high < 0 || low < 0)
-            return FALSE;
+            return false;
         bytes[i] = static_cast<char>(high << 4 | low);
     }
-    return TRUE;
+    return true;
 }
 
 void TakeRecordFromArea(const char* area, int& used, DSRecordLayout& layout)
@@ -224,13 +224,13 @@ void TakeRecordFromArea(const char* area, int& used, DSRecordLayout& layout)
     used += static_cast<int>(layout.length);
 }
 
-BOOL TakeHexFieldFromArea(const char* area, int& used, DSField& field)
+bool TakeHexFieldFromArea(const char* area, int& used, DSField& field)
 {
     const int length = static_cast<unsigned short>(field.length);
     if (!DecodeHex(area + used, length, field.value))
-        return FALSE;
+        return false;
     used += 2 * length;
-    return TRUE;
+    return true;
 }
 
 void PutRecordIntoArea(const DSRecordLayout& layout, bool hex, char* area, int& used)

@@ -3,17 +3,10 @@
 #pragma once
 
 #include "DescrFile.h"
+#include "HostScreen.h"
 #include "ZRContracts.h"
 
 #include <vector>
-
-// The data area of both transfer screens: rows 2 to 23 from column 1.
-enum
-{
-    HOST_AREA_ROW = 2,
-    HOST_AREA_SIZE = 1760,
-    HOST_DESCRIPTIONS_PER_SCREEN = 26,
-};
 
 // Screen length of a packed, zoned or binary field in text mode: the digits, a sign and, with decimals, a point.
 int DisplayLength(int digits, int decimals);
@@ -29,25 +22,25 @@ char HostTypeLetter(int hostType);
 // 50, the decimals, and type and length by the letter. binary: the lengths of binary transfers (packed and binary
 // fields in bytes); otherwise the screen lengths of text transfers.
 void MakeHostField(const DescrField& description, bool binary, DSField& field);
-// Fields of a layout made from descriptions (no record buffer yet). FALSE when out of memory.
-BOOL MakeDescribedFields(const std::vector<DescrField>& descriptions, bool binary, DSRecordLayout& layout);
-// The same from a 66-character description record; FALSE when the record is not a valid description.
-BOOL ParseHostDescription(const char* record, bool binary, DSField& field);
+// Fields of a layout made from descriptions (no record buffer yet). false when out of memory.
+bool MakeDescribedFields(const std::vector<DescrField>& descriptions, bool binary, DSRecordLayout& layout);
+// The same from a 66-character description record; false when the record is not a valid description.
+bool ParseHostDescription(const char* record, bool binary, DSField& field);
 
 // Digits of a field in text-mode lengths: its length for a character field, the screen length less the sign and
 // the point for the others. -1 for a type without a letter.
 int HostFieldDigits(const DSField& field);
-// The 66-character description of a field in text-mode lengths. FALSE for a type without a letter or a length
+// The 66-character description of a field in text-mode lengths. false for a type without a letter or a length
 // above 999, which the record cannot hold.
-BOOL FormatHostDescription(const DSField& field, char record[DESCR_LINE_CHARS]);
-BOOL FormatHostDescription(const DescrField& description, char record[DESCR_LINE_CHARS]);
+bool FormatHostDescription(const DSField& field, char record[DESCR_LINE_CHARS]);
+bool FormatHostDescription(const DescrField& description, char record[DESCR_LINE_CHARS]);
 
 // A record's fields lie one after the other in its layout's record buffer, as they lie in the data area.
 // Copies the record at used in the data area into the record buffer, every field at once, and moves used past it.
 void TakeRecordFromArea(const char* area, int& used, DSRecordLayout& layout);
 // Takes a field's value from hexadecimal data in the data area at used (two characters a byte) and moves used past
-// it. FALSE when the data holds another character.
-BOOL TakeHexFieldFromArea(const char* area, int& used, DSField& field);
+// it. false when the data holds another character.
+bool TakeHexFieldFromArea(const char* area, int& used, DSField& field);
 // Appends the record buffer to the data area at used (hex: two characters a byte) and moves used past it.
 void PutRecordIntoArea(const DSRecordLayout& layout, bool hex, char* area, int& used);
 
@@ -57,5 +50,5 @@ int PutPaddedNumber(char* text, int value, int width);
 
 // Two characters "0123456789ABCDEF" per byte, high half first.
 void EncodeHex(const char* bytes, int count, char* text);
-// The bytes of 2 x count hexadecimal characters, in either case; FALSE at the first other character.
-BOOL DecodeHex(const char* text, int count, char* bytes);
+// The bytes of 2 x count hexadecimal characters, in either case; false at the first other character.
+bool DecodeHex(const char* text, int count, char* bytes);

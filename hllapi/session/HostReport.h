@@ -6,5 +6,5 @@
 
 #define HOST_REPORT(...) ReportError(kReportSource, __LINE__, m_errorSink, m_module, __VA_ARGS__)
 #define HOST_REPORT_AT(line, ...) ReportError(kReportSource, line, m_errorSink, m_module, __VA_ARGS__)
-// Reports and yields FALSE, for the failing operation's return.
-#define HOST_FAIL(...) (HOST_REPORT(__VA_ARGS__), FALSE)
+// Reports and yields false, for the failing operation's return.
+#define HOST_FAIL(...) (HOST_REPORT(__VA_ARGS__), false)

@@ -23,16 +23,11 @@ DWORD Elapsed(DWORD start)
     return GetTickCount() - start;
 }
 
-enum
-{
-    RC_OK = 0,
-    RC_UPDATE_NONE = 0,
-    RC_UPDATE_OIA = 21,
-    RC_UPDATE_PS = 22,
-    RC_UPDATE_BOTH = 23,
-    RC_KEYBOARD_LOCKED = 5,
-    WAIT_SLICE_MS = 100,
-};
+constexpr DWORD kWaitSliceMs = 100;
+
+// The AS/400 command line: "===> " from column 2 of the cursor's row or of the row above.
+constexpr char kCommandLineMark[] = "===> ";
+constexpr int kCommandLineMarkColumn = 2;
 }
 
 CZRSViaHLLAPI::~CZRSViaHLLAPI()
@@ -41,13 +36,13 @@ CZRSViaHLLAPI::~CZRSViaHLLAPI()
         FreeHllapi();
 }
 
-BOOL CZRSViaHLLAPI::ReadSessionLetter()
+bool CZRSViaHLLAPI::ReadSessionLetter()
 {
     char letter = m_session;
     if (!m_profile->GetHost(ZRP_PRESENTATION_SPACE_ID, &letter))
-        return FALSE;
+        return false;
     m_session = letter;
-    return TRUE;
+    return true;
 }
 
 BOOL CZRSViaHLLAPI::LoadHllapi()
@@ -70,7 +65,7 @@ BOOL CZRSViaHLLAPI::LoadHllapi()
             m_bridge = LoadLibraryA(path.c_str());
         }
     }
-    BOOL loaded = FALSE;
+    bool loaded = false;
     if (!m_bridge)
     {
         HOST_REPORT(IDS_HLL_BRIDGE_NOT_LOADED);
@@ -82,7 +77,7 @@ BOOL CZRSViaHLLAPI::LoadHllapi()
             reinterpret_cast<void*>(GetProcAddress(m_bridge, HLL_ENTRY_GET_STATUS)));
         if (m_hllapi && m_getStatus)
         {
-            loaded = TRUE;
+            loaded = true;
         }
         else
         {
@@ -128,16 +123,16 @@ BOOL CZRSViaHLLAPI::QueryInfo(char* text, int* number1, int* number2)
     for (int i = 0; i < count; ++i)
     {
         const unsigned char* entry = reinterpret_cast<unsigned char*>(entries) + i * HLL_SESSION_ENTRY_SIZE;
-        const int size = entry[14] | (entry[15] << 8);
-        if (entry[12] != 'H' || size == 0)
+        const int size = entry[HLL_SESSION_PS_SIZE] | (entry[HLL_SESSION_PS_SIZE + 1] << 8);
+        if (entry[HLL_SESSION_TYPE] != HLL_SESSION_TYPE_DISPLAY || size == 0)
             continue;
         int status = HLL_STATUS_BUSY;
         if (m_getStatus)
-            m_getStatus(static_cast<char>(entry[0]), &status);
+            m_getStatus(static_cast<char>(entry[HLL_SESSION_NAME]), &status);
         if (text)
         {
             text[3 * kept] = (status & HLL_STATUS_BUSY) ? 0 : 1;
-            text[3 * kept + 1] = static_cast<char>(entry[0]);
+            text[3 * kept + 1] = static_cast<char>(entry[HLL_SESSION_NAME]);
             text[3 * kept + 2] = 0;
         }
         ++kept;
@@ -163,10 +158,10 @@ int CZRSViaHLLAPI::Call(int function, void* data, int* length, int* returnCode)
     }
     int number = function;
     m_hllapi(&number, static_cast<char*>(data), length, returnCode);
-    return returnCode ? *returnCode : RC_OK;
+    return returnCode ? *returnCode : HLL_RC_OK;
 }
 
-BOOL CZRSViaHLLAPI::ReportRc(int line, int rc, const RcMessage* messages, int count)
+bool CZRSViaHLLAPI::ReportRc(int line, int rc, const RcMessage* messages, int count)
 {
     UINT id = IDS_HLL_UNKNOWN_ERROR;
     for (int i = 0; i < count; ++i)
@@ -175,22 +170,25 @@ BOOL CZRSViaHLLAPI::ReportRc(int line, int rc, const RcMessage* messages, int co
             id = messages[i].id;
     }
     HOST_REPORT_AT(line, id);
-    return FALSE;
+    return false;
 }
 
 #define FAIL_WITH(rc, table) ReportRc(__LINE__, rc, table, static_cast<int>(std::size(table)))
 
-BOOL CZRSViaHLLAPI::ConnectPresentationSpace()
+bool CZRSViaHLLAPI::ConnectPresentationSpace()
 {
-    static const RcMessage kMessages[] = {{1, IDS_HLL_BAD_SESSION}, {4, IDS_HLL_PS_BUSY}, {5, IDS_HLL_PS_LOCKED},
-                                          {9, IDS_HLL_SYSTEM_ERROR}, {11, IDS_HLL_PS_IN_USE}};
+    static const RcMessage kMessages[] = {{HLL_RC_NOT_CONNECTED, IDS_HLL_BAD_SESSION},
+                                          {HLL_RC_BUSY, IDS_HLL_PS_BUSY},
+                                          {HLL_RC_INPUT_INHIBITED, IDS_HLL_PS_LOCKED},
+                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR},
+                                          {HLL_RC_RESOURCE_UNAVAILABLE, IDS_HLL_PS_IN_USE}};
     char data[4] = {m_session, 0, 0, 0};
     int length = 1;
     int rc = 0;
-    if (Call(HLL_CONNECT_PS, data, &length, &rc) != RC_OK)
+    if (Call(HLL_CONNECT_PS, data, &length, &rc) != HLL_RC_OK)
         return FAIL_WITH(rc, kMessages);
     m_psConnected = true;
-    return TRUE;
+    return true;
 }
 
 void CZRSViaHLLAPI::DisconnectPresentationSpace()
@@ -199,101 +197,111 @@ void CZRSViaHLLAPI::DisconnectPresentationSpace()
     m_psConnected = false;
 }
 
-BOOL CZRSViaHLLAPI::SendKey(const char* keys)
+bool CZRSViaHLLAPI::SendKey(const char* keys)
 {
-    static const RcMessage kMessages[] = {{1, IDS_HLL_NOT_CONNECTED}, {2, IDS_HLL_BAD_STRING_LENGTH},
-                                          {7, IDS_HLL_BAD_POSITION}, {9, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {{HLL_RC_NOT_CONNECTED, IDS_HLL_NOT_CONNECTED},
+                                          {HLL_RC_PARAMETER_ERROR, IDS_HLL_BAD_STRING_LENGTH},
+                                          {HLL_RC_BAD_POSITION, IDS_HLL_BAD_POSITION},
+                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     const std::size_t count = std::strlen(keys);
     int length = static_cast<int>(count);
     int rc = 0;
-    if (Call(HLL_SEND_KEY, CallData(keys, count), &length, &rc) == RC_OK)
-        return TRUE;
+    if (Call(HLL_SEND_KEY, CallData(keys, count), &length, &rc) == HLL_RC_OK)
+        return true;
     // A locked keyboard: an operator error is what the user must mend.
-    BOOL operatorError = FALSE;
-    if (rc == RC_KEYBOARD_LOCKED && IsOperatorError(operatorError) && operatorError)
+    bool operatorError = false;
+    if (rc == HLL_RC_INPUT_INHIBITED && IsOperatorError(operatorError) && operatorError)
     {
         HOST_REPORT(IDS_HLL_OPERATOR_ERROR);
-        return FALSE;
+        return false;
     }
     return FAIL_WITH(rc, kMessages);
 }
 
-BOOL CZRSViaHLLAPI::QueryCursorLocation(int& row, int& column)
+bool CZRSViaHLLAPI::QueryCursorLocation(int& row, int& column)
 {
-    static const RcMessage kMessages[] = {{1, IDS_HLL_NOT_CONNECTED}, {9, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {{HLL_RC_NOT_CONNECTED, IDS_HLL_NOT_CONNECTED},
+                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     int position = 0;
     int rc = 0;
-    if (Call(HLL_QUERY_CURSOR, nullptr, &position, &rc) != RC_OK)
+    if (Call(HLL_QUERY_CURSOR, nullptr, &position, &rc) != HLL_RC_OK)
         return FAIL_WITH(rc, kMessages);
     // The position counts from 1, so column 80 belongs to its own row.
     row = (position - 1) / HLL_COLUMNS + 1;
     column = (position - 1) % HLL_COLUMNS + 1;
-    return TRUE;
+    return true;
 }
 
-BOOL CZRSViaHLLAPI::CopyPresentationSpaceToString(int row, int column, char* buffer, int count)
+bool CZRSViaHLLAPI::CopyPresentationSpaceToString(int row, int column, char* buffer, int count)
 {
-    static const RcMessage kMessages[] = {{1, IDS_HLL_NOT_CONNECTED}, {2, IDS_HLL_BAD_STRING_LENGTH},
-                                          {7, IDS_HLL_BAD_POSITION}, {9, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {{HLL_RC_NOT_CONNECTED, IDS_HLL_NOT_CONNECTED},
+                                          {HLL_RC_PARAMETER_ERROR, IDS_HLL_BAD_STRING_LENGTH},
+                                          {HLL_RC_BAD_POSITION, IDS_HLL_BAD_POSITION},
+                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     int length = count;
     int rc = PsPosition(row, column);
     buffer[count] = '\0';
     const int result = Call(HLL_COPY_PS_TO_STRING, buffer, &length, &rc);
     buffer[count] = '\0';
-    if (result != 0 && result != 4 && result != 5)
+    if (result != HLL_RC_OK && result != HLL_RC_BUSY && result != HLL_RC_INPUT_INHIBITED)
         return FAIL_WITH(result, kMessages);
-    return TRUE;
+    return true;
 }
 
-BOOL CZRSViaHLLAPI::SetSessionParameters(const char* parameters)
+bool CZRSViaHLLAPI::SetSessionParameters(const char* parameters)
 {
-    static const RcMessage kMessages[] = {{2, IDS_HLL_BAD_PARAMETER}, {9, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {{HLL_RC_PARAMETER_ERROR, IDS_HLL_BAD_PARAMETER},
+                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     const std::size_t count = std::strlen(parameters);
     int length = static_cast<int>(count);
     int rc = 0;
-    if (Call(HLL_SET_SESSION_PARAMETERS, CallData(parameters, count), &length, &rc) != RC_OK)
+    if (Call(HLL_SET_SESSION_PARAMETERS, CallData(parameters, count), &length, &rc) != HLL_RC_OK)
         return FAIL_WITH(rc, kMessages);
-    return TRUE;
+    return true;
 }
 
-BOOL CZRSViaHLLAPI::QuerySessions(char* entries, int& count)
+bool CZRSViaHLLAPI::QuerySessions(char* entries, int& count)
 {
-    static const RcMessage kMessages[] = {{9, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {{HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     int length = HLL_MAX_SESSIONS * HLL_SESSION_ENTRY_SIZE;
     int rc = 0;
     const int result = Call(HLL_QUERY_SESSIONS, entries, &length, &rc);
-    if (result != 0 && result != 2)
+    if (result != HLL_RC_OK && result != HLL_RC_PARAMETER_ERROR)
         return FAIL_WITH(result, kMessages);
     // The bridge's count is trusted only as far as the buffer reaches.
     count = length < 0 ? 0 : (length > HLL_MAX_SESSIONS ? HLL_MAX_SESSIONS : length);
-    return TRUE;
+    return true;
 }
 
-BOOL CZRSViaHLLAPI::CopyOIA(int byteIndex, BOOL& on)
+bool CZRSViaHLLAPI::CopyOIA(int byteIndex, bool& on)
 {
-    static const RcMessage kMessages[] = {{1, IDS_HLL_NOT_CONNECTED}, {2, IDS_HLL_BAD_LENGTH},
-                                          {9, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {{HLL_RC_NOT_CONNECTED, IDS_HLL_NOT_CONNECTED},
+                                          {HLL_RC_PARAMETER_ERROR, IDS_HLL_BAD_LENGTH},
+                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     unsigned char oia[HLL_OIA_SIZE] = {};
     int length = HLL_OIA_SIZE;
     int rc = 0;
     const int result = Call(HLL_COPY_OIA, oia, &length, &rc);
-    if (result != 0 && result != 4 && result != 5)
+    if (result != HLL_RC_OK && result != HLL_RC_BUSY && result != HLL_RC_INPUT_INHIBITED)
         return FAIL_WITH(result, kMessages);
     on = oia[byteIndex] != 0;
-    return TRUE;
+    return true;
 }
 
-BOOL CZRSViaHLLAPI::CopyStringToPresentationSpace(int row, int column, const char* data, int count)
+bool CZRSViaHLLAPI::CopyStringToPresentationSpace(int row, int column, const char* data, int count)
 {
-    static const RcMessage kMessages[] = {{1, IDS_HLL_NOT_CONNECTED}, {2, IDS_HLL_BAD_STRING_LENGTH},
-                                          {5, IDS_HLL_PS_PROTECTED}, {6, IDS_HLL_DATA_TRUNCATED},
-                                          {7, IDS_HLL_BAD_POSITION}, {9, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {{HLL_RC_NOT_CONNECTED, IDS_HLL_NOT_CONNECTED},
+                                          {HLL_RC_PARAMETER_ERROR, IDS_HLL_BAD_STRING_LENGTH},
+                                          {HLL_RC_INPUT_INHIBITED, IDS_HLL_PS_PROTECTED},
+                                          {HLL_RC_TRUNCATED, IDS_HLL_DATA_TRUNCATED},
+                                          {HLL_RC_BAD_POSITION, IDS_HLL_BAD_POSITION},
+                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     char* copy = CallData(data, static_cast<std::size_t>(count));
     int length = count;
     int rc = PsPosition(row, column);
-    if (Call(HLL_COPY_STRING_TO_PS, copy, &length, &rc) != RC_OK)
+    if (Call(HLL_COPY_STRING_TO_PS, copy, &length, &rc) != HLL_RC_OK)
         return FAIL_WITH(rc, kMessages);
-    return TRUE;
+    return true;
 }
 
 void CZRSViaHLLAPI::ResetSystem()
@@ -302,30 +310,33 @@ void CZRSViaHLLAPI::ResetSystem()
     m_psConnected = false;
 }
 
-BOOL CZRSViaHLLAPI::SetCursor(int row, int column)
+bool CZRSViaHLLAPI::SetCursor(int row, int column)
 {
-    static const RcMessage kMessages[] = {{1, IDS_HLL_NOT_CONNECTED}, {4, IDS_HLL_PS_BUSY}, {7, IDS_HLL_BAD_CURSOR},
-                                          {9, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {{HLL_RC_NOT_CONNECTED, IDS_HLL_NOT_CONNECTED},
+                                          {HLL_RC_BUSY, IDS_HLL_PS_BUSY},
+                                          {HLL_RC_BAD_POSITION, IDS_HLL_BAD_CURSOR},
+                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     int length = 0;
     int rc = PsPosition(row, column);
-    if (Call(HLL_SET_CURSOR, nullptr, &length, &rc) != RC_OK)
+    if (Call(HLL_SET_CURSOR, nullptr, &length, &rc) != HLL_RC_OK)
         return FAIL_WITH(rc, kMessages);
-    return TRUE;
+    return true;
 }
 
-BOOL CZRSViaHLLAPI::StartHostNotification(char* block)
+bool CZRSViaHLLAPI::StartHostNotification(char* block)
 {
-    static const RcMessage kMessages[] = {{1, IDS_HLL_BAD_SESSION}, {2, IDS_HLL_BAD_DESIGNATOR},
-                                          {9, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {{HLL_RC_NOT_CONNECTED, IDS_HLL_BAD_SESSION},
+                                          {HLL_RC_PARAMETER_ERROR, IDS_HLL_BAD_DESIGNATOR},
+                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     std::memset(block, ' ', HLL_NOTIFY_BLOCK_SIZE);
-    block[0] = m_session;
-    block[4] = 'A';
-    block[12] = 'B';
+    block[HLL_NOTIFY_SESSION] = m_session;
+    block[HLL_NOTIFY_MODE] = 'A';
+    block[HLL_NOTIFY_WHAT] = 'B';
     int length = HLL_NOTIFY_BLOCK_SIZE;
     int rc = 0;
-    if (Call(HLL_START_HOST_NOTIFICATION, block, &length, &rc) != RC_OK)
+    if (Call(HLL_START_HOST_NOTIFICATION, block, &length, &rc) != HLL_RC_OK)
         return FAIL_WITH(rc, kMessages);
-    return TRUE;
+    return true;
 }
 
 void CZRSViaHLLAPI::QueryHostUpdate(int& flags, int& rc)
@@ -346,21 +357,23 @@ BOOL CZRSViaHLLAPI::WaitForHost(const char* block)
     bool inhibitSeen = false;
     for (;;)
     {
-        const DWORD waited = WaitForSingleObject(event, WAIT_SLICE_MS);
+        const DWORD waited = WaitForSingleObject(event, kWaitSliceMs);
         if (waited == WAIT_OBJECT_0)
         {
             int flags = 0;
             int rc = 0;
             QueryHostUpdate(flags, rc);
-            if (rc == RC_UPDATE_NONE || rc == RC_UPDATE_PS)
+            if (rc == HLL_RC_OK || rc == HLL_RC_PS_UPDATED)
             {
             }
-            else if (rc == 1 || rc == 8 || rc == 9)
+            else if (rc == HLL_RC_NOT_CONNECTED || rc == HLL_RC_NO_NOTIFICATION || rc == HLL_RC_SYSTEM_ERROR)
             {
-                error = rc == 1 ? IDS_HLL_BAD_SESSION : rc == 8 ? IDS_HLL_NO_NOTIFICATION : IDS_HLL_SYSTEM_ERROR;
+                error = rc == HLL_RC_NOT_CONNECTED      ? IDS_HLL_BAD_SESSION
+                        : rc == HLL_RC_NO_NOTIFICATION ? IDS_HLL_NO_NOTIFICATION
+                                                       : IDS_HLL_SYSTEM_ERROR;
                 break;
             }
-            else if (rc == RC_UPDATE_OIA || rc == RC_UPDATE_BOTH)
+            else if (rc == HLL_RC_OIA_UPDATED || rc == HLL_RC_BOTH_UPDATED)
             {
                 if (flags & HLL_UPDATE_INHIBIT_ON)
                     inhibitSeen = true;
@@ -381,7 +394,7 @@ BOOL CZRSViaHLLAPI::WaitForHost(const char* block)
         const bool late = Elapsed(start) > m_sendKeyTimeout;
         if (waited == WAIT_TIMEOUT || late)
         {
-            BOOL operatorError = FALSE;
+            bool operatorError = false;
             if (!IsOperatorError(operatorError))
                 return FALSE;
             if (operatorError)
@@ -406,7 +419,7 @@ BOOL CZRSViaHLLAPI::WaitForHost(const char* block)
 
 BOOL CZRSViaHLLAPI::SendKeysAndWait(const char* keys)
 {
-    BOOL operatorError = FALSE;
+    bool operatorError = false;
     if (!IsOperatorError(operatorError))
         return FALSE;
     if (operatorError)
@@ -416,6 +429,11 @@ BOOL CZRSViaHLLAPI::SendKeysAndWait(const char* keys)
     }
     char block[HLL_NOTIFY_BLOCK_SIZE];
     return StartHostNotification(block) && SendKey(keys) && WaitForHost(block);
+}
+
+bool CZRSViaHLLAPI::TypeCommand(const std::string& text)
+{
+    return SendKey(DoubleAts(text.c_str()).c_str()) && SendKeysAndWait("@E");
 }
 
 BOOL CZRSViaHLLAPI::IsTextAt(int row, int column, const char* text)
@@ -430,12 +448,12 @@ BOOL CZRSViaHLLAPI::IsTextAt(int row, int column, const char* text)
 
 BOOL CZRSViaHLLAPI::CheckCommandLine()
 {
-    static const char kCommandLine[] = "===> ";
     int row = 0;
     int column = 0;
     if (!QueryCursorLocation(row, column))
         return FALSE;
-    if (IsTextAt(row, 2, kCommandLine) || IsTextAt(row > 1 ? row - 1 : 1, 2, kCommandLine))
+    if (IsTextAt(row, kCommandLineMarkColumn, kCommandLineMark) ||
+        IsTextAt(row > 1 ? row - 1 : 1, kCommandLineMarkColumn, kCommandLineMark))
         return TRUE;
     HOST_REPORT(IDS_HLL_NOT_COMMAND_LINE, m_session);
     return FALSE;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "HllapiBridge.h"
+#include "HostScreen.h"
 #include "DataSource.h"
 
 #include <string>
@@ -21,30 +22,34 @@ protected:
     CZRSViaHLLAPI() = default;
 
     // Session letter from profile parameter 303.
-    BOOL ReadSessionLetter();
+    bool ReadSessionLetter();
     BOOL LoadHllapi();
     void FreeHllapi();
     bool IsHllapiLoaded() const { return m_bridge != nullptr; }
-    // TRUE while the presentation space is connected (Connect Presentation Space succeeded and neither
+    // True while the presentation space is connected (Connect Presentation Space succeeded and neither
     // Disconnect Presentation Space nor Reset System followed).
     bool IsPsConnected() const { return m_psConnected; }
 
     // One wrapper per HLLAPI function; each reports its own failure. Positions are (row, column) from 1 on the
     // 24 x 80 presentation space; a column above 80 runs on into the following rows.
-    BOOL ConnectPresentationSpace();
+    bool ConnectPresentationSpace();
     void DisconnectPresentationSpace();
-    BOOL SendKey(const char* keys);
-    BOOL QueryCursorLocation(int& row, int& column);
-    // Copies count characters into buffer (count + 1 bytes) and ends them with a zero.
-    BOOL CopyPresentationSpaceToString(int row, int column, char* buffer, int count);
-    BOOL SetSessionParameters(const char* parameters);
-    BOOL CopyOIA(int byteIndex, BOOL& on);
-    BOOL CopyStringToPresentationSpace(int row, int column, const char* data, int count);
+    bool SendKey(const char* keys);
+    bool QueryCursorLocation(int& row, int& column);
+    // Copies count characters (or those of a place) into buffer (one byte more) and ends them with a zero.
+    bool CopyPresentationSpaceToString(int row, int column, char* buffer, int count);
+    bool CopyPresentationSpaceToString(const ScreenPlace& place, char* buffer)
+    {
+        return CopyPresentationSpaceToString(place.row, place.column, buffer, place.chars);
+    }
+    bool SetSessionParameters(const char* parameters);
+    bool CopyOIA(int byteIndex, bool& on);
+    bool CopyStringToPresentationSpace(int row, int column, const char* data, int count);
     void ResetSystem();
-    BOOL SetCursor(int row, int column);
+    bool SetCursor(int row, int column);
 
-    BOOL IsOperatorError(BOOL& on) { return CopyOIA(HLL_OIA_OPERATOR_ERROR, on); }
-    BOOL IsInputInhibited(BOOL& on) { return CopyOIA(HLL_OIA_INPUT_INHIBITED, on); }
+    bool IsOperatorError(bool& on) { return CopyOIA(HLL_OIA_OPERATOR_ERROR, on); }
+    bool IsInputInhibited(bool& on) { return CopyOIA(HLL_OIA_INPUT_INHIBITED, on); }
 
     // Types keys in HLLAPI key notation and waits until the host has answered.
     BOOL SendKeysAndWait(const char* keys);
@@ -52,6 +57,9 @@ protected:
     BOOL IsTextAt(int row, int column, const char* text);
     // TRUE when the cursor stands on the AS/400 command line ("===> " on its row or the row above).
     BOOL CheckCommandLine();
+
+    // Types the text with every '@' doubled, then Enter, and waits for the host's answer.
+    bool TypeCommand(const std::string& text);
 
     // Text typed as data: every '@' doubled, so that it is not taken for a key.
     static std::string DoubleAts(const char* text);
@@ -66,10 +74,10 @@ private:
     };
 
     int Call(int function, void* data, int* length, int* returnCode);
-    // Reports the message of the return code (IDS_HLL_UNKNOWN_ERROR when it has none) and returns FALSE.
-    BOOL ReportRc(int line, int rc, const RcMessage* messages, int count);
-    BOOL QuerySessions(char* entries, int& count);
-    BOOL StartHostNotification(char* block);
+    // Reports the message of the return code (IDS_HLL_UNKNOWN_ERROR when it has none) and returns false.
+    bool ReportRc(int line, int rc, const RcMessage* messages, int count);
+    bool QuerySessions(char* entries, int& count);
+    bool StartHostNotification(char* block);
     BOOL WaitForHost(const char* block);
     void QueryHostUpdate(int& flags, int& rc);
     // The bridge is handed a writable copy of the caller's text; the copy's room is kept from call to call.

@@ -203,10 +203,10 @@ TEST_P(SessionLayerTest, EveryReturnCodeGivesItsMessage)
     };
     char buffer[16];
     char info[3 * 26];
-    BOOL flag = FALSE;
+    bool flag = false;
     int row = 0;
     int column = 0;
-    const std::map<int, std::function<BOOL()>> calls = {
+    const std::map<int, std::function<bool()>> calls = {
         {1, [&] { return m_session.ConnectPresentationSpace(); }},
         {3, [&] { return m_session.SendKey("ABC"); }},
         {7, [&] { return m_session.QueryCursorLocation(row, column); }},
@@ -241,7 +241,7 @@ TEST_P(SessionLayerTest, EveryReturnCodeGivesItsMessage)
         reset();
         m_errors.Clear();
         m_force(c.function, c.rc, 0);
-        const BOOL result = calls.at(c.function)();
+        const bool result = calls.at(c.function)();
         if (c.message == 0)
         {
             EXPECT_TRUE(result);
