@@ -321,8 +321,7 @@ bool CDSAs400ViaHLLAPI::TypeHeader(char code, int count, int recordLength)
     while (length < REPLY_RECORD_LENGTH)
         header[length++] = ' ';
     length += PutPaddedNumber(header + length, recordLength, AS400_HEADER_LENGTH_DIGITS);
-    return CopyStringToPresentationSpace(HOST_REPLY_LINE.row, HOST_REPLY_LINE.column, header, length) &&
-           SendKeysAndWait("@E");
+    return SendHeader(header, length);
 }
 
 bool CDSAs400ViaHLLAPI::ReadReply()

@@ -218,8 +218,7 @@ bool CDSS36ViaHLLAPI::TypeHeader(char code, int count)
     header[REPLY_CODE] = code;
     std::memset(header + REPLY_CODE + 1, ' ', S36_HEADER_COUNT - REPLY_CODE - 1);
     const int length = S36_HEADER_COUNT + PutPaddedNumber(header + S36_HEADER_COUNT, count, S36_HEADER_COUNT_DIGITS);
-    return CopyStringToPresentationSpace(HOST_REPLY_LINE.row, HOST_REPLY_LINE.column, header, length) &&
-           SendKeysAndWait("@E");
+    return SendHeader(header, length);
 }
 
 bool CDSS36ViaHLLAPI::ReadReplyLine()

@@ -436,6 +436,12 @@ bool CZRSViaHLLAPI::TypeCommand(const std::string& text)
     return SendKey(DoubleAts(text.c_str()).c_str()) && SendKeysAndWait("@E");
 }
 
+bool CZRSViaHLLAPI::SendHeader(const char* header, int length)
+{
+    return CopyStringToPresentationSpace(HOST_REPLY_LINE.row, HOST_REPLY_LINE.column, header, length) &&
+           SendKeysAndWait("@E");
+}
+
 BOOL CZRSViaHLLAPI::IsTextAt(int row, int column, const char* text)
 {
     const std::size_t count = std::strlen(text);

@@ -60,6 +60,8 @@ protected:
 
     // Types the text with every '@' doubled, then Enter, and waits for the host's answer.
     bool TypeCommand(const std::string& text);
+    // Copies a buffer's header over the reply line, then Enter, and waits for the host's answer.
+    bool SendHeader(const char* header, int length);
 
     // Text typed as data: every '@' doubled, so that it is not taken for a key.
     static std::string DoubleAts(const char* text);
