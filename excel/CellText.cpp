@@ -109,16 +109,24 @@ bool PlaceNumber(double number, int decimals, DSField& field)
         return false;
     if (number == 0)
         number = 0;     // no "-0"
-    char text[400];
-    const int size = std::snprintf(text, sizeof text, "%*.*f", static_cast<int>(FieldLength(field)), decimals, number);
-    return size < static_cast<int>(sizeof text) && Place(text, size, field);
+    const int width = static_cast<int>(FieldLength(field));
+    const int size = std::snprintf(nullptr, 0, "%*.*f", width, decimals, number);
+    if (size < 0 || size > width)
+        return false;
+    std::string text(static_cast<size_t>(size) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%*.*f", width, decimals, number);
+    return Place(text.data(), size, field);
 }
 
 bool PlaceInteger(long long number, DSField& field)
 {
-    char text[64];
-    const int size = std::snprintf(text, sizeof text, "%*lld", static_cast<int>(FieldLength(field)), number);
-    return size < static_cast<int>(sizeof text) && Place(text, size, field);
+    const int width = static_cast<int>(FieldLength(field));
+    const int size = std::snprintf(nullptr, 0, "%*lld", width, number);
+    if (size < 0 || size > width)
+        return false;
+    std::string text(static_cast<size_t>(size) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%*lld", width, number);
+    return Place(text.data(), size, field);
 }
 
 bool PlaceText(BSTR text, DSField& field)

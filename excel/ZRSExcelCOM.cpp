@@ -260,7 +260,6 @@ bool CZRSExcelCOM::ReadGeometryCounts()
     if (!Navigate(Saved(EXO_WORKSHEET), ExcelMembers::UsedRange, EXO_RANGE))
         return false;
     ReleaseObject(EXO_WORKSHEET);
-    m_current = Saved(EXO_RANGE);
     long cells = 0;
     if (!GetNumber(m_current, ExcelMembers::Count, cells))
         return false;

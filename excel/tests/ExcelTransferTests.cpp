@@ -125,6 +125,11 @@ TEST_F(ExcelTransfer, CellsTakeTheFormOfTheirFieldWithBlanksAfterShortTexts)
     ASSERT_TRUE(read.Succeeded()) << testing::PrintToString(Texts(read));
     // The host sees blanks after a short text, never zero bytes; an integer field takes the number truncated.
     EXPECT_THAT(read.records, ElementsAre(ElementsAre("  123", "ABCDE", "AB   ", "   12.50", "  -7")));
+
+    SaveBook("long.xls", BookOf({{NumberCell(123)}}));
+    const TransferOutcome wideText = Read("long.xls", {{"L", HFT_CHARACTER, 600, 0}});
+    ASSERT_TRUE(wideText.Succeeded()) << testing::PrintToString(Texts(wideText));
+    EXPECT_THAT(wideText.records, ElementsAre(ElementsAre(std::string(597, ' ') + "123")));
 }
 
 TEST_F(ExcelTransfer, NumbersThatDoNotFitTheirFieldFailTheirRecord)

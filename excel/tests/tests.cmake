@@ -26,3 +26,7 @@ set_tests_properties(excel_workbook_files PROPERTIES FIXTURES_SETUP excel_workbo
 add_test(NAME excel_workbook_readers
   COMMAND bash ${dir}/check_workbook_readers.sh ${CMAKE_BINARY_DIR}/excel-workbooks ${CMAKE_SOURCE_DIR}/tools)
 set_tests_properties(excel_workbook_readers PROPERTIES FIXTURES_REQUIRED excel_workbooks TIMEOUT 300)
+
+zrt_add_test(excel_question_tests SOURCES ${dir}/ExcelQuestionTests.cpp ${dir}/ExcelTests.rc
+  LIBS excel_test_support GUI)
+set_tests_properties(excel_question_tests PROPERTIES RESOURCE_LOCK "desktop;xlserver_registration")
