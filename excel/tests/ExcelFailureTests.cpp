@@ -93,7 +93,13 @@ TEST_F(ExcelFailure, ARefusedCallGivesTheServersDescriptionAndTheStepsMessage)
 
 TEST_F(ExcelFailure, AWorkbookThatCannotBeOpenedIsNamedWithTheReason)
 {
-    for (const char* content : {"", "<Workbook><Worksheet></Workbook>", "PK\x03\x04 not a workbook"})
+    const std::pair<const char*, const char*> broken[] = {
+        {"", "it is no XML document (unexpected content at line 1)"},
+        {"<Workbook>\n<Worksheet></Workbook>", "mismatched end tag at line 2"},
+        {"<Workbook><Worksheet><Table><Row><Cell><Data ss:Type=\"Number\">x</Data></Cell></Row></Table>"
+         "</Worksheet></Workbook>",
+         "bad cell data of type \"Number\": \"x\""}};
+    for (const auto& [content, reason] : broken)
     {
         SCOPED_TRACE(content);
         ASSERT_TRUE(WriteWholeFile(Path("broken.xls"), content));
@@ -103,7 +109,7 @@ TEST_F(ExcelFailure, AWorkbookThatCannotBeOpenedIsNamedWithTheReason)
         ASSERT_EQ(2u, texts.size()) << testing::PrintToString(texts);
         EXPECT_EQ(0u, texts[0].find("Error ZRX021: MS Excel function, Open, failed (error code 80020009) and "
                                     "returned the following description: \"'" + Path("broken.xls") +
-                                    "' could not be opened: "))
+                                    "' could not be opened: " + reason + "\"."))
             << texts[0];
         EXPECT_EQ("Error ZRX007: Unable to open the specified file. Specify another MS Excel file and try again.",
                   texts[1]);

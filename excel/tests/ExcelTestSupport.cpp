@@ -85,14 +85,14 @@ TransferOutcome ExcelTransfer::Read(const std::string& name, const std::vector<H
 
 void ExcelTransfer::SaveBook(const std::string& name, const Book& book)
 {
-    std::wstring reason;
-    ASSERT_TRUE(SaveBookFile(book, WidePath(Path(name)), reason)) << Utf8(reason);
+    FileProblem problem;
+    ASSERT_TRUE(SaveBookFile(book, WidePath(Path(name)), problem)) << problem.text << " " << Utf8(problem.detail);
 }
 
 Book ExcelTransfer::LoadBook(const std::string& name)
 {
     Book book;
-    std::wstring reason;
-    EXPECT_TRUE(LoadBookFile(WidePath(Path(name)), book, reason)) << Utf8(reason);
+    FileProblem problem;
+    EXPECT_TRUE(LoadBookFile(WidePath(Path(name)), book, problem)) << problem.text << " " << Utf8(problem.detail);
     return book;
 }

@@ -1,6 +1,8 @@
 #include "Automation.h"
 
+#include "ServerTexts.h"
 #include "SpreadsheetXml.h"
+#include "XlServerTexts.h"
 #include "Trace.h"
 
 #include <cstdio>
@@ -158,7 +160,7 @@ HRESULT CAutomationObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISP
     else if (count != (put ? 1 : member->arguments))
         outcome.code = DISP_E_BADPARAMCOUNT;
     else if (m_state->quit)
-        outcome = Raise(L"The application has quit.");
+        outcome = Raise(ServerText(IDS_QUIT));
     else
     {
         try

@@ -1,8 +1,10 @@
 #include "Objects.h"
 
 #include "Book.h"
+#include "ServerTexts.h"
 #include "SpreadsheetXml.h"
 #include "Trace.h"
+#include "XlServerTexts.h"
 
 #include <algorithm>
 
@@ -37,11 +39,6 @@ bool IsOpen(const ExcelState& state, const std::shared_ptr<Book>& book)
     return std::find(state.books.begin(), state.books.end(), book) != state.books.end();
 }
 
-std::wstring Quoted(const std::wstring& path)
-{
-    return L"'" + path + L"'";
-}
-
 class CRange : public CAutomationObject
 {
 public:
@@ -66,7 +63,7 @@ protected:
     Outcome Call(DISPID id, bool put, const std::vector<VARIANT*>& arguments, VARIANT* result) override
     {
         if (!IsOpen(*m_state, m_book))
-            return Raise(L"The workbook of this range is closed.");
+            return Raise(ServerText(IDS_RANGE_CLOSED));
         Sheet& sheet = m_book->sheets[static_cast<size_t>(m_sheet)];
         switch (id)
         {
@@ -115,8 +112,7 @@ private:
         const long top = m_block.top + row - 1;
         const long left = m_block.left + column - 1;
         if (top < 1 || top > kSheetRows || left < 1 || left > kSheetColumns)
-            return Raise(L"Item(" + std::to_wstring(row) + L", " + std::to_wstring(column) +
-                         L") lies outside the worksheet.");
+            return Raise(ServerText(IDS_ITEM_OUTSIDE, row, column));
         ReturnObject(new CRange(m_state, m_book, m_sheet, CellBlock{static_cast<int>(top), static_cast<int>(left), 1, 1}),
                      result);
         return Outcome{};
@@ -163,7 +159,7 @@ private:
             return Outcome{};
         }
         if (static_cast<long>(m_block.rows) * m_block.columns > kMaxValueCells)
-            return Raise(L"The Value of more than 65536 cells at once is not implemented.");
+            return Raise(ServerText(IDS_TOO_MANY_CELLS));
         SAFEARRAYBOUND bounds[2] = {{static_cast<ULONG>(m_block.rows), 1}, {static_cast<ULONG>(m_block.columns), 1}};
         SAFEARRAY* array = SafeArrayCreate(VT_VARIANT, 2, bounds);
         if (!array)
@@ -205,7 +201,7 @@ private:
             cell.number = V_R8(&number);
             break;
         default:
-            return Raise(L"A cell value of variant type " + std::to_wstring(V_VT(&value)) + L" is not implemented.");
+            return Raise(ServerText(IDS_CELL_TYPE, static_cast<unsigned>(V_VT(&value))));
         }
         sheet.cells[{row, column}] = cell;
         return Outcome{};
@@ -219,7 +215,7 @@ private:
         if (V_VT(value) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(value))
             value = V_VARIANTREF(value);
         if (V_VT(value) != (VT_ARRAY | VT_VARIANT) || !V_ARRAY(value) || SafeArrayGetDim(V_ARRAY(value)) != 2)
-            return Raise(L"Value accepts a two-dimensional array of variants only.");
+            return Raise(ServerText(IDS_VALUE_ARRAY_ONLY));
         SAFEARRAY* array = V_ARRAY(value);
         LONG low[2] = {}, high[2] = {};
         for (UINT d = 0; d < 2; ++d)
@@ -230,7 +226,7 @@ private:
         const LONG rows = std::min<LONG>(high[0] - low[0] + 1, m_block.rows);
         const LONG columns = std::min<LONG>(high[1] - low[1] + 1, m_block.columns);
         if (static_cast<long>(rows) * columns > kMaxValueCells)
-            return Raise(L"The Value of more than 65536 cells at once is not implemented.");
+            return Raise(ServerText(IDS_TOO_MANY_CELLS));
         for (LONG r = 0; r < rows; ++r)
             for (LONG c = 0; c < columns; ++c)
             {
@@ -238,7 +234,7 @@ private:
                 VARIANT element;
                 VariantInit(&element);
                 if (FAILED(SafeArrayGetElement(array, index, &element)))
-                    return Raise(L"An element of the array cannot be read.");
+                    return Raise(ServerText(IDS_ELEMENT_UNREADABLE));
                 Outcome stored = StoreCell(sheet, m_block.top + r, m_block.left + c, element);
                 VariantClear(&element);
                 if (stored.code != S_OK)
@@ -272,7 +268,7 @@ protected:
     Outcome Call(DISPID id, bool, const std::vector<VARIANT*>&, VARIANT* result) override
     {
         if (!IsOpen(*m_state, m_book))
-            return Raise(L"The workbook of this worksheet is closed.");
+            return Raise(ServerText(IDS_SHEET_CLOSED));
         CellBlock block{1, 1, kSheetRows, kSheetColumns};
         if (id == kUsedRange)
         {
@@ -310,7 +306,7 @@ protected:
     Outcome Call(DISPID id, bool, const std::vector<VARIANT*>& arguments, VARIANT* result) override
     {
         if (!IsOpen(*m_state, m_book))
-            return Raise(L"The workbook is closed.");
+            return Raise(ServerText(IDS_BOOK_CLOSED));
         if (id == kActiveSheet)
         {
             ReturnObject(new CWorksheet(m_state, m_book, m_book->active), result);
@@ -324,10 +320,10 @@ protected:
                 return outcome;
         }
         else if (path.empty())
-            return Raise(L"The workbook has never been saved: it has no file name.");
-        std::wstring reason;
-        if (!SaveBookFile(*m_book, path, reason))
-            return Raise(Quoted(path) + L" could not be saved: " + reason);
+            return Raise(ServerText(IDS_NO_FILE_NAME));
+        FileProblem problem;
+        if (!SaveBookFile(*m_book, path, problem))
+            return Raise(ServerText(IDS_CANNOT_SAVE, path.c_str(), ProblemText(problem).c_str()));
         m_book->path = path;
         return Outcome{};
     }
@@ -367,9 +363,9 @@ protected:
             if (outcome.code != S_OK)
                 return outcome;
             auto book = std::make_shared<Book>();
-            std::wstring reason;
-            if (!LoadBookFile(path, *book, reason))
-                return Raise(Quoted(path) + L" could not be opened: " + reason);
+            FileProblem problem;
+            if (!LoadBookFile(path, *book, problem))
+                return Raise(ServerText(IDS_CANNOT_OPEN, path.c_str(), ProblemText(problem).c_str()));
             m_state->books.push_back(book);
         }
         }

@@ -1,5 +1,7 @@
 // The in-process server: its class factory for the two class ids it stands in for, DllCanUnloadNow, and its
 // registration (regsvr32) in the Wine prefix it runs in.
+#include "ServerModule.h"
+
 #include "Objects.h"
 #include "OwnedHandles.h"
 #include "Trace.h"
@@ -99,6 +101,11 @@ bool RegisterClass(const wchar_t* classId, const std::wstring& path)
                            nullptr) == ERROR_SUCCESS &&
            SetText(serverKey.Get(), nullptr, path) && SetText(serverKey.Get(), L"ThreadingModel", L"Apartment");
 }
+}
+
+HMODULE ServerModuleHandle()
+{
+    return g_module;
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)

@@ -1,7 +1,7 @@
 #include "SpreadsheetXml.h"
 
 #include "OwnedHandles.h"
-#include "XmlReader.h"
+#include "XlServerTexts.h"
 
 #include <windows.h>
 #include <oleauto.h>
@@ -130,7 +130,12 @@ std::string CellXml(int column, const Cell& cell)
            "</Data></Cell>\n";
 }
 
-bool ReadIndex(const XmlElement& element, int previous, int limit, int& index, std::string& reason)
+FileProblem SheetProblem(unsigned text, const std::string& detail)
+{
+    return FileProblem{text, 0, Wide(detail)};
+}
+
+bool ReadIndex(const XmlElement& element, int previous, int limit, int& index, FileProblem& problem)
 {
     auto found = element.attributes.find("Index");
     if (found == element.attributes.end())
@@ -143,20 +148,20 @@ bool ReadIndex(const XmlElement& element, int previous, int limit, int& index, s
         long value = std::strtol(found->second.c_str(), &end, 10);
         if (found->second.empty() || *end != '\0' || value <= previous)
         {
-            reason = "bad " + element.name + " index \"" + found->second + "\"";
+            problem = SheetProblem(IDS_BOOK_BAD_INDEX, element.name + " \"" + found->second + "\"");
             return false;
         }
         index = static_cast<int>(value <= limit ? value : limit + 1);
     }
     if (index > limit)
     {
-        reason = element.name + " " + std::to_string(index) + " lies beyond the sheet";
+        problem = SheetProblem(IDS_BOOK_BEYOND_SHEET, element.name + " " + std::to_string(index));
         return false;
     }
     return true;
 }
 
-bool ReadCellData(const XmlElement& data, Cell& cell, std::string& reason)
+bool ReadCellData(const XmlElement& data, Cell& cell, FileProblem& problem)
 {
     auto type = data.attributes.find("Type");
     const std::string kind = type == data.attributes.end() ? std::string() : type->second;
@@ -198,11 +203,11 @@ bool ReadCellData(const XmlElement& data, Cell& cell, std::string& reason)
                 return true;
             }
     }
-    reason = "bad cell data of type \"" + kind + "\": \"" + text + "\"";
+    problem = SheetProblem(IDS_BOOK_BAD_DATA, "\"" + kind + "\": \"" + text + "\"");
     return false;
 }
 
-bool ReadSheet(const XmlElement& worksheet, Sheet& sheet, std::string& reason)
+bool ReadSheet(const XmlElement& worksheet, Sheet& sheet, FileProblem& problem)
 {
     auto name = worksheet.attributes.find("Name");
     sheet.name = Wide(name == worksheet.attributes.end() ? std::string() : name->second);
@@ -214,20 +219,20 @@ bool ReadSheet(const XmlElement& worksheet, Sheet& sheet, std::string& reason)
     {
         if (rowElement.name != "Row")
             continue;
-        if (!ReadIndex(rowElement, row, kSheetRows, row, reason))
+        if (!ReadIndex(rowElement, row, kSheetRows, row, problem))
             return false;
         int column = 0;
         for (const XmlElement& cellElement : rowElement.children)
         {
             if (cellElement.name != "Cell")
                 continue;
-            if (!ReadIndex(cellElement, column, kSheetColumns, column, reason))
+            if (!ReadIndex(cellElement, column, kSheetColumns, column, problem))
                 return false;
             const XmlElement* data = cellElement.Child("Data");
             if (!data)
                 continue;
             Cell cell;
-            if (!ReadCellData(*data, cell, reason))
+            if (!ReadCellData(*data, cell, problem))
                 return false;
             sheet.cells[{row, column}] = cell;
         }
@@ -235,16 +240,16 @@ bool ReadSheet(const XmlElement& worksheet, Sheet& sheet, std::string& reason)
     return true;
 }
 
-std::wstring SystemMessage(DWORD code)
+FileProblem SystemProblem(DWORD code)
 {
     wchar_t text[512] = {};
     if (!FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, 512,
                         nullptr))
-        return L"system error " + std::to_wstring(code);
+        std::swprintf(text, 512, L"%lu", static_cast<unsigned long>(code));
     std::wstring message = text;
     while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
         message.pop_back();
-    return message;
+    return FileProblem{IDS_SYSTEM_MESSAGE, 0, message};
 }
 }
 
@@ -301,14 +306,14 @@ std::string WorkbookXml(const Book& book)
     return xml + "</Workbook>\n";
 }
 
-bool ReadWorkbookXml(const std::string& text, Book& book, std::string& reason)
+bool ReadWorkbookXml(const std::string& text, Book& book, FileProblem& problem)
 {
     XmlElement root;
-    if (!ParseXml(text, root, reason))
+    if (!ParseXml(text, root, problem))
         return false;
     if (root.name != "Workbook")
     {
-        reason = "the document is no SpreadsheetML workbook";
+        problem = FileProblem{IDS_BOOK_NOT_SPREADSHEETML, 0, std::wstring()};
         return false;
     }
     Book read;
@@ -317,12 +322,12 @@ bool ReadWorkbookXml(const std::string& text, Book& book, std::string& reason)
         if (child.name != "Worksheet")
             continue;
         read.sheets.emplace_back();
-        if (!ReadSheet(child, read.sheets.back(), reason))
+        if (!ReadSheet(child, read.sheets.back(), problem))
             return false;
     }
     if (read.sheets.empty())
     {
-        reason = "the workbook has no worksheet";
+        problem = FileProblem{IDS_BOOK_NO_WORKSHEET, 0, std::wstring()};
         return false;
     }
     if (const XmlElement* options = root.Child("ExcelWorkbook"))
@@ -336,13 +341,13 @@ bool ReadWorkbookXml(const std::string& text, Book& book, std::string& reason)
     return true;
 }
 
-bool SaveBookFile(const Book& book, const std::wstring& path, std::wstring& reason)
+bool SaveBookFile(const Book& book, const std::wstring& path, FileProblem& problem)
 {
     const std::string xml = WorkbookXml(book);
     OwnedFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())
     {
-        reason = SystemMessage(GetLastError());
+        problem = SystemProblem(GetLastError());
         return false;
     }
     DWORD written = 0;
@@ -352,11 +357,11 @@ bool SaveBookFile(const Book& book, const std::wstring& path, std::wstring& reas
     // Closed here, so that a failure to close shows as a failure to save.
     ok = CloseHandle(file.Release()) && ok;
     if (!ok)
-        reason = SystemMessage(error ? error : ERROR_WRITE_FAULT);
+        problem = SystemProblem(error ? error : ERROR_WRITE_FAULT);
     return ok != FALSE;
 }
 
-bool LoadBookFile(const std::wstring& path, Book& book, std::wstring& reason)
+bool LoadBookFile(const std::wstring& path, Book& book, FileProblem& problem)
 {
     std::string text;
     {
@@ -364,7 +369,7 @@ bool LoadBookFile(const std::wstring& path, Book& book, std::wstring& reason)
                                    nullptr));
         if (!file.IsValid())
         {
-            reason = SystemMessage(GetLastError());
+            problem = SystemProblem(GetLastError());
             return false;
         }
         LARGE_INTEGER size = {};
@@ -378,16 +383,12 @@ bool LoadBookFile(const std::wstring& path, Book& book, std::wstring& reason)
         }
         if (!ok)
         {
-            reason = L"the file cannot be read";
+            problem = FileProblem{IDS_CANNOT_READ, 0, std::wstring()};
             return false;
         }
     }
-    std::string why;
-    if (!ReadWorkbookXml(text, book, why))
-    {
-        reason = Wide(why);
+    if (!ReadWorkbookXml(text, book, problem))
         return false;
-    }
     book.path = path;
     return true;
 }

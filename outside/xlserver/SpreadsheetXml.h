@@ -5,16 +5,17 @@
 #pragma once
 
 #include "Book.h"
+#include "XmlReader.h"
 
 #include <string>
 
 std::string WorkbookXml(const Book& book);
-// False with the reason when the text is not such a workbook.
-bool ReadWorkbookXml(const std::string& text, Book& book, std::string& reason);
+// False with the problem when the text is not such a workbook.
+bool ReadWorkbookXml(const std::string& text, Book& book, FileProblem& problem);
 
-// The file as a whole, opened without sharing. False with the reason (a system message or the format's).
-bool SaveBookFile(const Book& book, const std::wstring& path, std::wstring& reason);
-bool LoadBookFile(const std::wstring& path, Book& book, std::wstring& reason);
+// The file as a whole, opened without sharing. False with the problem (the system's message or the format's).
+bool SaveBookFile(const Book& book, const std::wstring& path, FileProblem& problem);
+bool LoadBookFile(const std::wstring& path, Book& book, FileProblem& problem);
 
 std::string Utf8(const std::wstring& text);
 std::wstring Wide(const std::string& utf8);

@@ -1,5 +1,7 @@
 #include "XmlReader.h"
 
+#include "XlServerTexts.h"
+
 #include <cstdlib>
 
 namespace
@@ -9,22 +11,21 @@ class Parser
 public:
     explicit Parser(const std::string& text) : m_text(text) {}
 
-    bool Document(XmlElement& root, std::string& reason)
+    bool Document(XmlElement& root, FileProblem& problem)
     {
         bool ok = SkipMisc() && At('<') && Element(root, 0) && SkipMisc() && m_at == m_text.size();
         if (!ok)
-            reason = (m_error.empty() ? std::string("unexpected content") : m_error) + " at line " +
-                     std::to_string(Line());
+            problem = FileProblem{m_problem ? m_problem : IDS_XML_UNEXPECTED, Line(), std::wstring()};
         return ok;
     }
 
 private:
     static constexpr int kMaxDepth = 64;
 
-    bool Fail(const char* what)
+    bool Fail(unsigned problem)
     {
-        if (m_error.empty())
-            m_error = what;
+        if (!m_problem)
+            m_problem = problem;
         return false;
     }
     bool At(char c) const { return m_at < m_text.size() && m_text[m_at] == c; }
@@ -51,7 +52,7 @@ private:
     {
         size_t found = m_text.find(end, m_at);
         if (found == std::string::npos)
-            return Fail("unterminated markup");
+            return Fail(IDS_XML_UNTERMINATED_MARKUP);
         m_at = found + std::char_traits<char>::length(end);
         return true;
     }
@@ -74,7 +75,7 @@ private:
                     return false;
             }
             else if (Starts("<!"))
-                return Fail("a document type is not read");
+                return Fail(IDS_XML_DOCUMENT_TYPE);
             else
                 return true;
         }
@@ -121,7 +122,7 @@ private:
         {
             char c = m_text[m_at];
             if (c == '<')
-                return Fail("'<' inside an attribute value");
+                return Fail(IDS_XML_LT_IN_ATTRIBUTE);
             if (c != '&')
             {
                 out += c;
@@ -130,7 +131,7 @@ private:
             }
             size_t semicolon = m_text.find(';', m_at);
             if (semicolon == std::string::npos || semicolon - m_at > 12)
-                return Fail("unterminated reference");
+                return Fail(IDS_XML_UNTERMINATED_REFERENCE);
             std::string entity = m_text.substr(m_at + 1, semicolon - m_at - 1);
             m_at = semicolon + 1;
             if (entity == "lt")
@@ -150,11 +151,11 @@ private:
                 const char* digits = entity.c_str() + (hex ? 2 : 1);
                 unsigned long code = std::strtoul(digits, &end, hex ? 16 : 10);
                 if (*digits == '\0' || *end != '\0' || code == 0 || code > 0x10FFFF)
-                    return Fail("bad character reference");
+                    return Fail(IDS_XML_BAD_CHARACTER_REFERENCE);
                 AppendUtf8(out, code);
             }
             else
-                return Fail("unknown entity");
+                return Fail(IDS_XML_UNKNOWN_ENTITY);
         }
         return true;
     }
@@ -167,18 +168,18 @@ private:
                 return true;
             std::string name = Name();
             if (name.empty())
-                return Fail("bad attribute");
+                return Fail(IDS_XML_BAD_ATTRIBUTE);
             SkipSpace();
             if (!At('='))
-                return Fail("attribute without a value");
+                return Fail(IDS_XML_ATTRIBUTE_WITHOUT_VALUE);
             ++m_at;
             SkipSpace();
             if (!At('"') && !At('\''))
-                return Fail("attribute value without quotes");
+                return Fail(IDS_XML_ATTRIBUTE_WITHOUT_QUOTES);
             const char quote = m_text[m_at++];
             std::string value;
             if (!CharData(value, quote) || !At(quote))
-                return Fail("unterminated attribute value");
+                return Fail(IDS_XML_UNTERMINATED_ATTRIBUTE);
             ++m_at;
             element.attributes[LocalName(name)] = value;
         }
@@ -186,11 +187,11 @@ private:
     bool Element(XmlElement& element, int depth)
     {
         if (depth > kMaxDepth)
-            return Fail("elements nested too deeply");
+            return Fail(IDS_XML_TOO_DEEP);
         ++m_at;
         const std::string name = Name();
         if (name.empty())
-            return Fail("bad element name");
+            return Fail(IDS_XML_BAD_ELEMENT_NAME);
         element.name = LocalName(name);
         if (!Attributes(element))
             return false;
@@ -203,15 +204,15 @@ private:
         for (;;)
         {
             if (m_at >= m_text.size())
-                return Fail("unterminated element");
+                return Fail(IDS_XML_UNTERMINATED_ELEMENT);
             if (Starts("</"))
             {
                 m_at += 2;
                 if (Name() != name)
-                    return Fail("mismatched end tag");
+                    return Fail(IDS_XML_MISMATCHED_END_TAG);
                 SkipSpace();
                 if (!At('>'))
-                    return Fail("bad end tag");
+                    return Fail(IDS_XML_BAD_END_TAG);
                 ++m_at;
                 return true;
             }
@@ -225,7 +226,7 @@ private:
                 m_at += 9;
                 size_t end = m_text.find("]]>", m_at);
                 if (end == std::string::npos)
-                    return Fail("unterminated CDATA section");
+                    return Fail(IDS_XML_UNTERMINATED_CDATA);
                 element.text += m_text.substr(m_at, end - m_at);
                 m_at = end + 3;
             }
@@ -247,7 +248,7 @@ private:
 
     const std::string& m_text;
     size_t m_at = 0;
-    std::string m_error;
+    unsigned m_problem = 0;
 };
 }
 
@@ -267,8 +268,8 @@ std::string XmlElement::AllText() const
     return all;
 }
 
-bool ParseXml(const std::string& document, XmlElement& root, std::string& reason)
+bool ParseXml(const std::string& document, XmlElement& root, FileProblem& problem)
 {
     root = XmlElement{};
-    return Parser(document).Document(root, reason);
+    return Parser(document).Document(root, problem);
 }

@@ -18,5 +18,14 @@ struct XmlElement
     std::string AllText() const;
 };
 
-// Parses a whole document. False with a reason and the line where it was found when it is not well-formed.
-bool ParseXml(const std::string& document, XmlElement& root, std::string& reason);
+// Why a file is no workbook: a text of the server's string table (XlServerTexts.h) with the line where the problem
+// was found (texts of the XML) or what it names (texts of the workbook, line 0).
+struct FileProblem
+{
+    unsigned text = 0;
+    int line = 0;
+    std::wstring detail;
+};
+
+// Parses a whole document. False with the problem when it is not well-formed.
+bool ParseXml(const std::string& document, XmlElement& root, FileProblem& problem);

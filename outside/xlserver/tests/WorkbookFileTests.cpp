@@ -1,5 +1,6 @@
 // The stand-in's workbook files: SpreadsheetML written and read back, files of other writers read, others refused.
 #include "SpreadsheetXml.h"
+#include "XlServerTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +47,8 @@ TEST(WorkbookFile, EveryKindOfCellAndEverySheetComesBack)
     book.sheets[2].cells[{7, 7}] = Of(CellKind::Text, 0, L"");
 
     Book read;
-    std::string reason;
-    ASSERT_TRUE(ReadWorkbookXml(WorkbookXml(book), read, reason)) << reason;
+    FileProblem problem;
+    ASSERT_TRUE(ReadWorkbookXml(WorkbookXml(book), read, problem)) << problem.text;
     ASSERT_EQ(3u, read.sheets.size());
     EXPECT_EQ(1, read.active);
     EXPECT_EQ(book.sheets[1].name, read.sheets[1].name);
@@ -66,8 +67,8 @@ TEST(WorkbookFile, RowsAndCellsWithoutIndexFollowTheOnesBefore)
                             "<ss:Row ss:Index=\"5\"><ss:Cell/><ss:Cell><ss:Data ss:Type=\"Boolean\">0</ss:Data>"
                             "</ss:Cell></ss:Row></ss:Table></ss:Worksheet></ss:Workbook>";
     Book book;
-    std::string reason;
-    ASSERT_TRUE(ReadWorkbookXml(xml, book, reason)) << reason;
+    FileProblem problem;
+    ASSERT_TRUE(ReadWorkbookXml(xml, book, problem)) << problem.text;
     const Sheet& sheet = book.sheets.at(0);
     EXPECT_EQ(L"x<y", sheet.cells.at({1, 1}).text);
     EXPECT_EQ(7, sheet.cells.at({1, 3}).number);
@@ -78,26 +79,29 @@ TEST(WorkbookFile, RowsAndCellsWithoutIndexFollowTheOnesBefore)
 
 TEST(WorkbookFile, WhatIsNoWorkbookIsRefusedWithItsReason)
 {
-    const std::pair<const char*, const char*> refused[] = {
-        {"", "unexpected content"},
-        {"PK\x03\x04", "unexpected content"},
-        {"<Workbook><Worksheet></Workbook>", "mismatched end tag"},
-        {"<Table/>", "no SpreadsheetML workbook"},
-        {"<Workbook/>", "no worksheet"},
-        {"<!DOCTYPE x><Workbook/>", "document type"},
+    const std::pair<const char*, FileProblem> refused[] = {
+        {"", {IDS_XML_UNEXPECTED, 1, L""}},
+        {"PK\x03\x04", {IDS_XML_UNEXPECTED, 1, L""}},
+        {"<Workbook>\n<Worksheet></Workbook>", {IDS_XML_MISMATCHED_END_TAG, 2, L""}},
+        {"<Table/>", {IDS_BOOK_NOT_SPREADSHEETML, 0, L""}},
+        {"<Workbook/>", {IDS_BOOK_NO_WORKSHEET, 0, L""}},
+        {"<!DOCTYPE x><Workbook/>", {IDS_XML_DOCUMENT_TYPE, 1, L""}},
         {"<Workbook><Worksheet><Table><Row><Cell><Data ss:Type=\"Number\">1,5</Data></Cell></Row></Table>"
          "</Worksheet></Workbook>",
-         "bad cell data"},
-        {"<Workbook><Worksheet><Table><Row ss:Index=\"65537\"/></Table></Worksheet></Workbook>", "beyond the sheet"},
+         {IDS_BOOK_BAD_DATA, 0, L"\"Number\": \"1,5\""}},
+        {"<Workbook><Worksheet><Table><Row ss:Index=\"65537\"/></Table></Worksheet></Workbook>",
+         {IDS_BOOK_BEYOND_SHEET, 0, L"Row 65537"}},
         {"<Workbook><Worksheet><Table><Row><Cell ss:Index=\"2\"/><Cell ss:Index=\"1\"/></Row></Table></Worksheet>"
          "</Workbook>",
-         "bad Cell index"},
+         {IDS_BOOK_BAD_INDEX, 0, L"Cell \"1\""}},
     };
-    for (const auto& [xml, why] : refused)
+    for (const auto& [xml, expected] : refused)
     {
         Book book;
-        std::string reason;
-        EXPECT_FALSE(ReadWorkbookXml(xml, book, reason)) << xml;
-        EXPECT_NE(std::string::npos, reason.find(why)) << xml << ": " << reason;
+        FileProblem problem;
+        EXPECT_FALSE(ReadWorkbookXml(xml, book, problem)) << xml;
+        EXPECT_EQ(expected.text, problem.text) << xml;
+        EXPECT_EQ(expected.line, problem.line) << xml;
+        EXPECT_EQ(expected.detail, problem.detail) << xml;
     }
 }

@@ -1,0 +1,6 @@
+// The module of the server, for its own resources.
+#pragma once
+
+#include <windows.h>
+
+HMODULE ServerModuleHandle();
