@@ -1,5 +1,7 @@
 #include "MessageBoxWatcher.h"
 
+#include "ProgramWindows.h"
+
 #include <chrono>
 
 namespace
@@ -7,30 +9,6 @@ namespace
 
 const int kMessageTextId = 0xFFFF;
 const auto kPollInterval = std::chrono::milliseconds(50);
-
-std::string ClassOf(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND window)
-{
-    int length = GetWindowTextLengthA(window);
-    std::string text(length + 1, '\0');
-    text.resize(GetWindowTextA(window, text.data(), length + 1));
-    return text;
-}
-
-BOOL CALLBACK CollectDialog(HWND window, LPARAM context)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) && ClassOf(window) == "#32770")
-        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
-    return TRUE;
-}
 
 BOOL CALLBACK CollectChild(HWND window, LPARAM context)
 {
@@ -45,24 +23,14 @@ std::vector<HWND> ChildrenOf(HWND dialog)
     return children;
 }
 
-std::vector<std::string> ListItemsOf(HWND listBox)
+}
+
+MessageBoxWatcher::MessageBoxWatcher() : MessageBoxWatcher(GetCurrentProcessId())
 {
-    std::vector<std::string> items;
-    LRESULT count = SendMessageA(listBox, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i)
-    {
-        LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, i, 0);
-        std::string item(length + 1, '\0');
-        SendMessageA(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-        item.resize(length);
-        items.push_back(item);
-    }
-    return items;
 }
 
-}
-
-MessageBoxWatcher::MessageBoxWatcher() : m_thread(&MessageBoxWatcher::Watch, this)
+MessageBoxWatcher::MessageBoxWatcher(DWORD processId, std::function<bool(const std::string&)> caption)
+    : m_processId(processId), m_caption(std::move(caption)), m_thread(&MessageBoxWatcher::Watch, this)
 {
 }
 
@@ -100,9 +68,11 @@ void MessageBoxWatcher::Watch()
     while (!m_stop)
     {
         lock.unlock();
-        std::vector<HWND> dialogs;
-        EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
-        for (HWND dialog : dialogs)
+        WindowQuery dialogs;
+        dialogs.processId = m_processId;
+        dialogs.className = "#32770";
+        dialogs.caption = m_caption;
+        for (HWND dialog : TopLevelWindows(dialogs))
         {
             if (m_handled.count(dialog) == 0)
                 Handle(dialog);
@@ -138,18 +108,18 @@ void MessageBoxWatcher::Handle(HWND dialog)
     m_handled.insert(dialog);
     SeenDialog seen;
     seen.owner = GetWindow(dialog, GW_OWNER);
-    seen.caption = TextOf(dialog);
+    seen.caption = WindowText(dialog);
     if (HWND message = GetDlgItem(dialog, kMessageTextId))
-        seen.text = TextOf(message);
+        seen.text = WindowText(message);
     bool listRead = false;
     for (HWND child : ChildrenOf(dialog))
     {
         const std::string kind = ClassOf(child);
         if (kind == "Button")
-            seen.buttons.push_back(TextOf(child));
+            seen.buttons.push_back(WindowText(child));
         else if (kind == "ListBox" && !listRead)
         {
-            seen.listItems = ListItemsOf(child);
+            seen.listItems = ListBoxLines(child);
             listRead = true;
         }
     }

@@ -1,11 +1,12 @@
-// Watches for the dialog boxes of this process (message boxes and other #32770 dialogs) on a thread of its own,
-// reads each one and answers it by clicking a button. Windows need a display (Xvfb).
+// Watches for the dialog boxes of one process (message boxes and other #32770 dialogs; by default this process's) on
+// a thread of its own, reads each one and answers it by clicking a button. Windows need a display (Xvfb).
 #pragma once
 
 #include <windows.h>
 
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <set>
 #include <string>
@@ -25,7 +26,11 @@ struct SeenDialog
 class MessageBoxWatcher
 {
 public:
+    // Watches this process.
     MessageBoxWatcher();
+    // Watches another process, for example a program that a test started; with a caption test only the dialogs
+    // whose caption passes it (so that a program's main dialog is left alone).
+    explicit MessageBoxWatcher(DWORD processId, std::function<bool(const std::string&)> caption = {});
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -42,6 +47,8 @@ private:
     void Handle(HWND dialog);
     int ChooseAnswer(HWND dialog);
 
+    const DWORD m_processId;
+    const std::function<bool(const std::string&)> m_caption;
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_changed;
     std::deque<int> m_answers;

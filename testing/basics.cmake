@@ -1,13 +1,17 @@
-# First shared test helpers: error-sink capture, temporary program folder, per-test registry key and the watcher
-# that reads and answers dialog boxes.
+# First shared test helpers: error-sink capture, temporary program folder, per-test registry key, the watcher that
+# reads and answers dialog boxes, and what tests of a program started as a process need: the process, its windows
+# read and driven from outside, pictures of them.
 set(dir ${CMAKE_CURRENT_LIST_DIR})
 target_sources(zrt_testing PRIVATE
   ${dir}/ErrorSinkCapture.cpp
   ${dir}/MessageBoxWatcher.cpp
+  ${dir}/ProgramProcess.cpp
+  ${dir}/ProgramWindows.cpp
+  ${dir}/WindowPicture.cpp
   ${dir}/ProfileFiles.cpp
   ${dir}/TempProgramFolder.cpp
   ${dir}/TestRegistryKey.cpp)
-target_link_libraries(zrt_testing PUBLIC advapi32 user32)
+target_link_libraries(zrt_testing PUBLIC advapi32 user32 gdi32)
 # The temporary program folders copy the version library and its code-table file from the build's program folder.
 foreach(target IN ITEMS Zrtver Zrtver_without_GetCopyright Zrtver_without_GetANSItoEBCDICtable)
   if(TARGET ${target})
@@ -16,3 +20,13 @@ foreach(target IN ITEMS Zrtver Zrtver_without_GetCopyright Zrtver_without_GetANS
 endforeach()
 
 zrt_add_test(testing_basics_tests SOURCES ${dir}/tests/BasicsTests.cpp LIBS zrt_testing GUI)
+
+# The helpers for programs started as a process, tried on Zrtbatch.exe with the system's libraries.
+zrt_add_test(testing_program_windows_tests GUI
+  SOURCES ${dir}/tests/ProgramWindowsTests.cpp
+  LIBS zrt_testing comctl32)
+foreach(target IN ITEMS Zrtbatch Zrtmgr Zrtpcfile Zrtas400 KVHLL32 kvhll32_host_samples)
+  if(TARGET ${target})
+    add_dependencies(testing_program_windows_tests ${target})
+  endif()
+endforeach()

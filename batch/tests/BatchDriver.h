@@ -2,6 +2,8 @@
 // user or a scheduler would.
 #pragma once
 
+#include "ProgramProcess.h"
+#include "ProgramWindows.h"
 #include "TempProgramFolder.h"
 
 #include <windows.h>
@@ -61,16 +63,11 @@ private:
     HANDLE m_failure;
 };
 
-class BatchProcess
+class BatchProcess : public ProgramProcess
 {
 public:
     // Starts "<folder>\Zrtbatch.exe" with exactly `tail` after the program name, in `workingFolder`.
     BatchProcess(const std::string& folder, const std::string& tail, const std::string& workingFolder = "");
-    ~BatchProcess();
-
-    bool WaitExit(DWORD timeoutMs) const;
-    DWORD ExitCode() const;
-    bool IsRunning() const { return !WaitExit(0); }
 
     // The first visible dialog of the process whose caption satisfies `caption` (empty: any), or null.
     HWND FindDialog(const std::function<bool(const std::string&)>& caption) const;
@@ -79,21 +76,7 @@ public:
     HWND WaitMainDialog(DWORD timeoutMs = 15000) const;
     // A message box or the error list: a dialog captioned "ZRT".
     HWND WaitBox(DWORD timeoutMs = 15000) const;
-
-private:
-    PROCESS_INFORMATION m_process{};
 };
 
-// Text of a window or of a dialog's control.
-std::string WindowText(HWND window);
-std::string ControlText(HWND dialog, int id);
-// Texts of one column of a list view of another process.
-std::vector<std::string> ListViewColumn(HWND list, int column);
-// Lines of a list box of another process.
-std::vector<std::string> ListBoxLines(HWND listBox);
 // A message as the log list shows it: whole up to 260 characters, else its first 240 and "... (Click Details)".
 std::string ShownInLog(const std::string& message);
-// Clicks a dialog's button by posting its command.
-void Click(HWND dialog, int id);
-// Polls until `done` holds; false after the time-out.
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);

@@ -2,8 +2,9 @@
 // pick window) back through the browse parameters, and browser B beside it.
 #include "HostStore.h"
 #include "ManagerTestBed.h"
+#include "ProgramWindows.h"
+#include "WindowPicture.h"
 
-#include <commctrl.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -218,36 +219,7 @@ namespace
 // The pick window of this process, once it is visible.
 HWND WaitForPickWindow()
 {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 20000)
-    {
-        HWND window = nullptr;
-        while ((window = FindWindowExA(nullptr, window, "ZrtHostViewPick", nullptr)) != nullptr)
-        {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window))
-                return window;
-        }
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-std::vector<std::string> FirstColumn(HWND list)
-{
-    std::vector<std::string> names;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row)
-    {
-        char text[64] = {};
-        LVITEMA item{};
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        names.push_back(text);
-    }
-    return names;
+    return WaitTopLevelWindow({GetCurrentProcessId(), "ZrtHostViewPick", {}}, 20000);
 }
 
 // A manager over the real AS/400 data source and the bridge stand-in with a copy of the sample host store.
@@ -275,27 +247,25 @@ TEST(ZrthostviewWindow, UserPicksALibraryOfTheSimulatedHost)
     std::string caption;
     int selectedAtStart = -2;
     DWORD windowThread = 0;
+    bool pictured = false;
     std::thread user([&] {
         HWND window = WaitForPickWindow();
         if (!window)
             return;
         windowThread = GetWindowThreadProcessId(window, nullptr);
-        char text[128] = {};
-        GetWindowTextA(window, text, sizeof text);
-        caption = text;
+        caption = WindowText(window);
         HWND list = GetDlgItem(window, 101);
-        shown = FirstColumn(list);
-        selectedAtStart = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-        const auto sales = std::find(shown.begin(), shown.end(), "SALES");
-        LVITEMA state{};
-        state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(list, LVM_SETITEMSTATE, sales - shown.begin(), reinterpret_cast<LPARAM>(&state));
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
+        shown = ListViewColumn(list, 0);
+        selectedAtStart = ListViewSelection(list);
+        pictured = !TakeWindowPicture(window).Save("hostview-pick-library").empty();
+        SelectListViewRow(list, static_cast<int>(std::find(shown.begin(), shown.end(), "SALES") - shown.begin()));
+        PostCommand(window, IDOK);
     });
     const BOOL browsed = BrowseAsTheDeskDoes(bed);
     user.join();
 
     EXPECT_TRUE(browsed);
+    EXPECT_TRUE(pictured);
     EXPECT_EQ("ZRT Host Browser", caption);
     EXPECT_THAT(shown, Contains("QGPL"));
     EXPECT_THAT(shown, Contains("SALES"));
@@ -317,7 +287,7 @@ TEST(ZrthostviewWindow, ClosingTheWindowChoosesNothing)
     std::thread user([&] {
         if (HWND window = WaitForPickWindow())
         {
-            shown = FirstColumn(GetDlgItem(window, 101));
+            shown = ListViewColumn(GetDlgItem(window, 101), 0);
             PostMessageA(window, WM_CLOSE, 0, 0);
         }
     });
@@ -328,4 +298,38 @@ TEST(ZrthostviewWindow, ClosingTheWindowChoosesNothing)
     EXPECT_THAT(shown, Contains("CUSTOMER"));
     EXPECT_THAT(shown, Contains("QCLSRC"));
     EXPECT_EQ("", bed.Tables().GetText(ZRP_BROWSE_FILE));
+}
+
+TEST(ZrthostviewWindow, FieldsOfAFileAreShownWithoutAChoice)
+{
+    ManagerTestBed bed;
+    StartBrowsingTheSimulatedHost(bed);
+    SetRequest(bed, "COLUMNS", "QGPL", "CUSTOMER");
+    bed.Tables().Set(ZRP_BROWSE_MEMBER, "KEEP");
+
+    std::vector<std::string> fields;
+    std::string prompt;
+    bool okShown = true;
+    std::string closeText;
+    std::thread user([&] {
+        if (HWND window = WaitForPickWindow())
+        {
+            fields = ListViewColumn(GetDlgItem(window, 101), 0);
+            prompt = ControlText(window, 100);
+            okShown = IsWindowVisible(GetDlgItem(window, IDOK)) != FALSE;
+            closeText = ControlText(window, IDCANCEL);
+            TakeWindowPicture(window).Save("hostview-pick-fields");
+            PostCommand(window, IDCANCEL);
+        }
+    });
+    const BOOL browsed = BrowseAsTheDeskDoes(bed);
+    user.join();
+
+    EXPECT_TRUE(browsed);
+    EXPECT_EQ("Fields of file QGPL/CUSTOMER:", prompt);
+    EXPECT_THAT(fields, ::testing::ElementsAre("CUSTNO", "NAME", "CITY", "BALANCE", "CREDIT", "DISCOUNT", "ORDERS",
+                                               "POINTS", "PAYDAYS"));
+    EXPECT_FALSE(okShown);
+    EXPECT_EQ("Close", closeText);
+    EXPECT_EQ("KEEP", bed.Tables().GetText(ZRP_BROWSE_MEMBER));
 }
