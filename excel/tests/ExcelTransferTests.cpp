@@ -142,6 +142,9 @@ TEST_F(ExcelTransfer, NumbersThatDoNotFitTheirFieldFailTheirRecord)
                                             "file may be corrupted. Try again with a different host file."));
     const TransferOutcome text = Read("wide.xls", {{"T", HFT_CHARACTER, 4, 0}});
     EXPECT_THAT(Texts(text), ElementsAre(testing::HasSubstr("ZRX016: Unable to convert field value in record # 1.")));
+    SaveBook("huge.xls", BookOf({{NumberCell(1e300)}}));
+    const TransferOutcome huge = Read("huge.xls", {{"T", HFT_CHARACTER, 20, 0}});
+    EXPECT_THAT(Texts(huge), ElementsAre(testing::HasSubstr("ZRX016: Unable to convert field value in record # 1.")));
 
     // A decimal of more digits than a double holds is refused rather than rounded.
     const TransferOutcome digits = Write("digits.xls", {{"D", HFT_PACKED, 20, 2}}, {{" 123456789012345678.91"}});
