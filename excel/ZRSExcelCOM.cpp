@@ -288,7 +288,8 @@ bool CZRSExcelCOM::ReadGeometryCounts()
         }
     }
     long columns = 0;
-    if (!Navigate(Saved(EXO_RANGE), ExcelMembers::Columns, EXO_COLUMNS) || !GetNumber(m_current, ExcelMembers::Count, columns))
+    if (!Navigate(Saved(EXO_RANGE), ExcelMembers::Columns, EXO_COLUMNS) ||
+        !GetNumber(m_current, ExcelMembers::Count, columns))
         return false;
     if (columns <= 0 || cells < columns)
     {

@@ -113,8 +113,8 @@ private:
         const long left = m_block.left + column - 1;
         if (top < 1 || top > kSheetRows || left < 1 || left > kSheetColumns)
             return Raise(ServerText(IDS_ITEM_OUTSIDE, row, column));
-        ReturnObject(new CRange(m_state, m_book, m_sheet, CellBlock{static_cast<int>(top), static_cast<int>(left), 1, 1}),
-                     result);
+        const CellBlock cell{static_cast<int>(top), static_cast<int>(left), 1, 1};
+        ReturnObject(new CRange(m_state, m_book, m_sheet, cell), result);
         return Outcome{};
     }
 

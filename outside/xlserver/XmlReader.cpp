@@ -29,7 +29,10 @@ private:
         return false;
     }
     bool At(char c) const { return m_at < m_text.size() && m_text[m_at] == c; }
-    bool Starts(const char* prefix) const { return m_text.compare(m_at, std::char_traits<char>::length(prefix), prefix) == 0; }
+    bool Starts(const char* prefix) const
+    {
+        return m_text.compare(m_at, std::char_traits<char>::length(prefix), prefix) == 0;
+    }
     static bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
     static bool IsNameChar(char c)
     {
