@@ -86,7 +86,7 @@ BOOL CHostBrowser::SetRecordLayout(const DSRecordLayout* host)
 {
     if (!m_rows.SetColumns(host))
     {
-        Report(IDS_HV_NO_LAYOUT);
+        Report(__LINE__, IDS_HV_NO_LAYOUT);
         return FALSE;
     }
     std::string columns;
@@ -154,7 +154,7 @@ BOOL CHostBrowser::EndOfList()
         m_scriptedRow = m_script.ChosenRow(m_rows);
         if (m_scriptedRow < 0)
         {
-            Report(IDS_HV_SCRIPT_NO_ROW, m_script.path.c_str());
+            Report(__LINE__, IDS_HV_SCRIPT_NO_ROW, m_script.path.c_str());
             return FALSE;
         }
         return TRUE;
@@ -198,7 +198,7 @@ BOOL CHostBrowser::ShowPickWindow()
     content.selected = content.choosable ? m_rows.FindRow(r.current) : -1;
     if (!m_window.Start(std::move(content)))
     {
-        Report(IDS_HV_NO_WINDOW);
+        Report(__LINE__, IDS_HV_NO_WINDOW);
         return FALSE;
     }
     Trace("Window");
@@ -224,12 +224,12 @@ void CHostBrowser::HandBackChoice(int row)
 
 void CHostBrowser::ReportOutOfMemory() const
 {
-    Report(IDS_HV_NO_MEMORY);
+    Report(__LINE__, IDS_HV_NO_MEMORY);
 }
 
-void CHostBrowser::Report(UINT stringId, const char* argument) const
+void CHostBrowser::Report(int line, UINT stringId, const char* argument) const
 {
-    ReportError("Zrthostview", __LINE__, m_errorSink, m_module, stringId, argument);
+    ReportError("HostBrowser", line, m_errorSink, m_module, stringId, argument);
 }
 
 void CHostBrowser::Trace(const std::string& text)

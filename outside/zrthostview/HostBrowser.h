@@ -37,7 +37,7 @@ private:
     BOOL ShowPickWindow();
     // Writes the chosen row's name into the browse parameter of the list, once.
     void HandBackChoice(int row);
-    void Report(UINT stringId, const char* argument = nullptr) const;
+    void Report(int line, UINT stringId, const char* argument = nullptr) const;
     void Trace(const std::string& text);
 
     const char m_name;

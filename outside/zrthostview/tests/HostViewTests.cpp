@@ -277,7 +277,7 @@ TEST(ZrthostviewWindow, UserPicksALibraryOfTheSimulatedHost)
     EXPECT_EQ(nullptr, FindWindowA("ZrtHostViewPick", nullptr));
 }
 
-TEST(ZrthostviewWindow, ClosingTheWindowChoosesNothing)
+TEST(ZrthostviewWindow, LeavingTheWindowChoosesNothing)
 {
     ManagerTestBed bed;
     StartBrowsingTheSimulatedHost(bed);
@@ -288,7 +288,8 @@ TEST(ZrthostviewWindow, ClosingTheWindowChoosesNothing)
         if (HWND window = WaitForPickWindow())
         {
             shown = ListViewColumn(GetDlgItem(window, 101), 0);
-            PostMessageA(window, WM_CLOSE, 0, 0);
+            // Escape in the list, as the user would leave the window.
+            PostMessageA(GetDlgItem(window, 101), WM_KEYDOWN, VK_ESCAPE, 0);
         }
     });
     const BOOL browsed = BrowseAsTheDeskDoes(bed);
@@ -332,4 +333,24 @@ TEST(ZrthostviewWindow, FieldsOfAFileAreShownWithoutAChoice)
     EXPECT_FALSE(okShown);
     EXPECT_EQ("Close", closeText);
     EXPECT_EQ("KEEP", bed.Tables().GetText(ZRP_BROWSE_MEMBER));
+}
+
+TEST(ZrthostviewWindow, RecordsOfAMemberArriveInTheirDisplayForm)
+{
+    ManagerTestBed bed;
+    BrowseScriptFile script(bed.Folder(), "Action=Cancel\n");
+    StartBrowsingTheSimulatedHost(bed);
+    SetRequest(bed, "DATA", "QGPL", "CUSTOMER");
+    bed.Tables().Set(ZRP_BROWSE_MEMBER, "CUSTOMER");
+
+    EXPECT_TRUE(BrowseAsTheDeskDoes(bed));
+
+    std::vector<std::string> rows;
+    for (const std::string& line : script.Trace('A'))
+        if (line.compare(0, 4, "Row ") == 0)
+            rows.push_back(line.substr(4));
+    ASSERT_EQ(25u, rows.size());
+    EXPECT_EQ(0u, rows[0].find("1001|Anderson Hardware|Minneapolis|12500.75|")) << rows[0];
+    EXPECT_EQ(0u, rows[1].find("1002|Baker & Sons|St. Paul|-250.00|")) << rows[1];
+    EXPECT_EQ("CUSTOMER", bed.Tables().GetText(ZRP_BROWSE_MEMBER));
 }
