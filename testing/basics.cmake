@@ -21,10 +21,14 @@ endforeach()
 
 zrt_add_test(testing_basics_tests SOURCES ${dir}/tests/BasicsTests.cpp LIBS zrt_testing GUI)
 
-# The helpers for programs started as a process, tried on Zrtbatch.exe with the system's libraries.
+# The helpers for programs started as a process, tried on Zrtbatch.exe with the system's libraries, and on a tree
+# view and a list box held by a second process of the tests' own.
+add_executable(zrt_window_holder ${dir}/windowholder/WindowHolder.cpp)
+target_link_libraries(zrt_window_holder PRIVATE comctl32)
 zrt_add_test(testing_program_windows_tests GUI
   SOURCES ${dir}/tests/ProgramWindowsTests.cpp
   LIBS zrt_testing comctl32)
+add_dependencies(testing_program_windows_tests zrt_window_holder)
 foreach(target IN ITEMS Zrtbatch Zrtmgr Zrtpcfile Zrtas400 KVHLL32 kvhll32_host_samples)
   if(TARGET ${target})
     add_dependencies(testing_program_windows_tests ${target})

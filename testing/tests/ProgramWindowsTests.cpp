@@ -120,30 +120,20 @@ TEST(ProgramWindows, RunningProgramIsFoundReadAnsweredPicturedAndClosed)
     SetEnvironmentVariableA("ZRT_HOST_DIR", nullptr);
 }
 
-TEST(ProgramWindows, TreeViewItemsAreReadThroughABufferInItsProcess)
+TEST(ProgramWindows, TreeViewAndListBoxOfAnotherProcessAreRead)
 {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
-    HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, tree);
-    auto insert = [&](HTREEITEM parent, const char* text) {
-        TVINSERTSTRUCTA item{};
-        item.hParent = parent;
-        item.hInsertAfter = TVI_LAST;
-        item.item.mask = TVIF_TEXT;
-        item.item.pszText = const_cast<char*>(text);
-        return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    };
-    HTREEITEM profile = insert(TVI_ROOT, "Profile");
-    insert(profile, "General");
-    HTREEITEM host = insert(profile, "Host");
-    insert(host, "Location");
-    insert(TVI_ROOT, "Profiles");
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(host));
+    ProgramProcess holder(TempProgramFolder::BuildProgramFolder() + "\\zrt_window_holder.exe",
+                          "Profile >General >Host >>Location \"Profiles list\"");
+    HWND window = WaitTopLevelWindow({holder.Id(), "ZrtWindowHolder", CaptionIs("ZRT window holder")});
+    ASSERT_NE(nullptr, window);
 
-    EXPECT_THAT(TreeViewItems(tree),
+    EXPECT_THAT(TreeViewItems(GetDlgItem(window, 100)),
                 ElementsAre(TreeLine{0, "Profile"}, TreeLine{1, "General"}, TreeLine{1, "Host"},
-                            TreeLine{2, "Location"}, TreeLine{0, "Profiles"}));
-    EXPECT_EQ("Host", TreeViewSelection(tree));
-    DestroyWindow(tree);
+                            TreeLine{2, "Location"}, TreeLine{0, "Profiles list"}));
+    EXPECT_EQ("Profiles list", TreeViewSelection(GetDlgItem(window, 100)));
+    EXPECT_THAT(ListBoxLines(GetDlgItem(window, 101)),
+                ElementsAre("Profile", "General", "Host", "Location", "Profiles list"));
+
+    PostCommand(window, IDOK);
+    EXPECT_TRUE(holder.WaitExit(15000));
 }
