@@ -131,6 +131,12 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
     return true;
 }
 
+bool AnswersAfterCurrentMessage(HWND window)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 15000, &result) != 0 && IsWindow(window);
+}
+
 std::vector<HWND> TopLevelWindows(const WindowQuery& query)
 {
     Search search{&query, {}};

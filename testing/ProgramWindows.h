@@ -11,6 +11,9 @@
 
 // Polls `done` every 50 ms; false when it did not hold within the time-out.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
+// Whether the window still answers once its thread has finished the message it was handling: a dialog that ends
+// itself in that message is gone by then.
+bool AnswersAfterCurrentMessage(HWND window);
 
 // Which top-level windows a search takes: visible ones of the process, of the class when one is given, whose
 // caption passes the test when one is given.

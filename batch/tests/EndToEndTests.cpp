@@ -214,8 +214,9 @@ TEST(EndToEnd, AProfileThatFailsAtTheHostLogsTheHostsErrorAndTheListGoesOn)
     EXPECT_EQ(LineCount(folder.PathOf("third.csv")), 25);
     EXPECT_TRUE(events.Failure());
     EXPECT_FALSE(events.Success());
-    Sleep(500);
-    EXPECT_TRUE(process.IsRunning()) << "a failed run stays open although every profile asks for Auto close";
+    EXPECT_TRUE(AnswersAfterCurrentMessage(dialog))
+        << "a failed run stays open although every profile asks for Auto close";
+    EXPECT_TRUE(process.IsRunning());
     Click(dialog, kStop);
     EXPECT_TRUE(process.WaitExit(15000));
     SetEnvironmentVariableA("ZRT_HOST_DIR", nullptr);
@@ -252,7 +253,7 @@ TEST(EndToEnd, StopEndsTheHostTransferAndStartsNoFurtherProfile)
     int kept = LineCount(folder.PathOf("second.csv"));
     EXPECT_GE(kept, 10);
     EXPECT_LT(kept, 400);
-    Sleep(500);
+    EXPECT_TRUE(AnswersAfterCurrentMessage(dialog));
     EXPECT_TRUE(process.IsRunning());
     Click(dialog, kStop);
     EXPECT_TRUE(process.WaitExit(15000));

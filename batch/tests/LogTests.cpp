@@ -162,8 +162,11 @@ TEST(Log, ButtonsFollowTheEntriesAndClearEmptiesTheLog)
     EXPECT_FALSE(Enabled(run.dialog, kDetails));
     EXPECT_FALSE(Enabled(run.dialog, kClear));
     EXPECT_FALSE(Enabled(run.dialog, kSave));
-    PostMessageA(GetDlgItem(run.dialog, kLogList), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 30));
-    Sleep(500);
+    // Handled at once; a details window would have been asked for by then.
+    DWORD_PTR result = 0;
+    ASSERT_NE(SendMessageTimeoutA(GetDlgItem(run.dialog, kLogList), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 30),
+                                  SMTO_NORMAL, 15000, &result), 0u);
+    ASSERT_TRUE(AnswersAfterCurrentMessage(run.dialog));
     EXPECT_EQ(run.process->FindDialog([](const std::string& c) { return c == "ZRT Message Details"; }), nullptr);
 }
 

@@ -14,7 +14,7 @@ using testing::ElementsAre;
 
 namespace
 {
-const std::vector<HostFieldSpec> kFields = {{"NAME      ", HFT_CHARACTER, 8, 0}, {"QTY       ", HFT_ZONED, 6, 0}};
+const std::vector<HostFieldDefinition> kFields = {{"NAME      ", HFT_CHARACTER, 8, 0}, {"QTY       ", HFT_ZONED, 6, 0}};
 
 // Runs the transfer on a thread of its own, as the manager's worker runs it, and tells whether COM was left
 // uninitialised on that thread afterwards.

@@ -59,7 +59,7 @@ std::vector<std::vector<std::wstring>> SheetTexts(const Sheet& sheet)
     return texts;
 }
 
-TransferOutcome ExcelTransfer::Write(const std::string& name, const std::vector<HostFieldSpec>& fields,
+TransferOutcome ExcelTransfer::Write(const std::string& name, const std::vector<HostFieldDefinition>& fields,
                                      const Records& records, int writeMode)
 {
     PcTransfer transfer;
@@ -72,7 +72,7 @@ TransferOutcome ExcelTransfer::Write(const std::string& name, const std::vector<
     return m_runner.ToPc(transfer);
 }
 
-TransferOutcome ExcelTransfer::Read(const std::string& name, const std::vector<HostFieldSpec>& fields)
+TransferOutcome ExcelTransfer::Read(const std::string& name, const std::vector<HostFieldDefinition>& fields)
 {
     PcTransfer transfer;
     transfer.fileType = PCFT_EXCEL97;

@@ -8,7 +8,7 @@ using testing::ElementsAre;
 
 namespace
 {
-const std::vector<HostFieldSpec> kFields = {{"NAME      ", HFT_CHARACTER, 8, 0},
+const std::vector<HostFieldDefinition> kFields = {{"NAME      ", HFT_CHARACTER, 8, 0},
                                             {"PRICE     ", HFT_PACKED, 9, 2},
                                             {"QTY       ", HFT_ZONED, 6, 0},
                                             {"TOTAL     ", HFT_BINARY, 11, 0}};
@@ -61,7 +61,7 @@ TEST_F(ExcelTransfer, AppendWritesBelowTheUsedRangeWhenTheColumnsMatch)
 {
     std::vector<std::vector<Cell>> rows(10, {NumberCell(1), NumberCell(2), TextCell(L"x")});
     SaveBook("append.xls", BookOf(rows));
-    const std::vector<HostFieldSpec> three(kFields.begin(), kFields.begin() + 3);
+    const std::vector<HostFieldDefinition> three(kFields.begin(), kFields.begin() + 3);
     const TransferOutcome appended = Write("append.xls", three, {{"new", " 00001.00", " 00002"}}, ZRPCWM_APPEND);
     ASSERT_TRUE(appended.Succeeded()) << testing::PrintToString(Texts(appended));
     const auto texts = SheetTexts(LoadBook("append.xls").sheets[0]);
@@ -82,7 +82,7 @@ TEST_F(ExcelTransfer, AUsedRangeThatStartsRightOfColumnAIsReadAndAppendedInItsCo
     book.sheets[0].cells[{2, 3}] = TextCell(L"left");
     book.sheets[0].cells[{3, 4}] = NumberCell(5);
     SaveBook("right.xls", book);
-    const std::vector<HostFieldSpec> fields = {{"T", HFT_CHARACTER, 4, 0}, {"N", HFT_ZONED, 2, 0}};
+    const std::vector<HostFieldDefinition> fields = {{"T", HFT_CHARACTER, 4, 0}, {"N", HFT_ZONED, 2, 0}};
     const TransferOutcome read = Read("right.xls", fields);
     ASSERT_TRUE(read.Succeeded()) << testing::PrintToString(Texts(read));
     EXPECT_THAT(read.records, ElementsAre(ElementsAre("left", " 0"), ElementsAre("    ", " 5")));
@@ -113,7 +113,7 @@ TEST_F(ExcelTransfer, CellsTakeTheFormOfTheirFieldWithBlanksAfterShortTexts)
 {
     SaveBook("forms.xls", BookOf({{NumberCell(123), TextCell(L"ABCDEFG"), TextCell(L"AB"), NumberCell(12.5),
                                    NumberCell(-7.9), TextCell(L"")}}));
-    const std::vector<HostFieldSpec> fields = {{"A", HFT_CHARACTER, 5, 0}, {"B", HFT_CHARACTER, 5, 0},
+    const std::vector<HostFieldDefinition> fields = {{"A", HFT_CHARACTER, 5, 0}, {"B", HFT_CHARACTER, 5, 0},
                                                {"C", HFT_CHARACTER, 5, 0}, {"D", HFT_PACKED, 8, 2},
                                                {"E", HFT_ZONED, 4, 0},     {"F", HFT_CHARACTER, 3, 0}};
     // F is no column of the used range: five columns.
@@ -182,7 +182,7 @@ TEST_F(ExcelTransfer, EmptyAndMissingWorkbooksAreNotRead)
 
 TEST_F(ExcelTransfer, MoreFieldsThanAWorksheetHasColumnsAreRefused)
 {
-    std::vector<HostFieldSpec> fields(257, HostFieldSpec{"F", HFT_CHARACTER, 1, 0});
+    std::vector<HostFieldDefinition> fields(257, HostFieldDefinition{"F", HFT_CHARACTER, 1, 0});
     const TransferOutcome written = Write("columns.xls", fields, {std::vector<std::string>(257, "x")});
     EXPECT_THAT(Texts(written), ElementsAre("Error ZRX022: The host file has 257 fields, more than the 256 columns "
                                             "of an MS Excel worksheet. Change the host file."));

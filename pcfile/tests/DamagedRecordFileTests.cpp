@@ -6,7 +6,7 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kFields = {{"NAME", HFT_CHARACTER, 6, 0},
+const std::vector<HostFieldDefinition> kFields = {{"NAME", HFT_CHARACTER, 6, 0},
                                             {"PRICE", HFT_PACKED, 7, 2},
                                             {"QTY", HFT_ZONED, 4, 0},
                                             {"CODE", HFT_BINARY, 6, 0}};

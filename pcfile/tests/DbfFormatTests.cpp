@@ -4,8 +4,8 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kNameAndQty = {{"NAME", HFT_CHARACTER, 10, 0}, {"QTY", HFT_ZONED, 5, 0}};
-const std::vector<DbfColumnSpec> kColumns = {{"NAME", 'C', 10, 0}, {"QTY", 'N', 5, 0}};
+const std::vector<HostFieldDefinition> kNameAndQty = {{"NAME", HFT_CHARACTER, 10, 0}, {"QTY", HFT_ZONED, 5, 0}};
+const std::vector<DbfColumnDefinition> kColumns = {{"NAME", 'C', 10, 0}, {"QTY", 'N', 5, 0}};
 
 class DbfFormat : public testing::Test
 {
@@ -19,7 +19,7 @@ protected:
         return transfer;
     }
 
-    TransferOutcome Read(const std::string& file, std::vector<HostFieldSpec> fields = kNameAndQty)
+    TransferOutcome Read(const std::string& file, std::vector<HostFieldDefinition> fields = kNameAndQty)
     {
         PcTransfer transfer = Transfer({});
         transfer.fields = std::move(fields);
@@ -84,16 +84,16 @@ TEST_F(DbfFormat, DeletedRecordsAreSkippedWhereverTheyStand)
 
 TEST_F(DbfFormat, ColumnsOfOtherWidthsAreLaidIntoTheirFields)
 {
-    const std::vector<DbfColumnSpec> columns = {{"NAME", 'C', 4, 0}, {"QTY", 'N', 8, 2}};
+    const std::vector<DbfColumnDefinition> columns = {{"NAME", 'C', 4, 0}, {"QTY", 'N', 8, 2}};
     const std::string file = DbfHeaderBytes(2, columns) + " abcd   12.00" + " xy     -0.50" + "\x1A";
     const TransferOutcome read = ReadBack(m_runner, Transfer({}), file);
     EXPECT_EQ(read.records, (std::vector<std::vector<std::string>>{{"abcd      ", "   12"}, {"xy        ", "   -0"}}));
 
-    const std::vector<DbfColumnSpec> wide = {{"NAME", 'C', 12, 0}, {"QTY", 'N', 5, 0}};
+    const std::vector<DbfColumnDefinition> wide = {{"NAME", 'C', 12, 0}, {"QTY", 'N', 5, 0}};
     const TransferOutcome cut = ReadBack(m_runner, Transfer({}), DbfHeaderBytes(1, wide) + " abcdefghij      7" + "\x1A");
     EXPECT_EQ(cut.records, (std::vector<std::vector<std::string>>{{"abcdefghij", "    7"}}));
     ExpectFailure(Read(DbfHeaderBytes(1, wide) + " abcdefghijkl    7" + "\x1A"), ZriText(12, "0"));
-    const std::vector<DbfColumnSpec> wideNumber = {{"NAME", 'C', 10, 0}, {"QTY", 'N', 7, 0}};
+    const std::vector<DbfColumnDefinition> wideNumber = {{"NAME", 'C', 10, 0}, {"QTY", 'N', 7, 0}};
     ExpectFailure(Read(DbfHeaderBytes(1, wideNumber) + Record("a", "1234567") + "\x1A"), ZriText(12, "1"));
 }
 
@@ -193,7 +193,7 @@ TEST_F(DbfFormat, AppendingToATableOfOtherColumnsIsRefused)
 {
     PcTransfer transfer = Transfer({{"new", "    6"}});
     transfer.profile = {{ZRP_PC_WRITE_MODE, ZRPCWM_APPEND}};
-    for (const std::vector<DbfColumnSpec>& columns : std::vector<std::vector<DbfColumnSpec>>{
+    for (const std::vector<DbfColumnDefinition>& columns : std::vector<std::vector<DbfColumnDefinition>>{
              {{"NAME", 'C', 10, 0}, {"QTY", 'N', 6, 0}},
              {{"NAME", 'C', 9, 0}, {"QTY", 'N', 5, 0}},
              {{"NAME", 'N', 10, 0}, {"QTY", 'N', 5, 0}},

@@ -8,8 +8,8 @@ class DelimitedFormats : public PcFileFormatTest
 };
 
 using Records = std::vector<std::vector<std::string>>;
-const std::vector<HostFieldSpec> kTwoTexts = {{"NAME      ", HFT_CHARACTER, 4, 0}, {"CITY      ", HFT_CHARACTER, 4, 0}};
-const std::vector<HostFieldSpec> kTextAndNumber = {{"NAME", HFT_CHARACTER, 4, 0}, {"QTY", HFT_PACKED, 7, 2}};
+const std::vector<HostFieldDefinition> kTwoTexts = {{"NAME      ", HFT_CHARACTER, 4, 0}, {"CITY      ", HFT_CHARACTER, 4, 0}};
+const std::vector<HostFieldDefinition> kTextAndNumber = {{"NAME", HFT_CHARACTER, 4, 0}, {"QTY", HFT_PACKED, 7, 2}};
 }
 
 TEST_F(DelimitedFormats, WriteTextsQuotedAndNumbersAsDelivered)
@@ -87,7 +87,7 @@ TEST_F(DelimitedFormats, AFirstDataLineThatOnlyResemblesTheNamesIsKept)
 {
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"\",\"\"\r\n\"a\",\"b\"\r\n"), (Records{{"    ", "    "}, {"a   ", "b   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NA,CI\r\n"), (Records{{"NA  ", "CI  "}}));
-    const std::vector<HostFieldSpec> narrow = {{"NAME", HFT_CHARACTER, 2, 0}, {"CITY", HFT_CHARACTER, 2, 0}};
+    const std::vector<HostFieldDefinition> narrow = {{"NAME", HFT_CHARACTER, 2, 0}, {"CITY", HFT_CHARACTER, 2, 0}};
     EXPECT_EQ(ReadRecords(PCFT_CSV, narrow, "NA,CI\r\nxy,zw\r\n"), (Records{{"xy", "zw"}}));
 }
 
@@ -96,7 +96,7 @@ TEST_F(DelimitedFormats, NumbersAreLaidRightAlignedWithTheirDecimals)
     const struct
     {
         const char* line;
-        HostFieldSpec field;
+        HostFieldDefinition field;
         const char* value;
     } cases[] = {
         {"1.5E2", {"N", HFT_PACKED, 8, 2}, "  150.00"},  {"12.5", {"N", HFT_PACKED, 7, 2}, "  12.50"},
@@ -113,7 +113,7 @@ TEST_F(DelimitedFormats, NumbersAreLaidRightAlignedWithTheirDecimals)
 
 TEST_F(DelimitedFormats, DamagedFilesAreRefusedNamingTheFieldOrTheRecord)
 {
-    const std::vector<HostFieldSpec> number = {{"NAME", HFT_CHARACTER, 1, 0}, {"N", HFT_ZONED, 5, 0}};
+    const std::vector<HostFieldDefinition> number = {{"NAME", HFT_CHARACTER, 1, 0}, {"N", HFT_ZONED, 5, 0}};
     std::vector<TransferCase> cases;
     for (const char* value : {"123456789", "1E20", "12x", "1.2.3", "-", "E5", "1e400"})
         cases.push_back(Refused(value, PCFT_CSV, number, std::string("x,1\r\nx,") + value + "\r\n", Zri(12, "1")));
@@ -216,7 +216,7 @@ TEST_F(DelimitedFormats, TabAndPrnReadADecimalCommaWhenTheDotIsOff)
 
 TEST_F(DelimitedFormats, PrnPassesOverRepeatedBlanksAndAlignsTextRight)
 {
-    const std::vector<HostFieldSpec> fields = {{"NAME", HFT_CHARACTER, 4, 0}, {"QTY", HFT_ZONED, 7, 0}};
+    const std::vector<HostFieldDefinition> fields = {{"NAME", HFT_CHARACTER, 4, 0}, {"QTY", HFT_ZONED, 7, 0}};
     EXPECT_EQ(ReadRecords(PCFT_PRN, fields, "\"AB\"     42\r\n"), (Records{{"  AB", "     42"}}));
     EXPECT_EQ(ReadRecords(PCFT_PRN, fields, "   AB 42   \r\nCD\t -7\r\n"), (Records{{"  AB", "     42"}, {" CD\t", "     -7"}}));
 }

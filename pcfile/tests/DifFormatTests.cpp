@@ -3,8 +3,8 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kNameQty = {{"NAME", HFT_CHARACTER, 1, 0}, {"QTY", HFT_ZONED, 2, 0}};
-const std::vector<HostFieldSpec> kThree = {
+const std::vector<HostFieldDefinition> kNameQty = {{"NAME", HFT_CHARACTER, 1, 0}, {"QTY", HFT_ZONED, 2, 0}};
+const std::vector<HostFieldDefinition> kThree = {
     {"NAME", HFT_CHARACTER, 4, 0}, {"PRICE", HFT_PACKED, 7, 2}, {"QTY", HFT_ZONED, 4, 0}};
 
 std::string Text(const std::string& value)
@@ -23,7 +23,7 @@ const std::string kEnd = "-1,0\r\nEOD\r\n";
 class DifFormat : public testing::Test
 {
 protected:
-    PcTransfer Transfer(const std::vector<HostFieldSpec>& fields, std::vector<std::vector<std::string>> records)
+    PcTransfer Transfer(const std::vector<HostFieldDefinition>& fields, std::vector<std::vector<std::string>> records)
     {
         PcTransfer transfer;
         transfer.fileType = PCFT_DIF;
@@ -32,7 +32,7 @@ protected:
         return transfer;
     }
 
-    TransferOutcome Read(const std::vector<HostFieldSpec>& fields, const std::string& file)
+    TransferOutcome Read(const std::vector<HostFieldDefinition>& fields, const std::string& file)
     {
         PcTransfer transfer = Transfer(fields, {});
         transfer.fileBefore = file;

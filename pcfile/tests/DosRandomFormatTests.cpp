@@ -3,7 +3,7 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kExample = {{"NAME", HFT_CHARACTER, 3, 0},
+const std::vector<HostFieldDefinition> kExample = {{"NAME", HFT_CHARACTER, 3, 0},
                                              {"AMOUNT", HFT_PACKED, 7, 2},
                                              {"COUNT", HFT_ZONED, 6, 0},
                                              {"CODE", HFT_BINARY, 6, 0}};

@@ -6,7 +6,7 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kNameAndCount = {{"NAME", HFT_CHARACTER, 4, 0}, {"COUNT", HFT_ZONED, 5, 0}};
+const std::vector<HostFieldDefinition> kNameAndCount = {{"NAME", HFT_CHARACTER, 4, 0}, {"COUNT", HFT_ZONED, 5, 0}};
 // Enough records to fill the buffer more than once before the host fails.
 constexpr size_t kRecordsBeforeTheFault = 9000;
 

@@ -296,7 +296,7 @@ TEST(DelimitedLineScan, FindsTheBytesSoughtAtEveryPlaceOfAWord)
 
 TEST_F(InPlaceReading, LongLinesAcrossBufferRefillsAreReadWhole)
 {
-    const std::vector<HostFieldSpec> fields = {{"T", HFT_CHARACTER, 9000, 0}, {"N", HFT_ZONED, 5, 0}};
+    const std::vector<HostFieldDefinition> fields = {{"T", HFT_CHARACTER, 9000, 0}, {"N", HFT_ZONED, 5, 0}};
     std::mt19937 random(4242);
     const char characters[] = {'a', 'b', 'c', '"', ',', '\t', ' ', '\r', '\n'};
     for (int type : {PCFT_CSV, PCFT_TAB, PCFT_PRN})
@@ -324,8 +324,8 @@ TEST_F(InPlaceReading, LongLinesAcrossBufferRefillsAreReadWhole)
 
 TEST_F(InPlaceReading, TheLastLineEndsAtTheFileEndAroundTheBufferSize)
 {
-    const std::vector<HostFieldSpec> delimitedFields = {{"T", HFT_CHARACTER, 1200, 0}, {"N", HFT_ZONED, 3, 0}};
-    const std::vector<HostFieldSpec> txtFields = {{"T", HFT_CHARACTER, 1200, 0}};
+    const std::vector<HostFieldDefinition> delimitedFields = {{"T", HFT_CHARACTER, 1200, 0}, {"N", HFT_ZONED, 3, 0}};
+    const std::vector<HostFieldDefinition> txtFields = {{"T", HFT_CHARACTER, 1200, 0}};
     for (int type : {PCFT_CSV, PCFT_TAB, PCFT_PRN, PCFT_TXT})
         for (const std::string ending : {"", "\r", "\x1A", "\r\n"})
             for (size_t size = 63991; size <= 64009; ++size)

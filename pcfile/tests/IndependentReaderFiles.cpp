@@ -6,7 +6,7 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kFields = {{"NAME", HFT_CHARACTER, 12, 0},
+const std::vector<HostFieldDefinition> kFields = {{"NAME", HFT_CHARACTER, 12, 0},
                                             {"PRICE", HFT_PACKED, 9, 2},
                                             {"QTY", HFT_ZONED, 6, 0},
                                             {"CODE", HFT_BINARY, 4, 0}};

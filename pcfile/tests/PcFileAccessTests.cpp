@@ -5,7 +5,7 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kNameAndCount = {{"NAME", HFT_CHARACTER, 4, 0}, {"COUNT", HFT_ZONED, 5, 0}};
+const std::vector<HostFieldDefinition> kNameAndCount = {{"NAME", HFT_CHARACTER, 4, 0}, {"COUNT", HFT_ZONED, 5, 0}};
 
 PcTransfer TwoRecords(int type)
 {

@@ -42,7 +42,7 @@ std::string WriteFile(TransferRunner& runner, const PcTransfer& transfer)
     return FileOf(outcome);
 }
 
-TransferCase Refused(const char* name, int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+TransferCase Refused(const char* name, int type, const std::vector<HostFieldDefinition>& fields, const std::string& file,
                      const std::string& message, const std::vector<Setting>& profile)
 {
     TransferCase refused;
@@ -57,7 +57,7 @@ TransferCase Refused(const char* name, int type, const std::vector<HostFieldSpec
     return refused;
 }
 
-const std::vector<HostFieldSpec> kMixed = {{"NAME", HFT_CHARACTER, 10, 0},
+const std::vector<HostFieldDefinition> kMixed = {{"NAME", HFT_CHARACTER, 10, 0},
                                            {"QTY", HFT_PACKED, 7, 2},
                                            {"COUNT", HFT_ZONED, 6, 0},
                                            {"CODE", HFT_BINARY, 4, 0}};
@@ -74,7 +74,7 @@ std::string PcFileFormatTest::Written(int type, std::vector<Setting> profile)
     return WriteFile(m_runner, transfer);
 }
 
-TransferOutcome PcFileFormatTest::Read(int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+TransferOutcome PcFileFormatTest::Read(int type, const std::vector<HostFieldDefinition>& fields, const std::string& file,
                                        std::vector<Setting> profile)
 {
     PcTransfer transfer;
@@ -85,7 +85,7 @@ TransferOutcome PcFileFormatTest::Read(int type, const std::vector<HostFieldSpec
     return m_runner.FromPc(transfer);
 }
 
-std::vector<std::vector<std::string>> PcFileFormatTest::ReadRecords(int type, const std::vector<HostFieldSpec>& fields,
+std::vector<std::vector<std::string>> PcFileFormatTest::ReadRecords(int type, const std::vector<HostFieldDefinition>& fields,
                                                                     const std::string& file,
                                                                     std::vector<Setting> profile)
 {

@@ -20,11 +20,11 @@ std::string FileOf(const TransferOutcome& outcome);
 std::string WriteFile(TransferRunner& runner, const PcTransfer& transfer);
 
 // A PC file that the reader must refuse with exactly the one message.
-TransferCase Refused(const char* name, int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+TransferCase Refused(const char* name, int type, const std::vector<HostFieldDefinition>& fields, const std::string& file,
                      const std::string& message, const std::vector<Setting>& profile = {});
 
 // Host fields of every kind and two records of them, quotes and an empty text included.
-extern const std::vector<HostFieldSpec> kMixed;
+extern const std::vector<HostFieldDefinition> kMixed;
 extern const std::vector<std::vector<std::string>> kMixedRecords;
 
 // Tests of the text formats: the mixed records written, and files read back.
@@ -34,11 +34,11 @@ protected:
     // Writes the mixed records in the format; must succeed. Gives the file written.
     std::string Written(int type, std::vector<Setting> profile);
 
-    TransferOutcome Read(int type, const std::vector<HostFieldSpec>& fields, const std::string& file,
+    TransferOutcome Read(int type, const std::vector<HostFieldDefinition>& fields, const std::string& file,
                          std::vector<Setting> profile = {});
 
     // Reads a file that must be read without error and gives its records.
-    std::vector<std::vector<std::string>> ReadRecords(int type, const std::vector<HostFieldSpec>& fields,
+    std::vector<std::vector<std::string>> ReadRecords(int type, const std::vector<HostFieldDefinition>& fields,
                                                       const std::string& file, std::vector<Setting> profile = {});
 
     TransferRunner m_runner;

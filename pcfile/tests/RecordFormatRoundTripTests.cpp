@@ -4,7 +4,7 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kEveryType = {
+const std::vector<HostFieldDefinition> kEveryType = {
     {"TEXT      ", HFT_CHARACTER, 12, 0}, {"PACKED    ", HFT_PACKED, 9, 2}, {"PACKINT   ", HFT_PACKED, 6, 0},
     {"ZONED     ", HFT_ZONED, 8, 3},      {"ZONEINT   ", HFT_ZONED, 4, 0}, {"BINARY    ", HFT_BINARY, 7, 2},
     {"BININT    ", HFT_BINARY, 11, 0},

@@ -106,12 +106,12 @@ std::string DifHeaderBytes(const std::string& records, const std::string& fields
            "\r\n\"\"\r\nDATA\r\n0,0\r\n\"\"\r\n-1,0\r\nBOT\r\n";
 }
 
-std::string DbfHeaderBytes(unsigned long records, const std::vector<DbfColumnSpec>& columns)
+std::string DbfHeaderBytes(unsigned long records, const std::vector<DbfColumnDefinition>& columns)
 {
     SYSTEMTIME today{};
     GetSystemTime(&today);
     unsigned recordLength = 1;
-    for (const DbfColumnSpec& column : columns)
+    for (const DbfColumnDefinition& column : columns)
         recordLength += column.width;
     std::string header = "\x03";
     header += static_cast<char>(today.wYear - 1900);
@@ -120,7 +120,7 @@ std::string DbfHeaderBytes(unsigned long records, const std::vector<DbfColumnSpe
     header += Le32(records) + Le16(32 * static_cast<unsigned>(columns.size()) + 33) + Le16(recordLength);
     header += std::string(20, '\0');
     unsigned offset = 1;
-    for (const DbfColumnSpec& column : columns)
+    for (const DbfColumnDefinition& column : columns)
     {
         std::string descriptor = column.name;
         descriptor.resize(11, '\0');

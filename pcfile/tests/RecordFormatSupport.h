@@ -36,14 +36,14 @@ std::string BiffEof();
 std::string DifHeaderBytes(const std::string& records, const std::string& fields);
 
 // The DBF header and descriptors for today's UTC date.
-struct DbfColumnSpec
+struct DbfColumnDefinition
 {
     std::string name;
     char type;
     unsigned width;
     unsigned decimals;
 };
-std::string DbfHeaderBytes(unsigned long records, const std::vector<DbfColumnSpec>& columns);
+std::string DbfHeaderBytes(unsigned long records, const std::vector<DbfColumnDefinition>& columns);
 
 // A transfer that must fail with exactly the one message; context names the case in a failure.
 void ExpectFailure(const TransferOutcome& outcome, const std::string& message, const std::string& context = {});

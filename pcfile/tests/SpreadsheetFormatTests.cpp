@@ -4,7 +4,7 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kNameQty = {{"NAME", HFT_CHARACTER, 3, 0}, {"QTY", HFT_ZONED, 5, 0}};
+const std::vector<HostFieldDefinition> kNameQty = {{"NAME", HFT_CHARACTER, 3, 0}, {"QTY", HFT_ZONED, 5, 0}};
 
 std::string FromHex(const char* hex)
 {
@@ -32,7 +32,7 @@ class Spreadsheets : public testing::Test
 {
 protected:
     PcTransfer Transfer(int type, std::vector<std::vector<std::string>> records,
-                        const std::vector<HostFieldSpec>& fields = kNameQty)
+                        const std::vector<HostFieldDefinition>& fields = kNameQty)
     {
         PcTransfer transfer;
         transfer.fileType = type;
@@ -80,7 +80,7 @@ TEST_F(Spreadsheets, ThreeRecordsFillRowsOneToThreeAndDimensions)
 
 TEST_F(Spreadsheets, NumbersBecomeIntegerCellsOnlyWhenWholeAndSmall)
 {
-    const std::vector<HostFieldSpec> fields = {{"WHOLE", HFT_ZONED, 6, 0},
+    const std::vector<HostFieldDefinition> fields = {{"WHOLE", HFT_ZONED, 6, 0},
                                                {"PRICE", HFT_PACKED, 7, 2},
                                                {"BIG", HFT_BINARY, 11, 0},
                                                {"HUGE", HFT_PACKED, 15, 0}};
@@ -117,7 +117,7 @@ TEST_F(Spreadsheets, TextsAreLabelsAtFullLengthAndExcelLabelsStopAt255Bytes)
     std::string text300;
     for (int i = 0; i < 300; ++i)
         text300 += static_cast<char>('a' + i % 26);
-    const std::vector<HostFieldSpec> wide = {{"T", HFT_CHARACTER, 300, 0}, {"N", HFT_ZONED, 2, 0}};
+    const std::vector<HostFieldDefinition> wide = {{"T", HFT_CHARACTER, 300, 0}, {"N", HFT_ZONED, 2, 0}};
     EXPECT_BYTES(WriteFile(m_runner, Transfer(PCFT_XLS, {{text300, " 1"}}, wide)),
                  BiffBof() + BiffDimensions(2, 3) + BiffLabel(0, 0, "T") + BiffLabel(0, 1, "N") +
                      BiffLabel(1, 0, text300.substr(0, 255)) + BiffInteger(1, 1, 1) + BiffEof());

@@ -3,7 +3,7 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kTwoTexts = {{"A", HFT_CHARACTER, 5, 0}, {"B", HFT_CHARACTER, 5, 0}};
+const std::vector<HostFieldDefinition> kTwoTexts = {{"A", HFT_CHARACTER, 5, 0}, {"B", HFT_CHARACTER, 5, 0}};
 using Records = std::vector<std::vector<std::string>>;
 
 class TextFormats : public PcFileFormatTest
@@ -115,7 +115,7 @@ TEST_F(TextFormats, DlmReadsWholeRecordsAndTurnsTheDecimalCommaBack)
 
 TEST_F(TextFormats, LinesOfAnotherWidthAreRefusedNamingTheRecord)
 {
-    const std::vector<HostFieldSpec> zoned = {{"N", HFT_ZONED, 5, 0}};
+    const std::vector<HostFieldDefinition> zoned = {{"N", HFT_ZONED, 5, 0}};
     const TransferCase cases[] = {
         Refused("TXT first line short", PCFT_TXT, kTwoTexts, "AB\r\n", Zri(18, "1")),
         Refused("TXT third line short", PCFT_TXT, kTwoTexts, "abcdefghij\r\nabcdefghij\r\nabcde\r\n", Zri(18, "3")),

@@ -29,7 +29,7 @@ int ModeToPc(int characterSet)
     return characterSet == ZRCS_EBCDIC_TO_ASCII ? ZRCM_EBCDIC_TO_ASCII : ZRCM_EBCDIC_TO_ANSI;
 }
 
-HostRecords::HostRecords(const std::vector<HostFieldSpec>& fields)
+HostRecords::HostRecords(const std::vector<HostFieldDefinition>& fields)
 {
     if (!AllocateLayoutFields(m_layout, static_cast<int>(fields.size())))
         throw std::runtime_error("no memory for the host layout");

@@ -7,7 +7,7 @@
 
 #include "ZRContracts.h"
 
-struct HostFieldSpec
+struct HostFieldDefinition
 {
     const char* name;
     int type;       // HostFieldType; 1, 3, 5 and 7 carry the display length
@@ -18,7 +18,7 @@ struct HostFieldSpec
 class HostRecords
 {
 public:
-    explicit HostRecords(const std::vector<HostFieldSpec>& fields);
+    explicit HostRecords(const std::vector<HostFieldDefinition>& fields);
     ~HostRecords();
     HostRecords(const HostRecords&) = delete;
     HostRecords& operator=(const HostRecords&) = delete;

@@ -22,7 +22,7 @@ struct Setting
 struct PcTransfer
 {
     int fileType = PCFT_CSV;
-    std::vector<HostFieldSpec> fields;
+    std::vector<HostFieldDefinition> fields;
     // Host records as PC text, one text per field (translated to host bytes by the character set).
     std::vector<std::vector<std::string>> records;
     // Profile values: 4 character set, 202 write mode, 204 remove blanks, 205 decimal char is dot. Unset values

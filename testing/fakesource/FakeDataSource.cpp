@@ -104,7 +104,7 @@ BOOL CFakeDataSource::Open(HANDLE cancelEvent)
     {
         std::vector<DSField> descriptions;
         std::vector<bool> zoned;
-        for (const FakeFieldSpec& field : m_scenario.fields)
+        for (const FakeFieldDefinition& field : m_scenario.fields)
         {
             zoned.push_back(field.kind == 'S');
             descriptions.push_back(Description(field.name, zoned.back() ? HFT_ZONED : HFT_CHARACTER, field.length));

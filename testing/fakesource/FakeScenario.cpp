@@ -18,15 +18,15 @@ int ReadNumber(const std::string& file, const std::string& section, const char* 
     return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key, 0, file.c_str()));
 }
 
-std::vector<FakeFieldSpec> ParseFields(const std::string& text)
+std::vector<FakeFieldDefinition> ParseFields(const std::string& text)
 {
-    std::vector<FakeFieldSpec> fields;
+    std::vector<FakeFieldDefinition> fields;
     std::stringstream list(text);
     std::string item;
     while (std::getline(list, item, ','))
     {
         std::stringstream parts(item);
-        FakeFieldSpec field;
+        FakeFieldDefinition field;
         std::string kind;
         std::string length;
         std::getline(parts, field.name, ':');

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-struct FakeFieldSpec
+struct FakeFieldDefinition
 {
     std::string name;
     char kind = 'A';    // 'A' character, 'S' zoned
@@ -27,7 +27,7 @@ struct FakeFieldSpec
 struct FakeScenario
 {
     std::string side = "host";
-    std::vector<FakeFieldSpec> fields;
+    std::vector<FakeFieldDefinition> fields;
     int records = 0;
     std::string failOperation;
     int failAt = 0;     // 0: every call

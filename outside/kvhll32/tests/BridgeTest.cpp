@@ -287,7 +287,8 @@ TEST_F(BridgeTest, HostThatNeverAnswersUntilTheSwitchIsOff)
     EXPECT_EQ(bridge.Oia(oia), 5);
     EXPECT_EQ(oia[91], 1);
     store.WriteScenario("[Session A]\nNeverAnswer=1\nKeepSignalling=1\n");
-    Sleep(250);
+    int rc = 0;
+    QuerySessions(bridge, rc);  // reads the changed scenario at once
     HANDLE event = nullptr;
     ASSERT_EQ(bridge.StartNotification('A', event), 0);
     ASSERT_EQ(bridge.SendKeys("@E"), 5) << "the keyboard is still locked";
@@ -299,7 +300,7 @@ TEST_F(BridgeTest, HostThatNeverAnswersUntilTheSwitchIsOff)
     }
 
     store.WriteScenario("[Session A]\nNeverAnswer=0\n");
-    Sleep(250);
+    QuerySessions(bridge, rc);
     bridge.Oia(oia);
     EXPECT_EQ(bridge.Oia(oia), 0);
     EXPECT_EQ(bridge.Text(1, 71, 7), "KVFT001");

@@ -16,7 +16,7 @@ namespace
 {
 constexpr int kRecords = 200000;
 constexpr int kRounds = 7;
-const std::vector<HostFieldSpec> kFields = {{"NAME      ", HFT_CHARACTER, 20, 0},
+const std::vector<HostFieldDefinition> kFields = {{"NAME      ", HFT_CHARACTER, 20, 0},
                                             {"CITY      ", HFT_CHARACTER, 15, 0},
                                             {"QTY       ", HFT_ZONED, 7, 0},
                                             {"AMOUNT    ", HFT_PACKED, 11, 2}};

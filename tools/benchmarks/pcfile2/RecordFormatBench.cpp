@@ -15,7 +15,7 @@ namespace
 // Worksheets hold at most 65,535 rows.
 constexpr int kRecords = 60000;
 constexpr int kRounds = 5;
-const std::vector<HostFieldSpec> kFields = {{"NAME      ", HFT_CHARACTER, 20, 0},
+const std::vector<HostFieldDefinition> kFields = {{"NAME      ", HFT_CHARACTER, 20, 0},
                                             {"CITY      ", HFT_CHARACTER, 15, 0},
                                             {"QTY       ", HFT_ZONED, 7, 0},
                                             {"AMOUNT    ", HFT_PACKED, 11, 2},
