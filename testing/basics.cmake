@@ -27,7 +27,7 @@ add_executable(zrt_window_holder ${dir}/windowholder/WindowHolder.cpp)
 target_link_libraries(zrt_window_holder PRIVATE comctl32)
 zrt_add_test(testing_program_windows_tests GUI
   SOURCES ${dir}/tests/ProgramWindowsTests.cpp
-  LIBS zrt_testing comctl32)
+  LIBS zrt_testing)
 add_dependencies(testing_program_windows_tests zrt_window_holder)
 foreach(target IN ITEMS Zrtbatch Zrtmgr Zrtpcfile Zrtas400 KVHLL32 kvhll32_host_samples)
   if(TARGET ${target})

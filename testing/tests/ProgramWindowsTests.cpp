@@ -1,14 +1,12 @@
 // The helpers for programs started as a process, tried on Zrtbatch.exe: its windows found by process, class and
 // caption, their texts and list items read from outside, its questions and error list answered, a command posted,
-// a picture taken; and a tree view read through a buffer in its process.
+// a picture taken; and a tree view and a list box of a second process read through buffers in that process.
 #include "MessageBoxWatcher.h"
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
 #include "TempProgramFolder.h"
 #include "TestRegistryKey.h"
 #include "WindowPicture.h"
-
-#include <commctrl.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
