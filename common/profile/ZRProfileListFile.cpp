@@ -1,37 +1,36 @@
 #include "ZRProfileListFile.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace
 {
+// Blanks, and the CR and Ctrl-Z that DOS editors leave: a line of nothing else names no profile.
 bool IsBlankLine(const std::string& line)
 {
-    return line.find_first_not_of(" \t\r\v\f") == std::string::npos;
+    return line.find_first_not_of(" \t\r\v\f\x1A") == std::string::npos;
 }
 
-// The next line without its line feed; FALSE when no byte was left.
+// The next line without its line end (LF, CR LF, or a CR that ends the file); FALSE when no byte was left.
 bool ReadWholeLine(FILE* file, std::string& line)
 {
     line.clear();
-    char piece[512];
-    while (fgets(piece, sizeof piece, file))
+    int c = 0;
+    bool read = false;
+    while ((c = getc(file)) != EOF && c != '\n')
     {
-        size_t length = strlen(piece);
-        if (length > 0 && piece[length - 1] == '\n')
-        {
-            line.append(piece, length - 1);
-            return true;
-        }
-        line.append(piece, length);
+        line += static_cast<char>(c);
+        read = true;
     }
-    return !line.empty();
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return read || c == '\n';
 }
 }
 
 ProfileListResult ReadProfileListFile(const std::string& path, std::vector<std::string>& paths)
 {
-    FILE* file = fopen(path.c_str(), "rt");
+    // Binary: in text mode the runtime would end the file at its first Ctrl-Z and drop the lines after it.
+    FILE* file = fopen(path.c_str(), "rb");
     if (!file)
         return ProfileListResult::CannotOpen;
     const size_t before = paths.size();

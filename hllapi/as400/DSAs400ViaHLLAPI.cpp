@@ -199,7 +199,7 @@ bool CDSAs400ViaHLLAPI::ReadRequest()
 bool CDSAs400ViaHLLAPI::ReceiveFieldList()
 {
     if (m_hostFileType == ZRHFT_SOURCE)
-        return SetSingleFieldLayout(ReplyLength());
+        return ReplyLength() > 0 ? SetSingleFieldLayout(ReplyLength()) : HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
     if (!ReceiveDescriptions())
         return false;
     if (m_kind >= KIND_LIBRARIES && m_kind <= KIND_MEMBERS && m_layout.count >= 2)
@@ -332,7 +332,8 @@ bool CDSAs400ViaHLLAPI::ReadReply()
 long CDSAs400ViaHLLAPI::ReplyCount() const
 {
     long count = 0;
-    for (int i = REPLY_COUNT; i < REPLY_COUNT + AS400_REPLY_COUNT_DIGITS; ++i)
+    int i = REPLY_COUNT;
+    for (; i < REPLY_COUNT + AS400_REPLY_COUNT_DIGITS; ++i)
     {
         const char c = m_reply[i];
         int digit;
@@ -344,7 +345,7 @@ long CDSAs400ViaHLLAPI::ReplyCount() const
             break;
         count = count * 16 + digit;
     }
-    return count;
+    return i > REPLY_COUNT && IsReplyNumberEnd(m_reply[i]) ? count : -1;
 }
 
 bool CDSAs400ViaHLLAPI::ReadReplyAfterWaits(DWORD start, UINT timeoutId)
@@ -481,6 +482,11 @@ bool CDSAs400ViaHLLAPI::ReceiveTextFirstBuffer()
     if (!ReadReplyAfterWaits(GetTickCount(), IDS_AS400_DDS_TIMEOUT))
         return false;
     m_hostRecords = ReplyCount();
+    if (m_hostRecords < 0)
+    {
+        m_hostRecords = 0;
+        return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+    }
     switch (ReplyCode())
     {
     case '*':

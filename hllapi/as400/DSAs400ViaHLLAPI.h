@@ -58,6 +58,8 @@ protected:
     bool TypeHeader(char code, int count, int recordLength);
     bool ReadReply();
     char ReplyCode() const { return m_reply[REPLY_CODE]; }
+    // The reply's count (six hexadecimal digits from REPLY_COUNT); -1 when there is no
+    // digit or a character other than a blank follows the digits.
     long ReplyCount() const;
     int ReplyLength() const { return ReplyRecordLength(m_reply); }
     // Reads the reply line again while the host shows 'W', until the DDS time-out has passed since start.

@@ -22,6 +22,11 @@ bool CDSAs400ViaHLLAPIBinSource::ReceiveFirstBuffer()
     if (!ReadReplyAfterWaits(GetTickCount(), IDS_AS400_BUFFER_TIMEOUT))
         return false;
     m_hostRecords = ReplyCount();
+    if (m_hostRecords < 0)
+    {
+        m_hostRecords = 0;
+        return HOST_FAIL(IDS_AS400_UNKNOWN_COMMAND);
+    }
     switch (ReplyCode())
     {
     case '*':

@@ -43,6 +43,17 @@ bool IsPrintable(const char* text)
     return true;
 }
 
+// Whether `count` characters hold no control character (a zero byte included).
+bool ArePrintable(const char* text, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        if (static_cast<unsigned char>(text[i]) < 0x20)
+            return false;
+    }
+    return true;
+}
+
 // Reads the whole file; FALSE on a read error or a file too large to hold.
 bool ReadAll(HANDLE file, std::string& content)
 {
@@ -88,6 +99,9 @@ bool ParseDescrLine(const char* text, std::size_t length, DescrField& field)
     int decimals = 0;
     if (type < 0 || !ReadDigitColumn(text + 11, 3, fieldLength) || !ReadDigitColumn(text + 14, 2, decimals) ||
         !AreDecimalsValid(type, fieldLength, decimals))
+        return false;
+    // A name or comment with a control character could not be written again, and a zero byte would cut it short.
+    if (!ArePrintable(text, DESCR_NAME_CHARS) || !ArePrintable(text + 16, DESCR_COMMENT_CHARS))
         return false;
     CopyTrimmed(field.name, text, DESCR_NAME_CHARS);
     field.type = type;

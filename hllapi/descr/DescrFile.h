@@ -59,8 +59,8 @@ char DescrTypeLetter(int type);
 int DescrTypeFromLetter(char letter);
 
 // Parses the 66 characters of one line. FALSE when the text is not exactly 66 characters long, the type letter is
-// unknown, length or decimal digits hold anything but digits, a character field has decimal digits, or another
-// field has more decimal digits than its length.
+// unknown, length or decimal digits hold anything but digits, a character field has decimal digits, another
+// field has more decimal digits than its length, or name or comment hold a control character.
 bool ParseDescrLine(const char* text, std::size_t length, DescrField& field);
 
 // Checks that a field can be written in the format: name and comment within their widths and free of control

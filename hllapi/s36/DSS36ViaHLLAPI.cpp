@@ -237,8 +237,11 @@ long CDSS36ViaHLLAPI::ReplyCount() const
 {
     // At most eight digits: the count always fits.
     constexpr long long kMost = 99999999;
+    constexpr size_t kPlaces = REPLY_RECORD_LENGTH - REPLY_COUNT;
     long long count = 0;
-    ReadDecimalDigits(m_reply + REPLY_COUNT, REPLY_RECORD_LENGTH - REPLY_COUNT, kMost, count);
+    const size_t digits = ReadDecimalDigits(m_reply + REPLY_COUNT, kPlaces, kMost, count);
+    if (digits == 0 || (digits < kPlaces && !IsReplyNumberEnd(m_reply[REPLY_COUNT + digits])))
+        return -1;
     return static_cast<long>(count);
 }
 
@@ -414,6 +417,11 @@ BOOL CDSS36ViaHLLAPISource::Open(HANDLE cancelEvent)
     {
         m_hostRecords = 0;
         return ReportHostMessage();
+    }
+    if (m_hostRecords < 0)
+    {
+        m_hostRecords = 0;
+        return HOST_FAIL(IDS_S36_BAD_LINE);
     }
     if (SendKeysAndWait("@E") && ReceiveBuffer(true))
         return TRUE;

@@ -53,6 +53,8 @@ protected:
     bool ReadReply();
     bool ReadReplyLine();
     char ReplyCode() const { return m_reply[REPLY_CODE]; }
+    // The reply's count (up to eight decimal digits from REPLY_COUNT); -1 when there is no
+    // digit or a character other than a blank follows the digits.
     long ReplyCount() const;
     int ReplyLength() const { return ReplyRecordLength(m_reply); }
     // Reports the host's message as ZRS043 (ZRS044 when it cannot be read); false.

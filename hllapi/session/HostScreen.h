@@ -32,6 +32,14 @@ inline constexpr int REPLY_COUNT = 3;
 // Decimal: the characters of a record on the screen (AS/400 binary: its bytes).
 inline constexpr int REPLY_RECORD_LENGTH = 11;
 
+// Whether a number of a reply line ends at this character: a blank or the end of the line. Any other character
+// after its digits means the line was damaged on its way.
+inline bool IsReplyNumberEnd(char c)
+{
+    return c == ' ' || c == '\0';
+}
+
 // The record length of a reply line of HOST_REPLY_LINE.chars characters: the decimal digits from
-// REPLY_RECORD_LENGTH, held at 100000 once it gets there; 0 when there are none.
+// REPLY_RECORD_LENGTH, held at 100000 once it gets there; -1 when there are none or a character other than a
+// blank follows them.
 int ReplyRecordLength(const char* reply);

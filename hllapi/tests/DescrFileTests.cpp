@@ -112,6 +112,8 @@ TEST_F(DescrFileTest, EveryBadLineMakesTheWholeFileCorrupted)
         "AMOUNT    P00506Amount                                            ",   // more decimals than digits
         "NAME      A02000Name                                             ",    // 65 characters
         "NAME      A02000Name                                               ",  // 67 characters
+        "NA\tE      A02000Name                                              ",  // control character in the name
+        "NAME      A02000Na\x01" "e                                              ", // and in the comment
     };
     const std::string good = Line("NAME      A02000Name                                              ");
     const std::string path = PathOf("bad.fmt");
@@ -128,6 +130,10 @@ TEST_F(DescrFileTest, EveryBadLineMakesTheWholeFileCorrupted)
         }
     }
     std::vector<DescrField> fields;
+    std::string zeroInName = good;
+    zeroInName[2] = '\0';
+    WriteFileBytes(path, zeroInName);
+    EXPECT_EQ(DescrFileStatus::Corrupted, ReadDescrRecords(path.c_str(), fields, 10)) << "a zero cuts the name short";
     WriteFileBytes(path, good + "\r\n" + good);
     EXPECT_EQ(DescrFileStatus::Corrupted, LoadDescrFile(path.c_str(), fields));
     // The host transfers cannot use a field without length.

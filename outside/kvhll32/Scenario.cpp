@@ -73,6 +73,8 @@ void ReadSession(const IniFile& file, const std::string& section, SessionSetting
     s.replyDelayMs = Milliseconds(file, section, "ReplyDelayMs");
     s.connectRc = static_cast<int>(file.GetNumber(section, "ConnectRc", -1));
     s.updateScript = ReadUpdates(file.Get(section, "UpdateScript"));
+    s.damageSeed = static_cast<unsigned>(file.GetNumber(section, "DamageReplies", 0));
+    s.damageBytes = static_cast<int>(file.GetNumber(section, "DamageBytes", 1));
     HostSwitches& h = s.host;
     h.programInstalled = Flag(file, section, "ProgramInstalled", true);
     h.startInProgram = Flag(file, section, "StartInProgram", false);

@@ -33,6 +33,8 @@ struct SessionSettings {
     DWORD replyDelayMs = 0;                // the host answers an AID key this much later
     int connectRc = -1;                    // Connect Presentation Space returns this (-1: normal)
     std::vector<HostUpdate> updateScript;  // replaces the updates that an AID key announces
+    unsigned damageSeed = 0;               // nonzero: every answer's reply line has bytes damaged from this seed
+    int damageBytes = 1;                   // how many bytes of the reply line each damaged answer has
     HostSwitches host;
 };
 

@@ -21,6 +21,9 @@ bool Session::IsHostDisplay() const
 void Session::Configure(const SessionSettings& settings, const std::string& storeFolder, DWORD now)
 {
     SessionKind before = host_ ? settings_.kind : SessionKind::None;
+    if (settings.damageSeed != settings_.damageSeed) {
+        answersDamaged_ = 0;
+    }
     settings_ = settings;
     environment_.storeFolder = storeFolder;
     environment_.switches = settings.host;
@@ -102,10 +105,32 @@ void Session::PressAid(char aid, DWORD now)
 void Session::ApplyAnswer(DWORD now)
 {
     waitingForHost_ = false;
+    if (settings_.damageSeed != 0) {
+        DamageReplyLine(answer_);
+    }
     bool changed = answer_.cells != screen_.cells;
     Show(answer_, now);
     if (!scripted_) {
         Announce(HostUpdate{changed ? 23 : 21, 0x200});
+    }
+}
+
+void Session::DamageReplyLine(Screen& screen)
+{
+    // The reply line: 15 characters from (1, 3). The bytes depend only on the seed and the answer's number.
+    constexpr int kReplyStart = 2;
+    constexpr int kReplyLength = 15;
+    unsigned state = settings_.damageSeed * 2654435761u + ++answersDamaged_ * 40503u;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return state >> 16;
+    };
+    // Characters that no reply holds at any of its places: never a reply code, a digit, a marker or a blank.
+    static const char kForeign[] = "?!%#/Z";
+    for (int i = 0; i < settings_.damageBytes; ++i) {
+        const unsigned at = next() % kReplyLength;
+        const char foreign = kForeign[next() % (sizeof kForeign - 1)];
+        screen.cells[kReplyStart + at] = AnsiToEbcdic(static_cast<unsigned char>(foreign));
     }
 }
 

@@ -54,6 +54,8 @@ public:
 private:
     void PressAid(char aid, DWORD now);
     void ApplyAnswer(DWORD now);
+    // Replaces bytes of the answer's reply line, as a damaged line from the host would arrive.
+    void DamageReplyLine(Screen& screen);
     void Show(const Screen& screen, DWORD now);
     void Announce(const HostUpdate& update);
 
@@ -66,6 +68,7 @@ private:
     bool waitingForHost_ = false;
     bool scripted_ = false;
     Screen answer_;
+    unsigned answersDamaged_ = 0;
     DWORD answerFrom_ = 0;
     bool changePending_ = false;
     DWORD changeFrom_ = 0;
