@@ -132,6 +132,63 @@ TEST(HostReader, AFullBufferMarkedLastIsTheEndOfTheData)
     }
 }
 
+// A count or record length with a foreign character in it is a damaged reply line: taking the digits before it
+// would end the data early or cut the records, so the read is refused with a message instead.
+TEST(HostReader, AReplyWhoseNumbersAreDamagedIsRefused)
+{
+    const struct
+    {
+        const char* library;
+        int hostType;
+        const char* name;
+        const char* ready;
+        const char* replies[3];
+    } cases[] = {{"Zrtas400.dll", ZRHOST_AS400, "QGPL/QCLSRC(BIG)", "", {"+  00000?  0880", "", ""}},
+                 {"Zrtas400.dll", ZRHOST_AS400, "QGPL/QCLSRC(BIG)", "", {"+  000002  08?0", "", ""}},
+                 {"Zrts36.dll", ZRHOST_S36, "FILE1", " *", {" * 00000?  0880", "+* 000002  0880", " *             "}},
+                 {"Zrts36.dll", ZRHOST_S36, "FILE1", " *", {" * 000002  0880", "+* 000002  08%0", " *             "}}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.library) + " " + c.replies[0] + " " + c.replies[1]);
+        g_programFolder = TempProgramFolder::BuildProgramFolder() + "\\fakebridge";
+        HMODULE bridge = LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str());
+        HMODULE library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + c.library).c_str());
+        ASSERT_NE(nullptr, bridge);
+        ASSERT_NE(nullptr, library);
+        Entry<FakeBridgeResetProc>(bridge, "FakeBridgeReset")();
+        const auto put = Entry<FakeBridgePutProc>(bridge, "FakeBridgePut");
+        put(1, 71, "KVFT001");
+        put(1, 3, c.ready);
+        Entry<FakeBridgeSetCursorProc>(bridge, "FakeBridgeSetCursor")(22 * 80 + 1);
+        for (int key = 0; key < 3; ++key)
+        {
+            if (*c.replies[key])
+                Entry<FakeBridgeOnKeyProc>(bridge, "FakeBridgeOnKey")(key + 1, 1, 3, c.replies[key]);
+        }
+
+        ErrorSinkCapture errors;
+        CFakeCallerTables tables(c.hostType, ZRDIR_HOST_TO_PC);
+        tables.Set(ZRP_HOST_SOURCE_NAME, c.name);
+        tables.Set(ZRP_HOST_FILE_TYPE, c.hostType == ZRHOST_AS400 ? ZRHFT_SOURCE : ZRHFT_DATA);
+        EnvironmentCallbacks environment = *tables.EnvironmentTable();
+        environment.GetEnvString = FakeFolderEnvString;
+        auto create = Entry<ZRTCreateDataSourceProc>(library, ZRT_CREATE_OBJECT_EXPORT);
+        DataSourceFunctions* source = nullptr;
+        ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), &environment, &source, TRUE));
+        ASSERT_TRUE(source->Connect());
+        bool read = source->Open(nullptr);
+        DSField field;
+        for (int records = 0; read && !source->EndOfData() && records < 3; ++records)
+            read = source->GetField(&field) && source->NextField();
+        EXPECT_FALSE(read) << "the damaged reply was taken";
+        EXPECT_GE(errors.Count(), 1u);
+        source->Close();
+        source->Disconnect();
+        FreeLibrary(library);
+        FreeLibrary(bridge);
+    }
+}
+
 TEST(S36Reader, ReplyCodeSixEndsAtTheDdsTimeOut)
 {
     g_programFolder = TempProgramFolder::BuildProgramFolder() + "\\fakebridge";

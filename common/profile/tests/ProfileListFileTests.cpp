@@ -25,6 +25,16 @@ TEST_F(ProfileListFile, PassesOverEmptyAndBlankLines)
     EXPECT_EQ(entries, (std::vector<std::string>{"C:\\t\\a.h2p", "C:\\t\\c.p2h"}));
 }
 
+// DOS editors end files with Ctrl-Z and CR: neither ends the list early nor makes an entry of its own.
+TEST_F(ProfileListFile, ACtrlZEndsNothingAndNamesNoProfile)
+{
+    EXPECT_EQ(Read("C:\\t\\a.h2p\r\n\x1A\r\nC:\\t\\b.h2p\r\n\x1A"), ProfileListResult::Read);
+    EXPECT_EQ(entries, (std::vector<std::string>{"C:\\t\\a.h2p", "C:\\t\\b.h2p"}));
+    entries.clear();
+    EXPECT_EQ(Read("C:\\t\\c.h2p\r"), ProfileListResult::Read);
+    EXPECT_EQ(entries, std::vector<std::string>{"C:\\t\\c.h2p"});
+}
+
 TEST_F(ProfileListFile, TakesALastLineWithoutLineFeed)
 {
     EXPECT_EQ(Read("C:\\t\\a.h2p\nC:\\t\\b.h2p"), ProfileListResult::Read);
