@@ -11,10 +11,10 @@
 
 namespace
 {
-const std::vector<HostFieldSpec> kTextFields = {{"NAME", HFT_CHARACTER, 6, 0},
+const std::vector<HostFieldDefinition> kTextFields = {{"NAME", HFT_CHARACTER, 6, 0},
                                                 {"PRICE", HFT_PACKED, 7, 2},
                                                 {"QTY", HFT_ZONED, 4, 0}};
-const std::vector<HostFieldSpec> kRecordFields = {{"NAME", HFT_CHARACTER, 6, 0},
+const std::vector<HostFieldDefinition> kRecordFields = {{"NAME", HFT_CHARACTER, 6, 0},
                                                   {"PRICE", HFT_PACKED, 7, 2},
                                                   {"QTY", HFT_ZONED, 4, 0},
                                                   {"CODE", HFT_BINARY, 6, 0}};
