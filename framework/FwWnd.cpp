@@ -150,6 +150,12 @@ LRESULT CFwWnd::Default()
     return 0;
 }
 
+LRESULT CFwWnd::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return m_originalProc ? CallWindowProcA(m_originalProc, m_hWnd, message, wParam, lParam)
+                          : DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
 BOOL CFwWnd::PreTranslateMessage(MSG*)
 {
     return FALSE;

@@ -66,6 +66,9 @@ protected:
     // window, or, in a dialog, after the handler returns.
     LRESULT Default();
 
+    // Calls the original procedure of a subclassed window with a message of the caller's choice.
+    LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const;
+
     // Offers a message that a parent received to the object of the child control it concerns.
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 

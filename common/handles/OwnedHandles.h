@@ -61,6 +61,14 @@ struct IconTraits
     static void Close(Type icon) { DestroyIcon(icon); }
 };
 
+struct MemoryDCTraits
+{
+    using Type = HDC;
+    static Type Empty() { return nullptr; }
+    static bool IsValid(Type dc) { return dc != nullptr; }
+    static void Close(Type dc) { DeleteDC(dc); }
+};
+
 struct ImageListTraits
 {
     using Type = HIMAGELIST;
@@ -127,6 +135,7 @@ using OwnedFont = OwnedHandle<GdiObjectTraits<HFONT>>;
 using OwnedBitmap = OwnedHandle<GdiObjectTraits<HBITMAP>>;
 using OwnedIcon = OwnedHandle<IconTraits>;
 using OwnedImageList = OwnedHandle<ImageListTraits>;
+using OwnedMemoryDC = OwnedHandle<MemoryDCTraits>; // CreateCompatibleDC
 
 // This process's own duplicate of `handle` (a caller's event, say), to keep after the caller closes its own; empty
 // when `handle` is null or cannot be duplicated.

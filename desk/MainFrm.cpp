@@ -1,0 +1,167 @@
+#include "MainFrm.h"
+
+#include "DeskState.h"
+#include "ErrorListDialog.h"
+#include "FwControls.h"
+#include "FwModule.h"
+#include "OpenProfileSheet.h"
+#include "TransferProgressDlg.h"
+#include "ZRMessages.h"
+#include "ZRProfile.h"
+#include "ZRTypeCodes.h"
+#include "ZRProfileContext.h"
+#include "ZRServiceCallbacks.h"
+#include "ZrtdeskDoc.h"
+#include "resource.h"
+
+#include <vector>
+
+namespace
+{
+const int kOptionsHelpContext = 7;
+const int kRunHelpContext = 47;
+const SIZE kToolBarImage{16, 15};
+const FwToolBarButton kToolBarButtons[] = {
+    {ID_FILE_NEW, 0}, {ID_FILE_OPEN, 1}, {ID_FILE_SAVE, 2}, {0, 0}, {ID_FILE_RUN, 3}, {ID_CONTEXT_HELP, 4},
+};
+
+// Keeps the program's help context for the time of a dialog.
+class HelpContextKeeper
+{
+public:
+    HelpContextKeeper() : m_saved(FwGetHelpContext()) {}
+    ~HelpContextKeeper() { FwSetHelpContext(m_saved); }
+    HelpContextKeeper(const HelpContextKeeper&) = delete;
+    HelpContextKeeper& operator=(const HelpContextKeeper&) = delete;
+
+private:
+    int m_saved;
+};
+
+bool HoldsProfile()
+{
+    CZrtdeskDoc* document = nullptr;
+    if (CFwFrameWnd* frame = dynamic_cast<CFwFrameWnd*>(CFwWnd::FromHandle(FwGetMainWindow())))
+    {
+        document = static_cast<CZrtdeskDoc*>(frame->GetActiveDocument());
+    }
+    return document && document->HoldsProfile();
+}
+}
+
+bool CanRunCurrentProfile()
+{
+    CZRProfile* profile = GetCurrentProfile();
+    if (Desk().listMode != ZRLIST_PROFILE || !profile || !profile->HostRequest() || !profile->PcRequest())
+    {
+        return false;
+    }
+    std::vector<std::string> parts;
+    profile->HostRequest()->SplitName(parts);
+    auto part = [&](size_t index) { return index < parts.size() ? parts[index] : std::string(); };
+    if (profile->General().Get(ZRP_HOST_TYPE) == ZRHOST_AS400)
+    {
+        return !part(0).empty() && !part(1).empty() &&
+               (!part(2).empty() || profile->PcRequest()->GetInt(ZRP_PC_FILE_TYPE) == PCFT_FMT);
+    }
+    if (profile->HostRequest()->IsMemberName())
+    {
+        return !part(0).empty() && !part(1).empty();
+    }
+    return !part(0).empty();
+}
+
+const FwMessageMap* CMainFrame::ClassMessageMap()
+{
+    static const FwMessageEntry entries[] = {
+        FW_ON_COMMAND(ID_FILE_NEW, &CMainFrame::OnFileNew),
+        FW_ON_COMMAND(ID_FILE_RUN, &CMainFrame::OnRun),
+        FW_ON_UPDATE_COMMAND_UI(ID_FILE_RUN, &CMainFrame::OnUpdateRun),
+        FW_ON_COMMAND(ID_FILE_IMPORT, &CMainFrame::OnImport),
+        FW_ON_COMMAND(ID_TOOLS_CREATE_ICON, &CMainFrame::OnCreateIcon),
+        FW_ON_UPDATE_COMMAND_UI(ID_TOOLS_CREATE_ICON, &CMainFrame::OnUpdateCreateIcon),
+        FW_ON_COMMAND(ID_TOOLS_OPTIONS, &CMainFrame::OnOptions),
+        FW_ON_COMMAND(ID_HELP_CONTENTS, &CMainFrame::OnHelpContents),
+    };
+    static const FwMessageMap map{CFwFrameWnd::ClassMessageMap(), entries};
+    return &map;
+}
+
+void CMainFrame::PreCreateWindow(DWORD& style, DWORD&)
+{
+    style &= ~(WS_THICKFRAME | WS_MAXIMIZEBOX);
+}
+
+BOOL CMainFrame::OnCreateFrame()
+{
+    return CreateToolBar(IDR_MAINFRAME, kToolBarImage, kToolBarButtons) && CreateStatusBar();
+}
+
+LRESULT CMainFrame::OnFileNew(WPARAM, LPARAM)
+{
+    HelpContextKeeper keep;
+    CNewProfileSheet sheet(m_hWnd);
+    sheet.DoModal();
+    return 0;
+}
+
+LRESULT CMainFrame::OnRun(WPARAM, LPARAM)
+{
+    ZRMFunctions* manager = Desk().manager;
+    {
+        CFwWaitCursor wait;
+        if (!manager || !manager->ConnectHost())
+        {
+            ShowErrorList(FALSE);
+            return 0;
+        }
+    }
+    EnableWindow(m_hWnd, FALSE);
+    {
+        HelpContextKeeper keep;
+        FwSetHelpContext(kRunHelpContext);
+        CTransferProgressDlg progress(m_hWnd);
+        progress.DoModal();
+    }
+    EnableWindow(m_hWnd, TRUE);
+    g_environmentCallbacks.hwndNotify = m_hWnd;
+    return 0;
+}
+
+LRESULT CMainFrame::OnUpdateRun(WPARAM, LPARAM ui)
+{
+    reinterpret_cast<CFwCmdUI*>(ui)->Enable(CanRunCurrentProfile());
+    return 0;
+}
+
+LRESULT CMainFrame::OnImport(WPARAM, LPARAM)
+{
+    ShowMessage(IDS_IMPORT_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    return 0;
+}
+
+LRESULT CMainFrame::OnCreateIcon(WPARAM, LPARAM)
+{
+    ShowMessage(IDS_CREATE_ICON_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    return 0;
+}
+
+LRESULT CMainFrame::OnUpdateCreateIcon(WPARAM, LPARAM ui)
+{
+    reinterpret_cast<CFwCmdUI*>(ui)->Enable(HoldsProfile());
+    return 0;
+}
+
+LRESULT CMainFrame::OnOptions(WPARAM, LPARAM)
+{
+    HelpContextKeeper keep;
+    FwSetHelpContext(kOptionsHelpContext);
+    ShowMessage(IDS_OPTIONS_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    return 0;
+}
+
+LRESULT CMainFrame::OnHelpContents(WPARAM, LPARAM)
+{
+    FwWinHelp(HELP_INDEX, 0);
+    return 0;
+}

@@ -1,0 +1,373 @@
+#include "ZrtdeskDoc.h"
+
+#include "DeskState.h"
+#include "ErrorListDialog.h"
+#include "FwControls.h"
+#include "FwModule.h"
+#include "FwResourceIds.h"
+#include "FwText.h"
+#include "ListItem.h"
+#include "ParamTreeCtrl.h"
+#include "ReportError.h"
+#include "ZRCallbacks.h"
+#include "ZRErrorHandling.h"
+#include "ZRMessages.h"
+#include "ZRProfileContext.h"
+#include "ZRProfileHllAPI.h"
+#include "ZRProgram.h"
+#include "resource.h"
+
+#include <new>
+
+namespace
+{
+const char kGeneralSection[] = "General";
+const char kValueMissing[] = "Default value (value not found)";
+
+template <class... Arguments>
+void Report(int line, UINT stringId, Arguments... arguments)
+{
+    ReportError(__FILE__, line, GetErrorSinkFunctions(), GetOwnModule(), stringId, arguments...);
+}
+
+bool IsOneOf(const std::string& value, std::initializer_list<const char*> accepted)
+{
+    for (const char* word : accepted)
+    {
+        if (FwEqualsNoCase(value, word))
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string ReadGeneral(const char* key, const char* path)
+{
+    char value[MAX_PATH] = "";
+    GetPrivateProfileStringA(kGeneralSection, key, kValueMissing, value, sizeof(value), path);
+    return value;
+}
+
+std::string FullPathOf(const char* path)
+{
+    char full[MAX_PATH];
+    DWORD length = GetFullPathNameA(path, sizeof(full), full, nullptr);
+    return length > 0 && length < sizeof(full) ? std::string(full, length) : std::string(path);
+}
+
+void SetNotifyMessage(CZRProfile& profile)
+{
+    int message = static_cast<int>(WM_ZRTDESK_TRANSFER);
+    profile.Notify().SetValue(ZRP_NOTIFY_MESSAGE, &message);
+}
+
+ZRMFunctions* Manager()
+{
+    return Desk().manager;
+}
+}
+
+const FwMessageMap* CZrtdeskDoc::ClassMessageMap()
+{
+    static const FwMessageEntry entries[] = {
+        FW_ON_COMMAND(ID_FILE_SAVE, &CZrtdeskDoc::OnSaveCommand),
+        FW_ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, &CZrtdeskDoc::OnUpdateSave),
+        FW_ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, &CZrtdeskDoc::OnUpdateSave),
+    };
+    static const FwMessageMap map{CFwDocument::ClassMessageMap(), entries};
+    return &map;
+}
+
+CZrtdeskDoc::~CZrtdeskDoc()
+{
+    ReleaseProfile();
+}
+
+bool CZrtdeskDoc::HoldsProfile() const
+{
+    return Desk().listMode == ZRLIST_PROFILE && m_profileRoot && GetCurrentProfile();
+}
+
+void CZrtdeskDoc::ReleaseProfile()
+{
+    if (Manager())
+    {
+        Manager()->Release();
+        Desk().manager = nullptr;
+    }
+    if (CParamTreeCtrl* tree = GetParamTree())
+    {
+        tree->DeleteAllItems();
+    }
+    CZRProfile* profile = GetCurrentProfile();
+    InstallProfileCallbacks(nullptr);
+    delete profile;
+    m_profileRoot.reset();
+}
+
+void CZrtdeskDoc::DiscardProfileAndTree(CZRProfile* previous)
+{
+    if (CParamTreeCtrl* tree = GetParamTree())
+    {
+        tree->DeleteAllItems();
+    }
+    delete previous;
+    m_profileRoot.reset();
+}
+
+BOOL CZrtdeskDoc::CreateTransferManager()
+{
+    Desk().manager = nullptr;
+    ZRTCreateManagerProc factory = Desk().managerFactory;
+    if (!factory || !factory(&g_profileCallbacks, GetErrorSinkFunctions(), &g_optionCallbacks, &g_environmentCallbacks,
+                             &Desk().manager) ||
+        !Desk().manager)
+    {
+        Desk().manager = nullptr;
+        Report(__LINE__, IDS_ZRH022_NO_MANAGER);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CZrtdeskDoc::InitTransferManager()
+{
+    if (!CreateTransferManager() || !Manager()->LoadHost())
+    {
+        return FALSE;
+    }
+    // A host that cannot be reached does not stop an open: the run connects again.
+    Manager()->ConnectHost();
+    return Manager()->StartBrowser();
+}
+
+BOOL CZrtdeskDoc::RecreateTransferManager()
+{
+    if (Manager())
+    {
+        Manager()->Release();
+        Desk().manager = nullptr;
+    }
+    return CreateTransferManager();
+}
+
+BOOL CZrtdeskDoc::CreateNewProfile()
+{
+    static const int kHostTypes[] = {ZRHOST_AS400, ZRHOST_AS400, ZRHOST_S36, ZRHOST_S36};
+    static const int kDirections[] = {ZRDIR_HOST_TO_PC, ZRDIR_PC_TO_HOST, ZRDIR_HOST_TO_PC, ZRDIR_PC_TO_HOST};
+    int kind = Desk().newProfileKind;
+    CZRProfile* profile = new (std::nothrow)
+        CZRProfileHllAPI(ZRCONN_HLLAPI, kHostTypes[kind], kDirections[kind], ZRTT_PLAIN);
+    if (!profile)
+    {
+        Report(__LINE__, IDS_ZRH020_MEMORY);
+        return FALSE;
+    }
+    profile->CreateHostRequest();
+    profile->CreatePcRequest();
+    InstallProfileCallbacks(profile);
+    SetNotifyMessage(*profile);
+    return TRUE;
+}
+
+BOOL CZrtdeskDoc::RunNewProfileWizard(CZRProfile* previous)
+{
+    if (!Manager()->LoadBrowser() || !Manager()->ConnectBrowser() || !Manager()->LoadHost())
+    {
+        return FALSE;
+    }
+    // The wizard itself comes with a later version; until then New ends as a cancelled wizard does.
+    ShowMessage(IDS_WIZARD_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    Desk().wizardFinished = false;
+    SetTitle(m_savedTitle);
+    Manager()->DisconnectHost();
+    Manager()->UnloadHost();
+    Manager()->DisconnectBrowser();
+    Manager()->UnloadBrowser();
+    ClearErrorList();
+    if (!previous)
+    {
+        return FALSE;
+    }
+    Manager()->Release();
+    Desk().manager = nullptr;
+    CZRProfile* made = GetCurrentProfile();
+    InstallProfileCallbacks(previous);
+    delete made;
+    return CreateTransferManager() && Manager()->StartHost() && Manager()->StartBrowser();
+}
+
+BOOL CZrtdeskDoc::OnNewDocument()
+{
+    BOOL result = TRUE;
+    switch (Desk().newProfileKind)
+    {
+    case ZRNEW_AS400_TO_PC:
+    case ZRNEW_PC_TO_AS400:
+    case ZRNEW_S36_TO_PC:
+    case ZRNEW_PC_TO_S36:
+    {
+        Desk().listMode = ZRLIST_PROFILE;
+        CZRProfile* previous = GetCurrentProfile();
+        result = CreateNewProfile() && RecreateTransferManager() && RunNewProfileWizard(previous);
+        break;
+    }
+    case ZRNEW_PROFILE_LIST:
+        ShowMessage(IDS_PROFILE_LISTS_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+        result = FALSE;
+        break;
+    case ZRNEW_IMPORT:
+        ShowMessage(IDS_IMPORT_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+        result = FALSE;
+        break;
+    default:
+        break;
+    }
+    if (GetErrorList().HasRecords())
+    {
+        ShowErrorList(FALSE);
+    }
+    if (Desk().listMode == ZRLIST_PROFILE && Desk().newProfileKind != ZRNEW_IMPORT)
+    {
+        result = result && Desk().wizardFinished;
+    }
+    return result;
+}
+
+BOOL CZrtdeskDoc::ValidateProfileFile(const char* path)
+{
+    return IsOneOf(ReadGeneral("Connection", path), {"APPC", "TCP/IP", "HLLAPI"}) &&
+           IsOneOf(ReadGeneral("Direction", path), {"Host to PC", "PC to Host"}) &&
+           IsOneOf(ReadGeneral("Host type", path), {"AS/400", "System/36"}) &&
+           IsOneOf(ReadGeneral("Transfer type", path), {"Binary", "Conversion", "DDS", "Plain"});
+}
+
+BOOL CZrtdeskDoc::OpenProfile(const char* path)
+{
+    if (!ValidateProfileFile(path))
+    {
+        Report(__LINE__, IDS_ZRH014_PROFILE_CORRUPTED, path);
+        return FALSE;
+    }
+    // The new profile is read beside the current one, which stays as it was when the file cannot be read.
+    CZRProfile* previous = GetCurrentProfile();
+    CZRProfile* profile = new (std::nothrow) CZRProfileHllAPI(path);
+    if (!profile)
+    {
+        Report(__LINE__, IDS_ZRH020_MEMORY);
+        return FALSE;
+    }
+    InstallProfileCallbacks(profile);
+    SetStrictProfileReading(FALSE);
+    if (!profile->Read())
+    {
+        InstallProfileCallbacks(previous);
+        delete profile;
+        return FALSE;
+    }
+    InstallProfileCallbacks(previous);
+    Desk().listMode = ZRLIST_PROFILE;
+    ReleaseProfile();
+    InstallProfileCallbacks(profile);
+    CFwWaitCursor wait;
+    SetNotifyMessage(*profile);
+    if (!InitTransferManager() || !CFwDocument::OnOpenDocument(path) || !NewProfileTree())
+    {
+        BecomeEmpty();
+        return FALSE;
+    }
+    // Lenient reading marks a profile whose values were replaced by defaults.
+    SetModifiedFlag(profile->IsModified());
+    return TRUE;
+}
+
+BOOL CZrtdeskDoc::NewProfileTree()
+{
+    m_profileRoot.reset(new (std::nothrow) CListItemProfile);
+    if (!m_profileRoot)
+    {
+        Report(__LINE__, IDS_ZRH020_MEMORY);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CZrtdeskDoc::BecomeEmpty()
+{
+    ReleaseProfile();
+    CFwDocument::OnNewDocument();
+    SetDefaultTitle();
+}
+
+BOOL CZrtdeskDoc::OnOpenDocument(const char* path)
+{
+    std::string full = FullPathOf(path);
+    std::string extension = FwPathExtension(full);
+    BOOL result = FALSE;
+    if (FwEqualsNoCase(extension, ".h2p") || FwEqualsNoCase(extension, ".p2h"))
+    {
+        result = OpenProfile(full.c_str());
+    }
+    else if (FwEqualsNoCase(extension, ".prl"))
+    {
+        ShowMessage(IDS_PROFILE_LISTS_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    }
+    else
+    {
+        Report(__LINE__, IDS_ZRH003_BAD_EXTENSION, path);
+    }
+    if (GetErrorList().HasRecords())
+    {
+        ShowErrorList(FALSE);
+    }
+    return result;
+}
+
+BOOL CZrtdeskDoc::OnSaveDocument(const char* path)
+{
+    CZRProfile* profile = GetCurrentProfile();
+    if (!HoldsProfile())
+    {
+        return FALSE;
+    }
+    std::string full = FullPathOf(path);
+    profile->SetFileName(full.c_str());
+    if (!m_profileRoot->Validate())
+    {
+        return FALSE;
+    }
+    if (!profile->Write())
+    {
+        ShowMessage(IDS_ZRH006_CANNOT_SAVE, full.c_str(), ZRMSG_MODE_BOX, ZRMSG_ERROR);
+        return FALSE;
+    }
+    profile->SetModified(FALSE);
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CZrtdeskDoc::SaveModified()
+{
+    if (Desk().listMode == ZRLIST_PROFILE)
+    {
+        CZRProfile* profile = GetCurrentProfile();
+        SetModifiedFlag(HoldsProfile() && profile->IsModified());
+    }
+    return CFwDocument::SaveModified();
+}
+
+LRESULT CZrtdeskDoc::OnSaveCommand(WPARAM, LPARAM)
+{
+    if (HoldsProfile() && m_profileRoot->Validate())
+    {
+        DoFileSave();
+    }
+    return 0;
+}
+
+LRESULT CZrtdeskDoc::OnUpdateSave(WPARAM, LPARAM ui)
+{
+    reinterpret_cast<CFwCmdUI*>(ui)->Enable(HoldsProfile());
+    return 0;
+}

@@ -1,0 +1,7 @@
+#include "ZrtdeskApp.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    CZrtdeskApp application;
+    return application.Main(instance, GetCommandLineA());
+}
