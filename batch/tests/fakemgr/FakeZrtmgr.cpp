@@ -10,8 +10,9 @@
 //   HoldUntilStop=0     after step 8, wait until the cancel event is set, then end with 12, 0
 //   StopBeforeOpen=0    wait for the cancel event before step 8 is posted, then end with 12, 0
 //   AfterStopMs=0       pause after the cancel event was seen (after step 8 with StopBeforeOpen)
-//   PostFails=0         the request cannot be posted: entry 25 reports an error and returns FALSE
+//   PostFails=0         the request cannot be posted: entry 25 or 29 reports an error and returns FALSE
 //   FactoryFails=0      ZRTCreateObject fails
+//   Fail=3,30           these entries (of 0, 2, 3, 6, 19, 22, 26, 30) report an error and return FALSE
 #include <windows.h>
 
 #include <cstdio>
@@ -129,12 +130,20 @@ DWORD WINAPI RunTransfer(LPVOID)
 BOOL ZRTAPI Called(int entry)
 {
     Log("entry " + std::to_string(entry));
+    char failing[64] = "";
+    GetPrivateProfileStringA("default", "Fail", "", failing, sizeof(failing), Beside("FakeZrtmgr.ini").c_str());
+    std::string list = "," + std::string(failing) + ",";
+    if (list.find("," + std::to_string(entry) + ",") != std::string::npos)
+    {
+        g_sink->ReportText(("Fake entry " + std::to_string(entry) + " failed.").c_str());
+        return FALSE;
+    }
     return TRUE;
 }
 
-BOOL ZRTAPI RunTransferAsync(HANDLE cancelEvent)
+BOOL StartTransfer(int entry, HANDLE cancelEvent)
 {
-    Log("entry 25");
+    Log("entry " + std::to_string(entry));
     if (Setting("PostFails", 0))
     {
         g_sink->ReportText("Error ZRM004: The Data Transfer Manager failed to send message because of a Windows problem.");
@@ -144,6 +153,16 @@ BOOL ZRTAPI RunTransferAsync(HANDLE cancelEvent)
                     DUPLICATE_SAME_ACCESS);
     g_worker = CreateThread(nullptr, 0, RunTransfer, nullptr, 0, nullptr);
     return g_worker != nullptr;
+}
+
+BOOL ZRTAPI RunTransferAsync(HANDLE cancelEvent)
+{
+    return StartTransfer(25, cancelEvent);
+}
+
+BOOL ZRTAPI TransferAsync(HANDLE cancelEvent)
+{
+    return StartTransfer(29, cancelEvent);
 }
 
 BOOL ZRTAPI Release()
@@ -172,6 +191,11 @@ BOOL ZRTAPI UnloadHost()
 {
     return Called(18);
 }
+
+template <int entry> BOOL ZRTAPI Entry()
+{
+    return Called(entry);
+}
 }
 
 extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
@@ -196,6 +220,15 @@ extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const Er
         return FALSE;
     }
     g_table = ZRMFunctions{};
+    g_table.LoadHost = Entry<0>;
+    g_table.LoadBrowser = Entry<2>;
+    g_table.ConnectHost = Entry<3>;
+    g_table.ConnectBrowser = Entry<6>;
+    g_table.UnloadBrowser = Entry<19>;
+    g_table.DisconnectBrowser = Entry<22>;
+    g_table.StartHost = Entry<26>;
+    g_table.TransferAsync = TransferAsync;
+    g_table.StartBrowser = Entry<30>;
     g_table.RunTransferAsync = RunTransferAsync;
     g_table.DisconnectHost = DisconnectHost;
     g_table.UnloadHost = UnloadHost;

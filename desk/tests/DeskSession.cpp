@@ -1,0 +1,220 @@
+#include "DeskSession.h"
+
+#include "ZrtdeskApp.h"
+
+#include <atomic>
+#include <fstream>
+#include <thread>
+
+namespace
+{
+const char kProfile[] =
+    "[General]\r\n"
+    "Connection=HLLAPI\r\n"
+    "Direction=Host to PC\r\n"
+    "Host type=AS/400\r\n"
+    "Character set=EBCDIC to ANSI\r\n"
+    "Auto close=No\r\n"
+    "Transfer type=Conversion\r\n"
+    "[Host request]\r\n"
+    "Presentation space ID=A\r\n"
+    "Host file type=Data\r\n"
+    "Description file=\r\n"
+    "SQL from=QGPL/CUSTOMER(%MEMBER%)\r\n"
+    "[PC request]\r\n"
+    "Filename=%PCFILE%\r\n"
+    "PC file type=CSV (Comma delimiter)\r\n"
+    "Remove blanks=Yes\r\n"
+    "Decimal char is dot=Yes\r\n"
+    "PC write mode=Create file\r\n";
+
+void Replace(std::string& text, const std::string& what, const std::string& with)
+{
+    size_t at = text.find(what);
+    if (at != std::string::npos)
+    {
+        text.replace(at, what.size(), with);
+    }
+}
+
+// Zrtdesk whose start-up result the test sees.
+class StartupProbe : public CZrtdeskApp
+{
+public:
+    StartupProbe(const std::string& folder, bool& started) : CZrtdeskApp(folder), m_started(started) {}
+    BOOL InitInstance() override
+    {
+        m_started = CZrtdeskApp::InitInstance() != FALSE;
+        return m_started;
+    }
+
+private:
+    bool& m_started;
+};
+
+HWND FirstChildOfClass(HWND parent, const char* className)
+{
+    return FindWindowExA(parent, nullptr, className, nullptr);
+}
+}
+
+DeskSession::DeskSession(DeskManager manager, bool versionLibrary)
+{
+    if (versionLibrary)
+    {
+        m_folder.AddVersionLibrary();
+        m_folder.AddCodeTable();
+    }
+    switch (manager)
+    {
+    case DeskManager::Fake:
+        m_folder.CopyFromBuild("variants\\fake-zrtmgr\\Zrtmgr.dll", "Zrtmgr.dll");
+        break;
+    case DeskManager::NoExport:
+        m_folder.CopyFromBuild("variants\\zrtmgr-without-export\\Zrtmgr.dll", "Zrtmgr.dll");
+        break;
+    case DeskManager::Real:
+        for (const char* library : {"Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll",
+                                    "Zrthostview.dll"})
+        {
+            m_folder.CopyFromBuild(library, library);
+        }
+        break;
+    case DeskManager::Missing:
+        break;
+    }
+    // The data sources ask no question before they make or replace a PC file.
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS)
+    {
+        DWORD no = 0;
+        RegSetValueExA(key, "Confirm PC file creating", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&no), sizeof(no));
+        RegSetValueExA(key, "Confirm PC file replacing", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&no), sizeof(no));
+        RegCloseKey(key);
+    }
+}
+
+std::string DeskSession::WriteFile(const std::string& name, const std::string& content)
+{
+    m_folder.WriteFile(name.c_str(), content);
+    return PathOf(name);
+}
+
+std::string DeskSession::WriteProfile(const std::string& name, const std::string& pcName, const std::string& member)
+{
+    std::string content = kProfile;
+    Replace(content, "%MEMBER%", member);
+    Replace(content, "%PCFILE%", PathOf(pcName));
+    return WriteFile(name, content);
+}
+
+std::vector<std::string> DeskSession::ManagerCalls() const
+{
+    std::vector<std::string> calls;
+    std::ifstream log(m_folder.PathOf("FakeZrtmgr.log"));
+    std::string line;
+    while (std::getline(log, line))
+    {
+        calls.push_back(line);
+    }
+    return calls;
+}
+
+void DeskSession::SetRecentFiles(const std::vector<std::string>& paths)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("Recent File List").c_str(), 0, nullptr, 0, KEY_WRITE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    {
+        return;
+    }
+    for (size_t i = 0; i < paths.size(); ++i)
+    {
+        std::string name = "File" + std::to_string(i + 1);
+        RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(paths[i].c_str()),
+                       static_cast<DWORD>(paths[i].size() + 1));
+    }
+    RegCloseKey(key);
+}
+
+bool DeskSession::Run(const std::function<void(DeskSession&)>& script)
+{
+    std::atomic<bool> finished{false};
+    std::thread driver([&] {
+        script(*this);
+        CloseWhatIsLeft(finished);
+    });
+    bool ran = false;
+    {
+        StartupProbe application(m_folder.Path(), ran);
+        application.Main(GetModuleHandleA(nullptr), "");
+    }
+    finished = true;
+    driver.join();
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    {
+    }
+    return ran;
+}
+
+void DeskSession::CloseWhatIsLeft(const std::atomic<bool>& finished) const
+{
+    DWORD start = GetTickCount();
+    while (!finished && GetTickCount() - start < 30000)
+    {
+        WindowQuery dialogs{GetCurrentProcessId(), "#32770", {}};
+        for (HWND dialog : TopLevelWindows(dialogs))
+        {
+            std::string caption = WindowText(dialog);
+            PostMessageA(dialog, WM_COMMAND, caption == "ZRT" && GetDlgItem(dialog, IDNO) ? IDNO : IDCANCEL, 0);
+        }
+        if (HWND frame = FindTopLevelWindow(WindowQuery{GetCurrentProcessId(), "ZrtFwFrame", {}}))
+        {
+            PostMessageA(frame, WM_CLOSE, 0, 0);
+        }
+        Sleep(100);
+    }
+}
+
+HWND DeskSession::WaitDialog(const std::string& caption, DWORD timeoutMs) const
+{
+    return WaitTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770", CaptionIs(caption)}, timeoutMs);
+}
+
+HWND DeskSession::WaitMainFrame(DWORD timeoutMs) const
+{
+    return WaitTopLevelWindow(WindowQuery{GetCurrentProcessId(), "ZrtFwFrame", CaptionEndsWith(" - ZRT (Zerathon)")},
+                              timeoutMs);
+}
+
+bool DeskSession::HasBox() const
+{
+    return FindTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770", CaptionIs("ZRT")}) != nullptr;
+}
+
+DeskBox DeskSession::AnswerBox(int button, DWORD timeoutMs) const
+{
+    DeskBox box;
+    HWND dialog = WaitDialog("ZRT", timeoutMs);
+    if (!dialog)
+    {
+        return box;
+    }
+    box.caption = WindowText(dialog);
+    box.text = ControlText(dialog, 0xFFFF);
+    if (HWND list = FirstChildOfClass(dialog, "ListBox"))
+    {
+        box.lines = ListBoxLines(list);
+    }
+    PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(button), 0);
+    WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000);
+    return box;
+}
+
+HWND MainTree(HWND frame)
+{
+    HWND view = FindWindowExA(frame, nullptr, "#32770", nullptr);
+    return view ? GetDlgItem(view, 1001) : nullptr;
+}
