@@ -85,15 +85,15 @@ BOOL CTransferProgressDlg::OnInitDialog()
     SetDirectionIcons();
     m_animation.Attach(GetDlgItem(IDC_ANIMATION));
     ZRMFunctions* manager = Desk().manager;
-    // A request that cannot be posted never ends with a notification: the transfer ends as failed at once.
-    if (!manager || !manager->TransferAsync(m_stopEvent.Get()))
+    // A request that cannot be posted never ends with a notification: it takes the end path of a failed transfer.
+    if (manager && manager->TransferAsync(m_stopEvent.Get()))
     {
-        SetStatus(IDS_TRANSFER_FAILED);
-        EndRunning();
-        ShowErrorList(FALSE);
-        return TRUE;
+        PlayAnimation(IDR_AVI_STARTING);
     }
-    PlayAnimation(IDR_AVI_STARTING);
+    else
+    {
+        PostMessageA(m_hWnd, WM_ZRTDESK_TRANSFER, ZRM_NOTIFY_REQUEST_DONE, 0);
+    }
     return TRUE;
 }
 

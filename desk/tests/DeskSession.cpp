@@ -2,6 +2,9 @@
 
 #include "ZrtdeskApp.h"
 
+#include <commctrl.h>
+#include <prsht.h>
+
 #include <atomic>
 #include <fstream>
 #include <thread>
@@ -217,4 +220,32 @@ HWND MainTree(HWND frame)
 {
     HWND view = FindWindowExA(frame, nullptr, "#32770", nullptr);
     return view ? GetDlgItem(view, 1001) : nullptr;
+}
+
+HWND OpenFromSheet(DeskSession& session, const std::string& path, DeskBox* openBox)
+{
+    HWND sheet = session.WaitDialog("ZRT Open Profile");
+    if (!sheet)
+    {
+        return nullptr;
+    }
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    SetDlgItemTextA(page, 1076, path.c_str());
+    PostMessageA(sheet, WM_COMMAND, IDOK, 0);
+    if (openBox)
+    {
+        *openBox = session.AnswerBox();
+    }
+    HWND frame = session.WaitMainFrame();
+    if (frame)
+    {
+        WaitUntil([&] { return IsWindowVisible(frame) != FALSE; });
+    }
+    return frame;
+}
+
+void FrameCommand(HWND frame, int id)
+{
+    PostMessageA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }

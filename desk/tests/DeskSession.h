@@ -69,3 +69,9 @@ private:
 
 // The tree of the main view and its items.
 HWND MainTree(HWND frame);
+
+// Opens `path` from the start-up sheet's Existing page and gives the main frame once it shows.
+// With `openBox` the box that the open shows is answered and kept there first.
+HWND OpenFromSheet(DeskSession& session, const std::string& path, DeskBox* openBox = nullptr);
+// Posts a command to the main frame and waits until the frame has handled what was queued before.
+void FrameCommand(HWND frame, int id);
