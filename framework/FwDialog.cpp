@@ -68,7 +68,8 @@ CFwDialog::~CFwDialog()
 INT_PTR CFwDialog::DoModal()
 {
     HINSTANCE module = m_module ? m_module : FwFindResourceModule(RT_DIALOG, m_templateId);
-    return DialogBoxParamA(module, MAKEINTRESOURCEA(m_templateId), m_parent, &CFwDialog::DialogProc,
+    HWND owner = m_parent ? m_parent : FwModalOwner();
+    return DialogBoxParamA(module, MAKEINTRESOURCEA(m_templateId), owner, &CFwDialog::DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 

@@ -23,7 +23,8 @@ void FwCenterWindow(HWND window);
 class CFwDialog : public CFwWnd
 {
 public:
-    // The template comes from the resource module unless a module is given.
+    // The template comes from the resource module unless a module is given. Without a parent the dialog is owned
+    // by FwModalOwner().
     explicit CFwDialog(UINT templateId, HWND parent = nullptr, HINSTANCE module = nullptr);
     ~CFwDialog() override;
 

@@ -62,6 +62,16 @@ void FwSetHelpContext(int context)
     g_helpContext = context;
 }
 
+HWND FwModalOwner()
+{
+    HWND main = g_mainWindow;
+    if (main && IsWindow(main))
+    {
+        return GetLastActivePopup(main);
+    }
+    return GetActiveWindow();
+}
+
 BOOL FwWinHelp(UINT command, ULONG_PTR data)
 {
     HWND main = g_mainWindow;

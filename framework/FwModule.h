@@ -25,6 +25,10 @@ const std::string& FwGetHelpFile();
 int FwGetHelpContext();
 void FwSetHelpContext(int context);
 
+// Owner of a modal dialog or sheet that names none: the main window's last active popup, else the thread's active
+// window (a modal dialog of its own, such as a start-up sheet), else none. Running modally disables the owner.
+HWND FwModalOwner();
+
 // WinHelp on the help file, owned by the main window (or the active window when there is no main window).
 BOOL FwWinHelp(UINT command, ULONG_PTR data);
 

@@ -2,6 +2,7 @@
 
 #include "FwControls.h"
 #include "FwModule.h"
+#include "FwResourceIds.h"
 
 #include <commctrl.h>
 
@@ -92,6 +93,22 @@ INT_PTR CFwPropertyPage::HandlePageMessage(UINT message, WPARAM wParam, LPARAM l
         case PSN_HELP:
             OnHelp();
             break;
+        case PSN_WIZNEXT:
+            result = OnWizardNext();
+            break;
+        case PSN_WIZBACK:
+            result = OnWizardBack();
+            break;
+        case PSN_WIZFINISH:
+            if (OnWizardFinish())
+            {
+                m_sheet->m_finished = true;
+            }
+            else
+            {
+                result = TRUE;
+            }
+            break;
         default:
             handled = false;
             break;
@@ -134,9 +151,12 @@ INT_PTR CFwPropertySheet::DoModal()
     {
         PROPSHEETPAGEA item{};
         item.dwSize = sizeof(item);
-        item.dwFlags = PSP_DEFAULT | ((m_flags & PSH_HASHELP) ? PSP_HASHELP : 0);
+        item.dwFlags = PSP_DEFAULT | ((m_flags & PSH_HASHELP) ? PSP_HASHELP : 0) | (m_pageTitleId ? PSP_USETITLE : 0);
+        // By resource id, never from a template in memory: a wizard page's Next and Back name the page to go to
+        // by this id.
         item.hInstance = FwFindResourceModule(RT_DIALOG, page->GetTemplateId());
         item.pszTemplate = MAKEINTRESOURCEA(page->GetTemplateId());
+        item.pszTitle = MAKEINTRESOURCEA(m_pageTitleId);
         item.pfnDlgProc = &CFwPropertyPage::PageProc;
         item.lParam = reinterpret_cast<LPARAM>(page);
         pages.push_back(item);
@@ -150,7 +170,7 @@ INT_PTR CFwPropertySheet::DoModal()
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof(header);
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | m_flags | (m_icon ? PSH_USEHICON : 0);
-    header.hwndParent = m_parent;
+    header.hwndParent = m_parent ? m_parent : FwModalOwner();
     header.hInstance = FwGetResourceModule();
     header.hIcon = m_icon;
     header.pszCaption = caption.c_str();
@@ -158,6 +178,7 @@ INT_PTR CFwPropertySheet::DoModal()
     header.ppsp = pages.data();
     header.pfnCallback = &CFwPropertySheet::SheetCallback;
     t_startingSheet = this;
+    m_finished = false;
     INT_PTR result = PropertySheetA(&header);
     t_startingSheet = nullptr;
     if (m_hWnd)
@@ -172,7 +193,16 @@ INT_PTR CFwPropertySheet::DoModal()
         }
     }
     m_icon = m_smallIcon = nullptr;
+    if (m_flags & PSH_WIZARD)
+    {
+        return m_finished ? ID_WIZFINISH : IDCANCEL;
+    }
     return result > 0 ? IDOK : IDCANCEL;
+}
+
+void CFwPropertySheet::SetWizardButtons(DWORD buttons) const
+{
+    PostMessageA(m_hWnd, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
 }
 
 int CALLBACK CFwPropertySheet::SheetCallback(HWND window, UINT message, LPARAM)
@@ -181,6 +211,11 @@ int CALLBACK CFwPropertySheet::SheetCallback(HWND window, UINT message, LPARAM)
     {
         CFwPropertySheet* sheet = t_startingSheet;
         sheet->SubclassWindow(window);
+        if (sheet->m_flags & PSH_WIZARD)
+        {
+            // A wizard's window keeps the caption of its own template unless it is given the sheet's.
+            ::SetWindowTextA(window, FwLoadString(sheet->m_captionId).c_str());
+        }
         if (sheet->m_smallIcon)
         {
             SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(sheet->m_smallIcon));

@@ -30,6 +30,11 @@ protected:
     virtual BOOL OnApply() { return TRUE; }
     // The Help button.
     virtual void OnHelp();
+    // Wizard buttons: the page to go to, as its template id; 0 the neighbour in sheet order; -1 stay.
+    virtual LRESULT OnWizardNext() { return 0; }
+    virtual LRESULT OnWizardBack() { return 0; }
+    // Finish: TRUE lets the sheet end with ID_WIZFINISH, FALSE keeps it open.
+    virtual BOOL OnWizardFinish() { return TRUE; }
 
 private:
     friend class CFwPropertySheet;
@@ -49,19 +54,29 @@ public:
 
     // The pages belong to the caller and must live as long as the sheet runs.
     void AddPage(CFwPropertyPage* page);
-    // Sheet options: PSH_NOAPPLYNOW, PSH_HASHELP; the sheet's icon (big and small) when `iconId` is not 0.
+    // Sheet options: PSH_NOAPPLYNOW, PSH_HASHELP, PSH_WIZARD; the sheet's icon (big and small) when `iconId` is
+    // not 0.
     void SetOptions(DWORD flags, UINT iconId);
+    // Every page shows string `captionId` of the resource module as its title (the caption of a wizard).
+    void SetPageTitle(UINT captionId) { m_pageTitleId = captionId; }
+    // The buttons of a wizard (PSWIZB_BACK, PSWIZB_NEXT, PSWIZB_FINISH), set once the current message is handled.
+    void SetWizardButtons(DWORD buttons) const;
 
-    // IDOK when the sheet ended with OK, IDCANCEL otherwise.
+    // Runs the sheet modally, owned by the parent or else by FwModalOwner(), which stays disabled meanwhile.
+    // A wizard gives ID_WIZFINISH when it ended with Finish; a sheet IDOK when it ended with OK; else IDCANCEL.
     INT_PTR DoModal();
     CFwPropertyPage* GetActivePage() const;
     // Presses OK, as the OK button does.
     void PressOk() const;
 
 private:
+    friend class CFwPropertyPage;
+
     static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
 
     UINT m_captionId;
+    UINT m_pageTitleId = 0;
+    bool m_finished = false;
     HWND m_parent;
     DWORD m_flags = 0;
     UINT m_iconId = 0;

@@ -11,6 +11,8 @@
 #define ID_FILE_MRU_LAST 57631
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665
+// Result of a wizard sheet that ended with Finish.
+#define ID_WIZFINISH 12325
 
 // Texts.
 #define IDS_FW_IDLE_MESSAGE 57345       // status bar text while nothing is going on

@@ -15,3 +15,9 @@
 #define ID_FW_APP_COMMAND 32802
 #define ID_FW_SHARED_COMMAND 32803
 #define ID_FW_UNHANDLED_COMMAND 32804
+
+// The wizard tests: three pages and the wizard's caption.
+#define IDD_FW_WIZARD_FIRST 211
+#define IDD_FW_WIZARD_SECOND 212
+#define IDD_FW_WIZARD_THIRD 213
+#define IDS_FW_WIZARD_CAPTION 301
