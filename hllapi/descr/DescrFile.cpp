@@ -211,13 +211,36 @@ DescrFileStatus SaveDescrFile(const char* path, const std::vector<DescrField>& f
             return DescrFileStatus::InvalidField;
         }
     }
-    OwnedFile file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
+    // The file must be writable where it is; the fields go to a new file beside it first, which replaces it only
+    // once it is complete, so that a failed write leaves the old content as it was.
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return DescrFileStatus::CannotOpen;
-    DWORD done = 0;
-    if (!content.empty() && (!WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &done,
-                                        nullptr) ||
-                             done != content.size()))
+    {
+        OwnedFile target(CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!target)
+            return DescrFileStatus::CannotOpen;
+    }
+    std::string folder(path);
+    const std::size_t slash = folder.find_last_of("\\/:");
+    folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash + 1);
+    char temporary[MAX_PATH] = {};
+    if (!GetTempFileNameA(folder.c_str(), "zrt", 0, temporary))
+        return DescrFileStatus::CannotOpen;
+    bool written = false;
+    {
+        OwnedFile file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                   nullptr));
+        DWORD done = 0;
+        written = file && (content.empty() || (WriteFile(file.Get(), content.data(),
+                                                         static_cast<DWORD>(content.size()), &done, nullptr) &&
+                                               done == content.size()));
+        written = written && FlushFileBuffers(file.Get());
+    }
+    if (!written || !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING))
+    {
+        DeleteFileA(temporary);
         return DescrFileStatus::CannotWrite;
+    }
     return DescrFileStatus::Ok;
 }

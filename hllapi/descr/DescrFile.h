@@ -83,5 +83,7 @@ DescrFileStatus ReadDescrRecords(const char* path, std::vector<DescrField>& fiel
 DescrFileStatus LoadDescrFile(const char* path, std::vector<DescrField>& fields);
 
 // Writes every field, in order, replacing the file. The fields are checked first: one that is not writable gives
-// InvalidField (with its index in *badField when given) and leaves the file untouched.
+// InvalidField (with its index in *badField when given) and leaves the file untouched. A file that cannot be
+// written (read-only, locked) gives CannotOpen; a write that fails part-way CannotWrite, and the file keeps its old
+// content: the fields are written to a new file in the same folder, which replaces the old one when complete.
 DescrFileStatus SaveDescrFile(const char* path, const std::vector<DescrField>& fields, std::size_t* badField = nullptr);

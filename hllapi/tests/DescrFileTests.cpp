@@ -178,6 +178,30 @@ TEST_F(DescrFileTest, UnwritableFieldsLeaveTheFileUntouched)
     }
 }
 
+TEST_F(DescrFileTest, AReadOnlyFileIsNotWrittenAndNoTemporaryFileStays)
+{
+    const std::string path = PathOf("customer.fmt");
+    ASSERT_EQ(DescrFileStatus::Ok, SaveDescrFile(path.c_str(), kCustomer));
+    const std::string before = ReadFileBytes(path);
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(DescrFileStatus::CannotOpen, SaveDescrFile(path.c_str(), {kCustomer[0]}));
+    EXPECT_EQ(before, ReadFileBytes(path));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    ASSERT_EQ(DescrFileStatus::Ok, SaveDescrFile(path.c_str(), {kCustomer[0]}));
+    EXPECT_EQ(static_cast<std::size_t>(DESCR_RECORD_BYTES), ReadFileBytes(path).size());
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(PathOf("*").c_str(), &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, search);
+    int files = 0;
+    do
+    {
+        files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    EXPECT_EQ(1, files);
+}
+
 TEST_F(DescrFileTest, TypeLettersAndCodesCorrespond)
 {
     EXPECT_EQ('A', DescrTypeLetter(DFT_CHAR));
