@@ -1,0 +1,3 @@
+#pragma once
+
+#define IDB_TEST_PICTURE 142
