@@ -5,12 +5,14 @@
 #include "FwControls.h"
 #include "FwModule.h"
 #include "OpenProfileSheet.h"
+#include "OptionsDlg.h"
 #include "TransferProgressDlg.h"
 #include "ZRMessages.h"
 #include "ZRProfile.h"
 #include "ZRTypeCodes.h"
 #include "ZRProfileContext.h"
 #include "ZRServiceCallbacks.h"
+#include "ZrtdeskApp.h"
 #include "ZrtdeskDoc.h"
 #include "resource.h"
 
@@ -156,7 +158,8 @@ LRESULT CMainFrame::OnOptions(WPARAM, LPARAM)
 {
     HelpContextKeeper keep;
     FwSetHelpContext(kOptionsHelpContext);
-    ShowMessage(IDS_OPTIONS_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    COptionsDlg dialog(CZrtdeskApp::Current()->GetOptions(), m_hWnd);
+    dialog.DoModal();
     return 0;
 }
 

@@ -105,7 +105,6 @@
 #define IDS_WIZARD_MISSING 340
 #define IDS_PROFILE_LISTS_MISSING 341
 #define IDS_IMPORT_MISSING 342
-#define IDS_OPTIONS_MISSING 343
 #define IDS_CREATE_ICON_MISSING 344
 
 // PC write modes (dialog helpers).

@@ -1,0 +1,31 @@
+// Resource ids of the options dialog, the foreign-profile import, Program Manager icons and profile lists. Plain
+// defines: the resource compiler reads this file too.
+#pragma once
+
+// The options dialog and the folder dialog.
+#define IDD_OPTIONS 130
+#define IDC_PROFILE_FOLDER 1120
+#define IDC_TIMEOUT_SENDKEY 1027
+#define IDC_TIMEOUT_DDS 1028
+#define IDC_PRESERVE_LENGTH 1130
+#define IDC_CONFIRM_CREATING 1163
+#define IDC_CONFIRM_REPLACING 1164
+#define IDC_DECIMAL_SYMBOL 1109
+#define IDS_OPTIONS_CAPTION 440
+#define IDS_SELECT_FOLDER 441
+#define IDS_DECIMAL_DOT 442
+#define IDS_DECIMAL_COMMA 443
+#define IDS_NAME_PROFILE_FOLDER 444
+#define IDS_NAME_TIMEOUT_DDS 445
+#define IDS_NAME_TIMEOUT_SENDKEY 446
+
+// The foreign-profile import.
+#define IDS_IMPORT_WARNING_S36 450
+#define IDS_IMPORT_WARNING_AS400 451
+#define IDS_ZRH023_IMPORT_ENTRY_INVALID 10023
+
+// Program Manager icons.
+#define IDS_ICON_SAVE_FIRST 455
+#define IDS_ICON_CREATED 456
+#define IDS_ZRH015_NO_GROUP_NAME 10015
+#define IDS_ZRH016_DDE_ERROR 10016
