@@ -33,7 +33,7 @@ BOOL CZrtbatchApp::InitInstance()
 {
     FwSetHelpContext(kHelpContext);
     SetProfileNameWarningId(IDS_ZRG016_ENTRY_UNREADABLE);
-    BOOL ok = InstallErrorContext();
+    bool ok = InstallErrorContext();
     ok = ok && LoadVersionLibrary();
     if (ok)
     {
@@ -137,11 +137,11 @@ BOOL CZrtbatchApp::ReadCommandLine(const BatchCommandLine& command)
         Report(__LINE__, IDS_ZRG004_NO_PROFILE);
         return FALSE;
     case BatchPathKind::Profile:
-        m_isList = FALSE;
+        m_isList = false;
         m_runList.push_back(m_commandLinePath);
         return TRUE;
     case BatchPathKind::List:
-        m_isList = TRUE;
+        m_isList = true;
         return ReadProfileList();
     default:
         Report(__LINE__, IDS_ZRG003_BAD_EXTENSION, m_commandLinePath.c_str());

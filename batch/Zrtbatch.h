@@ -39,7 +39,7 @@ private:
 
     std::vector<std::string> m_runList;
     std::string m_commandLinePath;
-    BOOL m_isList = FALSE;
+    bool m_isList = false;
     ZRTCreateManagerProc m_managerFactory = nullptr;
     OwnedEvent m_hFailureEvent;
     OwnedEvent m_hSuccessEvent;

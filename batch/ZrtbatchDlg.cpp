@@ -187,7 +187,7 @@ BOOL CZrtbatchDlg::OpenProfile()
     }
     InstallProfileCallbacks(profile);
     SetStrictProfileReading(TRUE);
-    BOOL ok = profile->Read();
+    bool ok = profile->Read();
     int message = static_cast<int>(WM_ZRTBATCH_TRANSFER);
     profile->Notify().SetValue(ZRP_NOTIFY_MESSAGE, &message);
     m_autoClose = profile->General().Get(ZRP_AUTO_CLOSE);
@@ -282,12 +282,12 @@ void CZrtbatchDlg::OnRequestFinished(BOOL succeeded)
         SetStatus(IDS_TRANSFER_CANCELED);
         LogLine(__LINE__, IDS_TRANSFER_CANCELED);
         SetDlgItemText(IDC_STOP, FwLoadString(IDS_CLOSE));
-        m_running = FALSE;
+        m_running = false;
         if (HANDLE failure = m_application.GetFailureEvent())
         {
             SetEvent(failure);
         }
-        m_waitCursor = FALSE;
+        m_waitCursor = false;
         EnableWindow(m_hWnd, TRUE);
         return;
     }
@@ -301,7 +301,7 @@ void CZrtbatchDlg::OnRequestFinished(BOOL succeeded)
     {
         LogLine(__LINE__, IDS_TRANSFER_FAILED);
         SetStatus(IDS_TRANSFER_FAILED);
-        m_allOk = FALSE;
+        m_allOk = false;
     }
     ForwardErrorsToWindow(FwGetMainWindow());
     ++m_current;
@@ -318,7 +318,7 @@ void CZrtbatchDlg::OnRequestFinished(BOOL succeeded)
 void CZrtbatchDlg::EndRun()
 {
     SetDlgItemText(IDC_STOP, FwLoadString(IDS_CLOSE));
-    m_running = FALSE;
+    m_running = false;
     HANDLE event = m_allOk ? m_application.GetSuccessEvent() : m_application.GetFailureEvent();
     if (event)
     {
@@ -337,8 +337,8 @@ LRESULT CZrtbatchDlg::OnStop(WPARAM, LPARAM)
     {
         SetEvent(m_stopEvent.Get());
         SetStatus(IDS_TRANSFER_TERMINATING);
-        m_stopping = TRUE;
-        m_waitCursor = TRUE;
+        m_stopping = true;
+        m_waitCursor = true;
         EnableWindow(m_hWnd, FALSE);
     }
     else

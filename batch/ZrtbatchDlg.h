@@ -85,18 +85,18 @@ private:
     OwnedIcon m_hostRightIcon;
     OwnedEvent m_stopEvent;
     UINT_PTR m_timerId = 0;
-    BOOL m_running = TRUE;
-    BOOL m_stopping = FALSE;
+    bool m_running = true;
+    bool m_stopping = false;
     size_t m_current = 0;
-    BOOL m_waitCursor = FALSE;
+    bool m_waitCursor = false;
     time_t m_startTime;
-    BOOL m_allOk = TRUE;
-    BOOL m_autoClose = TRUE;
+    bool m_allOk = true;
+    bool m_autoClose = true;
     CFwAnimateCtrl m_animation;
 
     CLogListCtrl m_log;
     CFwImageList m_logImages;
-    BOOL m_logShown = FALSE;
+    bool m_logShown = false;
     int m_fullWidth = 0;
     int m_fullHeight = 0;
     int m_collapsedHeight = 0;

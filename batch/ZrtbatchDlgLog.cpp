@@ -80,7 +80,7 @@ LRESULT CZrtbatchDlg::OnShowLog(WPARAM, LPARAM)
 
 void CZrtbatchDlg::UpdateLogButtons()
 {
-    BOOL hasEntries = m_log.GetItemCount() > 0;
+    bool hasEntries = m_log.GetItemCount() > 0;
     EnableDlgItem(IDC_CLEAR_LOG, hasEntries);
     EnableDlgItem(IDC_SAVE_LOG, hasEntries);
     EnableDlgItem(IDC_DETAILS, m_log.GetSelectedItem() >= 0);

@@ -14,7 +14,7 @@ public:
 
 private:
     HWND m_dialog;
-    BOOL m_save;
+    bool m_save;
 };
 
 // Centres a window over a visible, not minimised owner, else over the work area, then keeps it inside the work area.

@@ -60,7 +60,7 @@ BOOL CFwDocument::OnNewDocument()
 {
     DeleteContents();
     m_pathName.clear();
-    m_modified = FALSE;
+    m_modified = false;
     return TRUE;
 }
 
@@ -73,13 +73,13 @@ BOOL CFwDocument::OnOpenDocument(const char* path)
         return FALSE;
     }
     CloseHandle(file);
-    m_modified = FALSE;
+    m_modified = false;
     return TRUE;
 }
 
 BOOL CFwDocument::OnSaveDocument(const char*)
 {
-    m_modified = FALSE;
+    m_modified = false;
     return TRUE;
 }
 
@@ -243,7 +243,7 @@ CFwDocument* CFwDocTemplate::OpenDocumentFile(const char* path)
     }
     else
     {
-        BOOL wasModified = m_document->IsModified();
+        bool wasModified = m_document->IsModified();
         m_document->SetModifiedFlag(FALSE);
         if (!m_document->OnOpenDocument(path))
         {

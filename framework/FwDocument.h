@@ -59,7 +59,7 @@ private:
 
     std::string m_title;
     std::string m_pathName;
-    BOOL m_modified = FALSE;
+    bool m_modified = false;
     CFwDocTemplate* m_template = nullptr;
     CFwView* m_view = nullptr;
 };

@@ -37,7 +37,7 @@ INT_PTR CFwFileDialog::DoModal()
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
     dialog.Flags = m_flags | OFN_EXPLORER;
-    BOOL chosen = m_open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+    bool chosen = m_open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
     if (!chosen)
     {
         return IDCANCEL;

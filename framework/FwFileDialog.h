@@ -19,7 +19,7 @@ public:
     const std::string& GetPathName() const { return m_path; }
 
 private:
-    BOOL m_open;
+    bool m_open;
     std::string m_defaultExtension;
     std::string m_path;
     DWORD m_flags;

@@ -269,7 +269,7 @@ void CFwFrameWnd::OnIdleUpdateCmdUI()
         {
             continue;
         }
-        BOOL enabled = IsCommandEnabled(static_cast<UINT>(button.idCommand));
+        bool enabled = IsCommandEnabled(static_cast<UINT>(button.idCommand));
         if ((SendMessageA(m_toolBar, TB_ISBUTTONENABLED, static_cast<WPARAM>(button.idCommand), 0) != 0) !=
             (enabled != FALSE))
         {

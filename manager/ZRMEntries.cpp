@@ -120,8 +120,8 @@ BOOL ZRTAPI ZRMDisconnectAll()
 
 BOOL ZRTAPI ZRMRunTransfer(HANDLE cancelEvent)
 {
-    BOOL ok = ZRMLoadHost() && ZRMConnectHost() && ZRMOpenTransfer(cancelEvent) && ZRMTransferData();
-    BOOL closed = ZRMCloseTransfer();
+    bool ok = ZRMLoadHost() && ZRMConnectHost() && ZRMOpenTransfer(cancelEvent) && ZRMTransferData();
+    bool closed = ZRMCloseTransfer();
     return ok && closed;
 }
 
@@ -142,8 +142,8 @@ BOOL ZRTAPI ZRMStartHostAsync()
 
 BOOL ZRTAPI ZRMTransfer(HANDLE cancelEvent)
 {
-    BOOL ok = ZRMOpenTransfer(cancelEvent) && ZRMTransferData();
-    BOOL closed = ZRMCloseTransfer();
+    bool ok = ZRMOpenTransfer(cancelEvent) && ZRMTransferData();
+    bool closed = ZRMCloseTransfer();
     return ok && closed;
 }
 
@@ -164,8 +164,8 @@ BOOL ZRTAPI ZRMStartBrowserAsync()
 
 BOOL ZRTAPI ZRMBrowse()
 {
-    BOOL ok = ZRMOpenBrowse() && ZRMBrowseData();
-    BOOL closed = ZRMCloseBrowse();
+    bool ok = ZRMOpenBrowse() && ZRMBrowseData();
+    bool closed = ZRMCloseBrowse();
     return ok && closed;
 }
 
@@ -179,8 +179,8 @@ BOOL ZRTAPI ZRMBrowseToWindow(LPARAM argument)
 {
     if (!g_manager)
         return FALSE;
-    BOOL ok = g_manager->OpenBrowseToWindow(argument) && g_manager->BrowseDataToWindow();
-    BOOL closed = g_manager->CloseBrowseToWindow();
+    bool ok = g_manager->OpenBrowseToWindow(argument) && g_manager->BrowseDataToWindow();
+    bool closed = g_manager->CloseBrowseToWindow();
     return ok && closed;
 }
 

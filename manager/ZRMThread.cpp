@@ -9,7 +9,7 @@ namespace
 OwnedThread g_threadHandle;
 DWORD g_threadId = 0;
 
-BOOL RunRequest(WPARAM request, LPARAM argument)
+bool RunRequest(WPARAM request, LPARAM argument)
 {
     const ZRMFunctions& f = g_managerFunctions;
     switch (request)
@@ -78,7 +78,7 @@ DWORD WINAPI ManagerThreadProc(void* parameter)
 
 BOOL StartManagerThread(const ErrorSinkFunctions* errorSink)
 {
-    BOOL ok = FALSE;
+    bool ok = false;
     OwnedEvent started(CreateEventA(nullptr, FALSE, FALSE, nullptr));
     if (started)
     {
@@ -117,7 +117,7 @@ void ReleaseManager()
 {
     if (!g_manager)
         return;
-    BOOL shutDown = FALSE;
+    bool shutDown = false;
     if (g_threadId != 0)
     {
         // Requests already queued run first; the worker leaves its loop once the shutdown is done.

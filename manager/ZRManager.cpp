@@ -79,10 +79,10 @@ BOOL CZRManager::DisconnectBrowser()
 BOOL CZRManager::DisconnectAll()
 {
     // Every side is tried, even after a failure.
-    BOOL pc = DisconnectPc();
-    BOOL host = DisconnectHost();
-    BOOL browserA = DisconnectBrowser();
-    BOOL browserB = !m_browserB || m_browserB->Disconnect();
+    bool pc = DisconnectPc();
+    bool host = DisconnectHost();
+    bool browserA = DisconnectBrowser();
+    bool browserB = !m_browserB || m_browserB->Disconnect();
     return pc && host && browserA && browserB;
 }
 

@@ -14,7 +14,7 @@ BOOL CZRManager::OpenBrowse()
     // The host's Open reads the browse request instead of a transfer while the busy flag is set.
     SetBrowseBusy(1);
     DSRecordLayout* layout = nullptr;
-    BOOL ok = m_host && m_browserA && m_host->Open(nullptr) && m_host->GetRecordLayout(&layout) &&
+    bool ok = m_host && m_browserA && m_host->Open(nullptr) && m_host->GetRecordLayout(&layout) &&
               m_browserA->Open(nullptr) && m_browserA->SetRecordLayout(layout);
     SetBrowseBusy(0);
     return ok;
@@ -24,7 +24,7 @@ BOOL CZRManager::OpenBrowseToWindow(LPARAM argument)
 {
     SetBrowseBusy(1);
     DSRecordLayout* layout = nullptr;
-    BOOL ok = m_host && m_browserB && m_host->Open(nullptr) && m_host->GetRecordLayout(&layout) &&
+    bool ok = m_host && m_browserB && m_host->Open(nullptr) && m_host->GetRecordLayout(&layout) &&
               m_browserB->Open(reinterpret_cast<HANDLE>(argument)) && m_browserB->SetRecordLayout(layout);
     SetBrowseBusy(0);
     return ok;
@@ -35,7 +35,7 @@ BOOL CZRManager::OpenBrowseToWindow(LPARAM argument)
 BOOL CZRManager::MoveFields(DataSourceFunctions* browser, BOOL stopAtBrowserEnd)
 {
     DSField field = {};
-    BOOL ok = TRUE;
+    bool ok = true;
     while (ok && !m_host->EndOfData() && !(stopAtBrowserEnd && browser->EndOfData()))
         ok = m_host->GetField(&field) && browser->PutField(&field) && m_host->NextField() && browser->NextField();
     if (ok && stopAtBrowserEnd && m_host->EndOfData())
@@ -84,14 +84,14 @@ BOOL CZRManager::BrowseDataToWindow()
 
 BOOL CZRManager::CloseBrowse()
 {
-    BOOL host = !m_host || m_host->Close();
-    BOOL browser = !m_browserA || m_browserA->Close();
+    bool host = !m_host || m_host->Close();
+    bool browser = !m_browserA || m_browserA->Close();
     return host && browser;
 }
 
 BOOL CZRManager::CloseBrowseToWindow()
 {
-    BOOL host = !m_host || m_host->Close();
-    BOOL browser = !m_browserB || m_browserB->Close();
+    bool host = !m_host || m_host->Close();
+    bool browser = !m_browserB || m_browserB->Close();
     return host && browser;
 }

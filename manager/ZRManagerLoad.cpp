@@ -88,7 +88,7 @@ void CZRManager::KeepLibrary(HMODULE* kept, HMODULE loaded)
 BOOL CZRManager::CallFactory(ZRTCreateDataSourceProc factory, DataSourceFunctions** table, BOOL replace) const
 {
     DataSourceFunctions* made = nullptr;
-    BOOL ok = factory(m_profile, m_errorSink, m_options, m_environment, &made, replace) && made;
+    bool ok = factory(m_profile, m_errorSink, m_options, m_environment, &made, replace) && made;
     *table = ok ? made : nullptr;
     return ok;
 }
@@ -114,7 +114,7 @@ BOOL CZRManager::LoadHost()
     KeepLibrary(&m_hostLibrary, module);
     int transferType = 0;
     m_hostTransferType = m_profile->GetGeneral(ZRP_TRANSFER_TYPE, &transferType) ? transferType : 0;
-    BOOL ok = CallFactory(factory, &m_host, FALSE);
+    bool ok = CallFactory(factory, &m_host, FALSE);
     PointSourceAndDestination();
     return ok;
 }
@@ -143,7 +143,7 @@ BOOL CZRManager::LoadPc(BOOL replace)
     KeepLibrary(&m_pcLibrary, module);
     m_pcFactory = factory;
     m_pcFileType = 0;
-    BOOL ok = CallFactory(factory, &m_pc, replace);
+    bool ok = CallFactory(factory, &m_pc, replace);
     if (ok)
         m_pcFileType = type;
     PointSourceAndDestination();
@@ -200,7 +200,7 @@ BOOL CZRManager::ReplacePcDataSource()
     if (!m_pcFactory || !ReadPcFileType(&type))
         return FALSE;
     m_pcFileType = 0;
-    BOOL ok = CallFactory(m_pcFactory, &m_pc, TRUE);
+    bool ok = CallFactory(m_pcFactory, &m_pc, TRUE);
     if (ok)
         m_pcFileType = type;
     PointSourceAndDestination();

@@ -26,9 +26,9 @@ BOOL CZRManager::SetBrowseBusy(int busy) const
 BOOL CZRManager::OpenTransfer(HANDLE cancelEvent)
 {
     SetBrowseBusy(0);
-    BOOL refreshed = RefreshHost() && RefreshPc();
+    bool refreshed = RefreshHost() && RefreshPc();
     DuplicateCancelEvent(cancelEvent);
-    BOOL ok = FALSE;
+    bool ok = false;
     if (refreshed && m_host && m_pc)
     {
         // The host side always opens first and defines the layout, in both directions.
@@ -58,7 +58,7 @@ BOOL CZRManager::TransferData()
     DSField field = {};
     DWORD lastCount = 0;
     DWORD lastCancelTest = 0;
-    BOOL ok = TRUE;
+    bool ok = true;
     while (ok)
     {
         if (m_source->EndOfData() || CancelRequested(&lastCancelTest))
@@ -88,7 +88,7 @@ BOOL CZRManager::CloseTransfer()
 {
     // A cancel duplicate left by an open whose transfer never ran is given back here.
     ForgetCancelEvent();
-    BOOL host = !m_host || m_host->Close();
-    BOOL pc = !m_pc || m_pc->Close();
+    bool host = !m_host || m_host->Close();
+    bool pc = !m_pc || m_pc->Close();
     return host && pc;
 }

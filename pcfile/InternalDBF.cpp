@@ -165,8 +165,8 @@ BOOL CInternalDBFSource::ParseRecord()
     {
         if (m_recordsSeen == m_header.recordCount)
         {
-            m_allConsumed = TRUE;
-            m_noRecordLeft = TRUE;
+            m_allConsumed = true;
+            m_noRecordLeft = true;
             return TRUE;
         }
         ++m_recordsSeen;
@@ -190,7 +190,7 @@ BOOL CInternalDBFSource::ParseRecord()
         column += m_header.columns[i].width;
     }
     if (m_recordsSeen == m_header.recordCount)
-        m_allConsumed = TRUE;
+        m_allConsumed = true;
     return TRUE;
 }
 

@@ -171,8 +171,8 @@ BOOL CInternalDIFSource::ParseRecord()
 {
     if (m_dataEnded)
     {
-        m_allConsumed = TRUE;
-        m_noRecordLeft = TRUE;
+        m_allConsumed = true;
+        m_noRecordLeft = true;
         return TRUE;
     }
     int badField = 0;
@@ -182,7 +182,7 @@ BOOL CInternalDIFSource::ParseRecord()
     if (step == DifStep::End)
     {
         m_dataEnded = true;
-        m_allConsumed = TRUE;
+        m_allConsumed = true;
     }
     return TRUE;
 }

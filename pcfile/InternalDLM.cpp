@@ -27,8 +27,8 @@ BOOL CInternalDLMSource::ParseRecord()
         return ZRI_FAIL(SourceName(), IDS_ZRI018, m_recordCount + 1);
     if (start < 0 || (start == kCtrlZ && shortTail))
     {
-        m_allConsumed = TRUE;
-        m_noRecordLeft = TRUE;
+        m_allConsumed = true;
+        m_noRecordLeft = true;
         return TRUE;
     }
     const size_t read = ReadBytes(m_layout.buffer, m_layout.length);

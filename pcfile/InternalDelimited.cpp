@@ -142,8 +142,8 @@ BOOL CInternalDelimitedSource::RecordRead(LineStatus status, size_t taken, int r
     {
         if (PeekByte() == kCtrlZ && !AtEndMark())
             return ZRI_FAIL(SourceName(), IDS_ZRI017, m_recordCount + 1);
-        m_allConsumed = TRUE;
-        m_noRecordLeft = TRUE;
+        m_allConsumed = true;
+        m_noRecordLeft = true;
         return TRUE;
     }
     if (status == LineStatus::Malformed)

@@ -48,8 +48,8 @@ BOOL CInternalDosRandomSource::ParseRecord()
 {
     if (PeekByte() < 0)
     {
-        m_allConsumed = TRUE;
-        m_noRecordLeft = TRUE;
+        m_allConsumed = true;
+        m_noRecordLeft = true;
         return TRUE;
     }
     for (int i = 0; i < m_layout.count; ++i)
@@ -63,7 +63,7 @@ BOOL CInternalDosRandomSource::ParseRecord()
             return ZRI_FAIL(SourceName(), IDS_ZRI012, i);
     }
     if (PeekByte() < 0)
-        m_allConsumed = TRUE;
+        m_allConsumed = true;
     return TRUE;
 }
 

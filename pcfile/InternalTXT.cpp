@@ -26,8 +26,8 @@ BOOL CInternalTXTSource::ParseRecord()
         return ZRI_FAIL(SourceName(), IDS_ZRI018, m_recordCount + 1);
     if (start < 0 || start == kCtrlZ)
     {
-        m_allConsumed = TRUE;
-        m_noRecordLeft = TRUE;
+        m_allConsumed = true;
+        m_noRecordLeft = true;
         return TRUE;
     }
     FillBytes(m_layout.buffer, 0, m_layout.length);

@@ -88,7 +88,7 @@ void CInternalTextTarget::InitMembers()
 
 BOOL CInternalTextTarget::SetRecordLayout(const DSRecordLayout* otherSide)
 {
-    const BOOL taken = CZRSInternalTarget::SetRecordLayout(otherSide);
+    const bool taken = CZRSInternalTarget::SetRecordLayout(otherSide);
     // Measured whatever the outcome, so that the room asked for always fits the layout held.
     m_removeBlanks = RemoveBlanks();
     m_unwritableField = -1;

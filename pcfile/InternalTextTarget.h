@@ -27,7 +27,7 @@ protected:
 
     char m_separator = 0;          // between two fields; 0 for none
     bool m_quoteText = false;      // texts in double quotes, a double quote in them doubled
-    BOOL m_removeBlanks = FALSE;   // profile parameter 204
+    bool m_removeBlanks = false;   // profile parameter 204
     int m_unwritableField = -1;    // the first field that is neither text nor number; -1 when there is none
 
 private:

@@ -15,7 +15,7 @@ const char kSource[] = "ZRSInternal";
 
 CZRSInternal::CZRSInternal()
     : m_stream(nullptr), m_fileName{}, m_buffer(nullptr), m_offset(0), m_consumed(0), m_lineEnd(nullptr),
-      m_fileLength(0), m_decimalIsDot(TRUE), m_valid(0), m_recordStart(0), m_recordTooLong(false)
+      m_fileLength(0), m_decimalIsDot(true), m_valid(0), m_recordStart(0), m_recordTooLong(false)
 {
 }
 
@@ -60,7 +60,7 @@ BOOL CZRSInternal::Close()
     FreeRecordLayout(m_layout);
     delete[] m_buffer;
     m_buffer = nullptr;
-    BOOL closed = TRUE;
+    bool closed = true;
     if (m_stream)
         closed = fclose(m_stream) == 0;
     m_stream = nullptr;

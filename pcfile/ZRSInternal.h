@@ -70,7 +70,7 @@ protected:
     long long m_consumed;       // bytes of the file before the buffer's start
     const char* m_lineEnd;      // "\r\n" for the text formats
     long long m_fileLength;
-    BOOL m_decimalIsDot;
+    bool m_decimalIsDot;
     size_t m_valid;             // bytes of the file held in the buffer (reading)
     size_t m_recordStart;       // first byte of the buffer still needed (reading)
     bool m_recordTooLong;

@@ -18,15 +18,15 @@ bool OnlyLineEndsAndEndMarks(const char* from, const char* end)
 }
 }
 
-CZRSInternalSource::CZRSInternalSource() : m_allConsumed(FALSE), m_noRecordLeft(FALSE)
+CZRSInternalSource::CZRSInternalSource() : m_allConsumed(false), m_noRecordLeft(false)
 {
 }
 
 void CZRSInternalSource::InitMembers()
 {
     CZRSInternal::InitMembers();
-    m_allConsumed = FALSE;
-    m_noRecordLeft = FALSE;
+    m_allConsumed = false;
+    m_noRecordLeft = false;
 }
 
 BOOL CZRSInternalSource::OpenFile()
@@ -82,7 +82,7 @@ BOOL CZRSInternalSource::NextRecord()
     m_layout.current = 0;
     if (m_allConsumed)
     {
-        m_noRecordLeft = TRUE;
+        m_noRecordLeft = true;
         return TRUE;
     }
     if (!ServiceBuffer())
@@ -105,7 +105,7 @@ BOOL CZRSInternalSource::ParseAndCount()
 BOOL CZRSInternalSource::EndOfData()
 {
     if (!m_allConsumed && m_fileLength < m_consumed + static_cast<long long>(m_offset) + 1)
-        m_allConsumed = TRUE;
+        m_allConsumed = true;
     return m_noRecordLeft;
 }
 
@@ -121,7 +121,7 @@ int CZRSInternalSource::PeekAfterRecord()
     MarkRecordStart();
     const int next = PeekByte();
     if (next < 0 || (next == kCtrlZ && AtEndMark()))
-        m_allConsumed = TRUE;
+        m_allConsumed = true;
     return next;
 }
 

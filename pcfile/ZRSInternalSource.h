@@ -37,8 +37,8 @@ protected:
     // Parses one record and counts it; a record that outgrew the buffer fails with ZRI019.
     BOOL ParseAndCount();
 
-    BOOL m_allConsumed;
-    BOOL m_noRecordLeft;
+    bool m_allConsumed;
+    bool m_noRecordLeft;
 
 private:
     // After the last field of a record: parses the next one, or marks that none is left.

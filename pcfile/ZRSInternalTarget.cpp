@@ -102,7 +102,7 @@ BOOL CZRSInternalTarget::AskQuestion(UINT id)
 
 BOOL CZRSInternalTarget::SetRecordLayout(const DSRecordLayout* otherSide)
 {
-    const BOOL built = BuildPcLayout(otherSide);
+    const bool built = BuildPcLayout(otherSide);
     PlanFields(otherSide);
     if (!built)
         return FALSE;
@@ -234,11 +234,11 @@ BOOL CZRSInternalTarget::Close()
     if (!m_ended)
         m_safeguard.RestoreAppended();
     const bool ended = std::exchange(m_ended, false);
-    BOOL closed = CZRSInternal::Close();
+    bool closed = CZRSInternal::Close();
     if (ended && closed && !m_safeguard.Commit())
     {
         ZRI_REPORT(kSource, IDS_ZRI006);
-        closed = FALSE;
+        closed = false;
     }
     m_safeguard.Discard();
     return closed;

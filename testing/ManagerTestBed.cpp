@@ -50,7 +50,7 @@ BOOL ManagerTestBed::Create()
 {
     auto create = reinterpret_cast<ZRTCreateManagerProc>(
         reinterpret_cast<void*>(GetProcAddress(ManagerLibrary(), ZRT_CREATE_OBJECT_EXPORT)));
-    BOOL ok = create(m_tables.ProfileTable(), m_errors.Sink(), m_tables.OptionTable(), m_tables.EnvironmentTable(),
+    bool ok = create(m_tables.ProfileTable(), m_errors.Sink(), m_tables.OptionTable(), m_tables.EnvironmentTable(),
                      &m_functions);
     m_released = m_functions == nullptr;
     return ok;

@@ -255,8 +255,8 @@ BOOL CZRHostRequestSqlH2P::BuildUserDefinedStatement()
 
 BOOL CZRHostRequestSqlH2P::BuildUserDefinedParts()
 {
-    BOOL head = StoreAssembled(m_head, [this] { return AssembleUserDefinedHead(m_select.Get()); });
-    BOOL tail = StoreAssembled(m_tail, [this] { return AssembleUserDefinedTail(Query("")); });
+    bool head = StoreAssembled(m_head, [this] { return AssembleUserDefinedHead(m_select.Get()); });
+    bool tail = StoreAssembled(m_tail, [this] { return AssembleUserDefinedTail(Query("")); });
     return head && tail;
 }
 
@@ -276,10 +276,10 @@ BOOL CZRHostRequestSqlH2P::ImportQuery(const ZRForeignRequest& record)
         {&m_tables, record.tableList}, {&m_select, record.selectList},   {&m_where, record.whereText},
         {&m_join, record.joinText},    {&m_groupBy, record.groupByList}, {&m_orderBy, record.orderByList},
         {&m_having, record.havingText}};
-    BOOL copied = TRUE;
+    bool copied = true;
     for (const auto& [text, value] : texts)
         copied = (!IsSet(value) || StoreText(*text, value)) && copied;
-    BOOL assembled = BuildSelectStatement();
+    bool assembled = BuildSelectStatement();
     assembled = BuildUserDefinedParts() && assembled;
     return copied && assembled && (!IsSet(record.extraText) || StoreText(m_extra, record.extraText));
 }

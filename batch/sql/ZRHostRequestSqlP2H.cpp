@@ -284,7 +284,7 @@ BOOL CZRHostRequestSqlP2H::ImportTarget(const ZRForeignRequest& record)
                                                            {&m_target, record.targetTable},
                                                            {&m_referenceFile, record.referenceFile},
                                                            {&m_extra, record.extraText}};
-    BOOL copied = TRUE;
+    bool copied = true;
     for (const auto& [text, value] : texts)
         copied = (!IsSet(value) || StoreText(*text, value)) && copied;
     m_hostFileType = record.hostFileType == ZRFOREIGN_SOURCE_FILE ? ZRHFT_SOURCE : ZRHFT_DATA;

@@ -10,8 +10,8 @@ constexpr int kNeutralRecordLength = 92;
 
 struct UsedParameters
 {
-    BOOL referenceFile = FALSE;
-    BOOL recordLength = FALSE;
+    bool referenceFile = false;
+    bool recordLength = false;
 };
 
 UsedParameters FindUsedParameters(const CZRProfile& profile)
@@ -78,6 +78,6 @@ BOOL CZRProfileSql::MakeHostRequest(CZRRequestPart* (*makeHostToPc)(), CZRReques
     // The host part of another kind's file must never be read, and then written, as this kind's.
     if (General().Get(ZRP_CONNECTION_TYPE) != m_connection.connectionType)
         return RejectEntry(m_connection.source, "Connection");
-    BOOL hostToPc = General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
+    bool hostToPc = General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
     return SetHostRequest(hostToPc ? makeHostToPc() : makePcToHost(), m_connection.source);
 }

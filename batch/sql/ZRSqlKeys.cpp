@@ -26,7 +26,7 @@ bool ReadNumbered(const CZRIniFile& ini, const char* key, int number, char value
 
 bool IsNameLetter(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '@' || c == '#' || c == '$';
+    return IsAsciiLetter(c) || c == '@' || c == '#' || c == '$';
 }
 
 bool IsNameCharacter(char c)

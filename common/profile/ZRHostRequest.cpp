@@ -1,5 +1,6 @@
 #include "ZRHostRequest.h"
 
+#include "AsciiText.h"
 #include "ZRFtpProfileRecord.h"
 #include "ZRIniFile.h"
 #include "ZRProfileContext.h"
@@ -15,11 +16,6 @@ constexpr ZRKeyword kHostFileTypes[] = {{"Data", ZRHFT_DATA},
                                         {"Source", ZRHFT_SOURCE},
                                         {"Member/Source", ZRHFT_MEMBER_SOURCE},
                                         {"Member/Procedure", ZRHFT_MEMBER_PROCEDURE}};
-
-BOOL IsAsciiLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 // Host file type of a foreign file type; 0 for none.
 int HostFileTypeOf(int foreignType, int hostSystem)

@@ -41,13 +41,13 @@ int WriteModeOf(int foreignMode)
 
 // Builds library/file(member), or library/file() for a DDS file, into `name` (64 bytes); FALSE when the foreign
 // profile names nothing.
-BOOL ForeignName(const FtpTransferValues& values, char* name)
+bool ForeignName(const FtpTransferValues& values, char* name)
 {
     if (values.library[0] == '\0' && values.file[0] == '\0' && values.member[0] == '\0')
-        return FALSE;
+        return false;
     const char* member = values.fileType == FTPFT_DDS ? "" : values.member;
     snprintf(name, kForeignNameSize, "%s/%s(%s)", values.library, values.file, member);
-    return TRUE;
+    return true;
 }
 }
 

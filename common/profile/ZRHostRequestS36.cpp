@@ -25,19 +25,19 @@ constexpr ZRKeyword kWriteModes[] = {{"Create host file", ZRHWM_CREATE_FILE},
                                      {"Create host member", ZRHWM_CREATE_MEMBER},
                                      {"Replace host member", ZRHWM_REPLACE_MEMBER}};
 
-BOOL HoldsMember(BOOL hasName, const char* name)
+bool HoldsMember(bool hasName, const char* name)
 {
     return hasName && strchr(name, '(') != nullptr;
 }
 
-BOOL IsMemberType(int hostFileType)
+bool IsMemberType(int hostFileType)
 {
     return hostFileType == ZRHFT_MEMBER_SOURCE || hostFileType == ZRHFT_MEMBER_PROCEDURE;
 }
 
 // Builds library(member) for a member type, else the file, into `name` (kForeignNameSize bytes); FALSE when the
 // foreign profile names nothing of it.
-BOOL ForeignName(const FtpTransferValues& values, int hostFileType, char* name)
+bool ForeignName(const FtpTransferValues& values, int hostFileType, char* name)
 {
     if (!IsMemberType(hostFileType))
     {
@@ -45,9 +45,9 @@ BOOL ForeignName(const FtpTransferValues& values, int hostFileType, char* name)
         return name[0] != '\0';
     }
     if (values.library[0] == '\0' && values.member[0] == '\0')
-        return FALSE;
+        return false;
     snprintf(name, kForeignNameSize, "%s(%s)", values.library, values.member);
-    return TRUE;
+    return true;
 }
 }
 

@@ -31,7 +31,7 @@ BOOL CZRIniFile::ReadText(const char* section, const char* key, char* buffer, DW
         return FALSE;
     // A small buffer would cut the missing-key text and make it look like a value: read into one that holds it.
     char whole[sizeof kMissing];
-    BOOL direct = size >= sizeof whole;
+    bool direct = size >= sizeof whole;
     char* target = direct ? buffer : whole;
     GetPrivateProfileStringA(section, key, kMissing, target, direct ? size : sizeof whole, m_path);
     if (strcmp(target, kMissing) == 0)

@@ -29,7 +29,7 @@ int DefaultCharacterSet(int direction)
 }
 
 // A "General" key that has no default: any reading mode rejects an invalid value.
-BOOL ReadRequiredKeyword(const CZRIniFile& ini, const char* key, std::span<const ZRKeyword> keywords, int* code)
+bool ReadRequiredKeyword(const CZRIniFile& ini, const char* key, std::span<const ZRKeyword> keywords, int* code)
 {
     return ReadKeyword(ini, kSection, key, keywords, code) || RejectEntry(kProfileSource, key);
 }
@@ -103,7 +103,7 @@ BOOL CZRProfile::Write()
         return FALSE;
 
     ResetUnusedParameters();
-    BOOL written = WriteSections(temporary) &&
+    bool written = WriteSections(temporary) &&
                    MoveFileExA(temporary, target.Path(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!written)
         DeleteFileA(temporary);
@@ -115,7 +115,7 @@ BOOL CZRProfile::Write()
 BOOL CZRProfile::WriteSections(const char* fileName)
 {
     CZRIniFile ini(fileName);
-    BOOL written = WriteGeneralSection(ini) && m_hostRequest->Write(ini.Path()) && m_pcRequest->Write(ini.Path());
+    bool written = WriteGeneralSection(ini) && m_hostRequest->Write(ini.Path()) && m_pcRequest->Write(ini.Path());
     ini.Flush();
     return written;
 }

@@ -67,5 +67,5 @@ private:
     CZRPcRequest* m_pcRequest = nullptr;
     CZRHostBrowseParams m_browse;
     char m_fileName[MAX_PATH] = "";
-    BOOL m_modified = FALSE;
+    bool m_modified = false;
 };

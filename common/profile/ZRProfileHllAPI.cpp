@@ -16,12 +16,12 @@ constexpr int kNumberOfRecords = 1000;
 
 struct UsedParameters
 {
-    BOOL descriptionFile = FALSE;
-    BOOL recordLength = FALSE;
-    BOOL numberOfRecords = FALSE;
+    bool descriptionFile = false;
+    bool recordLength = false;
+    bool numberOfRecords = false;
 };
 
-BOOL IsTextPcFile(int pcFileType)
+bool IsTextPcFile(int pcFileType)
 {
     return pcFileType == PCFT_BINARY || pcFileType == PCFT_TXT;
 }
@@ -74,7 +74,7 @@ BOOL CZRProfileHllAPI::CreateHostRequest()
 {
     if (General().Get(ZRP_CONNECTION_TYPE) != ZRCONN_HLLAPI)
         return RejectEntry(kProfileHllApiSource, "Connection");
-    BOOL hostToPc = General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
+    bool hostToPc = General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
     BOOL as400 = General().Get(ZRP_HOST_TYPE) == ZRHOST_AS400;
     CZRRequestPart* part;
     if (hostToPc)
@@ -110,7 +110,7 @@ void CZRProfileHllAPI::ResetUnusedParameters()
     if (!IsParameterUsed(ZRP_DESCRIPTION_FILE))
         host->SetValue(ZRP_DESCRIPTION_FILE, "");
     BOOL as400 = General().Get(ZRP_HOST_TYPE) == ZRHOST_AS400;
-    BOOL keepsLength = !as400 && General().Get(ZRP_DIRECTION) == ZRDIR_PC_TO_HOST && host->IsMemberName();
+    bool keepsLength = !as400 && General().Get(ZRP_DIRECTION) == ZRDIR_PC_TO_HOST && host->IsMemberName();
     if (!IsParameterUsed(ZRP_RECORD_LENGTH) && !keepsLength)
     {
         int length = as400 ? kAs400RecordLength : kS36RecordLength;

@@ -11,6 +11,11 @@ inline bool IsAsciiDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+inline bool IsAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 // Blank, tab, line feed, vertical tab, form feed and carriage return: the white space of the C locale.
 inline bool IsWhiteSpace(char c)
 {

@@ -33,6 +33,6 @@ public:
 private:
     ErrorRecord* m_records[kCapacity] = {};
     int m_count = 0;
-    BOOL m_showTimes = FALSE;
+    bool m_showTimes = false;
     mutable CRITICAL_SECTION m_lock;
 };

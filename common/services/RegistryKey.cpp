@@ -40,7 +40,7 @@ CRegistryKey::CRegistryKey(const char* subkeyPath, HKEY root, int mode)
 }
 
 CRegistryKey::CRegistryKey(const CRegistryKey& other)
-    : m_key(other.m_key), m_root(other.m_root), m_path(other.m_path), m_borrowed(TRUE), m_status(other.m_status),
+    : m_key(other.m_key), m_root(other.m_root), m_path(other.m_path), m_borrowed(true), m_status(other.m_status),
       m_disposition(other.m_disposition)
 {
 }

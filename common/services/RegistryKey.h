@@ -69,7 +69,7 @@ private:
     HKEY m_key = nullptr;
     HKEY m_root = nullptr;
     std::string m_path;
-    BOOL m_borrowed = FALSE;
+    bool m_borrowed = false;
     int m_status = ZRRK_SUCCESS;
     DWORD m_disposition = 0;
 };

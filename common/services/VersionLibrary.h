@@ -109,7 +109,7 @@ private:
     unsigned char m_tables[kCodeTables][256] = {};
     std::unique_ptr<uint16_t[]> m_pairMemory;
     const uint16_t* m_pairTables[kCodeTables] = {};
-    BOOL m_rightToLeft = FALSE;
+    bool m_rightToLeft = false;
     WindowDC m_reorderDC;
     std::string m_appcLanguage;
     int m_status = ZRVL_READY;

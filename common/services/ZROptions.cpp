@@ -40,7 +40,7 @@ void CopyDirectory(char* destination, const char* source)
 CZROptions::CZROptions()
     : m_timeoutDDS(kTimeoutDefault), m_timeoutSendKey(kTimeoutDefault), m_defaultDirectory(),
       m_removeBlanks(kFlagDefault), m_confirmCreating(kFlagDefault), m_confirmReplacing(kFlagDefault),
-      m_decimalCharIsDot(kFlagDefault), m_modified(FALSE)
+      m_decimalCharIsDot(kFlagDefault), m_modified(false)
 {
 }
 
@@ -104,7 +104,7 @@ BOOL CZROptions::Read(const CVersionLibrary& versionLibrary)
     if (!key.IsOpen())
     {
         *this = CZROptions();
-        m_modified = TRUE;
+        m_modified = true;
         return TRUE;
     }
 
@@ -115,7 +115,7 @@ BOOL CZROptions::Read(const CVersionLibrary& versionLibrary)
         else
         {
             timeout = kTimeoutDefault;
-            m_modified = TRUE;
+            m_modified = true;
         }
     };
     auto readFlag = [&](DWORD& flag, const char* name) {
@@ -125,7 +125,7 @@ BOOL CZROptions::Read(const CVersionLibrary& versionLibrary)
         else
         {
             flag = kFlagDefault;
-            m_modified = TRUE;
+            m_modified = true;
         }
     };
 
@@ -138,7 +138,7 @@ BOOL CZROptions::Read(const CVersionLibrary& versionLibrary)
     else
     {
         CopyDirectory(m_defaultDirectory, versionLibrary.GetProgramFolder().c_str());
-        m_modified = TRUE;
+        m_modified = true;
     }
     readFlag(m_removeBlanks, kRemoveBlanksValue);
     readFlag(m_confirmCreating, kConfirmCreatingValue);
@@ -153,7 +153,7 @@ BOOL CZROptions::Write(const CVersionLibrary& versionLibrary) const
     CRegistryKey key(OptionsKeyPath(versionLibrary).c_str(), versionLibrary.GetInstallRootKey(), ZRRK_CREATE);
     if (!key.IsOpen())
         return FALSE;
-    BOOL written = key.SetDword(m_timeoutDDS, kTimeoutDDSValue) && key.SetDword(m_timeoutSendKey, kTimeoutSendKeyValue) &&
+    bool written = key.SetDword(m_timeoutDDS, kTimeoutDDSValue) && key.SetDword(m_timeoutSendKey, kTimeoutSendKeyValue) &&
                    key.SetString(m_defaultDirectory, kDefaultDirectoryValue) &&
                    key.SetDword(m_removeBlanks, kRemoveBlanksValue) &&
                    key.SetDword(m_confirmCreating, kConfirmCreatingValue) &&

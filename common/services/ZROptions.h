@@ -38,5 +38,5 @@ private:
     DWORD m_confirmCreating;
     DWORD m_confirmReplacing;
     DWORD m_decimalCharIsDot;
-    BOOL m_modified;
+    bool m_modified;
 };

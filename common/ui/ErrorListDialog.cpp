@@ -48,7 +48,7 @@ void FillList(HWND dialog)
     WindowDC dc(listBox);
     SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(listBox, WM_GETFONT, 0, 0)));
     ErrorList& list = GetErrorList();
-    const BOOL showTimes = list.GetShowTimes();
+    const bool showTimes = list.GetShowTimes();
     int widest = 0;
     list.Drain([&](const ErrorRecord& record) {
         const std::string line = FormatLine(record, showTimes);

@@ -342,7 +342,7 @@ LRESULT CImageListCtrl::OnDeleteItem(WPARAM wParam, LPARAM)
 {
     ImageListRecord* record = RecordOf(static_cast<int>(wParam));
     LRESULT deleted = Default();
-    if (deleted && m_ownsItemData)
+    if (deleted)
     {
         delete record;
     }
@@ -358,7 +358,7 @@ LRESULT CImageListCtrl::OnDeleteAllItems(WPARAM, LPARAM)
         records.push_back(RecordOf(row));
     }
     LRESULT deleted = Default();
-    if (deleted && m_ownsItemData)
+    if (deleted)
     {
         for (ImageListRecord* record : records)
         {

@@ -79,8 +79,7 @@ private:
     ImageListRecord* RecordOf(int row) const { return reinterpret_cast<ImageListRecord*>(GetItemData(row)); }
 
     HIMAGELIST m_imageList = nullptr;
-    BOOL m_ownsItemData = TRUE;
-    BOOL m_grid;
+    bool m_grid;
     int m_width = 0;
     COLORREF m_textColor;
     COLORREF m_textBkColor;

@@ -3,7 +3,7 @@
 namespace
 {
 
-BOOL IsKeyDown(int key)
+bool IsKeyDown(int key)
 {
     return (GetKeyState(key) & 0x8000) != 0;
 }

@@ -46,16 +46,16 @@ bool IsSet(const OwnedEvent& event)
 }
 
 // An option with a value: "/SaveLog:<value>"; FALSE for anything else, an empty value included.
-BOOL TakeOption(const char* argument, const char* prefix, std::string& value)
+bool TakeOption(const char* argument, const char* prefix, std::string& value)
 {
     const size_t length = strlen(prefix);
     if (strncmp(argument, prefix, length) != 0 || argument[length] == '\0')
-        return FALSE;
+        return false;
     value = argument + length;
-    return TRUE;
+    return true;
 }
 
-BOOL ReadArguments(int argc, char** argv, StartRequest& request)
+bool ReadArguments(int argc, char** argv, StartRequest& request)
 {
     std::vector<std::string> names;
     for (int i = 1; i < argc; ++i)
@@ -66,7 +66,7 @@ BOOL ReadArguments(int argc, char** argv, StartRequest& request)
     if (names.size() != 2 || (!request.holdFile.empty() && request.logFile.empty()))
     {
         Say(IDS_USAGE);
-        return FALSE;
+        return false;
     }
     request.eventName = names[0];
     request.path = names[1];
@@ -74,9 +74,9 @@ BOOL ReadArguments(int argc, char** argv, StartRequest& request)
         request.eventName.find(' ') != std::string::npos)
     {
         Say(IDS_BAD_EVENT_NAME, request.eventName.c_str());
-        return FALSE;
+        return false;
     }
-    return TRUE;
+    return true;
 }
 
 std::string ProgramFolder()

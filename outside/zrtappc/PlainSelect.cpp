@@ -16,9 +16,7 @@ bool IsHostName(const std::string& name)
         return false;
     for (char c : name)
     {
-        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        bool digit = IsAsciiDigit(c);
-        if (!letter && !digit && c != '@' && c != '#' && c != '$' && c != '_')
+        if (!IsAsciiLetter(c) && !IsAsciiDigit(c) && c != '@' && c != '#' && c != '$' && c != '_')
             return false;
     }
     return true;

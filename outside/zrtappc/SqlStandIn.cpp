@@ -114,7 +114,7 @@ BOOL CSqlDataSource::LogStatement(const std::string& statement)
         return Fail(IDS_SQL_LOG, path.c_str());
     const std::string line = "statement: \"" + statement + "\"\r\n";
     DWORD written = 0;
-    BOOL ok = WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+    bool ok = WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
               written == line.size();
     return ok ? TRUE : Fail(IDS_SQL_LOG, path.c_str());
 }
