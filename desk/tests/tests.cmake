@@ -6,3 +6,15 @@ zrt_add_test(desk_tests GUI TIMEOUT 900
   LIBS zrt_desk zrt_testing comctl32 advapi32)
 target_include_directories(desk_tests PRIVATE ${dir})
 add_dependencies(desk_tests FakeZrtmgr ZrtmgrWithoutExport)
+
+# Zrtdesk.exe as a user starts it, with the system's own libraries and the stand-ins of the outside ones.
+zrt_add_test(desk_launch_tests GUI TIMEOUT 600
+  SOURCES ${dir}/LaunchTests.cpp ${CMAKE_SOURCE_DIR}/hllapi/tests/HostStore.cpp
+  LIBS zrt_testing advapi32)
+target_include_directories(desk_launch_tests PRIVATE ${dir} ${CMAKE_SOURCE_DIR}/hllapi/tests)
+add_dependencies(desk_launch_tests Zrtdesk Zrtbatch)
+foreach(target IN ITEMS Zrtmgr Zrtpcfile Zrtas400 Zrts36 KVHLL32 Zrthostview kvhll32_host_samples)
+  if(TARGET ${target})
+    add_dependencies(desk_launch_tests ${target})
+  endif()
+endforeach()
