@@ -9,6 +9,9 @@ class CFwDataExchange
 public:
     CFwDataExchange(HWND dialog, BOOL save) : m_dialog(dialog), m_save(save) {}
 
+    // Whether the values go out of the controls into the members.
+    BOOL IsSaving() const { return m_save; }
+
     // The text of a control (a static, edit or button text).
     void Text(UINT id, std::string& value) const;
 

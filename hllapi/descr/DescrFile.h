@@ -22,6 +22,7 @@ enum
     DESCR_COMMENT_CHARS = 50,
     DESCR_MAX_LENGTH = 999,
     DESCR_MAX_DECIMALS = 99,
+    DESCR_MAX_RECORD_LENGTH = 1760,  // the longest record (sum of the field lengths) a file may describe
 };
 
 // Type codes of a field in memory; the file holds the letters "A", "S", "P", "B".
