@@ -15,6 +15,9 @@
 #include "ZRProfileContext.h"
 #include "ZRProfileHllAPI.h"
 #include "ZRProgram.h"
+#include "WizardResult.h"
+#include "WizardSheet.h"
+#include "ZrtdeskApp.h"
 #include "resource.h"
 
 #include <new>
@@ -177,8 +180,26 @@ BOOL CZrtdeskDoc::RunNewProfileWizard(CZRProfile* previous)
     {
         return FALSE;
     }
-    // The wizard itself comes with a later version; until then New ends as a cancelled wizard does.
-    ShowMessage(IDS_WIZARD_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    WizardContext context;
+    context.kind = Desk().newProfileKind;
+    context.profile = GetCurrentProfile();
+    context.manager = Manager();
+    CWizHllapiNewProfileSheet wizard(CWizHllapiNewProfileSheet::CaptionOf(context.kind), nullptr, context);
+    if (wizard.DoModal() == ID_WIZFINISH)
+    {
+        Desk().wizardFinished = true;
+        DiscardProfileAndTree(previous);
+        CFwDocument::OnNewDocument();
+        CZRProfile* profile = GetCurrentProfile();
+        ApplyWizardResult(*profile, wizard.Values(), wizard.Result(), CZrtdeskApp::Current()->GetOptions());
+        if (!NewProfileTree())
+        {
+            return FALSE;
+        }
+        profile->SetModified(TRUE);
+        SetModifiedFlag(TRUE);
+        return TRUE;
+    }
     Desk().wizardFinished = false;
     SetTitle(m_savedTitle);
     Manager()->DisconnectHost();

@@ -102,7 +102,6 @@
 #define IDS_CANNOT_CLOSE_TRANSFER 329
 
 // Actions that later versions add; until then they say so.
-#define IDS_WIZARD_MISSING 340
 #define IDS_PROFILE_LISTS_MISSING 341
 #define IDS_IMPORT_MISSING 342
 #define IDS_CREATE_ICON_MISSING 344

@@ -1,6 +1,8 @@
 // Resource ids of the description-file editor and its field dialog. Plain defines: the resource compiler reads
-// this file too. ZRH006 and ZRH007 are the program's own texts.
+// this file too. ZRH006 and ZRH007 are the program's own texts (resource.h).
 #pragma once
+
+#include "resource.h"
 
 #define IDD_DESCR_FILE_EDITOR 137
 #define IDD_FIELD_DEFINITION 141
@@ -48,8 +50,6 @@
 #define IDS_DESCR_COLUMN_DECIMALS 447
 #define IDS_DESCR_COLUMN_COMMENT 448
 
-#define IDS_ZRH006_CANNOT_SAVE 10006
-#define IDS_ZRH007_PARAMETER_INVALID 10007
 #define IDS_ZRH008_CANNOT_OPEN 10008
 #define IDS_ZRH009_DESCR_CORRUPTED 10009
 #define IDS_ZRH010_NO_FIELD 10010

@@ -1,7 +1,9 @@
 // Resource ids of the New-profile wizard. Plain defines: the resource compiler reads this file too. The texts that
-// the wizard shares with the property panels (transfer kinds, sides, PC file types and write modes, ZRH006/ZRH007)
-// are the program's own.
+// the wizard shares with the property panels (transfer kinds, sides, PC file types and write modes, ZRH007) are the
+// program's own (resource.h).
 #pragma once
+
+#include "resource.h"
 
 // Pages: every page is named by the id of its dialog template, also in the page order.
 #define IDD_PROFILE_TYPE_PAGE 181
@@ -133,19 +135,8 @@
 #define IDS_WIZ_APPEND_TO_MEMBER 431
 #define IDS_WIZ_REPLACE_MEMBER 432
 
-// Texts of the program that the wizard shows too (the same names and ids as in the program's resource header).
-#define IDS_AS400 10
-#define IDS_S36_FILE 59
-#define IDS_S36_MEMBER 74
-#define IDS_HLLAPI 76
-#define IDS_DATABASE 103
-#define IDS_PLAIN_TEXT 104
-#define IDS_BINARY 105
-#define IDS_SOURCE_PROCEDURE 109
-#define IDS_DDS 111
-#define IDS_PROFILE_CAPTION 162
-#define IDS_PC 167
-#define IDS_CREATE_FILE 28
-#define IDS_REPLACE_FILE 33
-#define IDS_APPEND_TO_FILE 9
-#define IDS_ZRH007_PARAMETER_INVALID 10007
+
+// Items of the session list.
+#define IDS_WIZ_SESSION_AVAILABLE 433
+#define IDS_WIZ_SESSION_IN_USE 434
+#define IDS_WIZ_SESSION_NOT_ACCESSIBLE 435

@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "ZRManagerTable.h"
@@ -192,6 +193,16 @@ BOOL ZRTAPI UnloadHost()
     return Called(18);
 }
 
+// Sessions A (free) and B (busy), as three-byte records.
+BOOL ZRTAPI QueryHostInfo(char* text, int* count, int*)
+{
+    Log("entry 4");
+    const char records[] = {1, 'A', 0, 0, 'B', 0};
+    std::memcpy(text, records, sizeof(records));
+    *count = 2;
+    return TRUE;
+}
+
 template <int entry> BOOL ZRTAPI Entry()
 {
     return Called(entry);
@@ -223,6 +234,7 @@ extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const Er
     g_table.LoadHost = Entry<0>;
     g_table.LoadBrowser = Entry<2>;
     g_table.ConnectHost = Entry<3>;
+    g_table.QueryHostInfo = QueryHostInfo;
     g_table.ConnectBrowser = Entry<6>;
     g_table.UnloadBrowser = Entry<19>;
     g_table.DisconnectBrowser = Entry<22>;
