@@ -7,6 +7,7 @@
 #include "FwResourceIds.h"
 #include "FwText.h"
 #include "FwView.h"
+#include "OwnedHandles.h"
 
 #include <commdlg.h>
 
@@ -66,13 +67,12 @@ BOOL CFwDocument::OnNewDocument()
 
 BOOL CFwDocument::OnOpenDocument(const char* path)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    OwnedFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                               nullptr));
+    if (!file)
     {
         return FALSE;
     }
-    CloseHandle(file);
     m_modified = false;
     return TRUE;
 }
@@ -318,8 +318,8 @@ void CFwRecentFileList::SetStorage(HKEY root, const std::string& path)
 void CFwRecentFileList::ReadList()
 {
     m_entries.clear();
-    HKEY key = nullptr;
-    if (!m_root || RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    OwnedRegistryKey key;
+    if (!m_root || RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
     {
         return;
     }
@@ -329,20 +329,19 @@ void CFwRecentFileList::ReadList()
         DWORD size = sizeof(value) - 1;
         DWORD type = 0;
         std::string name = FwFormat("File%u", static_cast<unsigned>(i + 1));
-        if (RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==
+        if (RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==
                 ERROR_SUCCESS &&
             type == REG_SZ && value[0])
         {
             m_entries.push_back(value);
         }
     }
-    RegCloseKey(key);
 }
 
 void CFwRecentFileList::WriteList() const
 {
-    HKEY key = nullptr;
-    if (!m_root || RegCreateKeyExA(m_root, m_path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+    OwnedRegistryKey key;
+    if (!m_root || RegCreateKeyExA(m_root, m_path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Receive(), nullptr) !=
                        ERROR_SUCCESS)
     {
         return;
@@ -352,15 +351,14 @@ void CFwRecentFileList::WriteList() const
         std::string name = FwFormat("File%u", static_cast<unsigned>(i + 1));
         if (i < m_entries.size())
         {
-            RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(m_entries[i].c_str()),
+            RegSetValueExA(key.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(m_entries[i].c_str()),
                            static_cast<DWORD>(m_entries[i].size() + 1));
         }
         else
         {
-            RegDeleteValueA(key, name.c_str());
+            RegDeleteValueA(key.Get(), name.c_str());
         }
     }
-    RegCloseKey(key);
 }
 
 void CFwRecentFileList::Add(const std::string& path)

@@ -1,6 +1,7 @@
 // Zrtbatch with the system's own manager and data sources: a host file of the simulated AS/400 becomes a CSV file.
 #include "BatchDriver.h"
 #include "HostStore.h"
+#include "OwnedHandles.h"
 #include "TestRegistryKey.h"
 
 #include <gtest/gtest.h>
@@ -21,16 +22,15 @@ const int kLogList = 1118;
 // Unattended: the PC-file data source asks no question before it creates or replaces a file.
 void SwitchOffConfirmations(const TestRegistryKey& key)
 {
-    HKEY options = nullptr;
+    OwnedRegistryKey options;
     ASSERT_EQ(RegCreateKeyExA(key.Root(), key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &options, nullptr),
+                              options.Receive(), nullptr),
               ERROR_SUCCESS);
     DWORD off = 0;
     for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
     {
-        RegSetValueExA(options, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
+        RegSetValueExA(options.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
     }
-    RegCloseKey(options);
 }
 
 // A host-to-PC profile of an SQL connection reading QGPL/CUSTOMER of the sample store into `csv`.

@@ -1,6 +1,7 @@
 // Zrtbatch's log area: showing and hiding it, its buttons, the details dialog, long texts, capacity and the saved
 // log file.
 #include "BatchDriver.h"
+#include "OwnedHandles.h"
 
 #include <gtest/gtest.h>
 
@@ -289,8 +290,8 @@ TEST(Log, AFileThatCannotBeWrittenGivesZRG006AndStaysAsItWas)
     ASSERT_NE(run.dialog, nullptr);
     std::string path = run.folder.PathOf("locked.bts");
     run.folder.WriteFile("locked.bts", "kept");
-    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    OwnedFile lock(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(lock.Get(), INVALID_HANDLE_VALUE);
     Click(run.dialog, kShowLog);
     run.Save(path, true);
     HWND box = run.process->WaitBox();
@@ -299,6 +300,6 @@ TEST(Log, AFileThatCannotBeWrittenGivesZRG006AndStaysAsItWas)
                                             ". Check that the file is not write-protected nor shared by another "
                                             "application.");
     Click(box, IDOK);
-    CloseHandle(lock);
+    lock.Reset();
     EXPECT_EQ(ReadBytes(path), "kept");
 }

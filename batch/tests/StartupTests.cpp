@@ -1,6 +1,7 @@
 // Zrtbatch's start-up as a scheduler or an icon starts it: command lines, profile lists, missing libraries, and the
 // starter's events.
 #include "BatchDriver.h"
+#include "OwnedHandles.h"
 
 #include <gtest/gtest.h>
 
@@ -124,8 +125,8 @@ TEST(Startup, ProfileListsThatCannotBeUsed)
         EXPECT_TRUE(process.WaitExit(15000));
     }
     folder.WriteFile("locked.PRL", folder.PathOf("a.h2p") + "\r\n");
-    HANDLE lock = CreateFileA(folder.PathOf("locked.PRL").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    OwnedFile lock(CreateFileA(folder.PathOf("locked.PRL").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(lock.Get(), INVALID_HANDLE_VALUE);
     {
         BatchProcess process(folder.Path(), folder.PathOf("locked.PRL"));
         EXPECT_EQ(CloseErrorList(process),
@@ -134,7 +135,6 @@ TEST(Startup, ProfileListsThatCannotBeUsed)
                                             "again. If this doesn't work, recreate the profile. "}));
         EXPECT_TRUE(process.WaitExit(15000));
     }
-    CloseHandle(lock);
 }
 
 TEST(Startup, AMissingOrDamagedManagerLibraryEndsWithFailure)

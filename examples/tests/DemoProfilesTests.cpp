@@ -1,5 +1,6 @@
 // The demo's profiles and profile list. Each profile is what the profile model itself writes, byte for byte, and
 // reads strictly, as Zrtbatch reads it; the list names every profile once.
+#include "OwnedHandles.h"
 #include "ZRCallbacks.h"
 #include "ZRErrorHandling.h"
 #include "ZROptions.h"
@@ -63,13 +64,12 @@ std::vector<std::string> ProfileNames()
     for (const char* pattern : {"\\profiles\\*.h2p", "\\profiles\\*.p2h"})
     {
         WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA((ExamplesFolder() + pattern).c_str(), &data);
-        if (find == INVALID_HANDLE_VALUE)
+        OwnedFind find(FindFirstFileA((ExamplesFolder() + pattern).c_str(), &data));
+        if (!find)
             continue;
         do
             names.emplace_back(data.cFileName);
-        while (FindNextFileA(find, &data));
-        FindClose(find);
+        while (FindNextFileA(find.Get(), &data));
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -97,13 +97,12 @@ protected:
         InstallOptionsCallbacks(nullptr);
         ClearErrorList();
         WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA((m_run + "\\*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE)
+        OwnedFind find(FindFirstFileA((m_run + "\\*").c_str(), &data));
+        if (find)
         {
             do
                 DeleteFileA((m_run + "\\" + data.cFileName).c_str());
-            while (FindNextFileA(find, &data));
-            FindClose(find);
+            while (FindNextFileA(find.Get(), &data));
         }
         RemoveDirectoryA(m_run.c_str());
     }

@@ -1,5 +1,6 @@
 // Whole transfers from the scripted fake host into the real PC-file data source, as the programs run them.
 #include "ManagerTestSupport.h"
+#include "OwnedHandles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -62,9 +63,9 @@ TEST(ManagerWithPcFile, RunOnTheWorkerWritesTheCsvFileAndEndsWithSuccess)
     ManagerTestBed bed;
     const std::string file = bed.Folder().File("customers.csv");
     Prepare(bed, 25, "", file);
-    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    OwnedEvent cancel(CreateEventA(nullptr, TRUE, FALSE, nullptr));
 
-    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel));
+    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel.Get()));
     EXPECT_EQ(1, bed.WaitForRequestDone());
 
     Notes expected = kRun25;
@@ -80,7 +81,6 @@ TEST(ManagerWithPcFile, RunOnTheWorkerWritesTheCsvFileAndEndsWithSuccess)
     bed.Release();
     EXPECT_EQ((Notes{Step(17), Step(15), Step(20), Step(16), Step(14), Step(15)}), bed.Notifications());
     EXPECT_FALSE(IsLoaded(bed.Folder().File("ZRTPCFILE.DLL")));
-    CloseHandle(cancel);
 }
 
 TEST(ManagerWithPcFile, CancelledRunLeavesAFinishedFileOfTheRecordsMoved)
@@ -88,9 +88,9 @@ TEST(ManagerWithPcFile, CancelledRunLeavesAFinishedFileOfTheRecordsMoved)
     ManagerTestBed bed;
     const std::string file = bed.Folder().File("customers.csv");
     Prepare(bed, 60, "RecordDelayMs=3\nCancelAt=17\n", file);
-    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    OwnedEvent cancel(CreateEventA(nullptr, TRUE, FALSE, nullptr));
 
-    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel));
+    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel.Get()));
     EXPECT_EQ(1, bed.WaitForRequestDone());
 
     const Notes notes = bed.Notifications();
@@ -101,7 +101,6 @@ TEST(ManagerWithPcFile, CancelledRunLeavesAFinishedFileOfTheRecordsMoved)
     EXPECT_EQ(ExpectedCsv(static_cast<int>(moved)), ReadAll(file));
     EXPECT_EQ((Notes{Step(10), Step(12), Done(1)}), Notes(notes.end() - 3, notes.end()));
     EXPECT_EQ(0u, bed.Errors().Count());
-    CloseHandle(cancel);
 }
 
 TEST(ManagerWithPcFile, PcFileThatCannotBeOpenedEndsTheRunWithItsErrorAndClosesTheHost)

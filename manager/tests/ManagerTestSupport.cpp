@@ -1,4 +1,5 @@
 #include "ManagerTestSupport.h"
+#include "OwnedHandles.h"
 
 #include <tlhelp32.h>
 
@@ -30,14 +31,14 @@ std::vector<std::string> RecordLines(const std::vector<std::string>& log)
 
 int ThreadCount()
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    OwnedKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
     THREADENTRY32 entry = {};
     entry.dwSize = sizeof entry;
     int count = 0;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    for (BOOL more = Thread32First(snapshot.Get(), &entry); more; more = Thread32Next(snapshot.Get(), &entry))
         if (entry.th32OwnerProcessID == GetCurrentProcessId())
             ++count;
-    CloseHandle(snapshot);
+    snapshot.Reset();
     return count;
 }
 

@@ -1,5 +1,6 @@
 // The transfer loop: steps and record counts in order, both directions, cancellation, and failures on either side.
 #include "ManagerTestSupport.h"
+#include "OwnedHandles.h"
 
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
@@ -46,9 +47,9 @@ TEST(ManagerTransfer, WholeTransferOnTheWorkerEndsWithItsResult)
     ManagerTestBed bed;
     InstallHostAndPc(bed, HostSection(25), PcSection());
     ASSERT_TRUE(bed.Create());
-    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    OwnedEvent cancel(CreateEventA(nullptr, TRUE, FALSE, nullptr));
 
-    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel));
+    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel.Get()));
 
     EXPECT_EQ(1, bed.WaitForRequestDone());
     Notes expected = kRun25;
@@ -56,7 +57,6 @@ TEST(ManagerTransfer, WholeTransferOnTheWorkerEndsWithItsResult)
     EXPECT_EQ(expected, bed.Notifications());
     EXPECT_EQ(ExpectedRecords(25), RecordLines(bed.Folder().Log("ZRTPCFILE")));
     EXPECT_THAT(bed.Folder().Log("ZRTAS400"), Contains("Open browse=0 cancel=1"));
-    CloseHandle(cancel);
 }
 
 TEST(ManagerTransfer, CountsAreMultiplesOfTenAndTheHostCountAtTheEnd)
@@ -114,16 +114,15 @@ TEST(ManagerTransfer, CancelBeforeTheFirstFieldMovesNothingAndSucceeds)
     ManagerTestBed bed;
     InstallHostAndPc(bed, HostSection(25, "LogFields=1\n"), PcSection());
     ASSERT_TRUE(bed.Create());
-    HANDLE cancel = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    OwnedEvent cancel(CreateEventA(nullptr, TRUE, TRUE, nullptr));
 
-    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel));
+    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel.Get()));
 
     EXPECT_EQ(1, bed.WaitForRequestDone());
     EXPECT_EQ((Notes{Step(1), Step(4), Step(8), Count(0), Step(10), Step(12), Done(1)}), bed.Notifications());
     EXPECT_THAT(bed.Folder().Log("ZRTAS400"), Not(Contains("GetField")));
     EXPECT_THAT(bed.Folder().Log("ZRTPCFILE"), ElementsAre("attach", "create replace=0", "Connect", "Open cancel=1",
                                                            "SetRecordLayout fields=2", "EndOfData", "Close"));
-    CloseHandle(cancel);
 }
 
 // The host sets the cancel event when a record is complete, as a Stop pressed during the transfer would.
@@ -136,9 +135,9 @@ TEST(ManagerTransfer, CancelDuringTheDataFinishesAndKeepsWhatWasMoved)
         InstallHostAndPc(bed, HostSection(40, "RecordDelayMs=4\nCancelAt=" + std::to_string(cancelAt) + "\n"),
                          PcSection());
         ASSERT_TRUE(bed.Create());
-        HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        OwnedEvent cancel(CreateEventA(nullptr, TRUE, FALSE, nullptr));
 
-        ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel));
+        ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel.Get()));
         EXPECT_EQ(1, bed.WaitForRequestDone());
 
         const Notes notes = bed.Notifications();
@@ -153,7 +152,6 @@ TEST(ManagerTransfer, CancelDuringTheDataFinishesAndKeepsWhatWasMoved)
         EXPECT_EQ("Close", pcLog.back());
         EXPECT_EQ((Notes{Step(10), Step(12), Done(1)}), Notes(notes.end() - 3, notes.end()));
         EXPECT_EQ(0u, bed.Errors().Count());
-        CloseHandle(cancel);
     }
 }
 
@@ -163,13 +161,12 @@ TEST(ManagerTransfer, CancelStopsLongBeforeTheEnd)
     ManagerTestBed bed;
     InstallHostAndPc(bed, HostSection(400, "RecordDelayMs=5\nCancelAt=3\n"), PcSection());
     ASSERT_TRUE(bed.Create());
-    HANDLE cancel = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    OwnedEvent cancel(CreateEventA(nullptr, FALSE, FALSE, nullptr));
 
-    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel));
+    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel.Get()));
     EXPECT_EQ(1, bed.WaitForRequestDone());
 
     EXPECT_LT(RecordLines(bed.Folder().Log("ZRTPCFILE")).size(), 100u);
-    CloseHandle(cancel);
 }
 
 namespace
@@ -251,13 +248,11 @@ TEST(ManagerTransfer, FailedOpenGivesTheCancelEventBack)
     InstallHostAndPc(bed, HostSection(5, "Fail=Open\n"), PcSection());
     ASSERT_TRUE(bed.Create());
     const std::string name = "ZrtManagerTestCancel" + std::to_string(GetCurrentProcessId());
-    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, name.c_str());
+    OwnedEvent cancel(CreateEventA(nullptr, TRUE, FALSE, name.c_str()));
 
-    EXPECT_FALSE(bed.Manager().RunTransfer(cancel));
-    CloseHandle(cancel);
+    EXPECT_FALSE(bed.Manager().RunTransfer(cancel.Get()));
+    cancel.Reset();
 
-    HANDLE leftover = OpenEventA(SYNCHRONIZE, FALSE, name.c_str());
-    EXPECT_EQ(nullptr, leftover) << "the event still lives";
-    if (leftover)
-        CloseHandle(leftover);
+    OwnedEvent leftover(OpenEventA(SYNCHRONIZE, FALSE, name.c_str()));
+    EXPECT_EQ(nullptr, leftover.Get()) << "the event still lives";
 }

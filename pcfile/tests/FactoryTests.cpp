@@ -2,6 +2,7 @@
 #include "PcFileTestSupport.h"
 
 #include "FakeCallerTables.h"
+#include "OwnedHandles.h"
 
 namespace
 {
@@ -34,10 +35,10 @@ protected:
 
     static bool CanOpenExclusively(const std::string& path)
     {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
+        OwnedFile file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        if (!file)
             return false;
-        CloseHandle(file);
+        file.Reset();
         return true;
     }
 
@@ -125,12 +126,12 @@ TEST_F(Factory, OpenKeepsADuplicateOfTheCancelEventUntilClose)
     m_tables->Set(ZRP_PC_FILE_NAME, m_folder.PathOf("cancel.csv").c_str());
     DataSourceFunctions* table = m_driver.Table();
     const char name[] = "zrt-pcfile-cancel-duplicate";
-    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, name);
-    ASSERT_TRUE(table->Open(cancel));
-    CloseHandle(cancel);
-    HANDLE again = OpenEventA(SYNCHRONIZE, FALSE, name);
-    EXPECT_NE(again, nullptr);
-    CloseHandle(again);
+    OwnedEvent cancel(CreateEventA(nullptr, TRUE, FALSE, name));
+    ASSERT_TRUE(table->Open(cancel.Get()));
+    cancel.Reset();
+    OwnedEvent again(OpenEventA(SYNCHRONIZE, FALSE, name));
+    EXPECT_NE(again.Get(), nullptr);
+    again.Reset();
     EXPECT_TRUE(table->Close());
     EXPECT_EQ(OpenEventA(SYNCHRONIZE, FALSE, name), nullptr);
     EXPECT_TRUE(table->Open(nullptr));

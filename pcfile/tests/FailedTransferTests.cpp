@@ -82,16 +82,15 @@ TEST_F(FailedTransfer, LeavesNoFileWhereThereWasNone)
 
 TEST_F(FailedTransfer, ACancelledTransferKeepsWhatWasMoved)
 {
-    HANDLE cancel = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    OwnedEvent cancel(CreateEventA(nullptr, TRUE, TRUE, nullptr));
     for (int mode : {ZRPCWM_CREATE, ZRPCWM_APPEND})
     {
         PcTransfer transfer = FailingAfterSomeBuffers(PCFT_CSV, mode);
         transfer.fileBefore = "\"old \", 0003\r\n";
-        transfer.cancelEvent = cancel;
+        transfer.cancelEvent = cancel.Get();
         const TransferOutcome outcome = m_runner.ToPc(transfer);
         EXPECT_TRUE(outcome.Succeeded());
         EXPECT_TRUE(FileOf(outcome) == (mode == ZRPCWM_APPEND ? *transfer.fileBefore : std::string()));
         EXPECT_TRUE(FilesLeftBeside(m_runner).empty());
     }
-    CloseHandle(cancel);
 }

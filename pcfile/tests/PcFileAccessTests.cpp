@@ -2,6 +2,7 @@
 #include "PcFileTestSupport.h"
 
 #include "LockedFile.h"
+#include "OwnedHandles.h"
 
 namespace
 {
@@ -174,11 +175,11 @@ TEST_F(PcFileAccess, HostNumbersGivenByByteLengthCannotBeConverted)
 
 TEST_F(PcFileAccess, ACancelledTransferStillFinishesTheFile)
 {
-    HANDLE cancel = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    OwnedEvent cancel(CreateEventA(nullptr, TRUE, TRUE, nullptr));
     PcTransfer transfer = TwoRecords(PCFT_CSV);
-    transfer.cancelEvent = cancel;
+    transfer.cancelEvent = cancel.Get();
     const TransferOutcome outcome = m_runner.ToPc(transfer);
-    CloseHandle(cancel);
+    cancel.Reset();
     EXPECT_TRUE(outcome.Succeeded());
     EXPECT_BYTES(FileOf(outcome), "");
 }

@@ -3,6 +3,7 @@
 // must give exactly the host bytes that the store holds.
 #include "HostileReaders.h"
 
+#include "AsciiText.h"
 #include "HostBench.h"
 #include "HostStore.h"
 #include "Mutation.h"
@@ -36,17 +37,6 @@ void WriteAll(const std::string& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // The records of a record file as the store's format defines them; false when a line holds a bad escape or more
 // bytes than the record. Characters are printable ASCII or CR here (the damage keeps them so).
 bool StoreRecords(const std::string& text, size_t recordLength, std::vector<std::string>& records)
@@ -70,8 +60,8 @@ bool StoreRecords(const std::string& text, size_t recordLength, std::vector<std:
                 record += Ebcdic(std::string(1, line[i]));
                 continue;
             }
-            const int high = i + 2 < line.size() ? HexValue(line[i + 1]) : -1;
-            const int low = high >= 0 ? HexValue(line[i + 2]) : -1;
+            const int high = i + 2 < line.size() ? HexDigitValue(line[i + 1]) : -1;
+            const int low = high >= 0 ? HexDigitValue(line[i + 2]) : -1;
             if (low < 0)
                 return false;
             record += static_cast<char>(high << 4 | low);

@@ -7,6 +7,7 @@
 #include "ErrorRecordBlock.h"
 #include "ErrorSinkCapture.h"
 #include "MessageBoxWatcher.h"
+#include "OwnedHandles.h"
 #include "TempProgramFolder.h"
 #include "TestRegistryKey.h"
 
@@ -99,14 +100,14 @@ TEST(TestRegistryKey, NamesItselfAsTheInstallationKeyWhileItLives)
         TestRegistryKey key;
         path = key.Path();
         EXPECT_EQ("HKEY_CURRENT_USER\\" + path, Setting());
-        HKEY opened = nullptr;
+        OwnedRegistryKey opened;
         ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, key.SubkeyPath("ZRT\\Deep").c_str(), 0, nullptr, 0,
-                                                 KEY_ALL_ACCESS, nullptr, &opened, nullptr));
-        RegCloseKey(opened);
+                                                 KEY_ALL_ACCESS, nullptr, opened.Receive(), nullptr));
+        opened.Reset();
         key.DenyWriting(key.SubkeyPath("ZRT"));
     }
     EXPECT_EQ("HKCU\\Before", Setting());
-    HKEY opened = nullptr;
-    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &opened));
+    OwnedRegistryKey opened;
+    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, opened.Receive()));
     SetEnvironmentVariableA("ZRT_INSTALL_KEY", nullptr);
 }

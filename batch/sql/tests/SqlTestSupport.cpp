@@ -1,5 +1,6 @@
 #include "SqlTestSupport.h"
 
+#include "OwnedHandles.h"
 #include "ZRCallbacks.h"
 #include "ZRErrorHandling.h"
 #include "ZRProfile.h"
@@ -73,15 +74,14 @@ CSqlScratchFolder::CSqlScratchFolder()
 CSqlScratchFolder::~CSqlScratchFolder()
 {
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((m_path + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE)
+    OwnedFind find(FindFirstFileA((m_path + "\\*").c_str(), &data));
+    if (find)
     {
         do
         {
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
                 DeleteFileA(File(data.cFileName).c_str());
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
+        } while (FindNextFileA(find.Get(), &data));
     }
     RemoveDirectoryA(m_path.c_str());
 }

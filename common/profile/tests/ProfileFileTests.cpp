@@ -1,6 +1,7 @@
 // The profile file: its sections and keys, strict and lenient reading of "General", and safe writing.
 #include "ProfileTestSupport.h"
 
+#include "OwnedHandles.h"
 #include "ZRCallbacks.h"
 #include "ZRProfileContext.h"
 #include "ZRProfileHllAPI.h"
@@ -183,8 +184,8 @@ TEST_F(ProfileFileTest, UnknownCodesAreWrittenEmptyAndDoNotReadBack)
 TEST_F(ProfileFileTest, AFileInUseElsewhereCannotBeReadNorWritten)
 {
     std::string path = WriteRaw("locked.h2p", kAs400HostToPcFile);
-    HANDLE other = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    OwnedFile other(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(other.Get(), INVALID_HANDLE_VALUE);
     BOOL read;
     auto profile = ReadProfile(path, false, &read);
     EXPECT_FALSE(read);
@@ -195,7 +196,7 @@ TEST_F(ProfileFileTest, AFileInUseElsewhereCannotBeReadNorWritten)
     auto replacement = NewProfile(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_BINARY);
     replacement->SetFileName(path.c_str());
     EXPECT_FALSE(replacement->Write());
-    CloseHandle(other);
+    other.Reset();
     EXPECT_EQ(ReadFileBytes(path), kAs400HostToPcFile);
     EXPECT_EQ(m_folder.List(), std::vector<std::string>{"locked.h2p"});
 }

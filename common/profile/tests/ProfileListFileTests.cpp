@@ -1,4 +1,5 @@
 // Reading profile lists as both programs do: whole lines of any length, blank lines passed over, read-only files.
+#include "OwnedHandles.h"
 #include "TempProgramFolder.h"
 #include "ZRProfileListFile.h"
 
@@ -55,10 +56,10 @@ TEST_F(ProfileListFile, RefusesListsWithoutProfilesAndFilesThatDoNotOpen)
     EXPECT_EQ(ReadProfileListFile(folder.PathOf("missing.prl"), entries), ProfileListResult::CannotOpen);
 
     folder.WriteFile("locked.prl", "C:\\t\\a.h2p\n");
-    HANDLE lock = CreateFileA(folder.PathOf("locked.prl").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    OwnedFile lock(CreateFileA(folder.PathOf("locked.prl").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(lock.Get(), INVALID_HANDLE_VALUE);
     EXPECT_EQ(ReadProfileListFile(folder.PathOf("locked.prl"), entries), ProfileListResult::CannotOpen);
-    CloseHandle(lock);
+    lock.Reset();
     EXPECT_TRUE(entries.empty());
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "OwnedHandles.h"
 #include "RegistryKey.h"
 #include "TempProgramFolder.h"
 #include "TestRegistryKey.h"
@@ -82,10 +83,10 @@ TEST_F(OptionsTest, WithoutTheKeyEveryOptionTakesItsConstructionValueAndIsWritte
         EXPECT_EQ(1u, Number(options, id)) << id;
 
     ASSERT_TRUE(options.Write(*m_library));
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, OptionsPath().c_str(), 0, KEY_READ, &key));
+    OwnedRegistryKey key;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, OptionsPath().c_str(), 0, KEY_READ, key.Receive()));
     DWORD values = 0;
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+    RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
                      nullptr);
     EXPECT_EQ(7u, values);
     for (const char* name : kNumberValues)
@@ -93,7 +94,7 @@ TEST_F(OptionsTest, WithoutTheKeyEveryOptionTakesItsConstructionValueAndIsWritte
         DWORD type = 0;
         DWORD data = 0;
         DWORD size = sizeof data;
-        ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size))
+        ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size))
             << name;
         EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type) << name;
         EXPECT_EQ(std::string(name).rfind("HLLAPI", 0) == 0 ? 60u : 1u, data) << name;
@@ -102,10 +103,9 @@ TEST_F(OptionsTest, WithoutTheKeyEveryOptionTakesItsConstructionValueAndIsWritte
     char text[8] = "x";
     DWORD size = sizeof text;
     ASSERT_EQ(ERROR_SUCCESS,
-              RegQueryValueExA(key, "Default directory", nullptr, &type, reinterpret_cast<BYTE*>(text), &size));
+              RegQueryValueExA(key.Get(), "Default directory", nullptr, &type, reinterpret_cast<BYTE*>(text), &size));
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
     EXPECT_EQ(1u, size);
-    RegCloseKey(key);
 }
 
 TEST_F(OptionsTest, ValidValuesAreTakenAndLeaveTheOptionsUnmodified)
@@ -248,10 +248,10 @@ TEST_F(OptionsTest, WriteFailsWhenTheKeyCannotBeMade)
     // A volatile installation key cannot hold the lasting "ZRT" subkey.
     RegDeleteTreeA(HKEY_CURRENT_USER, m_key.Path().c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, m_key.Path().c_str());
-    HKEY key = nullptr;
+    OwnedRegistryKey key;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, m_key.Path().c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    RegCloseKey(key);
+                                             KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr));
+    key.Reset();
     CZROptions options;
     EXPECT_FALSE(options.Write(*m_library));
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "OwnedHandles.h"
 #include "RegistryKey.h"
 #include "TestRegistryKey.h"
 
@@ -18,10 +19,9 @@ protected:
 
     bool Exists(const std::string& path) const
     {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        OwnedRegistryKey key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
             return false;
-        RegCloseKey(key);
         return true;
     }
 
@@ -118,10 +118,10 @@ TEST_F(RegistryKeyTest, GetStringReadsLongTextsWholeAndTextsWithoutTerminator)
 {
     CRegistryKey key(PathOf("Strings").c_str(), HKEY_CURRENT_USER, ZRRK_CREATE);
     ASSERT_TRUE(key.SetString(std::string(5000, 'x').c_str(), "Long"));
-    HKEY raw = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, PathOf("Strings").c_str(), 0, KEY_SET_VALUE, &raw));
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(raw, "Bare", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3));
-    RegCloseKey(raw);
+    OwnedRegistryKey raw;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, PathOf("Strings").c_str(), 0, KEY_SET_VALUE, raw.Receive()));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(raw.Get(), "Bare", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3));
+    raw.Reset();
 
     std::string text;
     EXPECT_TRUE(key.GetString(text, "Long"));
@@ -210,10 +210,10 @@ TEST_F(RegistryKeyTest, RenameNeverDeletesAfterAPartialCopy)
 {
     MakeTree(PathOf("Old"));
     // A volatile key cannot hold the non-volatile subkeys of the copy: the copy stops half way.
-    HKEY volatileKey = nullptr;
+    OwnedRegistryKey volatileKey;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, PathOf("New").c_str(), 0, nullptr,
-                                             REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &volatileKey, nullptr));
-    RegCloseKey(volatileKey);
+                                             REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, volatileKey.Receive(), nullptr));
+    volatileKey.Reset();
 
     CRegistryKey key(PathOf("Old").c_str(), HKEY_CURRENT_USER, ZRRK_OPEN);
     EXPECT_FALSE(key.Rename("New"));
