@@ -4,6 +4,7 @@
 #include "WindowText.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace
@@ -16,11 +17,17 @@ const int kTextInset = 6;
 const int kHitWidth = 19;
 const char kEllipsis[] = "...";
 
+// A list-view sort calls back with the two items' data and the context; a callback must be WINAPI, which a
+// lambda cannot be on 32-bit Windows.
 struct SortContext
 {
-    CImageListCtrl* control;
-    int column;
+    std::function<int(LPARAM, LPARAM)> compare;
 };
+
+int CALLBACK CompareForSort(LPARAM item1, LPARAM item2, LPARAM data)
+{
+    return reinterpret_cast<SortContext*>(data)->compare(item1, item2);
+}
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour)
 {
@@ -328,14 +335,11 @@ void CImageListCtrl::FillDisplayInfo(NMLVDISPINFOA& info)
 
 void CImageListCtrl::SortByColumn(int column)
 {
-    SortContext context{this, column};
-    SortItems(
-        [](LPARAM item1, LPARAM item2, LPARAM data) -> int {
-            SortContext* sort = reinterpret_cast<SortContext*>(data);
-            return sort->control->CompareItems(reinterpret_cast<ImageListRecord*>(item1),
-                                               reinterpret_cast<ImageListRecord*>(item2), sort->column);
-        },
-        reinterpret_cast<LPARAM>(&context));
+    SortContext context{[this, column](LPARAM item1, LPARAM item2) {
+        return CompareItems(reinterpret_cast<ImageListRecord*>(item1), reinterpret_cast<ImageListRecord*>(item2),
+                            column);
+    }};
+    SortItems(CompareForSort, reinterpret_cast<LPARAM>(&context));
 }
 
 LRESULT CImageListCtrl::OnDeleteItem(WPARAM wParam, LPARAM)

@@ -303,7 +303,7 @@ TEST_F(HebrewReordering, PutsHebrewTextIntoDisplayOrder)
 TEST_F(HebrewReordering, LongTextsAsWellAsShortOnes)
 {
     // Around the size that the reordering keeps on the stack.
-    for (WORD length : {1, 255, 256, 257, 1000})
+    for (WORD length : std::initializer_list<WORD>{1, 255, 256, 257, 1000})
     {
         std::string text(length, '\0');
         for (WORD i = 0; i < length; ++i)

@@ -30,7 +30,7 @@ TEST_F(DelimitedFormats, QuotesAreDoubledWhereverTheyStandInTextsOfEveryLength)
     std::vector<std::string> values;
     for (size_t at = 0; at < 24; ++at)
     {
-        std::string value(24, 'a' + at % 26);
+        std::string value(24, static_cast<char>('a' + at % 26));
         value[at] = '"';
         values.push_back(value);
     }

@@ -334,7 +334,7 @@ TEST_F(InPlaceReading, TheLastLineEndsAtTheFileEndAroundTheBufferSize)
                 Records expected;
                 for (int line = 0; file.size() < 63000; ++line)
                 {
-                    const std::string text = std::string(990, 'a' + line % 26) + "\"q";
+                    const std::string text = std::string(990, static_cast<char>('a' + line % 26)) + "\"q";
                     file += Line(type, text, "7") + "\r\n";
                     expected.push_back({Padded(text, 1200, type == PCFT_PRN), "  7"});
                 }

@@ -87,7 +87,7 @@ TEST_F(TextWriterEdges, QuotesAndBlanksStandAtEveryPlaceOfTextsOfNoneToSeventeen
     for (size_t at = 0; at < 17; ++at)
     {
         transfer.records.push_back(record([at](size_t width) {
-            std::string value(width, 'a' + at);
+            std::string value(width, static_cast<char>('a' + at));
             if (at < width)
                 value[at] = '"';
             return value;

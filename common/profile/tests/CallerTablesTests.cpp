@@ -284,7 +284,7 @@ TEST_F(EnvironmentTest, OtherModesAreRefusedAndWriteNothing)
         EXPECT_EQ(out, std::string(12, '\xEE'));
     }
     SetVersionLibrary(nullptr);
-    for (WORD capacity : {8, 3, 2})
+    for (WORD capacity : std::initializer_list<WORD>{8, 3, 2})
     {
         WORD count;
         BOOL result;
@@ -360,7 +360,7 @@ TEST_F(EnvironmentTest, ALengthWordInsideTheDestinationGetsTheCountAfterTheTrans
     const std::string source = "\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9";
     const WORD capacity = 16;
     for (int at : {-2, -1, 0, 7, 14, 15, 16})
-        for (WORD sourceLength : {16, 18})
+        for (WORD sourceLength : std::initializer_list<WORD>{16, 18})
         {
             std::string buffer(40, '\xEE');
             char* destination = buffer.data() + 8;
