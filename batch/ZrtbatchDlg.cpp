@@ -21,11 +21,20 @@ namespace
 {
 const UINT_PTR kElapsedTimerId = 100;
 const UINT kElapsedTimerPeriod = 1000;
+// The record count is repainted at most this often: the manager posts a count every ten records, faster than the
+// window can repaint them.
+const UINT_PTR kCountTimerId = 101;
+const DWORD kCountRepaintPeriod = 100;
 const int kHelpContext = 49;
 const char kConnectionMissing[] = "Default value (value not found)";
 const DWORD kConnectionSize = 81;
 // The manager's notification codes 10 and 11 both carry a record count.
 const WPARAM kRecordCountAlso = ZRM_NOTIFY_RECORD_COUNT + 1;
+
+bool IsRecordCount(WPARAM code)
+{
+    return code == ZRM_NOTIFY_RECORD_COUNT || code == kRecordCountAlso;
+}
 
 // The manager's table while a transfer is prepared or runs; null between profiles.
 ZRMFunctions* g_manager = nullptr;
@@ -232,16 +241,48 @@ LRESULT CZrtbatchDlg::OnTransferNotify(WPARAM code, LPARAM value)
         break;
     case ZRM_NOTIFY_RECORD_COUNT:
     case kRecordCountAlso:
-        m_records = FwFormat("%d", static_cast<int>(value));
-        UpdateData(FALSE);
+        OnRecordCount(value);
         break;
     case ZRM_NOTIFY_REQUEST_DONE:
+        ShowRecordCount();
         OnRequestFinished(value != 0);
         break;
     default:
         break;
     }
     return 0;
+}
+
+void CZrtbatchDlg::OnRecordCount(LPARAM count)
+{
+    // Only the newest of the counts waiting in the queue matters; the notifications behind them keep their order.
+    MSG next;
+    while (PeekMessageA(&next, m_hWnd, WM_ZRTBATCH_TRANSFER, WM_ZRTBATCH_TRANSFER, PM_NOREMOVE) &&
+           IsRecordCount(next.wParam))
+    {
+        PeekMessageA(&next, m_hWnd, WM_ZRTBATCH_TRANSFER, WM_ZRTBATCH_TRANSFER, PM_REMOVE);
+        count = next.lParam;
+    }
+    m_records = FwFormat("%d", static_cast<int>(count));
+    if (GetTickCount() - m_countShownAt >= kCountRepaintPeriod)
+    {
+        ShowRecordCount();
+    }
+    else if (!m_countTimerId)
+    {
+        m_countTimerId = SetTimer(m_hWnd, kCountTimerId, kCountRepaintPeriod, nullptr);
+    }
+}
+
+void CZrtbatchDlg::ShowRecordCount()
+{
+    if (m_countTimerId)
+    {
+        KillTimer(m_hWnd, m_countTimerId);
+        m_countTimerId = 0;
+    }
+    SetDlgItemText(IDC_RECORDS, m_records);
+    m_countShownAt = GetTickCount();
 }
 
 void CZrtbatchDlg::OnStepFinished(LPARAM step)
@@ -368,6 +409,11 @@ LRESULT CZrtbatchDlg::OnTimer(WPARAM timerId, LPARAM)
 {
     if (g_inTimer)
     {
+        return 0;
+    }
+    if (timerId == m_countTimerId && m_countTimerId != 0)
+    {
+        ShowRecordCount();
         return 0;
     }
     if (timerId != m_timerId || m_timerId == 0)

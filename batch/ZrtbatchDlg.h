@@ -45,6 +45,9 @@ private:
     BOOL OpenProfile();
     BOOL CreateTransferManager();
     void ReleaseTransfer();
+    // Takes the newest queued record count; the control shows it at most ten times a second.
+    void OnRecordCount(LPARAM count);
+    void ShowRecordCount();
     void OnStepFinished(LPARAM step);
     void OnRequestFinished(BOOL succeeded);
     void EndRun();
@@ -85,6 +88,8 @@ private:
     OwnedIcon m_hostRightIcon;
     OwnedEvent m_stopEvent;
     UINT_PTR m_timerId = 0;
+    UINT_PTR m_countTimerId = 0;
+    DWORD m_countShownAt = 0;
     bool m_running = true;
     bool m_stopping = false;
     size_t m_current = 0;

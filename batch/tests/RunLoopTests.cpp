@@ -294,6 +294,19 @@ TEST(RunLoop, AManagerThatCannotBeMadeFailsTheProfile)
                                                      "Transfer failed."}));
 }
 
+TEST(RunLoop, AFloodOfRecordCountsEndsWithTheLastCountShownAndLogged)
+{
+    BatchFolder folder;
+    folder.WriteScript("[default]\r\nRecords=100005\r\n");
+    std::string profile = folder.WriteProfile("one.h2p", "ok.csv", false);
+    BatchProcess process(folder.Path(), profile);
+    HWND dialog = process.WaitMainDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Ended(dialog); }));
+    EXPECT_EQ(ControlText(dialog, kRecords), "100005");
+    EXPECT_EQ(Log(dialog).back(), "Transfer completed successfully. 100005 records transferred.");
+}
+
 TEST(RunLoop, ATransferWithoutRecordCountsLogsZeroRecords)
 {
     BatchFolder folder;
