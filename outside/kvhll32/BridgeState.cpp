@@ -1,5 +1,7 @@
 #include "BridgeState.h"
 
+#include <algorithm>
+
 #include "CodePage037.h"
 #include "StoreFiles.h"
 
@@ -95,6 +97,15 @@ void BridgeState::Tick(DWORD now)
     for (auto& entry : sessions_) {
         entry.second->Tick(now);
     }
+}
+
+DWORD BridgeState::Due(DWORD now) const
+{
+    DWORD due = INFINITE;
+    for (const auto& entry : sessions_) {
+        due = std::min(due, entry.second->Due(now));
+    }
+    return due;
 }
 
 Session* BridgeState::Find(char letter)

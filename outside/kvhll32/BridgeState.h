@@ -23,6 +23,8 @@ public:
     void Refresh(DWORD now, bool force);
     // Applies what the hosts have due by now.
     void Tick(DWORD now);
+    // Milliseconds from `now` until a host has a change due, INFINITE when none is coming.
+    DWORD Due(DWORD now) const;
 
     Session* Find(char letter);
     Session* Connected() { return connected_ ? Find(connected_) : nullptr; }

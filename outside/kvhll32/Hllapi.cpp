@@ -10,6 +10,7 @@
 
 #include "BridgeState.h"
 #include "CodePage037.h"
+#include "HostClock.h"
 #include "HostText.h"
 #include "IniFile.h"
 
@@ -25,6 +26,18 @@ constexpr int kBusyStatus = 0x800;
 HMODULE g_module = nullptr;
 CRITICAL_SECTION g_lock;
 BridgeState* g_state = nullptr;
+
+// The thread that applies the hosts' timed changes when they are due.
+DWORD TickHosts()
+{
+    if (!g_state) {
+        return INFINITE;
+    }
+    DWORD now = GetTickCount();
+    g_state->Tick(now);
+    return g_state->Due(now);
+}
+HostClock g_clock(g_lock, TickHosts);
 
 class Lock {
 public:
@@ -428,6 +441,7 @@ extern "C" int WINAPI hllapi(int* function, char* data, int* length, int* return
     }
     TraceCall(state, now, "fn=" + std::to_string(number) + " " + FunctionName(number) + " rc=" + std::to_string(rc) +
                               (call.detail.empty() ? "" : " " + call.detail));
+    g_clock.Schedule(now, state.Due(now));
     return rc;
 }
 
@@ -447,6 +461,7 @@ extern "C" int WINAPI KVRGetStatus(char letter, int* status)
     char text[64];
     std::snprintf(text, sizeof text, "KVRGetStatus session=%c status=0x%03X rc=%d", letter, *status, rc);
     TraceCall(state, now, text);
+    g_clock.Schedule(now, state.Due(now));
     return rc;
 }
 

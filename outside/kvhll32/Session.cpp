@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include <algorithm>
+
 #include "As400Host.h"
 #include "CodePage037.h"
 #include "Keys.h"
@@ -161,6 +163,22 @@ void Session::Tick(DWORD now)
             Announce(HostUpdate{22, 0});
         }
     }
+}
+
+DWORD Session::Due(DWORD now) const
+{
+    auto remaining = [now](DWORD from, DWORD delay) {
+        DWORD passed = now - from;
+        return passed >= delay ? 0 : delay - passed;
+    };
+    DWORD due = INFINITE;
+    if (waitingForHost_ && !settings_.neverAnswer) {
+        due = remaining(answerFrom_, settings_.replyDelayMs);
+    }
+    if (changePending_ && !waitingForHost_) {
+        due = std::min(due, remaining(changeFrom_, changeDelay_));
+    }
+    return due;
 }
 
 HANDLE Session::StartNotification()

@@ -1,8 +1,8 @@
 // One display session of the emulator: its presentation space, keyboard, operator information area and
 // host-update notification, with the host program behind it. An AID key locks the keyboard (update 21 with
 // flag 0x100); the host's answer replaces the screen and unlocks it (update 23, or 21 when the screen did
-// not change, with flag 0x200), at once, after the scenario's reply delay, or never. Timed changes happen
-// during later bridge calls (Tick), so no thread of the bridge's own is needed.
+// not change, with flag 0x200), at once, after the scenario's reply delay, or never. Timed changes happen when
+// the bridge ticks the session at or after their time (Due tells when).
 #pragma once
 
 #include <windows.h>
@@ -45,6 +45,8 @@ public:
 
     // Applies what the host has due by now.
     void Tick(DWORD now);
+    // Milliseconds from `now` until the host has a change due (0: at once), INFINITE when none is coming.
+    DWORD Due(DWORD now) const;
     // Called whenever the host shows a new screen.
     void SetObserver(std::function<void(char letter, const Screen& screen)> observer)
     {

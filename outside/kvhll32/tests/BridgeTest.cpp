@@ -276,6 +276,34 @@ TEST_F(BridgeTest, SlowHostAnswersLater)
     EXPECT_EQ(bridge.Text(1, 71, 7), "KVFT001");
 }
 
+// A timed change comes when its time does, as a real host's answer: the event is signalled then, without any
+// bridge call in between.
+TEST_F(BridgeTest, TimedChangesSignalTheEventWithoutABridgeCall)
+{
+    store.WriteScenario("[Session A]\nReplyDelayMs=200\nDescriptionWaitMs=200\n");
+    BridgeClient bridge;
+    ASSERT_EQ(bridge.Connect('A'), 0);
+    ASSERT_EQ(bridge.SetParameters("EXTEND_UPDATE"), 0);
+    ASSERT_TRUE(bridge.Press("KVRTFR/KVRFT@E"));
+    HANDLE event = nullptr;
+    ASSERT_EQ(bridge.StartNotification('A', event), 0);
+    ASSERT_EQ(bridge.Put(1, 3, "A QGPL CUSTOMER CUSTOMER 'Y' ' '"), 0);
+    ASSERT_EQ(bridge.SendKeys("@E"), 0);
+    int flags = 0;
+    ASSERT_EQ(bridge.QueryUpdate('A', flags), 21);
+    EXPECT_EQ(flags, 0x100);
+    WaitForSingleObject(event, 0);
+
+    ASSERT_EQ(WaitForSingleObject(event, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(bridge.QueryUpdate('A', flags), 23);
+    EXPECT_EQ(flags, 0x200);
+    EXPECT_EQ(bridge.Text(1, 3, 1), "W");
+
+    ASSERT_EQ(WaitForSingleObject(event, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(bridge.QueryUpdate('A', flags), 22);
+    EXPECT_EQ(bridge.Text(1, 3, 1), "F");
+}
+
 TEST_F(BridgeTest, HostThatNeverAnswersUntilTheSwitchIsOff)
 {
     store.WriteScenario("[Session A]\nNeverAnswer=1\n");
