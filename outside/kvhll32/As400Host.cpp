@@ -22,6 +22,19 @@ std::string Padded(const std::string& text, size_t width)
     return padded;
 }
 
+// How a read sends a stored record: binary and source reads the bytes as they are, the others each field's
+// display form.
+StoredRecords::Convert ConvertForRead(const std::vector<HostField>& fields, bool asStored)
+{
+    return [fields, asStored](const std::string& stored, std::string& sent, int& badField) {
+        if (asStored) {
+            sent = stored;
+            return true;
+        }
+        return RecordToDisplay(fields, stored, sent, badField);
+    };
+}
+
 }  // namespace
 
 Screen As400Host::FirstScreen()
@@ -214,15 +227,27 @@ As400Reply As400Host::StartRead(const As400ReadCommand& command)
 {
     std::string key = command.library + "/" + command.file;
     As400File file;
-    std::vector<std::string> records;
+    std::unique_ptr<RecordSource> records;
     std::string problem;
     std::string member = command.member;
+    bool asStored = command.binary || command.source;
+    auto dataError = [&](size_t record, int field) {
+        return HostText(IDS_AS400_STORED_DATA_ERROR, {member, std::to_string(record), file.fields[field].name});
+    };
     bool isList = key == kLibraryList || key == kFileList || key == kMemberList;
     if (isList) {
         auto found = lists_.find(key);
         ListFile list = found != lists_.end() ? found->second : ListDefinition(key);
         file = list.definition;
-        records = list.records;
+        StoredRecords::Convert convert = ConvertForRead(file.fields, asStored);
+        std::vector<std::string> sent(list.records.size());
+        int badField = 0;
+        for (size_t i = 0; i < sent.size() && problem.empty(); ++i) {
+            if (!convert(list.records[i], sent[i], badField)) {
+                problem = dataError(i + 1, badField);
+            }
+        }
+        records = std::make_unique<ListedRecords>(std::move(sent));
     } else {
         for (const std::string* name : {&command.library, &command.file}) {
             if (!IsAs400Name(*name)) {
@@ -247,16 +272,24 @@ As400Reply As400Host::StartRead(const As400ReadCommand& command)
         if (member == "*FIRST") {
             member = file.members.empty() ? std::string() : file.members.front().name;
         }
-        size_t badRecord = 0;
         if (member.empty()) {
             if (!command.source) {
                 problem = HostText(IDS_AS400_NO_MEMBERS, {command.file, command.library});
             }
         } else if (!HasMember(file, member)) {
             problem = HostText(IDS_AS400_NO_MEMBER, {member, command.file, command.library});
-        } else if (store.ReadMember(command.library, command.file, file, member, records, badRecord) !=
-                   StoreResult::Ok) {
-            problem = HostText(IDS_AS400_MEMBER_DAMAGED, {member, command.file, std::to_string(badRecord)});
+        } else {
+            auto stored = std::make_unique<StoredRecords>();
+            StoredRecords::Check check = stored->Open(store.MemberPath(command.library, command.file, member),
+                                                      static_cast<size_t>(file.recordLength),
+                                                      ConvertForRead(file.fields, asStored));
+            if (check == StoredRecords::Check::BadValue) {
+                problem = dataError(stored->BadRecord(), stored->BadField());
+            } else if (check != StoredRecords::Check::Ok) {
+                problem = HostText(IDS_AS400_MEMBER_DAMAGED,
+                                   {member, command.file, std::to_string(stored->BadRecord())});
+            }
+            records = std::move(stored);
         }
     }
     As400ReadSetup setup;
@@ -269,21 +302,11 @@ As400Reply As400Host::StartRead(const As400ReadCommand& command)
     setup.recordLengthDelta = environment_.switches.recordLengthDelta;
     setup.failureMessage = environment_.switches.failureMessage.empty() ? HostText(IDS_AS400_FAILURE)
                                                                         : environment_.switches.failureMessage;
-    if (command.binary || command.source) {
-        setup.recordLength = file.recordLength;
-        setup.records = records;
-    } else {
-        setup.recordLength = DisplayRecordLength(file.fields);
-        for (size_t i = 0; i < records.size() && problem.empty(); ++i) {
-            std::string display;
-            int badField = 0;
-            if (!RecordToDisplay(file.fields, records[i], display, badField)) {
-                problem = HostText(IDS_AS400_STORED_DATA_ERROR,
-                                   {member, std::to_string(i + 1), file.fields[badField].name});
-            }
-            setup.records.push_back(display);
-        }
-    }
+    setup.recordLength = asStored ? file.recordLength : DisplayRecordLength(file.fields);
+    setup.records = records ? std::move(records) : std::make_unique<ListedRecords>(std::vector<std::string>());
+    setup.unreadable = [member, name = command.file](size_t record) {
+        return HostText(IDS_AS400_MEMBER_DAMAGED, {member, name, std::to_string(record)});
+    };
     int width = command.binary ? 2 * setup.recordLength : setup.recordLength;
     if (problem.empty() && width > kDataAreaLength) {
         problem = HostText(IDS_AS400_TOO_LONG, {std::to_string(width)});

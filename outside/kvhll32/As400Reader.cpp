@@ -55,18 +55,23 @@ As400Reply As400Reader::DataReply()
         return ErrorReply(setup_.failureMessage);
     }
     As400Reply reply;
-    reply.count = static_cast<unsigned>(setup_.records.size());
+    size_t total = setup_.records->Count();
+    reply.count = static_cast<unsigned>(total);
     reply.recordLength = setup_.recordLength + setup_.recordLengthDelta;
-    if (setup_.records.empty() && !setup_.emptyEndsWithLast) {
+    if (total == 0 && !setup_.emptyEndsWithLast) {
         reply.code = 'E';
         reply.message = setup_.emptyNote;
         return reply;
     }
     size_t perBuffer = static_cast<size_t>(RecordsPerBuffer());
-    size_t n = std::min(perBuffer, setup_.records.size() - recordsSent_);
+    size_t n = std::min(perBuffer, total - recordsSent_);
     std::string data;
-    for (size_t i = recordsSent_; i < recordsSent_ + n; ++i) {
-        data += setup_.binary ? AnsiToEbcdic(HexEncode(setup_.records[i])) : setup_.records[i];
+    std::string record;
+    for (size_t i = 0; i < n; ++i) {
+        if (!setup_.records->Next(record)) {
+            return ErrorReply(setup_.unreadable(recordsSent_ + i + 1));
+        }
+        data += setup_.binary ? AnsiToEbcdic(HexEncode(record)) : record;
     }
     recordsSent_ += n;
     ++buffersSent_;

@@ -3,11 +3,14 @@
 // last one holding fewer, the count being the records of the whole member), or 'E'.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "As400Screens.h"
 #include "HostField.h"
+#include "RecordSource.h"
 
 namespace kvhll {
 
@@ -16,13 +19,15 @@ struct As400ReadSetup {
     bool describe = false;
     bool binary = false;                // records travel as hexadecimal characters
     int recordLength = 0;               // of one record as it travels (bytes in binary mode)
-    std::vector<std::string> records;   // EBCDIC display forms or characters; raw bytes in binary mode
+    std::unique_ptr<RecordSource> records;   // EBCDIC display forms or characters; raw bytes in binary mode
     std::string problem;                // the data stage fails with this message ("": it does not)
     bool emptyEndsWithLast = false;     // no records: an empty '+' buffer instead of 'E' with count 0
     std::string emptyNote;              // row 24 of the 'E' of an empty member
     int failAfterBuffers = -1;
     int recordLengthDelta = 0;          // added to the record length that data replies show
     std::string failureMessage;
+    // The message when a record can no longer be read while it is sent (1-based).
+    std::function<std::string(size_t record)> unreadable;
 };
 
 class As400Reader {

@@ -100,18 +100,6 @@ std::string As400Store::MemberPath(const std::string& library, const std::string
     return JoinPath(JoinPath(LibraryPath(library), file), member + ".MBR");
 }
 
-StoreResult As400Store::ReadMember(const std::string& library, const std::string& file,
-                                   const As400File& definition, const std::string& member,
-                                   std::vector<std::string>& records, size_t& badRecord) const
-{
-    if (!HasMember(definition, member)) {
-        return StoreResult::NotFound;
-    }
-    RecordFileResult result = ReadRecordFile(MemberPath(library, file, member),
-                                             static_cast<size_t>(definition.recordLength), records, badRecord);
-    return result == RecordFileResult::Ok ? StoreResult::Ok : StoreResult::Damaged;
-}
-
 StoreResult As400Store::NewFile(const std::string& library, const std::string& name, const As400File& file,
                                    const std::string& member)
 {

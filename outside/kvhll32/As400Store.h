@@ -39,8 +39,6 @@ public:
     std::vector<NamedText> Files(const std::string& library) const;
     // NotFound: no such file; Damaged: its definition or field descriptions cannot be read.
     StoreResult ReadFile(const std::string& library, const std::string& name, As400File& file) const;
-    StoreResult ReadMember(const std::string& library, const std::string& file, const As400File& definition,
-                           const std::string& member, std::vector<std::string>& records, size_t& badRecord) const;
     // Exists: the file exists already. The new file holds the one member given.
     StoreResult NewFile(const std::string& library, const std::string& name, const As400File& file,
                            const std::string& member);

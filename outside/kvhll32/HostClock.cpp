@@ -2,13 +2,6 @@
 
 namespace kvhll {
 
-HostClock::~HostClock()
-{
-    if (wake_) {
-        CloseHandle(wake_);
-    }
-}
-
 void HostClock::Schedule(DWORD now, DWORD wait)
 {
     if (wait == INFINITE) {
@@ -20,27 +13,28 @@ void HostClock::Schedule(DWORD now, DWORD wait)
     }
     // The thread sleeps until its deadline: a change due earlier wakes it.
     if (static_cast<LONG>((now + wait) - deadline_) < 0) {
-        SetEvent(wake_);
+        SetEvent(wake_.Get());
     }
 }
 
 bool HostClock::Start()
 {
-    if (!wake_) {
-        wake_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    if (!wake_.IsValid()) {
+        wake_.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
     }
     HMODULE module = nullptr;
-    if (!wake_ || !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&Run),
-                                      &module)) {
+    if (!wake_.IsValid() ||
+        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&Run), &module)) {
         return false;
     }
-    ResetEvent(wake_);
-    HANDLE thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    if (!thread) {
-        FreeLibrary(module);
+    // The thread gives the reference up as it ends (FreeLibraryAndExitThread).
+    OwnedModule reference(module);
+    ResetEvent(wake_.Get());
+    OwnedThread thread(CreateThread(nullptr, 0, Run, this, 0, nullptr));
+    if (!thread.IsValid()) {
         return false;
     }
-    CloseHandle(thread);
+    reference.Release();
     return true;
 }
 
@@ -56,7 +50,7 @@ DWORD WINAPI HostClock::Run(LPVOID parameter)
         if (wait == INFINITE) {
             break;
         }
-        WaitForSingleObject(clock.wake_, wait);
+        WaitForSingleObject(clock.wake_.Get(), wait);
     }
     HMODULE module = nullptr;
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "OwnedHandles.h"
+
 namespace kvhll {
 
 class HostClock {
@@ -14,7 +16,6 @@ public:
     // (INFINITE: none).
     using Tick = DWORD (*)();
     HostClock(CRITICAL_SECTION& lock, Tick tick) : lock_(lock), tick_(tick) {}
-    ~HostClock();
     HostClock(const HostClock&) = delete;
     HostClock& operator=(const HostClock&) = delete;
 
@@ -27,7 +28,7 @@ private:
 
     CRITICAL_SECTION& lock_;
     Tick tick_;
-    HANDLE wake_ = nullptr;
+    OwnedEvent wake_;
     bool running_ = false;
     DWORD deadline_ = 0;   // when the running thread wakes by itself
 };

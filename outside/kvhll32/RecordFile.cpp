@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <fstream>
-
 #include "CodePage037.h"
 
 namespace kvhll {
@@ -98,26 +96,64 @@ RecordFileResult ReadRecordFile(const std::string& path, size_t recordLength, st
 {
     records.clear();
     badRecord = 0;
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        return RecordFileResult::Ok;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return RecordFileResult::CannotOpen;
-    }
-    std::string line;
+    RecordFileReader reader;
     std::string record;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+    if (reader.Open(path, recordLength) == RecordFileResult::Ok) {
+        while (reader.Next(record)) {
+            records.push_back(record);
         }
-        if (!DecodeRecordLine(line, recordLength, record)) {
-            badRecord = records.size() + 1;
-            return RecordFileResult::Damaged;
-        }
-        records.push_back(record);
     }
-    return in.bad() ? RecordFileResult::CannotOpen : RecordFileResult::Ok;
+    if (reader.Result() == RecordFileResult::Damaged) {
+        badRecord = reader.Number();
+    }
+    return reader.Result();
+}
+
+RecordFileResult RecordFileReader::Open(const std::string& path, size_t recordLength)
+{
+    Close();
+    recordLength_ = recordLength;
+    number_ = 0;
+    result_ = RecordFileResult::Ok;
+    present_ = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (present_) {
+        in_.open(path, std::ios::binary);
+        if (!in_) {
+            result_ = RecordFileResult::CannotOpen;
+        }
+    }
+    return result_;
+}
+
+void RecordFileReader::Close()
+{
+    if (in_.is_open()) {
+        in_.close();
+    }
+    in_.clear();
+    present_ = false;
+}
+
+bool RecordFileReader::Next(std::string& record)
+{
+    if (!present_ || result_ != RecordFileResult::Ok) {
+        return false;
+    }
+    if (!std::getline(in_, line_)) {
+        if (in_.bad()) {
+            result_ = RecordFileResult::CannotOpen;
+        }
+        return false;
+    }
+    if (!line_.empty() && line_.back() == '\r') {
+        line_.pop_back();
+    }
+    ++number_;
+    if (!DecodeRecordLine(line_, recordLength_, record)) {
+        result_ = RecordFileResult::Damaged;
+        return false;
+    }
+    return true;
 }
 
 RecordFileWriter::~RecordFileWriter()

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,26 @@ enum class RecordFileResult { Ok, CannotOpen, Damaged };
 // Reads every record of the file; a missing file is an empty member. `badRecord` is 1-based.
 RecordFileResult ReadRecordFile(const std::string& path, size_t recordLength, std::vector<std::string>& records,
                                 size_t& badRecord);
+
+// Reads a record file one record at a time; a missing file reads as one without records.
+class RecordFileReader {
+public:
+    RecordFileResult Open(const std::string& path, size_t recordLength);
+    void Close();
+    // FALSE at the end of the file, or when the record cannot be read (Result() then tells why).
+    bool Next(std::string& record);
+    RecordFileResult Result() const { return result_; }
+    // Records read so far; after a damaged line, the 1-based number of its record.
+    size_t Number() const { return number_; }
+
+private:
+    std::ifstream in_;
+    bool present_ = false;
+    size_t recordLength_ = 0;
+    std::string line_;
+    RecordFileResult result_ = RecordFileResult::Ok;
+    size_t number_ = 0;
+};
 
 // Appends records to a member file kept open for one transfer.
 class RecordFileWriter {

@@ -89,7 +89,6 @@ Screen S36Host::AnswerReady(const std::string& line, const Screen& screen)
     hex_ = command.form == 'H';
     display_ = command.form == 'Y';
     fields_.clear();
-    records_.clear();
     done_ = 0;
     buffers_ = 0;
     return command.verb == 'R' ? StartRead(command, screen) : StartWrite(command, screen);
@@ -98,6 +97,9 @@ Screen S36Host::AnswerReady(const std::string& line, const Screen& screen)
 Screen S36Host::Show(const S36Reply& reply, Stage stage)
 {
     stage_ = stage;
+    if (stage != Stage::Reading) {
+        records_.Close();
+    }
     return S36ProgramScreen(reply, environment_.switches);
 }
 
@@ -141,12 +143,9 @@ Screen S36Host::StartRead(const S36Command& command, const Screen& screen)
         }
         return ShowError(HostText(IDS_S36_NO_MEMBER, {object.member, object.library}));
     }
-    std::vector<std::string> records;
-    size_t badRecord = 0;
-    if (found != StoreResult::Ok ||
-        ReadRecordFile(store.DataPath(object), static_cast<size_t>(recordLength), records, badRecord) !=
-            RecordFileResult::Ok) {
-        return ShowError(HostText(IDS_S36_DAMAGED, {ObjectName(object)}));
+    unreadable_ = HostText(IDS_S36_DAMAGED, {ObjectName(object)});
+    if (found != StoreResult::Ok) {
+        return ShowError(unreadable_);
     }
     transferLength_ = recordLength;
     if (display_) {
@@ -159,22 +158,31 @@ Screen S36Host::StartRead(const S36Command& command, const Screen& screen)
             return ShowError(HostText(IDS_S36_LIST_MISMATCH, {std::to_string(recordLength)}));
         }
         transferLength_ = displayLength;
-        for (size_t i = 0; i < records.size(); ++i) {
-            std::string display;
-            int badField = 0;
-            if (!RecordToDisplay(fields_, records[i], display, badField)) {
-                return ShowError(HostText(IDS_S36_DATA_ERROR, {std::to_string(i + 1), std::to_string(badField + 1)}));
-            }
-            records[i] = display;
-        }
     } else if (hex_) {
         transferLength_ = 2 * recordLength;
+    }
+    // Display reads send each field's display form; the others the stored bytes.
+    StoredRecords::Check check = records_.Open(
+        store.DataPath(object), static_cast<size_t>(recordLength),
+        [fields = display_ ? fields_ : std::vector<HostField>()](const std::string& stored, std::string& sent,
+                                                                 int& badField) {
+            if (fields.empty()) {
+                sent = stored;
+                return true;
+            }
+            return RecordToDisplay(fields, stored, sent, badField);
+        });
+    if (check == StoredRecords::Check::BadValue) {
+        return ShowError(HostText(IDS_S36_DATA_ERROR,
+                                  {std::to_string(records_.BadRecord()), std::to_string(records_.BadField() + 1)}));
+    }
+    if (check != StoredRecords::Check::Ok) {
+        return ShowError(unreadable_);
     }
     if (transferLength_ > kS36DataLength) {
         return ShowError(HostText(IDS_S36_TOO_LONG, {std::to_string(transferLength_)}));
     }
-    records_ = std::move(records);
-    return Show(Progress(' ', records_.size()), Stage::Reading);
+    return Show(Progress(' ', records_.Count()), Stage::Reading);
 }
 
 Screen S36Host::NextBuffer()
@@ -184,10 +192,14 @@ Screen S36Host::NextBuffer()
         return ShowError(Failure());
     }
     size_t perBuffer = static_cast<size_t>(kS36DataLength / transferLength_);
-    size_t n = std::min(perBuffer, records_.size() - done_);
-    S36Reply reply = Progress(n == perBuffer ? '*' : '+', records_.size());
-    for (size_t i = done_; i < done_ + n; ++i) {
-        reply.area += hex_ ? AnsiToEbcdic(HexEncode(records_[i])) : records_[i];
+    size_t n = std::min(perBuffer, records_.Count() - done_);
+    S36Reply reply = Progress(n == perBuffer ? '*' : '+', records_.Count());
+    std::string record;
+    for (size_t i = 0; i < n; ++i) {
+        if (!records_.Next(record)) {
+            return ShowError(unreadable_);
+        }
+        reply.area += hex_ ? AnsiToEbcdic(HexEncode(record)) : record;
     }
     done_ += n;
     ++buffers_;

@@ -10,6 +10,7 @@
 #include "HostField.h"
 #include "HostProgram.h"
 #include "RecordFile.h"
+#include "RecordSource.h"
 #include "S36Command.h"
 #include "S36Screens.h"
 #include "S36Store.h"
@@ -45,7 +46,8 @@ private:
     bool display_ = false;              // records travel as display forms of `fields_`
     std::vector<HostField> fields_;
     int transferLength_ = 0;            // characters of one record on the screen
-    std::vector<std::string> records_;  // read: the records as they travel (before hexadecimal coding)
+    StoredRecords records_;             // read: the records as they travel (before hexadecimal coding)
+    std::string unreadable_;            // read: the message when the store can no longer be read
     size_t done_ = 0;                   // records sent or written
     int buffers_ = 0;
     RecordFileWriter writer_;
