@@ -31,11 +31,6 @@ const DWORD kConnectionSize = 81;
 // The manager's notification codes 10 and 11 both carry a record count.
 const WPARAM kRecordCountAlso = ZRM_NOTIFY_RECORD_COUNT + 1;
 
-bool IsRecordCount(WPARAM code)
-{
-    return code == ZRM_NOTIFY_RECORD_COUNT || code == kRecordCountAlso;
-}
-
 // The manager's table while a transfer is prepared or runs; null between profiles.
 ZRMFunctions* g_manager = nullptr;
 // Set while a timer message is handled, so that a late one is dropped.
@@ -255,14 +250,8 @@ LRESULT CZrtbatchDlg::OnTransferNotify(WPARAM code, LPARAM value)
 
 void CZrtbatchDlg::OnRecordCount(LPARAM count)
 {
-    // Only the newest of the counts waiting in the queue matters; the notifications behind them keep their order.
-    MSG next;
-    while (PeekMessageA(&next, m_hWnd, WM_ZRTBATCH_TRANSFER, WM_ZRTBATCH_TRANSFER, PM_NOREMOVE) &&
-           IsRecordCount(next.wParam))
-    {
-        PeekMessageA(&next, m_hWnd, WM_ZRTBATCH_TRANSFER, WM_ZRTBATCH_TRANSFER, PM_REMOVE);
-        count = next.lParam;
-    }
+    // Taking a count costs next to nothing; repainting it for each one would leave the dialog working through a
+    // backlog of counts long after the last record.
     m_records = FwFormat("%d", static_cast<int>(count));
     if (GetTickCount() - m_countShownAt >= kCountRepaintPeriod)
     {

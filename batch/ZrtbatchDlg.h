@@ -45,7 +45,7 @@ private:
     BOOL OpenProfile();
     BOOL CreateTransferManager();
     void ReleaseTransfer();
-    // Takes the newest queued record count; the control shows it at most ten times a second.
+    // Takes the newest record count; the control shows it at most ten times a second.
     void OnRecordCount(LPARAM count);
     void ShowRecordCount();
     void OnStepFinished(LPARAM step);

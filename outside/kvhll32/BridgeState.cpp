@@ -66,10 +66,10 @@ void BridgeState::Refresh(DWORD now, bool force)
     scenario_ = ReadScenario(file);
     scenarioRead_ = true;
     trace_.SetFile(scenario_.trace.empty() ? std::string() : JoinPath(storeFolder_, scenario_.trace));
-    Apply(now);
+    Apply();
 }
 
-void BridgeState::Apply(DWORD now)
+void BridgeState::Apply()
 {
     for (auto it = sessions_.begin(); it != sessions_.end();) {
         it = scenario_.sessions.count(it->first) ? std::next(it) : sessions_.erase(it);
@@ -88,20 +88,20 @@ void BridgeState::Apply(DWORD now)
                 }
             });
         }
-        session->Configure(settings, storeFolder_, now);
+        session->Configure(settings, storeFolder_, HostNow());
     }
 }
 
-void BridgeState::Tick(DWORD now)
+void BridgeState::Tick(HostTime now)
 {
     for (auto& entry : sessions_) {
         entry.second->Tick(now);
     }
 }
 
-DWORD BridgeState::Due(DWORD now) const
+HostTime BridgeState::Due(HostTime now) const
 {
-    DWORD due = INFINITE;
+    HostTime due = kNever;
     for (const auto& entry : sessions_) {
         due = std::min(due, entry.second->Due(now));
     }

@@ -22,9 +22,9 @@ public:
     // it looks at most every 100 ms (a look costs more than a call).
     void Refresh(DWORD now, bool force);
     // Applies what the hosts have due by now.
-    void Tick(DWORD now);
-    // Milliseconds from `now` until a host has a change due, INFINITE when none is coming.
-    DWORD Due(DWORD now) const;
+    void Tick(HostTime now);
+    // Time from `now` until a host has a change due, kNever when none is coming.
+    HostTime Due(HostTime now) const;
 
     Session* Find(char letter);
     Session* Connected() { return connected_ ? Find(connected_) : nullptr; }
@@ -38,7 +38,7 @@ public:
     DWORD Started() const { return started_; }
 
 private:
-    void Apply(DWORD now);
+    void Apply();
 
     HMODULE module_;
     DWORD started_;

@@ -28,12 +28,12 @@ CRITICAL_SECTION g_lock;
 BridgeState* g_state = nullptr;
 
 // The thread that applies the hosts' timed changes when they are due.
-DWORD TickHosts()
+HostTime TickHosts()
 {
     if (!g_state) {
-        return INFINITE;
+        return kNever;
     }
-    DWORD now = GetTickCount();
+    HostTime now = HostNow();
     g_state->Tick(now);
     return g_state->Due(now);
 }
@@ -101,6 +101,7 @@ std::string ShownData(bool ebcdic, const std::string& bytes)
 struct Call {
     BridgeState& state;
     DWORD now;
+    HostTime hostNow;
     char* data;
     int* length;
     int* word;   // the return-code word, which carries a position into some functions
@@ -150,7 +151,7 @@ int SendKey(Call& c)
         c.state.Refresh(c.now, false);
     }
     Session* session = c.state.Connected();
-    return session ? session->SendKeys(keys, c.now) : 1;
+    return session ? session->SendKeys(keys, c.hostNow) : 1;
 }
 
 int QueryCursor(Call& c)
@@ -426,9 +427,10 @@ extern "C" int WINAPI hllapi(int* function, char* data, int* length, int* return
     if (number == 1 || number == 10 || number == 13 || number == 21) {
         state.Refresh(now, number != 13);
     }
-    state.Tick(now);
+    HostTime hostNow = HostNow();
+    state.Tick(hostNow);
     int rc = 0;
-    Call call{state, now, data, length, returnCode, state.GetTrace().IsOn(), std::string()};
+    Call call{state, now, hostNow, data, length, returnCode, state.GetTrace().IsOn(), std::string()};
     if (number == 2 || number == 21) {
         if (!state.GetScenario().systemError) {
             number == 2 ? void(state.connected_ = 0) : ResetSystem(call);
@@ -441,7 +443,7 @@ extern "C" int WINAPI hllapi(int* function, char* data, int* length, int* return
     }
     TraceCall(state, now, "fn=" + std::to_string(number) + " " + FunctionName(number) + " rc=" + std::to_string(rc) +
                               (call.detail.empty() ? "" : " " + call.detail));
-    g_clock.Schedule(now, state.Due(now));
+    g_clock.Schedule(hostNow, state.Due(hostNow));
     return rc;
 }
 
@@ -454,14 +456,15 @@ extern "C" int WINAPI KVRGetStatus(char letter, int* status)
     DWORD now = GetTickCount();
     BridgeState& state = State(now);
     state.Refresh(now, false);
-    state.Tick(now);
+    HostTime hostNow = HostNow();
+    state.Tick(hostNow);
     Session* session = state.Find(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));
     *status = (!session || session->Settings().busy) ? kBusyStatus : 0;
     int rc = session ? 0 : 1;
     char text[64];
     std::snprintf(text, sizeof text, "KVRGetStatus session=%c status=0x%03X rc=%d", letter, *status, rc);
     TraceCall(state, now, text);
-    g_clock.Schedule(now, state.Due(now));
+    g_clock.Schedule(hostNow, state.Due(hostNow));
     return rc;
 }
 

@@ -1,10 +1,16 @@
 #include "HostClock.h"
 
 namespace kvhll {
+namespace {
 
-void HostClock::Schedule(DWORD now, DWORD wait)
+// A wait of the system ends up to a millisecond late: the last two before a change are spent yielding instead.
+constexpr HostTime kYieldTime = 2000;
+
+}  // namespace
+
+void HostClock::Schedule(HostTime now, HostTime wait)
 {
-    if (wait == INFINITE) {
+    if (wait == kNever) {
         return;
     }
     if (!running_) {
@@ -12,7 +18,7 @@ void HostClock::Schedule(DWORD now, DWORD wait)
         return;
     }
     // The thread sleeps until its deadline: a change due earlier wakes it.
-    if (static_cast<LONG>((now + wait) - deadline_) < 0) {
+    if (now + wait < deadline_) {
         SetEvent(wake_.Get());
     }
 }
@@ -38,19 +44,35 @@ bool HostClock::Start()
     return true;
 }
 
+void HostClock::WaitUntil(HostTime due) const
+{
+    HostTime now = HostNow();
+    if (due > now + kYieldTime &&
+        WaitForSingleObject(wake_.Get(), static_cast<DWORD>((due - now - kYieldTime) / 1000)) == WAIT_OBJECT_0) {
+        return;
+    }
+    while (HostNow() < due) {
+        SwitchToThread();
+    }
+}
+
 DWORD WINAPI HostClock::Run(LPVOID parameter)
 {
     HostClock& clock = *static_cast<HostClock*>(parameter);
     for (;;) {
         EnterCriticalSection(&clock.lock_);
-        DWORD wait = clock.tick_();
-        clock.running_ = wait != INFINITE;
-        clock.deadline_ = GetTickCount() + wait;
+        HostTime wait = clock.tick_();
+        bool pending = wait != kNever;
+        clock.running_ = pending;
+        if (pending) {
+            clock.deadline_ = HostNow() + wait;
+        }
+        HostTime due = clock.deadline_;
         LeaveCriticalSection(&clock.lock_);
-        if (wait == INFINITE) {
+        if (!pending) {
             break;
         }
-        WaitForSingleObject(clock.wake_.Get(), wait);
+        clock.WaitUntil(due);
     }
     HMODULE module = nullptr;
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,

@@ -6,31 +6,34 @@
 
 #include <windows.h>
 
+#include "HostTime.h"
 #include "OwnedHandles.h"
 
 namespace kvhll {
 
 class HostClock {
 public:
-    // `tick` runs under `lock`: it applies what is due by now and returns the milliseconds until the next change
-    // (INFINITE: none).
-    using Tick = DWORD (*)();
+    // `tick` runs under `lock`: it applies what is due by now and returns the time until the next change (kNever:
+    // none).
+    using Tick = HostTime (*)();
     HostClock(CRITICAL_SECTION& lock, Tick tick) : lock_(lock), tick_(tick) {}
     HostClock(const HostClock&) = delete;
     HostClock& operator=(const HostClock&) = delete;
 
-    // Called under the lock after a bridge call: `wait` milliseconds from `now` until the next change.
-    void Schedule(DWORD now, DWORD wait);
+    // Called under the lock after a bridge call: `wait` from `now` until the next change.
+    void Schedule(HostTime now, HostTime wait);
 
 private:
     static DWORD WINAPI Run(LPVOID clock);
     bool Start();
+    // Until `due`, or until a change due earlier wakes the thread.
+    void WaitUntil(HostTime due) const;
 
     CRITICAL_SECTION& lock_;
     Tick tick_;
     OwnedEvent wake_;
     bool running_ = false;
-    DWORD deadline_ = 0;   // when the running thread wakes by itself
+    HostTime deadline_ = 0;   // when the running thread wakes by itself
 };
 
 }  // namespace kvhll

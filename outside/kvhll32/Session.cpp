@@ -20,7 +20,7 @@ bool Session::IsHostDisplay() const
     return host_ != nullptr;
 }
 
-void Session::Configure(const SessionSettings& settings, const std::string& storeFolder, DWORD now)
+void Session::Configure(const SessionSettings& settings, const std::string& storeFolder, HostTime now)
 {
     SessionKind before = host_ ? settings_.kind : SessionKind::None;
     if (settings.damageSeed != settings_.damageSeed) {
@@ -57,7 +57,7 @@ bool Session::OperatorError() const
     return typingError_ || settings_.operatorError;
 }
 
-int Session::SendKeys(std::string_view text, DWORD now)
+int Session::SendKeys(std::string_view text, HostTime now)
 {
     std::vector<Key> keys;
     if (!ParseKeys(text, keys)) {
@@ -87,7 +87,7 @@ int Session::SendKeys(std::string_view text, DWORD now)
     return 0;
 }
 
-void Session::PressAid(char aid, DWORD now)
+void Session::PressAid(char aid, HostTime now)
 {
     waitingForHost_ = true;
     changePending_ = false;
@@ -104,7 +104,7 @@ void Session::PressAid(char aid, DWORD now)
     Tick(now);
 }
 
-void Session::ApplyAnswer(DWORD now)
+void Session::ApplyAnswer(HostTime now)
 {
     waitingForHost_ = false;
     if (settings_.damageSeed != 0) {
@@ -136,11 +136,11 @@ void Session::DamageReplyLine(Screen& screen)
     }
 }
 
-void Session::Show(const Screen& screen, DWORD now)
+void Session::Show(const Screen& screen, HostTime now)
 {
     screen_ = screen;
     screen_.modified.fill(false);
-    changeDelay_ = host_->ChangeDelay();
+    changeDelay_ = FromMilliseconds(host_->ChangeDelay());
     changePending_ = changeDelay_ > 0;
     changeFrom_ = now;
     if (observer_) {
@@ -148,12 +148,12 @@ void Session::Show(const Screen& screen, DWORD now)
     }
 }
 
-void Session::Tick(DWORD now)
+void Session::Tick(HostTime now)
 {
     if (waitingForHost_ && settings_.keepSignalling && updates_.empty()) {
         Announce(HostUpdate{22, 0});
     }
-    if (waitingForHost_ && !settings_.neverAnswer && now - answerFrom_ >= settings_.replyDelayMs) {
+    if (waitingForHost_ && !settings_.neverAnswer && now - answerFrom_ >= FromMilliseconds(settings_.replyDelayMs)) {
         ApplyAnswer(now);
     }
     if (changePending_ && !waitingForHost_ && now - changeFrom_ >= changeDelay_) {
@@ -165,15 +165,15 @@ void Session::Tick(DWORD now)
     }
 }
 
-DWORD Session::Due(DWORD now) const
+HostTime Session::Due(HostTime now) const
 {
-    auto remaining = [now](DWORD from, DWORD delay) {
-        DWORD passed = now - from;
+    auto remaining = [now](HostTime from, HostTime delay) {
+        HostTime passed = now - from;
         return passed >= delay ? 0 : delay - passed;
     };
-    DWORD due = INFINITE;
+    HostTime due = kNever;
     if (waitingForHost_ && !settings_.neverAnswer) {
-        due = remaining(answerFrom_, settings_.replyDelayMs);
+        due = remaining(answerFrom_, FromMilliseconds(settings_.replyDelayMs));
     }
     if (changePending_ && !waitingForHost_) {
         due = std::min(due, remaining(changeFrom_, changeDelay_));

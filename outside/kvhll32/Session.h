@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "HostProgram.h"
+#include "HostTime.h"
 #include "OwnedHandles.h"
 #include "Scenario.h"
 #include "Screen.h"
@@ -26,13 +27,13 @@ public:
     Session& operator=(const Session&) = delete;
 
     // Takes the scenario's settings; a new kind of host starts with its first screen.
-    void Configure(const SessionSettings& settings, const std::string& storeFolder, DWORD now);
+    void Configure(const SessionSettings& settings, const std::string& storeFolder, HostTime now);
     const SessionSettings& Settings() const { return settings_; }
     bool IsDisplay() const;
     bool IsHostDisplay() const;   // a display with a host behind it (a presentation space)
 
     // Send Key: 0 done, 2 bad key text, 5 keyboard locked (nothing more typed).
-    int SendKeys(std::string_view text, DWORD now);
+    int SendKeys(std::string_view text, HostTime now);
     Screen& Presentation() { return screen_; }
     bool InputInhibited() const;
     bool OperatorError() const;
@@ -44,9 +45,9 @@ public:
     bool NextUpdate(HostUpdate& update);
 
     // Applies what the host has due by now.
-    void Tick(DWORD now);
-    // Milliseconds from `now` until the host has a change due (0: at once), INFINITE when none is coming.
-    DWORD Due(DWORD now) const;
+    void Tick(HostTime now);
+    // Time from `now` until the host has a change due (0: at once), kNever when none is coming.
+    HostTime Due(HostTime now) const;
     // Called whenever the host shows a new screen.
     void SetObserver(std::function<void(char letter, const Screen& screen)> observer)
     {
@@ -54,11 +55,11 @@ public:
     }
 
 private:
-    void PressAid(char aid, DWORD now);
-    void ApplyAnswer(DWORD now);
+    void PressAid(char aid, HostTime now);
+    void ApplyAnswer(HostTime now);
     // Replaces bytes of the answer's reply line, as a damaged line from the host would arrive.
     void DamageReplyLine(Screen& screen);
-    void Show(const Screen& screen, DWORD now);
+    void Show(const Screen& screen, HostTime now);
     void Announce(const HostUpdate& update);
 
     char letter_;
@@ -71,10 +72,10 @@ private:
     bool scripted_ = false;
     Screen answer_;
     unsigned answersDamaged_ = 0;
-    DWORD answerFrom_ = 0;
+    HostTime answerFrom_ = 0;
     bool changePending_ = false;
-    DWORD changeFrom_ = 0;
-    DWORD changeDelay_ = 0;
+    HostTime changeFrom_ = 0;
+    HostTime changeDelay_ = 0;
     bool notifying_ = false;
     OwnedEvent event_;
     std::deque<HostUpdate> updates_;

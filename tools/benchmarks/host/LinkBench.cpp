@@ -320,6 +320,8 @@ int RunBatch(const TempProgramFolder& work)
         std::printf("%-11s last record written after %6.2f s, Success after %6.2f s: %.2f s later  (goal <= %.1f s)%s\n",
                     title, figures.large.lastRecord, figures.large.success, afterData, kSuccessGoalSeconds,
                     afterData <= kSuccessGoalSeconds ? "" : "  MISSED");
+        std::printf("%-11s (%d records: Success %.2f s after the last record)\n", title, kSmallRecords,
+                    figures.small.success - figures.small.lastRecord);
     }
     return failed ? 2 : met ? 0 : 1;
 }
