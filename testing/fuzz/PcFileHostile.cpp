@@ -113,7 +113,7 @@ long long DbfLiveRecords(const std::string& file)
         const unsigned long long at = headerLength + i * recordLength;
         if (at >= file.size())
             return -1;
-        live += file[at] != '*' ? 1 : 0;
+        live += file[static_cast<size_t>(at)] != '*' ? 1 : 0;
     }
     return live;
 }
