@@ -422,7 +422,11 @@ void CZrtbatchDlg::StartTimer()
 
 void CZrtbatchDlg::StopTimer()
 {
-    UpdateElapsedTime();
+    // After Stop the time stays as it was when the user stopped.
+    if (!m_stopping)
+    {
+        UpdateElapsedTime();
+    }
     if (m_timerId)
     {
         KillTimer(m_hWnd, m_timerId);
