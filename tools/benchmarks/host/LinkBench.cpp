@@ -141,9 +141,10 @@ int RunLink(const TempProgramFolder& work, int records)
         std::printf("%-42s %4lld data screens, %4lld round trips: %6.2f s against %6.2f s = %.3f  (goal <= %.2f)%s\n",
                     plan.title, figures.counts.areaCopies - 1, roundTrips, figures.seconds, link, ratio, kLinkGoal,
                     ratio <= kLinkGoal ? "" : "  MISSED");
-        std::printf("%-42s %.1f ms added per round trip, %.1f bridge calls each\n", "",
+        std::printf("%-42s %.2f ms added per round trip; %.1f bridge calls each, %.2f ms inside them\n", "",
                     (figures.seconds - link) * 1000.0 / double(roundTrips),
-                    double(figures.counts.all.total) / double(roundTrips));
+                    double(figures.counts.all.total) / double(roundTrips),
+                    CountingBridge::AnswerSeconds(figures.counts) * 1000.0 / double(roundTrips));
     }
     SetEnvironmentVariableA("ZRT_HOST_DIR", nullptr);
     return failed ? 2 : met ? 0 : 1;
