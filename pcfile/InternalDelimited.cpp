@@ -153,8 +153,7 @@ BOOL CInternalDelimitedSource::RecordRead(LineStatus status, size_t taken, int r
     if (refused >= 0)
         return ZRI_FAIL(SourceName(), IDS_ZRI012, refused);
     // A Ctrl-Z right after the values belongs to this record's line; one that starts the next line, to the next.
-    const char last = m_buffer[m_offset - 1];
-    const bool lineEndRead = last == '\n' || last == '\r';
+    const bool lineEndRead = m_offset > 0 && (m_buffer[m_offset - 1] == '\n' || m_buffer[m_offset - 1] == '\r');
     if (IsStrayEndMark(PeekAfterRecord()) && !lineEndRead)
         return ZRI_FAIL(SourceName(), IDS_ZRI017, m_recordCount + 1);
     return TRUE;

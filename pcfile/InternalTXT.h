@@ -10,6 +10,7 @@ protected:
     const char* SourceName() const override { return "InternalTXT"; }
     // Without blank removal the line is the record buffer as it stands: every value at its full length, in order.
     BOOL FormatRecord() override;
+    bool LoneBreakEndsLine() const override { return true; }
 };
 
 class CInternalTXTSource : public CZRSInternalSource

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace
 {
@@ -118,26 +119,37 @@ CInternalTextTarget::ValueForm CInternalTextTarget::FormOf(const DSField& field)
     return ValueForm::Unwritable;
 }
 
-BOOL CInternalTextTarget::ReadEndsWithLineEnd(long long contentLength, bool& endsWithLineEnd)
+BOOL CInternalTextTarget::ReadMissingLineEnd(long long contentLength, const char*& missing)
 {
-    endsWithLineEnd = false;
-    if (contentLength < 2)
+    missing = "";
+    if (contentLength < 1)
         return TRUE;
     char last[2] = {};
-    if (_fseeki64(m_stream, contentLength - 2, SEEK_SET) != 0 || fread(last, 1, 2, m_stream) != 2)
+    const size_t count = contentLength >= 2 ? 2 : 1;
+    if (_fseeki64(m_stream, contentLength - static_cast<long long>(count), SEEK_SET) != 0 ||
+        fread(last, 1, count, m_stream) != count)
         return ZRI_FAIL(kSource, IDS_ZRI013);
-    endsWithLineEnd = last[0] == '\r' && last[1] == '\n';
+    const char final = last[count - 1];
+    const char before = count == 2 ? last[0] : '\0';
+    if (final == '\n' && before == '\r')
+        return TRUE;
+    if (final == '\r' || final == '\n')
+    {
+        if (!LoneBreakEndsLine())
+            missing = final == '\r' ? "\n" : "\r\n";
+        return TRUE;
+    }
+    missing = "\r\n";
     return TRUE;
 }
 
 BOOL CInternalTextTarget::SeekForAppend(BOOL endMark)
 {
     const long long contentLength = m_fileLength - (endMark ? 1 : 0);
-    bool endsWithLineEnd = false;
-    if (!ReadEndsWithLineEnd(contentLength, endsWithLineEnd))
+    const char* missing = "";
+    if (!ReadMissingLineEnd(contentLength, missing))
         return FALSE;
-    if (contentLength > 0 && !endsWithLineEnd)
-        PutLineEnd();
+    PutBytes(missing, std::strlen(missing));
     return CZRSInternalTarget::SeekForAppend(endMark);
 }
 

@@ -20,8 +20,11 @@ protected:
     BOOL FormatField(const DSField& field) final;
     // The bytes followed by CR LF.
     void PutLine(const char* bytes, size_t count);
-    // Appends after a final CR LF: when the file's content does not end with one, CR LF is written first.
+    // Appends after a final CR LF: when the file's content does not end with one, what it lacks of it is written
+    // first (the LF after a lone CR, else CR LF).
     BOOL SeekForAppend(BOOL endMark) override;
+    // Whether the format's reader takes a lone CR or LF as a whole line end (TXT), so that nothing is added to it.
+    virtual bool LoneBreakEndsLine() const { return false; }
 
     void PutLineEnd() { PutBytes(m_lineEnd, 2); }
 
@@ -53,8 +56,10 @@ private:
     static char* WriteValue(char* out, const DSField& field, ValueForm form);
     // A value longer than the buffer's free room, put through the buffer's end.
     void PutLongValue(const DSField& field, ValueForm form);
-    // Whether the file's first contentLength bytes end with CR LF; FALSE when they cannot be read.
-    BOOL ReadEndsWithLineEnd(long long contentLength, bool& endsWithLineEnd);
+    // What the last line of the file's first contentLength bytes lacks of its line end, so that appended lines
+    // start on a line of their own: nothing after CR LF, the LF after a final lone CR, else CR LF. FALSE when the
+    // bytes cannot be read.
+    BOOL ReadMissingLineEnd(long long contentLength, const char*& missing);
 
     size_t m_mostLineBytes = 0;
     std::vector<ValueForm> m_forms;    // one for every field of the layout

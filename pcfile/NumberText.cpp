@@ -190,6 +190,12 @@ bool FitNumber(const char* text, size_t length, unsigned width, unsigned decimal
     char plain[kPlainSize];
     if (parts.exponent && !ExpandExponent(text, length, decimals, parts, plain))
         return false;
+    // Without decimals a number of decimals only (".25") keeps its integer zero, so that a digit stands.
+    if (decimals == 0 && parts.integerLength == 0)
+    {
+        parts.integer = "0";
+        parts.integerLength = 1;
+    }
     if (pad == NumberPad::Zeros && parts.sign == '+')
         parts.sign = 0;
     size_t size = AssembledLength(parts, decimals);

@@ -25,6 +25,8 @@ TEST(FitNumber, BlankPaddingAlignsRightAndCompletesDecimals)
     EXPECT_EQ(Fit("-0.5", 6, 3, NumberPad::Blanks), "-0.500");
     EXPECT_EQ(Fit("", 4, 1, NumberPad::Blanks), "    ");
     EXPECT_EQ(Fit(" 012.50", 7, 2, NumberPad::Blanks), " 012.50");
+    EXPECT_EQ(Fit("-.01", 4, 0, NumberPad::Blanks), "  -0") << "decimals only keep the integer zero";
+    EXPECT_EQ(Fit(".75", 4, 0, NumberPad::Zeros), "0000");
 }
 
 // Texts already written with the field's decimals are laid in as they stand; any other form is rebuilt.

@@ -67,7 +67,10 @@ TEST_F(PcFileAccess, AppendContinuesAfterTheLastLineEndingItFirst)
         {PCFT_CSV, "\"zz  \", 0009", "\"zz  \", 0009\r\n\"ab  \", 0001\r\n\"cd  \",-0002\r\n"},
         {PCFT_CSV, "\"zz  \", 0009\r\n\x1A", "\"zz  \", 0009\r\n\"ab  \", 0001\r\n\"cd  \",-0002\r\n"},
         {PCFT_CSV, "\"zz  \", 0009\x1A", "\"zz  \", 0009\r\n\"ab  \", 0001\r\n\"cd  \",-0002\r\n"},
-        {PCFT_TAB, "x\ty\r", "x\ty\r\r\n\"ab  \"\t 0001\r\n\"cd  \"\t-0002\r\n"},
+        {PCFT_TAB, "x\ty\r", "x\ty\r\n\"ab  \"\t 0001\r\n\"cd  \"\t-0002\r\n"},
+        {PCFT_CSV, "\"zz  \", 0009\r", "\"zz  \", 0009\r\n\"ab  \", 0001\r\n\"cd  \",-0002\r\n"},
+        {PCFT_TXT, "line\n", "line\nab   0001\r\ncd  -0002\r\n"},
+        {PCFT_TXT, "line\n\r", "line\n\rab   0001\r\ncd  -0002\r\n"},
         {PCFT_TXT, "anything at all", "anything at all\r\nab   0001\r\ncd  -0002\r\n"},
         {PCFT_DLM, "\x1A", "ab   0001\r\ncd  -0002\r\n"},
     };

@@ -63,21 +63,24 @@ size_t TxtLines(const std::string& file)
     return lines;
 }
 
-// Lines of a delimited file outside quoted values: each ends with CR LF; the data ends at the end mark. Sets
-// `strayMark` for a Ctrl-Z outside quotes with data after it.
-size_t DelimitedLines(const std::string& file, bool& strayMark)
+// Lines of a delimited file: each ends with CR LF outside a quoted value (a double quote opens one only where a
+// value starts, and two inside it stand for one); the data ends at the end mark. Sets `strayMark` for a Ctrl-Z
+// outside quotes with data after it.
+size_t DelimitedLines(const std::string& file, char separator, bool& strayMark)
 {
     size_t lines = 0;
     bool quoted = false;
+    bool valueStart = true;
     bool content = false;
     for (size_t at = 0; at < file.size(); ++at)
     {
         const char c = file[at];
-        if (c == '"')
-            quoted = !quoted;
-        if (quoted || c == '"')
+        if (quoted)
         {
-            content = true;
+            if (c == '"' && at + 1 < file.size() && file[at + 1] == '"')
+                ++at;
+            else if (c == '"')
+                quoted = false;
             continue;
         }
         if (c == kEndMark)
@@ -89,11 +92,14 @@ size_t DelimitedLines(const std::string& file, bool& strayMark)
         {
             ++lines;
             content = false;
+            valueStart = true;
             if (at + 1 < file.size() && file[at + 1] == '\n')
                 ++at;
             continue;
         }
         content = true;
+        quoted = c == '"' && valueStart;
+        valueStart = c == separator;
     }
     return lines + (content ? 1 : 0);
 }
@@ -173,7 +179,8 @@ private:
         case PCFT_CSV:
         case PCFT_PRN:
         {
-            const size_t lines = DelimitedLines(file, strayMark);
+            const char separator = m_type == PCFT_TAB ? '\t' : m_type == PCFT_CSV ? ',' : ' ';
+            const size_t lines = DelimitedLines(file, separator, strayMark);
             if (strayMark)
                 return Wrong(detail, "read past a Ctrl-Z with data after it");
             if (records != lines && records + 1 != lines)

@@ -23,6 +23,10 @@ constexpr DWORD kCaseDeadlineMs = 60000;
 constexpr uint32_t kDefaultCases = 10000;
 constexpr int kDefaultJobs = 4;
 constexpr size_t kExamplesShown = 3;
+// Cases one worker process runs. Every host case loads the stand-in bridge again, and the bridge's static thread
+// runtime keeps one thread-local slot of the process for every load: a process has 1,088, so no worker may run many
+// more than a thousand host cases.
+constexpr uint32_t kCasesPerWorker = 1000;
 
 bool IsReaderName(const std::string& name)
 {
@@ -200,7 +204,8 @@ int RunRound(const std::string& program, const std::vector<std::string>& readers
     for (const std::string& reader : readers)
     {
         tallies[reader];
-        waiting.push_back({reader, 0, cases});
+        for (uint32_t first = 0; first < cases; first += kCasesPerWorker)
+            waiting.push_back({reader, first, std::min(cases, first + kCasesPerWorker)});
     }
     struct Running
     {
