@@ -97,7 +97,8 @@ public:
             char record[DESCR_RECORD_BYTES];
             if (!FormatDescrRecord(fields[i], record))
                 return Wrong(detail, "a field read that cannot be written");
-            if (!m_byLines && bytes.compare(i * DESCR_RECORD_BYTES, DESCR_RECORD_BYTES, record, DESCR_RECORD_BYTES) != 0)
+            const size_t at = i * DESCR_RECORD_BYTES;
+            if (!m_byLines && bytes.compare(at, DESCR_RECORD_BYTES, record, DESCR_RECORD_BYTES) != 0)
                 return Wrong(detail, "a field other than its record");
         }
         return HostileVerdict::Clean;

@@ -67,7 +67,8 @@ struct Tally
     void Note(uint32_t number, const char* what, const std::string& detail)
     {
         if (examples.size() < kExamplesShown)
-            examples.push_back("case " + std::to_string(number) + ": " + what + (detail.empty() ? "" : " (" + detail + ")"));
+            examples.push_back("case " + std::to_string(number) + ": " + what +
+                               (detail.empty() ? "" : " (" + detail + ")"));
     }
 };
 
