@@ -1,6 +1,7 @@
 #include "ZrtbatchDlg.h"
 
 #include "AboutDlg.h"
+#include "ErrorListDialog.h"
 #include "FwModule.h"
 #include "FwText.h"
 #include "ProfileKinds.h"
@@ -143,7 +144,7 @@ void CZrtbatchDlg::StartProfile()
     {
         PostMessageA(m_hWnd, WM_ZRTBATCH_TRANSFER, ZRM_NOTIFY_REQUEST_DONE, 0);
     }
-    ForwardErrorsToWindow(FwGetMainWindow());
+    ForwardErrorsToWindow();
 }
 
 void CZrtbatchDlg::PrepareProfile()
@@ -232,7 +233,7 @@ LRESULT CZrtbatchDlg::OnTransferNotify(WPARAM code, LPARAM value)
     {
     case ZRM_NOTIFY_STEP:
         OnStepFinished(value);
-        ForwardErrorsToWindow(FwGetMainWindow());
+        ForwardErrorsToWindow();
         break;
     case ZRM_NOTIFY_RECORD_COUNT:
     case kRecordCountAlso:
@@ -333,7 +334,7 @@ void CZrtbatchDlg::OnRequestFinished(BOOL succeeded)
         SetStatus(IDS_TRANSFER_FAILED);
         m_allOk = false;
     }
-    ForwardErrorsToWindow(FwGetMainWindow());
+    ForwardErrorsToWindow();
     ++m_current;
     if (m_current < m_application.GetRunList().size())
     {
@@ -449,7 +450,7 @@ void CZrtbatchDlg::SetStatus(UINT id)
 void CZrtbatchDlg::LogLine(int line, UINT id, const char* argument)
 {
     ReportError(__FILE__, line, GetErrorSinkFunctions(), GetOwnModule(), id, argument);
-    ForwardErrorsToWindow(FwGetMainWindow());
+    ForwardErrorsToWindow();
 }
 
 void CZrtbatchDlg::SetDirectionIcons()

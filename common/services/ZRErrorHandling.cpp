@@ -54,12 +54,3 @@ void ClearErrorList()
 {
     GetErrorList().Clear();
 }
-
-void ForwardErrorsToWindow(HWND window)
-{
-    if (window == nullptr || !IsWindow(window))
-        return;
-    GetErrorList().Drain([window](const ErrorRecord& record) {
-        SendMessageA(window, WM_ZR_ERROR_RECORD, 0, reinterpret_cast<LPARAM>(&record));
-    });
-}

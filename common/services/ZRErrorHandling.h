@@ -6,7 +6,8 @@
 #include "ErrorList.h"
 #include "ZRCallerTables.h"
 
-// Message with which ForwardErrorsToWindow sends each record to the window (lParam: the record).
+// Message with which ForwardErrorsToWindow (ErrorListDialog.h) sends each record to the main window (lParam: the
+// record).
 const UINT WM_ZR_ERROR_RECORD = WM_USER + 2;
 
 // The program's one error list.
@@ -21,6 +22,3 @@ BOOL ZRTAPI ReportText(const char* text);
 BOOL ZRTAPI ReportRecord(ErrorRecord* record);
 
 void ClearErrorList();
-// Sends every record, in arrival order, to `window`, the program's main window (WM_ZR_ERROR_RECORD, wParam 0), and
-// frees it. Call it on that window's thread. Without a window the records stay in the list.
-void ForwardErrorsToWindow(HWND window);

@@ -92,3 +92,13 @@ void ShowErrorList(BOOL showTimes)
     list.SetShowTimes(showTimes);
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ZR_ERROR_LIST), owner, ErrorListDialogProc, 0);
 }
+
+void ForwardErrorsToWindow()
+{
+    HWND mainWindow = FwGetMainWindow();
+    if (mainWindow == nullptr || !IsWindow(mainWindow))
+        return;
+    GetErrorList().Drain([mainWindow](const ErrorRecord& record) {
+        SendMessageA(mainWindow, WM_ZR_ERROR_RECORD, 0, reinterpret_cast<LPARAM>(&record));
+    });
+}

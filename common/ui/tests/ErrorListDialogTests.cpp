@@ -87,7 +87,7 @@ TEST_F(ErrorListDialogTest, AnEmptyListShowsNothing)
 {
     MessageBoxWatcher watcher;
     ShowErrorList(TRUE);
-    EXPECT_FALSE(watcher.WaitForDialogs(1, 500));
+    EXPECT_TRUE(watcher.Seen().empty()) << "a dialog would have been answered before ShowErrorList returned";
 }
 
 TEST_F(ErrorListDialogTest, OwnedByTheMainWindow)
@@ -103,4 +103,82 @@ TEST_F(ErrorListDialogTest, OwnedByTheMainWindow)
     ASSERT_TRUE(watcher.WaitForDialogs(1, 5000));
     EXPECT_EQ(main, watcher.Seen()[0].owner);
     DestroyWindow(main);
+}
+
+namespace
+{
+
+std::vector<std::string> g_forwarded;
+bool g_reportWhileForwarding = false;
+
+LRESULT CALLBACK RecordingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ZR_ERROR_RECORD)
+    {
+        const ErrorRecord* record = reinterpret_cast<const ErrorRecord*>(lParam);
+        g_forwarded.push_back(std::to_string(wParam) + ":" + record->text);
+        if (g_reportWhileForwarding)
+        {
+            g_reportWhileForwarding = false;
+            GetErrorSinkFunctions()->ReportText("reported while forwarding");
+        }
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateRecordingWindow()
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = RecordingWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "ZRTRecordingWindow";
+    RegisterClassA(&windowClass);
+    return CreateWindowA("ZRTRecordingWindow", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr),
+                         nullptr);
+}
+
+Lines DrainTexts()
+{
+    Lines texts;
+    GetErrorList().Drain([&](const ErrorRecord& record) { texts.push_back(record.text); });
+    return texts;
+}
+
+}
+
+TEST_F(ErrorListDialogTest, ForwardSendsEveryRecordInOrderToTheMainWindow)
+{
+    HWND window = CreateRecordingWindow();
+    ASSERT_NE(nullptr, window);
+    FwSetMainWindow(window);
+    g_forwarded.clear();
+    for (int i = 1; i <= 7; ++i)
+        GetErrorSinkFunctions()->ReportText(std::to_string(i).c_str());
+
+    ForwardErrorsToWindow();
+    EXPECT_EQ((Lines{"0:1", "0:2", "0:3", "0:4", "0:5", "0:6", "0:7"}), g_forwarded);
+    EXPECT_FALSE(GetErrorList().HasRecords());
+    DestroyWindow(window);
+}
+
+TEST_F(ErrorListDialogTest, RecordReportedWhileForwardingStaysInTheList)
+{
+    HWND window = CreateRecordingWindow();
+    FwSetMainWindow(window);
+    g_forwarded.clear();
+    GetErrorSinkFunctions()->ReportText("first");
+    g_reportWhileForwarding = true;
+
+    ForwardErrorsToWindow();
+    EXPECT_EQ(Lines{"0:first"}, g_forwarded);
+    EXPECT_EQ(Lines{"reported while forwarding"}, DrainTexts());
+    DestroyWindow(window);
+}
+
+TEST_F(ErrorListDialogTest, ForwardWithoutMainWindowKeepsTheRecords)
+{
+    GetErrorSinkFunctions()->ReportText("kept");
+    ForwardErrorsToWindow();
+    EXPECT_EQ(Lines{"kept"}, DrainTexts());
 }
