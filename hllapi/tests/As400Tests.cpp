@@ -380,8 +380,16 @@ TEST(As400Session, HostThatStopsAnsweringTimesOutAndCloseReportsTheLockedKeyboar
     DataSourceFunctions& source = bench.Source();
     ASSERT_TRUE(source.Connect()) << Join(bench.ErrorTexts());
     bench.WriteScenario("[Session A]\r\nNeverAnswer=1\r\n");
-    // The bridge looks at a changed scenario at most every 100 ms while no connect follows.
-    Sleep(250);
+    // Without a connect, the bridge reads a changed scenario at once on Query Sessions.
+    using HllapiEntry = int(WINAPI*)(int*, char*, int*, int*);
+    const auto hllapi = reinterpret_cast<HllapiEntry>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("KVHLL32.dll"), "hllapi")));
+    ASSERT_NE(nullptr, hllapi);
+    int function = 10;
+    char sessions[16 * 26];
+    int length = sizeof(sessions);
+    int returnCode = 0;
+    hllapi(&function, sessions, &length, &returnCode);
     const DWORD start = GetTickCount();
     EXPECT_FALSE(source.Open(nullptr));
     EXPECT_LT(GetTickCount() - start, 3000u);
