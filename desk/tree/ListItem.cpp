@@ -2,11 +2,14 @@
 
 #include "FwModule.h"
 #include "FwText.h"
+#include "HostItems.h"
 #include "ParamTreeCtrl.h"
+#include "PropertyItems.h"
 #include "ZRProfile.h"
 #include "ZRProfileContext.h"
 #include "resource.h"
 
+#include <cstring>
 #include <new>
 
 namespace
@@ -26,9 +29,6 @@ struct GroupSpec
 };
 const GroupSpec kProfileGroup{IDS_ITEM_PROFILE, 0, 0, 26};
 const GroupSpec kGeneralGroup{IDS_ITEM_GENERAL, 1, 1, 4};
-const GroupSpec kHostGroup{IDS_ITEM_HOST, 3, 3, 35};
-const GroupSpec kPcGroup{IDS_ITEM_PC, 13, 10, 5};
-const GroupSpec kAdvancedGroup{IDS_ITEM_ADVANCED, 17, 11, 6};
 
 std::string HostText(const CZRProfile& profile)
 {
@@ -82,11 +82,61 @@ CListItem::~CListItem()
 
 void CListItem::DestroyPanel()
 {
-    if (m_panel && m_panel->GetSafeHwnd())
+    CListItemPanel::Destroy(std::move(m_panel));
+}
+
+BOOL CListItem::MakePanel(HWND parent, UINT templateId)
+{
+    std::unique_ptr<CListItemPanel> panel(new (std::nothrow) CListItemPanel(templateId, parent, this));
+    if (!panel || !panel->Create())
     {
-        DestroyWindow(m_panel->GetSafeHwnd());
+        return FALSE;
     }
-    m_panel.reset();
+    m_panel = std::move(panel);
+    OnPanelInit();
+    Refresh();
+    return TRUE;
+}
+
+void CListItem::RefreshNode()
+{
+    if (!g_paramTree || !m_treeItem)
+    {
+        return;
+    }
+    HWND tree = g_paramTree->GetSafeHwnd();
+    TVITEMA node{};
+    node.mask = TVIF_TEXT;
+    node.hItem = m_treeItem;
+    node.pszText = const_cast<char*>(UpdateLabel());
+    SendMessageA(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&node));
+    RECT rect{};
+    memcpy(&rect, &m_treeItem, sizeof(m_treeItem));
+    if (SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)))
+    {
+        RECT client;
+        GetClientRect(tree, &client);
+        rect.right = client.right;
+        InvalidateRect(tree, &rect, TRUE);
+    }
+    SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(m_treeItem));
+}
+
+void CListItem::RemoveNode()
+{
+    if (g_paramTree && m_treeItem)
+    {
+        SendMessageA(g_paramTree->GetSafeHwnd(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(m_treeItem));
+    }
+    m_treeItem = nullptr;
+}
+
+void CListItem::Select()
+{
+    if (g_paramTree && m_treeItem)
+    {
+        g_paramTree->SelectAndFocus(this);
+    }
 }
 
 const char* CListItem::UpdateLabel()
@@ -136,6 +186,24 @@ CListItemPanel::~CListItemPanel()
     }
 }
 
+void CListItemPanel::Destroy(std::unique_ptr<CListItemPanel> panel)
+{
+    if (!panel)
+    {
+        return;
+    }
+    if (HWND window = panel->GetSafeHwnd())
+    {
+        DestroyWindow(window);
+    }
+    if (panel->m_handlerDepth > 0)
+    {
+        panel->m_item = nullptr;
+        panel->m_deleteWhenDone = true;
+        panel.release();
+    }
+}
+
 BOOL CListItemPanel::Create()
 {
     HWND window = CreateDialogParamA(FwFindResourceModule(RT_DIALOG, m_templateId), MAKEINTRESOURCEA(m_templateId),
@@ -154,7 +222,7 @@ BOOL CListItemPanel::Create()
     return TRUE;
 }
 
-INT_PTR CALLBACK CListItemPanel::PanelProc(HWND window, UINT message, WPARAM, LPARAM lParam)
+INT_PTR CALLBACK CListItemPanel::PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG)
     {
@@ -164,12 +232,120 @@ INT_PTR CALLBACK CListItemPanel::PanelProc(HWND window, UINT message, WPARAM, LP
         return FALSE;
     }
     CListItemPanel* panel = reinterpret_cast<CListItemPanel*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (panel && message == WM_NCDESTROY)
+    if (!panel)
+    {
+        return FALSE;
+    }
+    if (message == WM_NCDESTROY)
     {
         SetWindowLongPtrA(window, DWLP_USER, 0);
         panel->DetachHandle();
+        return FALSE;
     }
-    return FALSE;
+    if (message == WM_CLOSE)
+    {
+        return TRUE;
+    }
+    if (message != WM_COMMAND)
+    {
+        return FALSE;
+    }
+    UINT id = LOWORD(wParam);
+    if (id == IDOK || id == IDCANCEL || panel->IsExchanging() || !panel->m_item)
+    {
+        return TRUE;
+    }
+    ++panel->m_handlerDepth;
+    try
+    {
+        panel->m_item->OnPanelCommand(id, HIWORD(wParam));
+    }
+    catch (...)
+    {
+    }
+    if (--panel->m_handlerDepth == 0 && panel->m_deleteWhenDone)
+    {
+        delete panel;
+    }
+    return TRUE;
+}
+
+bool CListItemPanel::IsListBox(UINT id) const
+{
+    char className[16] = "";
+    GetClassNameA(GetDlgItem(id), className, sizeof(className));
+    return lstrcmpiA(className, "ListBox") == 0;
+}
+
+std::string CListItemPanel::GetText(UINT id) const
+{
+    HWND control = GetDlgItem(id);
+    int length = control ? GetWindowTextLengthA(control) : 0;
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int copied = control ? ::GetWindowTextA(control, text.data(), length + 1) : 0;
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void CListItemPanel::SetText(UINT id, const std::string& text)
+{
+    ExchangeGuard guard(*this);
+    ::SetDlgItemTextA(m_hWnd, static_cast<int>(id), text.c_str());
+}
+
+bool CListItemPanel::IsChecked(UINT id) const
+{
+    return IsDlgButtonChecked(m_hWnd, static_cast<int>(id)) == BST_CHECKED;
+}
+
+void CListItemPanel::SetCheck(UINT id, bool checked)
+{
+    ExchangeGuard guard(*this);
+    CheckDlgButton(m_hWnd, static_cast<int>(id), checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int CListItemPanel::GetSelectedData(UINT id) const
+{
+    bool list = IsListBox(id);
+    HWND control = GetDlgItem(id);
+    LRESULT index = SendMessageA(control, list ? LB_GETCURSEL : CB_GETCURSEL, 0, 0);
+    if (index < 0)
+    {
+        return -1;
+    }
+    return static_cast<int>(SendMessageA(control, list ? LB_GETITEMDATA : CB_GETITEMDATA, index, 0));
+}
+
+void CListItemPanel::SelectData(UINT id, int data)
+{
+    ExchangeGuard guard(*this);
+    bool list = IsListBox(id);
+    HWND control = GetDlgItem(id);
+    LRESULT count = SendMessageA(control, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
+    LRESULT found = -1;
+    for (LRESULT index = 0; index < count && found < 0; ++index)
+    {
+        if (static_cast<int>(SendMessageA(control, list ? LB_GETITEMDATA : CB_GETITEMDATA, index, 0)) == data)
+        {
+            found = index;
+        }
+    }
+    SendMessageA(control, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+}
+
+void CListItemPanel::Show(UINT id, bool show) const
+{
+    ShowWindow(GetDlgItem(id), show ? SW_SHOW : SW_HIDE);
+}
+
+void CListItemPanel::Enable(UINT id, bool enable) const
+{
+    EnableWindow(GetDlgItem(id), enable);
+}
+
+void CListItemPanel::LimitText(UINT id, int characters) const
+{
+    SendMessageA(GetDlgItem(id), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
 CListItemGroup::CListItemGroup(CListItem* parent, UINT nameId, int kind, int image, int helpContext)
@@ -183,48 +359,61 @@ CListItemGroup::CListItemGroup(CListItem* parent, UINT nameId, int kind, int ima
     m_helpContext = helpContext;
 }
 
-void CListItemGroup::AddChild(CListItem* child)
+void CListItemGroup::AddChild(CListItem* child, ShowRule rule)
 {
     if (child)
     {
-        m_children.emplace_back(child);
+        m_children.push_back(Child{std::unique_ptr<CListItem>(child), rule});
     }
 }
 
 BOOL CListItemGroup::CreatePanel(HWND parent)
 {
-    std::unique_ptr<CListItemPanel> panel(new (std::nothrow) CListItemPanel(IDD_EMPTY_PANEL, parent, this));
-    if (!panel || !panel->Create())
-    {
-        return FALSE;
-    }
-    m_panel = std::move(panel);
-    return TRUE;
+    return MakePanel(parent, IDD_EMPTY_PANEL);
 }
 
 BOOL CListItemGroup::InsertIntoTree(HTREEITEM parent)
 {
     UpdateValue();
-    if (!InsertNode(parent))
+    if (!InsertNode(parent) || !InsertChildren(0))
     {
         return FALSE;
-    }
-    for (const std::unique_ptr<CListItem>& child : m_children)
-    {
-        if (!child->InsertIntoTree(m_treeItem))
-        {
-            return FALSE;
-        }
     }
     SendMessageA(GetParamTree()->GetSafeHwnd(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(m_treeItem));
     return TRUE;
 }
 
+BOOL CListItemGroup::InsertChildren(size_t first)
+{
+    CZRProfile* profile = GetCurrentProfile();
+    for (size_t index = first; index < m_children.size(); ++index)
+    {
+        const Child& child = m_children[index];
+        if (child.rule && (!profile || !child.rule(*profile)))
+        {
+            continue;
+        }
+        if (!child.item->InsertIntoTree(m_treeItem))
+        {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+void CListItemGroup::RemoveChildren(size_t first)
+{
+    for (size_t index = first; index < m_children.size(); ++index)
+    {
+        m_children[index].item->RemoveNode();
+    }
+}
+
 BOOL CListItemGroup::Validate()
 {
-    for (const std::unique_ptr<CListItem>& child : m_children)
+    for (const Child& child : m_children)
     {
-        if (child->GetTreeHandle() && !child->Validate())
+        if (child.item->GetTreeHandle() && !child.item->Validate())
         {
             return FALSE;
         }
@@ -237,6 +426,7 @@ CListItemGeneral::CListItemGeneral(CListItem* parent)
 {
     m_name = m_value;
     m_hasValue = true;
+    AddChild(new (std::nothrow) CListItemCodePage(this), &ShowsCodePage);
 }
 
 void CListItemGeneral::UpdateValue()
@@ -258,8 +448,7 @@ CListItemProfile::CListItemProfile()
     : CListItemGroup(nullptr, kProfileGroup.nameId, kProfileGroup.kind, kProfileGroup.image, kProfileGroup.helpContext)
 {
     AddChild(new (std::nothrow) CListItemGeneral(this));
-    for (const GroupSpec* spec : {&kHostGroup, &kPcGroup, &kAdvancedGroup})
-    {
-        AddChild(new (std::nothrow) CListItemGroup(this, spec->nameId, spec->kind, spec->image, spec->helpContext));
-    }
+    AddChild(new (std::nothrow) CListItemHost(this));
+    AddChild(new (std::nothrow) CListItemPc(this));
+    AddChild(new (std::nothrow) CListItemAdvanced(this));
 }
