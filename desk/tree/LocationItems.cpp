@@ -43,7 +43,8 @@ void CListItemAs400Location::OnPanelInit()
     }
     if (TakesDescriptionOnly())
     {
-        for (UINT control : {IDC_ITEM_MEMBER_LABEL, IDC_ITEM_MEMBER, IDC_ITEM_BROWSE_MEMBER, IDC_ITEM_DDS, IDC_ITEM_VIEW})
+        for (UINT control :
+             {IDC_ITEM_MEMBER_LABEL, IDC_ITEM_MEMBER, IDC_ITEM_BROWSE_MEMBER, IDC_ITEM_DDS, IDC_ITEM_VIEW})
         {
             m_panel->Show(control, false);
         }
