@@ -27,8 +27,25 @@ bool RunEnabled(HWND frame)
     return SendMessageA(ToolBar(frame), TB_ISBUTTONENABLED, kFileRun, 0) != 0;
 }
 
-const std::vector<TreeLine> kAs400ToPcTree = {
-    {0, "Profile"}, {1, "General <AS/400-to-PC via HLLAPI, Database>"}, {1, "Host"}, {1, "PC"}, {1, "Advanced"}};
+// The tree of DeskSession's profile whose PC file is `pcFile`.
+std::vector<TreeLine> As400ToPcTree(const std::string& pcFile)
+{
+    return {{0, "Profile"},
+            {1, "General <AS/400-to-PC via HLLAPI, Database>"},
+            {2, "Code page conversion <EBCDIC-to-ANSI>"},
+            {1, "Host"},
+            {2, "Short HLLAPI name <A (available)>"},
+            {2, "Location <QGPL/CUSTOMER(CUSTOMER)>"},
+            {2, "File type <Data>"},
+            {1, "PC"},
+            {2, "Location <" + pcFile + ">"},
+            {2, "File type <CSV (Comma delimiter)>"},
+            {2, "Write mode <Create file>"},
+            {1, "Advanced"},
+            {2, "Auto close background mode <No>"},
+            {2, "Preserve field length <No>"},
+            {2, "Decimal symbol <. (dot)>"}};
+}
 }
 
 TEST(DeskMainWindow, ShowsTheProfileInTheTreeWithItsToolbarAndCannotBeResized)
@@ -55,7 +72,7 @@ TEST(DeskMainWindow, ShowsTheProfileInTheTreeWithItsToolbarAndCannotBeResized)
         runWithoutMember = !WaitUntil([&] { return !RunEnabled(frame); }, 5000);
         FrameCommand(frame, kFileExit);
     });
-    EXPECT_EQ(tree, kAs400ToPcTree);
+    EXPECT_EQ(tree, As400ToPcTree(session.PathOf("ok.csv")));
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
     EXPECT_EQ(buttons, 6);
     EXPECT_TRUE(runWithMember);
@@ -131,7 +148,7 @@ TEST(DeskDocument, AProfileThatCannotBeReadLeavesTheOpenOneAsItWas)
                                                        ". Check that the file is not write-protected nor shared by "
                                                        "another application. "});
     EXPECT_EQ(titles, (std::vector<std::string>{"good.h2p - ZRT (Zerathon)", "good.h2p - ZRT (Zerathon)"}));
-    EXPECT_EQ(tree, kAs400ToPcTree);
+    EXPECT_EQ(tree, As400ToPcTree(session.PathOf("ok.csv")));
     EXPECT_EQ(ReadFileBytes(profile), before);
 }
 

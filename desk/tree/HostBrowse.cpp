@@ -179,6 +179,7 @@ void BrowseHost(HWND owner, const char* kind, const std::string& library, const 
     CFwWaitCursor waitCursor;
     ZRMFunctions* manager = Desk().manager;
     CZRProfile* profile = GetCurrentProfile();
+    HWND topLevel = owner ? GetAncestor(owner, GA_ROOT) : FwGetMainWindow();
     if (manager && profile && manager->ConnectHost())
     {
         SetBrowseText(*profile, ZRP_BROWSE_REQUEST, kind);
@@ -189,7 +190,6 @@ void BrowseHost(HWND owner, const char* kind, const std::string& library, const 
         CHostWaitDlg wait(DialogOwner());
         INT_PTR opened = wait.DoModal();
         g_environmentCallbacks.hwndNotify = FwGetMainWindow();
-        HWND topLevel = owner ? GetAncestor(owner, GA_ROOT) : FwGetMainWindow();
         if (topLevel)
         {
             EnableWindow(topLevel, FALSE);

@@ -151,7 +151,8 @@ void CListItemSessionId::Apply()
         }
         FillSessionCombo(combo, letter);
     }
-    m_sessionText = m_panel->GetText(IDC_ITEM_SESSION);
+    // The error list that the refill may show can outlive the panel.
+    m_sessionText = m_panel ? m_panel->GetText(IDC_ITEM_SESSION) : GetSessionText(letter);
     m_value = m_sessionText;
     RefreshNode();
 }

@@ -92,9 +92,14 @@ BOOL CListItem::MakePanel(HWND parent, UINT templateId)
     {
         return FALSE;
     }
+    CListItemPanel& made = *panel;
     m_panel = std::move(panel);
+    CListItemPanel::HandlerScope scope(made);
     OnPanelInit();
-    Refresh();
+    if (m_panel)
+    {
+        Refresh();
+    }
     return TRUE;
 }
 
@@ -255,17 +260,13 @@ INT_PTR CALLBACK CListItemPanel::PanelProc(HWND window, UINT message, WPARAM wPa
     {
         return TRUE;
     }
-    ++panel->m_handlerDepth;
+    CListItemPanel::HandlerScope scope(*panel);
     try
     {
         panel->m_item->OnPanelCommand(id, HIWORD(wParam));
     }
     catch (...)
     {
-    }
-    if (--panel->m_handlerDepth == 0 && panel->m_deleteWhenDone)
-    {
-        delete panel;
     }
     return TRUE;
 }

@@ -121,6 +121,25 @@ public:
         CListItemPanel& m_panel;
     };
 
+    // Marks a handler of the panel as running: a Destroy meanwhile deletes the object when the scope ends.
+    class HandlerScope
+    {
+    public:
+        explicit HandlerScope(CListItemPanel& panel) : m_panel(panel) { ++m_panel.m_handlerDepth; }
+        ~HandlerScope()
+        {
+            if (--m_panel.m_handlerDepth == 0 && m_panel.m_deleteWhenDone)
+            {
+                delete &m_panel;
+            }
+        }
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+
+    private:
+        CListItemPanel& m_panel;
+    };
+
 private:
     static INT_PTR CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool IsListBox(UINT id) const;

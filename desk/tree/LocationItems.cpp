@@ -122,7 +122,8 @@ BOOL CListItemAs400Location::Validate()
 
 void CListItemAs400Location::Browse(UINT button)
 {
-    if (!ConfirmHostBrowse())
+    // The selection may have moved on while the confirmation ran.
+    if (!ConfirmHostBrowse() || !m_panel)
     {
         return;
     }

@@ -273,7 +273,11 @@ void CListItemDescrFile::OnPanelCommand(UINT id, UINT code)
     if (id == IDC_ITEM_BROWSE)
     {
         BrowsePcFile(m_fileName, m_panel->GetSafeHwnd(), kPcFileTypeDescription);
-        m_panel->Enable(IDC_ITEM_EDIT, !m_fileName.empty());
+        // The panel is gone when the selection moved while the dialog ran; the choice is stored all the same.
+        if (m_panel)
+        {
+            m_panel->Enable(IDC_ITEM_EDIT, !m_fileName.empty());
+        }
         Apply();
     }
     else if (id == IDC_ITEM_EDIT)

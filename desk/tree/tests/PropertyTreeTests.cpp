@@ -440,3 +440,42 @@ TEST(PropertyTree, HostBrowsingEndsCleanlyWhenTheHostFailsOrTheUserSaysNo)
     }
     EXPECT_EQ(TestHost().calls, std::vector<std::string>{"ConnectHost"});
 }
+
+TEST(PropertyTree, APanelThatLosesTheSelectionWhileItsDialogRunsIsNotUsedAfterwards)
+{
+    TempProgramFolder folder;
+    TreeHarness harness(ZRHOST_AS400, ZRDIR_HOST_TO_PC, ZRTT_CONVERSION);
+    Prepare(harness, kKinds[0], folder.Path());
+    HWND tree = harness.Tree();
+    HTREEITEM advanced = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    auto selectRootMeanwhile = [tree, advanced](const std::function<void()>& answer) {
+        return std::thread([tree, advanced, answer] {
+            WaitUntil([] { return !TopLevelWindows(WindowQuery{GetCurrentProcessId(), "#32770", {}}).empty(); });
+            SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(advanced));
+            answer();
+        });
+    };
+    ASSERT_TRUE(harness.Select("PC/Location"));
+    std::string chosen = folder.Path() + "\\moved.dbf";
+    std::thread during = selectRootMeanwhile([chosen] {
+        HWND open = WaitTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770", CaptionIs("Open")});
+        SetDlgItemTextA(open, 1148, chosen.c_str());
+        PostMessageA(open, WM_COMMAND, IDOK, 0);
+    });
+    harness.Click(IDC_ITEM_BROWSE);
+    during.join();
+    EXPECT_EQ(harness.SelectedName(), "Profile");
+    EXPECT_EQ(GetParamText(ZRP_PC_FILE_NAME), chosen);
+
+    ASSERT_TRUE(harness.Select("Host/Location"));
+    ResetHostBrowseConfirmation();
+    std::thread confirm = selectRootMeanwhile([] {
+        HWND box = WaitTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770", CaptionIs("ZRT")});
+        PostMessageA(box, WM_COMMAND, IDC_CONFIRM_YES, 0);
+    });
+    harness.Click(IDC_ITEM_BROWSE_LIBRARY);
+    confirm.join();
+    EXPECT_EQ(harness.SelectedName(), "Profile");
+    EXPECT_TRUE(TestHost().calls.empty());
+    EXPECT_NE(harness.Panel(), nullptr);
+}
