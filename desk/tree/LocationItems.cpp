@@ -37,6 +37,10 @@ void CListItemAs400Location::UpdateValue()
 
 void CListItemAs400Location::OnPanelInit()
 {
+    HWND panel = m_panel->GetSafeHwnd();
+    m_libraryEdit.SubclassDlgItem(IDC_ITEM_LIBRARY, panel);
+    m_fileEdit.SubclassDlgItem(IDC_ITEM_FILE, panel);
+    m_memberEdit.SubclassDlgItem(IDC_ITEM_MEMBER, panel);
     for (UINT edit : {IDC_ITEM_LIBRARY, IDC_ITEM_FILE, IDC_ITEM_MEMBER})
     {
         m_panel->LimitText(edit, kAs400NameLength);
@@ -194,6 +198,7 @@ void CListItemS36FileLocation::UpdateValue()
 
 void CListItemS36FileLocation::OnPanelInit()
 {
+    m_fileEdit.SubclassDlgItem(IDC_ITEM_FILE, m_panel->GetSafeHwnd());
     m_panel->LimitText(IDC_ITEM_FILE, kS36NameLength);
 }
 
@@ -233,6 +238,8 @@ void CListItemS36MemberLocation::UpdateValue()
 
 void CListItemS36MemberLocation::OnPanelInit()
 {
+    m_libraryEdit.SubclassDlgItem(IDC_ITEM_LIBRARY, m_panel->GetSafeHwnd());
+    m_memberEdit.SubclassDlgItem(IDC_ITEM_MEMBER, m_panel->GetSafeHwnd());
     m_panel->LimitText(IDC_ITEM_LIBRARY, kS36NameLength);
     m_panel->LimitText(IDC_ITEM_MEMBER, kS36NameLength);
     ApplyEnableRule();

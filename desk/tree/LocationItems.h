@@ -3,6 +3,7 @@
 // (PC to host) and edits its parts in separate fields.
 #pragma once
 
+#include "EditFilters.h"
 #include "PropertyItem.h"
 
 class CListItemAs400Location : public CPropertyItem
@@ -26,6 +27,9 @@ private:
     std::string m_library;
     std::string m_file;
     std::string m_member;
+    CHostNameEdit m_libraryEdit;
+    CHostNameEdit m_fileEdit;
+    CHostNameEdit m_memberEdit;
 };
 
 class CListItemS36FileLocation : public CPropertyItem
@@ -40,6 +44,9 @@ public:
 
 protected:
     void UpdateValue() override;
+
+private:
+    CNoSpaceEdit m_fileEdit;
 };
 
 class CListItemS36MemberLocation : public CPropertyItem
@@ -57,4 +64,7 @@ protected:
 
 private:
     void ApplyEnableRule();
+
+    CNoSpaceEdit m_libraryEdit;
+    CNoSpaceEdit m_memberEdit;
 };

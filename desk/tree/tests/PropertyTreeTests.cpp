@@ -296,6 +296,25 @@ TEST(PropertyTree, AnInvalidValueBlocksTheSaveAndSelectsOnlyTheFirstInvalidItem)
         EXPECT_EQ(harness.SelectedName(), c.selected);
         EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
     }
+    // Typed names lose the characters a host refuses.
+    {
+        TreeHarness harness(ZRHOST_AS400, ZRDIR_HOST_TO_PC, ZRTT_CONVERSION);
+        Prepare(harness, kKinds[0], folder.Path());
+        harness.Select("Host/Location");
+        harness.Type(IDC_ITEM_LIBRARY, "");
+        harness.Keys(IDC_ITEM_LIBRARY, "1 LIB 2");
+        EXPECT_EQ(GetParamText(ZRP_HOST_SOURCE_NAME), "LIB2/CUSTOMER(MBR1)");
+        harness.Keys(IDC_ITEM_MEMBER, "XXXXXXXXXXXX");
+        EXPECT_EQ(GetParamText(ZRP_HOST_SOURCE_NAME), "LIB2/CUSTOMER(MBR1XXXXXX)");
+    }
+    {
+        TreeHarness harness(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_CONVERSION);
+        Prepare(harness, kKinds[4], folder.Path());
+        harness.Select("Host/Location");
+        harness.Type(IDC_ITEM_FILE, "");
+        harness.Keys(IDC_ITEM_FILE, "9 FILE 12345");
+        EXPECT_EQ(GetParamText(ZRP_HOST_TARGET_NAME), "9FILE123");
+    }
     TreeHarness harness(ZRHOST_AS400, ZRDIR_PC_TO_HOST, ZRTT_CONVERSION);
     Prepare(harness, kKinds[1], folder.Path());
     harness.Select("Host/Write mode");

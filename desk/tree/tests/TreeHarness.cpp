@@ -270,6 +270,8 @@ void TreeHarness::Type(int id, const std::string& text) const
 void TreeHarness::Keys(int id, const std::string& keys) const
 {
     HWND edit = GetDlgItem(Panel(), id);
+    int end = GetWindowTextLengthA(edit);
+    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
     for (char key : keys)
     {
         SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(key), 0);

@@ -50,7 +50,7 @@ public:
 
     // Puts the text into an edit as a paste does (the edit's limit does not apply).
     void Type(int id, const std::string& text) const;
-    // Types characters into an edit one key at a time.
+    // Types characters at the end of an edit one key at a time.
     void Keys(int id, const std::string& keys) const;
     void Click(int id) const;
     // Selects the entry of a list or combo box with item data `data` as the user does.
