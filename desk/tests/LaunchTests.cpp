@@ -121,9 +121,19 @@ TEST(DeskLaunch, AProfileOpenedFromTheSheetRunsThroughTheSimulatedHostAsZrtbatch
     std::vector<TreeLine> tree = TreeViewItems(GetDlgItem(view, 1001));
     EXPECT_EQ(tree, (std::vector<TreeLine>{{0, "Profile"},
                                            {1, "General <AS/400-to-PC via HLLAPI, Database>"},
+                                           {2, "Code page conversion <EBCDIC-to-ANSI>"},
                                            {1, "Host"},
+                                           {2, "Short HLLAPI name <A (available)>"},
+                                           {2, "Location <QGPL/CUSTOMER(CUSTOMER)>"},
+                                           {2, "File type <Data>"},
                                            {1, "PC"},
-                                           {1, "Advanced"}}));
+                                           {2, "Location <" + deskCsv + ">"},
+                                           {2, "File type <CSV (Comma delimiter)>"},
+                                           {2, "Write mode <Create file>"},
+                                           {1, "Advanced"},
+                                           {2, "Auto close background mode <No>"},
+                                           {2, "Preserve field length <No>"},
+                                           {2, "Decimal symbol <. (dot)>"}}));
     Picture(desk, frame, "desk-launch-main-window");
 
     PostMessageA(frame, WM_COMMAND, MAKEWPARAM(kFileRun, 0), 0);
