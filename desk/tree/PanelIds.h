@@ -80,14 +80,15 @@
 #define IDS_SESSION_IN_USE 91
 #define IDS_SESSION_NOT_ACCESSIBLE 95
 
-// Parameter names of "Error ZRH007: Parameter '%s' is invalid.".
-#define IDS_ARG_NEW_HOST_FILE_SIZE 113
-#define IDS_ARG_RECORD_LENGTH 114
-#define IDS_ARG_PC_FILENAME 115
-#define IDS_ARG_PC_DESCRIPTION_FILE 116
-#define IDS_ARG_HOST_LIBRARY_NAME 117
-#define IDS_ARG_HOST_FILE_NAME 118
-#define IDS_ARG_HOST_MEMBER_NAME 119
+// Parameter names of "Error ZRH007: Parameter '%s' is invalid.": the wizard's, which checks the same values.
+#include "WizardIds.h"
+#define IDS_ARG_NEW_HOST_FILE_SIZE IDS_WIZ_NEW_HOST_FILE_SIZE
+#define IDS_ARG_RECORD_LENGTH IDS_WIZ_RECORD_LENGTH
+#define IDS_ARG_PC_FILENAME IDS_WIZ_PC_FILENAME
+#define IDS_ARG_PC_DESCRIPTION_FILE IDS_WIZ_PC_DESCRIPTION_FILE
+#define IDS_ARG_HOST_LIBRARY_NAME IDS_WIZ_HOST_LIBRARY_NAME
+#define IDS_ARG_HOST_FILE_NAME IDS_WIZ_HOST_FILE_NAME
+#define IDS_ARG_HOST_MEMBER_NAME IDS_WIZ_HOST_MEMBER_NAME
 
 // Display names of the items (the group names are in the program's header).
 #define IDS_ITEM_CODE_PAGE 202
