@@ -103,6 +103,3 @@
 #define IDS_ITEM_AUTO_CLOSE 215
 #define IDS_ITEM_PRESERVE_FIELD_LENGTH 216
 #define IDS_ITEM_DECIMAL_SYMBOL 219
-
-// The description-file editor is a later part of the program; until then its button says so.
-#define IDS_DESCR_EDITOR_MISSING 370

@@ -1,11 +1,12 @@
 #include "PropertyItems.h"
 
+#include "DescrEditorIds.h"
+#include "DescrFileEditorDlg.h"
 #include "DialogHelpers.h"
 #include "FwModule.h"
 #include "FwText.h"
 #include "PanelIds.h"
 #include "ProfileAccess.h"
-#include "ZRMessages.h"
 #include "ZRProfile.h"
 #include "ZRProfileContext.h"
 #include "resource.h"
@@ -283,8 +284,9 @@ void CListItemDescrFile::OnPanelCommand(UINT id, UINT code)
     else if (id == IDC_ITEM_EDIT)
     {
         int helpContext = FwGetHelpContext();
-        FwSetHelpContext(18);
-        ShowMessage(IDS_DESCR_EDITOR_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+        FwSetHelpContext(HELP_CONTEXT_DESCR_EDITOR);
+        CDescrFileEditorDlg editor(m_fileName);
+        editor.DoModal();
         FwSetHelpContext(helpContext);
     }
 }

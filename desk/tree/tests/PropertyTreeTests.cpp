@@ -1,6 +1,7 @@
 // The property tree of Zrtdesk: its shape per profile, every parameter edited in its panel and saved, the checks
 // before a save, and host browsing from the AS/400 location.
 #include "DeskState.h"
+#include "FwModule.h"
 #include "HostBrowse.h"
 #include "MessageBoxWatcher.h"
 #include "PanelIds.h"
@@ -497,4 +498,29 @@ TEST(PropertyTree, APanelThatLosesTheSelectionWhileItsDialogRunsIsNotUsedAfterwa
     EXPECT_EQ(harness.SelectedName(), "Profile");
     EXPECT_TRUE(TestHost().calls.empty());
     EXPECT_NE(harness.Panel(), nullptr);
+}
+
+TEST(PropertyTree, EditOpensTheDescriptionFileEditorOnTheChosenFile)
+{
+    TempProgramFolder folder;
+    TreeHarness harness(ZRHOST_AS400, ZRDIR_PC_TO_HOST, ZRTT_CONVERSION);
+    Prepare(harness, kKinds[1], folder.Path());
+    folder.WriteFile("old.fmt", "NAME      A01000" + std::string(50, ' ') + "\r\n");
+    ASSERT_TRUE(harness.Select("Host/PC description file"));
+    FwSetHelpContext(36);
+    std::string caption;
+    int helpContextMeanwhile = 0;
+    std::thread close([&] {
+        HWND editor = WaitTopLevelWindow(
+            WindowQuery{GetCurrentProcessId(), "#32770", CaptionEndsWith("Description File Editor")}, 10000);
+        caption = editor ? WindowText(editor) : std::string();
+        helpContextMeanwhile = FwGetHelpContext();
+        PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+    });
+    harness.Click(IDC_ITEM_EDIT);
+    close.join();
+    EXPECT_EQ(caption, "ZRT Description File Editor");
+    EXPECT_EQ(helpContextMeanwhile, 18);
+    EXPECT_EQ(FwGetHelpContext(), 36);
+    EXPECT_FALSE(harness.Profile().IsModified());
 }
