@@ -177,8 +177,9 @@ TEST(PropertyTree, ItsShapeFollowsTheProfile)
     {
         TreeHarness harness(ZRHOST_S36, ZRDIR_HOST_TO_PC, ZRTT_PLAIN);
         Prepare(harness, kKinds[3], folder.Path());
-        EXPECT_EQ(harness.Children("Host"), (std::vector<std::string>{"Short HLLAPI name <A (available)>",
-                                                                       "Location <LIB1(MEM1)>", "Member type <Source>"}));
+        EXPECT_EQ(harness.Children("Host"),
+                  (std::vector<std::string>{"Short HLLAPI name <A (available)>", "Location <LIB1(MEM1)>",
+                                            "Member type <Source>"}));
         EXPECT_EQ(harness.Children("Advanced").size(), 2u);
     }
     {
@@ -218,8 +219,9 @@ TEST(PropertyTree, EveryParameterOfEveryKindIsWrittenAtOnceAndSaved)
                 if (transferType == ZRTT_CONVERSION)
                 {
                     std::string name = edit.path.substr(edit.path.find('/') + 1);
-                    harness.SavePicture("ptree-" + std::string(kind.name) + "-" +
-                                        edit.path.substr(0, edit.path.find('/')) + "-" + name.substr(0, name.find(' ')));
+                    std::string group = edit.path.substr(0, edit.path.find('/'));
+                    harness.SavePicture("ptree-" + std::string(kind.name) + "-" + group + "-" +
+                                        name.substr(0, name.find(' ')));
                 }
                 edit.act(harness);
                 edited.insert(edit.path);
@@ -266,7 +268,11 @@ TEST(PropertyTree, AnInvalidValueBlocksTheSaveAndSelectsOnlyTheFirstInvalidItem)
              h.Type(IDC_ITEM_RECORD_LENGTH, "12");
          },
          "Record length", "Record length (bytes)"},
-        {kKinds[4], [](TreeHarness& h) { h.Select("Host/New file size (records)"); h.Type(IDC_ITEM_NEW_FILE_SIZE, "0"); },
+        {kKinds[4],
+         [](TreeHarness& h) {
+             h.Select("Host/New file size (records)");
+             h.Type(IDC_ITEM_NEW_FILE_SIZE, "0");
+         },
          "New host file size", "New file size (records)"},
         {kKinds[0],
          [](TreeHarness& h) {
@@ -523,4 +529,78 @@ TEST(PropertyTree, EditOpensTheDescriptionFileEditorOnTheChosenFile)
     EXPECT_EQ(helpContextMeanwhile, 18);
     EXPECT_EQ(FwGetHelpContext(), 36);
     EXPECT_FALSE(harness.Profile().IsModified());
+}
+
+TEST(PropertyTree, TheSessionChangesOnlyWhenAnotherLetterIsChosen)
+{
+    TempProgramFolder folder;
+    TreeHarness harness(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_PLAIN);
+    Prepare(harness, kKinds[5], folder.Path());
+    ASSERT_TRUE(harness.Select("Host/Short HLLAPI name"));
+    harness.Choose(IDC_ITEM_SESSION, 'A');
+    EXPECT_TRUE(TestHost().calls.empty());
+    EXPECT_FALSE(harness.Profile().IsModified());
+    harness.Choose(IDC_ITEM_SESSION, 'B');
+    EXPECT_EQ(TestHost().calls, (std::vector<std::string>{"DisconnectHost", "ConnectHost"}));
+    EXPECT_EQ(harness.Label("Host/Short HLLAPI name"), "Short HLLAPI name <B (in use)>");
+    EXPECT_EQ(GetSessionLetter(), 'B');
+    EXPECT_TRUE(harness.Profile().IsModified());
+}
+
+TEST(PropertyTree, ListsAndLabelsFollowTheDirectionAndTheFileType)
+{
+    TempProgramFolder folder;
+    {
+        TreeHarness harness(ZRHOST_AS400, ZRDIR_PC_TO_HOST, ZRTT_CONVERSION);
+        Prepare(harness, kKinds[1], folder.Path());
+        ASSERT_TRUE(harness.Select("PC/File type"));
+        std::vector<std::string> types = ListBoxLines(GetDlgItem(harness.Panel(), IDC_ITEM_PC_FILE_TYPES));
+        EXPECT_EQ(types.size(), 10u);
+        EXPECT_EQ(std::count(types.begin(), types.end(), "WKQ (Quattro Pro)"), 0);
+        EXPECT_EQ(std::count(types.begin(), types.end(), "XLS (Microsoft Excel 5.0)"), 0);
+        ASSERT_TRUE(harness.Select("Host/Write mode"));
+        EXPECT_EQ(ListBoxLines(GetDlgItem(harness.Panel(), IDC_ITEM_HOST_WRITE_MODES)),
+                  (std::vector<std::string>{"Create file", "Create member", "Append to member", "Replace member"}));
+    }
+    {
+        TreeHarness harness(ZRHOST_AS400, ZRDIR_HOST_TO_PC, ZRTT_CONVERSION);
+        Prepare(harness, kKinds[0], folder.Path());
+        SetParamInt(ZRP_CHARACTER_SET, ZRCS_EBCDIC_TO_ASCII);
+        SetParamInt(ZRP_PC_FILE_TYPE, 15);
+        SetParamText(ZRP_PC_FILE_NAME, std::string(259, 'x'));
+        harness.Build();
+        ASSERT_TRUE(harness.Select("PC/Write mode"));
+        EXPECT_EQ(ListBoxLines(GetDlgItem(harness.Panel(), IDC_ITEM_PC_WRITE_MODES)),
+                  (std::vector<std::string>{"Create file", "Replace file"}));
+        std::string label = harness.Label("PC/Location");
+        EXPECT_EQ(label.size(), 259u);
+        EXPECT_EQ(label.substr(label.size() - 4), "...>");
+        // The AS/400 location of a description-file transfer has no member.
+        ASSERT_TRUE(harness.Select("Host/Location"));
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(harness.Panel(), IDC_ITEM_MEMBER)));
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(harness.Panel(), IDC_ITEM_VIEW)));
+        harness.Type(IDC_ITEM_FILE, "F");
+        EXPECT_EQ(GetParamText(ZRP_HOST_SOURCE_NAME), "QGPL/F()");
+    }
+    {
+        TreeHarness harness(ZRHOST_AS400, ZRDIR_HOST_TO_PC, ZRTT_CONVERSION);
+        Prepare(harness, kKinds[0], folder.Path());
+        SetParamInt(ZRP_CHARACTER_SET, ZRCS_EBCDIC_TO_ASCII);
+        harness.Build();
+        EXPECT_EQ(harness.Label("General/Code page conversion"), "Code page conversion <EBCDIC-to-ASCII>");
+        ASSERT_TRUE(harness.Select("General/Code page conversion"));
+        EXPECT_EQ(ControlText(harness.Panel(), IDC_ITEM_SECOND_CHOICE), "EBCDIC-to-ASCII");
+        EXPECT_EQ(IsDlgButtonChecked(harness.Panel(), IDC_ITEM_SECOND_CHOICE), BST_CHECKED);
+        harness.Click(IDC_ITEM_FIRST_CHOICE);
+        EXPECT_EQ(GetParamInt(ZRP_CHARACTER_SET), ZRCS_EBCDIC_TO_ANSI);
+        // Clearing the library keeps the other fields but stores no file and no member.
+        ASSERT_TRUE(harness.Select("Host/Location"));
+        HWND panel = harness.Panel();
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(panel, IDC_ITEM_VIEW)));
+        harness.Type(IDC_ITEM_LIBRARY, "");
+        EXPECT_EQ(GetParamText(ZRP_HOST_SOURCE_NAME), "/()");
+        EXPECT_EQ(ControlText(panel, IDC_ITEM_FILE), "CUSTOMER");
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, IDC_ITEM_FILE)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, IDC_ITEM_MEMBER)));
+    }
 }
