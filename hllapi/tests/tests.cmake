@@ -44,3 +44,12 @@ foreach(target IN ITEMS Zrtmgr Zrtpcfile Zrtrawfile Zrtfieldspec)
     add_dependencies(hllapi_transfer_tests ${target})
   endif()
 endforeach()
+
+# Transfers and bridge loads repeated in one process, as a long profile list runs them.
+zrt_add_test(hllapi_repeated_load_tests SOURCES ${dir}/RepeatedLoadTests.cpp ${dir}/HostTests.rc
+  LIBS hllapi_host_bench)
+foreach(target IN ITEMS Zrtmgr Zrtpcfile)
+  if(TARGET ${target})
+    add_dependencies(hllapi_repeated_load_tests ${target})
+  endif()
+endforeach()
