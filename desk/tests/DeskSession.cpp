@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <thread>
@@ -121,6 +122,13 @@ std::vector<std::string> DeskSession::ManagerCalls() const
     {
         calls.push_back(line);
     }
+    return calls;
+}
+
+std::vector<std::string> DeskSession::ManagerCallsWithoutSessions() const
+{
+    std::vector<std::string> calls = ManagerCalls();
+    calls.erase(std::remove(calls.begin(), calls.end(), "entry 4"), calls.end());
     return calls;
 }
 

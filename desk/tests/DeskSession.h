@@ -45,6 +45,8 @@ public:
     // The script of the fake manager.
     void WriteScript(const std::string& script) { WriteFile("FakeZrtmgr.ini", script); }
     std::vector<std::string> ManagerCalls() const;
+    // The same without the session lists (entry 4) that the property tree asks for whenever it shows a profile.
+    std::vector<std::string> ManagerCallsWithoutSessions() const;
     // Recent files as an earlier run left them.
     void SetRecentFiles(const std::vector<std::string>& paths);
 
