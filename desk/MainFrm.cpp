@@ -6,6 +6,7 @@
 #include "FwModule.h"
 #include "OpenProfileSheet.h"
 #include "OptionsDlg.h"
+#include "ProfileDocManager.h"
 #include "TransferProgressDlg.h"
 #include "ZRMessages.h"
 #include "ZRProfile.h"
@@ -15,6 +16,8 @@
 #include "ZrtdeskApp.h"
 #include "ZrtdeskDoc.h"
 #include "resource.h"
+
+#include <commdlg.h>
 
 #include <vector>
 
@@ -138,7 +141,14 @@ LRESULT CMainFrame::OnUpdateRun(WPARAM, LPARAM ui)
 
 LRESULT CMainFrame::OnImport(WPARAM, LPARAM)
 {
-    ShowMessage(IDS_IMPORT_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    std::string path;
+    if (PromptProfileFile(path, TRUE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOREADONLYRETURN, IDS_FILTER_FOREIGN,
+                          nullptr, m_hWnd))
+    {
+        Desk().importPath = path;
+        Desk().newProfileKind = ZRNEW_IMPORT;
+        CZrtdeskApp::Current()->NewProfileKeepingTitle();
+    }
     return 0;
 }
 

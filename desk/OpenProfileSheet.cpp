@@ -265,7 +265,7 @@ BOOL CImportProfilePage::OnApply()
         return FALSE;
     }
     Desk().newProfileKind = ZRNEW_IMPORT;
-    Desk().importPath = text;
+    Desk().importPath = full;
     RunNew();
     return CFwApp::Current()->GetDocTemplate()->GetDocument() != nullptr && FwGetMainWindow() != nullptr;
 }

@@ -222,7 +222,9 @@ BOOL CZrtdeskDoc::RunNewProfileWizard(CZRProfile* previous)
 BOOL CZrtdeskDoc::OnNewDocument()
 {
     BOOL result = TRUE;
-    switch (Desk().newProfileKind)
+    // An import sets the kind of the profile it made: New of an import gives the import's own result.
+    const int kind = Desk().newProfileKind;
+    switch (kind)
     {
     case ZRNEW_AS400_TO_PC:
     case ZRNEW_PC_TO_AS400:
@@ -239,8 +241,7 @@ BOOL CZrtdeskDoc::OnNewDocument()
         result = FALSE;
         break;
     case ZRNEW_IMPORT:
-        ShowMessage(IDS_IMPORT_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
-        result = FALSE;
+        result = ImportForeignProfile(Desk().importPath.c_str());
         break;
     default:
         break;
@@ -249,7 +250,7 @@ BOOL CZrtdeskDoc::OnNewDocument()
     {
         ShowErrorList(FALSE);
     }
-    if (Desk().listMode == ZRLIST_PROFILE && Desk().newProfileKind != ZRNEW_IMPORT)
+    if (Desk().listMode == ZRLIST_PROFILE && kind != ZRNEW_IMPORT)
     {
         result = result && Desk().wizardFinished;
     }

@@ -44,6 +44,8 @@ private:
     BOOL RunNewProfileWizard(CZRProfile* previous);
     BOOL OpenProfile(const char* path);
     BOOL NewProfileTree();
+    // Makes the foreign profile at `path` the open, modified, untitled profile.
+    BOOL ImportForeignProfile(const char* path);
     // After a failure that released the previous profile: nothing is held and the document is untitled.
     void BecomeEmpty();
 
