@@ -95,15 +95,9 @@ StarterEvents::StarterEvents(const std::string& name)
 {
 }
 
-StarterEvents::~StarterEvents()
-{
-    CloseHandle(m_success);
-    CloseHandle(m_failure);
-}
-
 bool StarterEvents::WaitEither(DWORD timeoutMs) const
 {
-    HANDLE events[] = {m_success, m_failure};
+    HANDLE events[] = {m_success.Get(), m_failure.Get()};
     return WaitForMultipleObjects(2, events, FALSE, timeoutMs) < WAIT_OBJECT_0 + 2;
 }
 

@@ -2,6 +2,7 @@
 // user or a scheduler would.
 #pragma once
 
+#include "OwnedHandles.h"
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
 #include "TempProgramFolder.h"
@@ -52,15 +53,14 @@ class StarterEvents
 {
 public:
     explicit StarterEvents(const std::string& name);
-    ~StarterEvents();
-    bool Success() const { return WaitForSingleObject(m_success, 0) == WAIT_OBJECT_0; }
-    bool Failure() const { return WaitForSingleObject(m_failure, 0) == WAIT_OBJECT_0; }
+    bool Success() const { return WaitForSingleObject(m_success.Get(), 0) == WAIT_OBJECT_0; }
+    bool Failure() const { return WaitForSingleObject(m_failure.Get(), 0) == WAIT_OBJECT_0; }
     // Waits for either event; true when one was set in time.
     bool WaitEither(DWORD timeoutMs) const;
 
 private:
-    HANDLE m_success;
-    HANDLE m_failure;
+    OwnedEvent m_success;
+    OwnedEvent m_failure;
 };
 
 class BatchProcess : public ProgramProcess

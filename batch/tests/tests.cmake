@@ -4,7 +4,7 @@ zrt_add_test(batch_command_line_tests SOURCES ${dir}/CommandLineTests.cpp LIBS z
 
 # Scripted stand-ins for Zrtmgr.dll: <program folder>/variants/fake-zrtmgr/ and .../zrtmgr-without-export/.
 add_library(FakeZrtmgr SHARED ${dir}/fakemgr/FakeZrtmgr.cpp ${dir}/fakemgr/FakeZrtmgr.def)
-target_link_libraries(FakeZrtmgr PRIVATE zrt_contracts)
+target_link_libraries(FakeZrtmgr PRIVATE zrt_contracts zrt_handles)
 set_target_properties(FakeZrtmgr PROPERTIES OUTPUT_NAME Zrtmgr
   RUNTIME_OUTPUT_DIRECTORY ${ZRT_PROGRAM_DIR}/variants/fake-zrtmgr
   ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fake-zrtmgr)

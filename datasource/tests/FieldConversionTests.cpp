@@ -1,5 +1,6 @@
 // Field values converted between host and PC through the caller's converter.
 #include "FieldConvert.h"
+#include "OwnedHandles.h"
 
 #include <gtest/gtest.h>
 
@@ -266,29 +267,29 @@ class HebrewReordering : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_dc = CreateCompatibleDC(nullptr);
-        ASSERT_NE(m_dc, nullptr);
+        m_dc.Reset(CreateCompatibleDC(nullptr));
+        ASSERT_NE(m_dc.Get(), nullptr);
         LOGFONTA font{};
         font.lfHeight = 16;
         font.lfCharSet = HEBREW_CHARSET;
         std::strcpy(font.lfFaceName, "Tahoma");
-        m_font = CreateFontIndirectA(&font);
-        m_old = SelectObject(m_dc, m_font);
+        m_font.Reset(CreateFontIndirectA(&font));
+        m_old = SelectObject(m_dc.Get(), m_font.Get());
         m_environment.rightToLeft = TRUE;
-        m_environment.hdcReorder = m_dc;
+        m_environment.hdcReorder = m_dc.Get();
     }
 
     void TearDown() override
     {
-        if (m_dc == nullptr)
+        if (!m_dc)
             return;
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_font);
-        DeleteDC(m_dc);
+        SelectObject(m_dc.Get(), m_old);
+        m_font.Reset();
+        m_dc.Reset();
     }
 
-    HDC m_dc = nullptr;
-    HFONT m_font = nullptr;
+    OwnedMemoryDC m_dc;
+    OwnedFont m_font;
     HGDIOBJ m_old = nullptr;
     EnvironmentCallbacks m_environment{};
 };

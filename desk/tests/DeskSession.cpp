@@ -1,5 +1,6 @@
 #include "DeskSession.h"
 
+#include "OwnedHandles.h"
 #include "ZrtdeskApp.h"
 
 #include <commctrl.h>
@@ -88,14 +89,15 @@ DeskSession::DeskSession(DeskManager manager, bool versionLibrary)
         break;
     }
     // The data sources ask no question before they make or replace a PC file.
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS)
+    OwnedRegistryKey key;
+    if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                        key.Receive(), nullptr) == ERROR_SUCCESS)
     {
         DWORD no = 0;
-        RegSetValueExA(key, "Confirm PC file creating", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&no), sizeof(no));
-        RegSetValueExA(key, "Confirm PC file replacing", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&no), sizeof(no));
-        RegCloseKey(key);
+        for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
+        {
+            RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&no), sizeof(no));
+        }
     }
 }
 
@@ -134,19 +136,18 @@ std::vector<std::string> DeskSession::ManagerCallsWithoutSessions() const
 
 void DeskSession::SetRecentFiles(const std::vector<std::string>& paths)
 {
-    HKEY key = nullptr;
+    OwnedRegistryKey key;
     if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("Recent File List").c_str(), 0, nullptr, 0, KEY_WRITE,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+                        nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
     {
         return;
     }
     for (size_t i = 0; i < paths.size(); ++i)
     {
         std::string name = "File" + std::to_string(i + 1);
-        RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(paths[i].c_str()),
+        RegSetValueExA(key.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(paths[i].c_str()),
                        static_cast<DWORD>(paths[i].size() + 1));
     }
-    RegCloseKey(key);
 }
 
 bool DeskSession::Run(const std::function<void(DeskSession&)>& script)

@@ -2,6 +2,7 @@
 // host browser stand-ins: the start-up sheet, a profile opened and run through the simulated AS/400, the PC file
 // compared with the one Zrtbatch writes from the same profile.
 #include "HostStore.h"
+#include "OwnedHandles.h"
 #include "ProfileFiles.h"
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
@@ -61,15 +62,14 @@ public:
         m_folder.AddVersionLibrary();
         m_folder.AddCodeTable();
         UseCopyOfSampleStore(m_folder.ParentPath() + "\\store");
-        HKEY options = nullptr;
-        RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &options,
-                        nullptr);
+        OwnedRegistryKey options;
+        RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                        options.Receive(), nullptr);
         DWORD off = 0;
         for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
         {
-            RegSetValueExA(options, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
+            RegSetValueExA(options.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
         }
-        RegCloseKey(options);
     }
 
     std::string PathOf(const std::string& name) const { return m_folder.PathOf(name.c_str()); }

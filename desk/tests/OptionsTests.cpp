@@ -1,5 +1,6 @@
 // The options dialog and its folder dialog: the values it shows, the values it refuses, and what it stores.
 #include "DeskSession.h"
+#include "OwnedHandles.h"
 #include "WindowPicture.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +22,11 @@ const int kDecimal = 1109;
 
 void SetOptions(const TestRegistryKey& key, const std::string& folder)
 {
-    HKEY options = nullptr;
-    RegCreateKeyExA(key.Root(), key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &options, nullptr);
+    OwnedRegistryKey options;
+    RegCreateKeyExA(key.Root(), key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, options.Receive(),
+                    nullptr);
     auto number = [&](const char* name, DWORD value) {
-        RegSetValueExA(options, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+        RegSetValueExA(options.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
     };
     number("HLLAPI timeout DDS", 30);
     number("HLLAPI timeout SendKey", 45);
@@ -32,9 +34,8 @@ void SetOptions(const TestRegistryKey& key, const std::string& folder)
     number("Confirm PC file creating", 0);
     number("Confirm PC file replacing", 1);
     number("Decimal char is dot", 0);
-    RegSetValueExA(options, "Default directory", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+    RegSetValueExA(options.Get(), "Default directory", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
                    static_cast<DWORD>(folder.size() + 1));
-    RegCloseKey(options);
 }
 
 DWORD RegistryNumber(const TestRegistryKey& key, const char* name)

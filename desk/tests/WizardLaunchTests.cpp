@@ -1,6 +1,7 @@
 // Zrtdesk.exe as a user starts it: a new profile made with the wizard over the simulated AS/400's sessions, saved,
 // and run through the simulated host into the PC file the wizard named.
 #include "HostStore.h"
+#include "OwnedHandles.h"
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
 #include "TempProgramFolder.h"
@@ -85,14 +86,16 @@ TEST(DeskWizardLaunch, ANewProfileFromTheWizardRunsThroughTheSimulatedHost)
     folder.AddVersionLibrary();
     folder.AddCodeTable();
     UseCopyOfSampleStore(folder.ParentPath() + "\\store");
-    HKEY options = nullptr;
-    RegCreateKeyExA(key.Root(), key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &options, nullptr);
-    DWORD off = 0;
-    for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
     {
-        RegSetValueExA(options, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
+        OwnedRegistryKey options;
+        RegCreateKeyExA(key.Root(), key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                        options.Receive(), nullptr);
+        DWORD off = 0;
+        for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
+        {
+            RegSetValueExA(options.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
+        }
     }
-    RegCloseKey(options);
     const std::string csv = folder.PathOf("customers.csv");
     const std::string profile = folder.PathOf("customers.h2p");
 

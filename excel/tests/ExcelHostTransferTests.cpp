@@ -3,6 +3,7 @@
 #include "AutomationServer.h"
 #include "HostStore.h"
 #include "ManagerTestBed.h"
+#include "OwnedHandles.h"
 
 #include <gmock/gmock.h>
 
@@ -109,9 +110,9 @@ TEST_F(ExcelHostTransfers, AWorkbookThatCannotBeOpenedFailsTheTransferCleanly)
 {
     AutomationTrace trace;
     ExcelHostTransfer transfer(ZRDIR_PC_TO_HOST, PCFT_EXCEL97, "broken.xls");
-    HANDLE file = CreateFileA((transfer.Folder() + "\\broken.xls").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    CloseHandle(file);
+    OwnedFile file(CreateFileA((transfer.Folder() + "\\broken.xls").c_str(), GENERIC_WRITE, 0, nullptr,
+                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    file.Reset();
     transfer.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(BROKEN)");
     transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
     EXPECT_EQ(0, transfer.Run());

@@ -1,5 +1,6 @@
 #include "FwModule.h"
 #include "FwProbeDialog.h"
+#include "OwnedHandles.h"
 
 #include <gtest/gtest.h>
 
@@ -102,11 +103,10 @@ TEST(FwDialog, ParentForwardsOwnerDrawAndDisplayRequestsToTheControlObject)
 TEST(FwModule, StringsComeFromTheResourceModuleWithTheProgramAsFallback)
 {
     EXPECT_EQ(FwLoadString(IDS_FW_PROGRAM_ONLY), "Program text");
-    HMODULE other = LoadLibraryExA("comctl32.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(other, nullptr);
-    FwSetResourceModule(other);
+    const OwnedModule other(LoadLibraryExA("comctl32.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_NE(other.Get(), nullptr);
+    FwSetResourceModule(other.Get());
     EXPECT_EQ(FwLoadString(IDS_FW_PROGRAM_ONLY), "Program text");
-    EXPECT_EQ(FwLoadString(other, IDS_FW_PROGRAM_ONLY), "");
+    EXPECT_EQ(FwLoadString(other.Get(), IDS_FW_PROGRAM_ONLY), "");
     FwSetResourceModule(nullptr);
-    FreeLibrary(other);
 }

@@ -30,12 +30,6 @@ constexpr char kCommandLineMark[] = "===> ";
 constexpr int kCommandLineMarkColumn = 2;
 }
 
-CZRSViaHLLAPI::~CZRSViaHLLAPI()
-{
-    if (m_bridge)
-        FreeHllapi();
-}
-
 bool CZRSViaHLLAPI::ReadSessionLetter()
 {
     char letter = m_session;
@@ -54,7 +48,7 @@ BOOL CZRSViaHLLAPI::LoadHllapi()
         m_environment->GetEnvString(ZRENV_PROGRAM_FOLDER, folder);
     folder[MAX_PATH - 1] = '\0';
     std::string path = std::string(folder) + HLL_BRIDGE_FILE;
-    m_bridge = LoadLibraryA(path.c_str());
+    m_bridge.Reset(LoadLibraryA(path.c_str()));
     if (!m_bridge)
     {
         std::string parent(folder);
@@ -62,7 +56,7 @@ BOOL CZRSViaHLLAPI::LoadHllapi()
         if (cut != std::string::npos)
         {
             path = parent.substr(0, cut) + HLL_BRIDGE_FILE;
-            m_bridge = LoadLibraryA(path.c_str());
+            m_bridge.Reset(LoadLibraryA(path.c_str()));
         }
     }
     bool loaded = false;
@@ -72,9 +66,10 @@ BOOL CZRSViaHLLAPI::LoadHllapi()
     }
     else
     {
-        m_hllapi = reinterpret_cast<HllapiEntry>(reinterpret_cast<void*>(GetProcAddress(m_bridge, HLL_ENTRY_HLLAPI)));
+        m_hllapi =
+            reinterpret_cast<HllapiEntry>(reinterpret_cast<void*>(GetProcAddress(m_bridge.Get(), HLL_ENTRY_HLLAPI)));
         m_getStatus = reinterpret_cast<KvrGetStatusEntry>(
-            reinterpret_cast<void*>(GetProcAddress(m_bridge, HLL_ENTRY_GET_STATUS)));
+            reinterpret_cast<void*>(GetProcAddress(m_bridge.Get(), HLL_ENTRY_GET_STATUS)));
         if (m_hllapi && m_getStatus)
         {
             loaded = true;
@@ -98,9 +93,7 @@ BOOL CZRSViaHLLAPI::LoadHllapi()
 
 void CZRSViaHLLAPI::FreeHllapi()
 {
-    if (m_bridge)
-        FreeLibrary(m_bridge);
-    m_bridge = nullptr;
+    m_bridge.Reset();
     m_hllapi = nullptr;
     m_getStatus = nullptr;
     m_psConnected = false;

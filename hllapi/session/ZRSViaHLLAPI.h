@@ -6,14 +6,13 @@
 #include "HllapiBridge.h"
 #include "HostScreen.h"
 #include "DataSource.h"
+#include "OwnedHandles.h"
 
 #include <string>
 
 class CZRSViaHLLAPI : public CDataSource
 {
 public:
-    ~CZRSViaHLLAPI() override;
-
     // One 3-byte entry per host display session into text ([0] 1 when free, [1] short name, [2] 0), the number
     // of entries into number1, 0 into number2. The text holds at least 78 bytes.
     BOOL QueryInfo(char* text, int* number1, int* number2) override;
@@ -25,7 +24,7 @@ protected:
     bool ReadSessionLetter();
     BOOL LoadHllapi();
     void FreeHllapi();
-    bool IsHllapiLoaded() const { return m_bridge != nullptr; }
+    bool IsHllapiLoaded() const { return m_bridge.IsValid(); }
     // True while the presentation space is connected (Connect Presentation Space succeeded and neither
     // Disconnect Presentation Space nor Reset System followed).
     bool IsPsConnected() const { return m_psConnected; }
@@ -86,7 +85,7 @@ private:
     char* CallData(const char* text, std::size_t count);
 
     char m_session = 'A';
-    HMODULE m_bridge = nullptr;
+    OwnedModule m_bridge;
     HllapiEntry m_hllapi = nullptr;
     KvrGetStatusEntry m_getStatus = nullptr;
     DWORD m_sendKeyTimeout = 60000;

@@ -1,6 +1,7 @@
 // The description-file unit: the bytes of the 68-byte records, reading them back field for field, and the files it
 // refuses.
 #include "DescrFile.h"
+#include "OwnedHandles.h"
 #include "ProfileFiles.h"
 #include "TempProgramFolder.h"
 
@@ -191,14 +192,13 @@ TEST_F(DescrFileTest, AReadOnlyFileIsNotWrittenAndNoTemporaryFileStays)
     ASSERT_EQ(DescrFileStatus::Ok, SaveDescrFile(path.c_str(), {kCustomer[0]}));
     EXPECT_EQ(static_cast<std::size_t>(DESCR_RECORD_BYTES), ReadFileBytes(path).size());
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(PathOf("*").c_str(), &found);
-    ASSERT_NE(INVALID_HANDLE_VALUE, search);
+    const OwnedFind search(FindFirstFileA(PathOf("*").c_str(), &found));
+    ASSERT_TRUE(search.IsValid());
     int files = 0;
     do
     {
         files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
     EXPECT_EQ(1, files);
 }
 

@@ -76,11 +76,11 @@ HostBench::HostBench(int hostType, int direction, int transferType)
     CreateDirectoryA((m_folder.Path() + "\\scratch").c_str(), nullptr);
     WriteScenario("");
 
-    m_library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + LibraryOf(hostType)).c_str());
+    m_library.Reset(LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + LibraryOf(hostType)).c_str()));
     if (!m_library)
         throw std::runtime_error("cannot load the host library");
     auto create = reinterpret_cast<ZRTCreateDataSourceProc>(
-        reinterpret_cast<void*>(GetProcAddress(m_library, ZRT_CREATE_OBJECT_EXPORT)));
+        reinterpret_cast<void*>(GetProcAddress(m_library.Get(), ZRT_CREATE_OBJECT_EXPORT)));
     if (!create || !create(m_tables.ProfileTable(), m_errors.Sink(), m_tables.OptionTable(),
                            m_tables.EnvironmentTable(), &m_functions, TRUE))
         throw std::runtime_error("cannot create the host data source");
@@ -88,8 +88,7 @@ HostBench::HostBench(int hostType, int direction, int transferType)
 
 HostBench::~HostBench()
 {
-    if (m_library)
-        FreeLibrary(m_library);
+    m_library.Reset();
     SetEnvironmentVariableA("ZRT_HOST_DIR", nullptr);
 }
 

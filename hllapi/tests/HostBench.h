@@ -6,6 +6,7 @@
 #include "ErrorSinkCapture.h"
 #include "HostStore.h"
 #include "FakeCallerTables.h"
+#include "OwnedHandles.h"
 #include "TempProgramFolder.h"
 #include "ZRContracts.h"
 
@@ -88,7 +89,7 @@ private:
     TempProgramFolder m_folder;
     char m_session;
     std::string m_store;
-    HMODULE m_library = nullptr;
+    OwnedModule m_library;
     DataSourceFunctions* m_functions = nullptr;
     std::vector<int> m_fieldLengths;
 };

@@ -4,6 +4,7 @@
 #include "ErrorSinkCapture.h"
 #include "FakeBridgeControl.h"
 #include "FakeCallerTables.h"
+#include "OwnedHandles.h"
 #include "TempProgramFolder.h"
 #include "ZRContracts.h"
 
@@ -86,18 +87,18 @@ TEST(HostReader, AFullBufferMarkedLastIsTheEndOfTheData)
     {
         SCOPED_TRACE(c.library);
         g_programFolder = TempProgramFolder::BuildProgramFolder() + "\\fakebridge";
-        HMODULE bridge = LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str());
-        HMODULE library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + c.library).c_str());
-        ASSERT_NE(nullptr, bridge);
-        ASSERT_NE(nullptr, library);
-        Entry<FakeBridgeResetProc>(bridge, "FakeBridgeReset")();
-        const auto put = Entry<FakeBridgePutProc>(bridge, "FakeBridgePut");
-        const auto onKey = Entry<FakeBridgeOnKeyProc>(bridge, "FakeBridgeOnKey");
+        const OwnedModule bridge(LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str()));
+        const OwnedModule library(LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + c.library).c_str()));
+        ASSERT_NE(nullptr, bridge.Get());
+        ASSERT_NE(nullptr, library.Get());
+        Entry<FakeBridgeResetProc>(bridge.Get(), "FakeBridgeReset")();
+        const auto put = Entry<FakeBridgePutProc>(bridge.Get(), "FakeBridgePut");
+        const auto onKey = Entry<FakeBridgeOnKeyProc>(bridge.Get(), "FakeBridgeOnKey");
         // The transfer program runs; typing goes to row 23, away from the reply line. Two records of 880
         // characters fill the data area.
         put(1, 71, "KVFT001");
         put(1, 3, c.ready);
-        Entry<FakeBridgeSetCursorProc>(bridge, "FakeBridgeSetCursor")(22 * 80 + 1);
+        Entry<FakeBridgeSetCursorProc>(bridge.Get(), "FakeBridgeSetCursor")(22 * 80 + 1);
         for (int key = 0; key < 3; ++key)
         {
             if (*c.replies[key])
@@ -110,25 +111,23 @@ TEST(HostReader, AFullBufferMarkedLastIsTheEndOfTheData)
         tables.Set(ZRP_HOST_FILE_TYPE, c.hostType == ZRHOST_AS400 ? ZRHFT_SOURCE : ZRHFT_DATA);
         EnvironmentCallbacks environment = *tables.EnvironmentTable();
         environment.GetEnvString = FakeFolderEnvString;
-        auto create = Entry<ZRTCreateDataSourceProc>(library, ZRT_CREATE_OBJECT_EXPORT);
+        auto create = Entry<ZRTCreateDataSourceProc>(library.Get(), ZRT_CREATE_OBJECT_EXPORT);
         DataSourceFunctions* source = nullptr;
         ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), &environment, &source, TRUE));
         ASSERT_TRUE(source->Connect());
         ASSERT_TRUE(source->Open(nullptr)) << errors.Texts().size();
-        const std::size_t opened = LogLength(bridge);
+        const std::size_t opened = LogLength(bridge.Get());
         int records = 0;
         DSField field;
         while (!source->EndOfData() && records < 3 && source->GetField(&field) && source->NextField())
             ++records;
         EXPECT_EQ(2, records);
-        EXPECT_TRUE(KeysSince(bridge, opened).empty());
-        const std::size_t read = LogLength(bridge);
+        EXPECT_TRUE(KeysSince(bridge.Get(), opened).empty());
+        const std::size_t read = LogLength(bridge.Get());
         EXPECT_TRUE(source->Close());
-        EXPECT_EQ(c.closing, KeysSince(bridge, read));
+        EXPECT_EQ(c.closing, KeysSince(bridge.Get(), read));
         EXPECT_EQ(0u, errors.Count());
         source->Disconnect();
-        FreeLibrary(library);
-        FreeLibrary(bridge);
     }
 }
 
@@ -151,19 +150,19 @@ TEST(HostReader, AReplyWhoseNumbersAreDamagedIsRefused)
     {
         SCOPED_TRACE(std::string(c.library) + " " + c.replies[0] + " " + c.replies[1]);
         g_programFolder = TempProgramFolder::BuildProgramFolder() + "\\fakebridge";
-        HMODULE bridge = LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str());
-        HMODULE library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + c.library).c_str());
-        ASSERT_NE(nullptr, bridge);
-        ASSERT_NE(nullptr, library);
-        Entry<FakeBridgeResetProc>(bridge, "FakeBridgeReset")();
-        const auto put = Entry<FakeBridgePutProc>(bridge, "FakeBridgePut");
+        const OwnedModule bridge(LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str()));
+        const OwnedModule library(LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + c.library).c_str()));
+        ASSERT_NE(nullptr, bridge.Get());
+        ASSERT_NE(nullptr, library.Get());
+        Entry<FakeBridgeResetProc>(bridge.Get(), "FakeBridgeReset")();
+        const auto put = Entry<FakeBridgePutProc>(bridge.Get(), "FakeBridgePut");
         put(1, 71, "KVFT001");
         put(1, 3, c.ready);
-        Entry<FakeBridgeSetCursorProc>(bridge, "FakeBridgeSetCursor")(22 * 80 + 1);
+        Entry<FakeBridgeSetCursorProc>(bridge.Get(), "FakeBridgeSetCursor")(22 * 80 + 1);
         for (int key = 0; key < 3; ++key)
         {
             if (*c.replies[key])
-                Entry<FakeBridgeOnKeyProc>(bridge, "FakeBridgeOnKey")(key + 1, 1, 3, c.replies[key]);
+                Entry<FakeBridgeOnKeyProc>(bridge.Get(), "FakeBridgeOnKey")(key + 1, 1, 3, c.replies[key]);
         }
 
         ErrorSinkCapture errors;
@@ -172,7 +171,7 @@ TEST(HostReader, AReplyWhoseNumbersAreDamagedIsRefused)
         tables.Set(ZRP_HOST_FILE_TYPE, c.hostType == ZRHOST_AS400 ? ZRHFT_SOURCE : ZRHFT_DATA);
         EnvironmentCallbacks environment = *tables.EnvironmentTable();
         environment.GetEnvString = FakeFolderEnvString;
-        auto create = Entry<ZRTCreateDataSourceProc>(library, ZRT_CREATE_OBJECT_EXPORT);
+        auto create = Entry<ZRTCreateDataSourceProc>(library.Get(), ZRT_CREATE_OBJECT_EXPORT);
         DataSourceFunctions* source = nullptr;
         ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), &environment, &source, TRUE));
         ASSERT_TRUE(source->Connect());
@@ -184,24 +183,22 @@ TEST(HostReader, AReplyWhoseNumbersAreDamagedIsRefused)
         EXPECT_GE(errors.Count(), 1u);
         source->Close();
         source->Disconnect();
-        FreeLibrary(library);
-        FreeLibrary(bridge);
     }
 }
 
 TEST(S36Reader, ReplyCodeSixEndsAtTheDdsTimeOut)
 {
     g_programFolder = TempProgramFolder::BuildProgramFolder() + "\\fakebridge";
-    HMODULE bridge = LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str());
-    HMODULE library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrts36.dll").c_str());
-    ASSERT_NE(nullptr, bridge);
-    ASSERT_NE(nullptr, library);
-    Entry<FakeBridgeResetProc>(bridge, "FakeBridgeReset")();
-    const auto put = Entry<FakeBridgePutProc>(bridge, "FakeBridgePut");
-    const auto onKey = Entry<FakeBridgeOnKeyProc>(bridge, "FakeBridgeOnKey");
+    const OwnedModule bridge(LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str()));
+    const OwnedModule library(LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrts36.dll").c_str()));
+    ASSERT_NE(nullptr, bridge.Get());
+    ASSERT_NE(nullptr, library.Get());
+    Entry<FakeBridgeResetProc>(bridge.Get(), "FakeBridgeReset")();
+    const auto put = Entry<FakeBridgePutProc>(bridge.Get(), "FakeBridgePut");
+    const auto onKey = Entry<FakeBridgeOnKeyProc>(bridge.Get(), "FakeBridgeOnKey");
     // FT36 runs; typing goes to row 23, away from the reply line. One record of 1000 characters per buffer.
     put(1, 3, " *");
-    Entry<FakeBridgeSetCursorProc>(bridge, "FakeBridgeSetCursor")(22 * 80 + 1);
+    Entry<FakeBridgeSetCursorProc>(bridge.Get(), "FakeBridgeSetCursor")(22 * 80 + 1);
     onKey(1, 1, 3, " * 000002  1000");
     onKey(2, 1, 3, "** 000002  1000");
     onKey(3, 1, 3, "6* 000002  1000");
@@ -212,7 +209,7 @@ TEST(S36Reader, ReplyCodeSixEndsAtTheDdsTimeOut)
     tables.Set(ZRP_HOST_SOURCE_NAME, "FILE1");
     EnvironmentCallbacks environment = *tables.EnvironmentTable();
     environment.GetEnvString = FakeFolderEnvString;
-    auto create = Entry<ZRTCreateDataSourceProc>(library, ZRT_CREATE_OBJECT_EXPORT);
+    auto create = Entry<ZRTCreateDataSourceProc>(library.Get(), ZRT_CREATE_OBJECT_EXPORT);
     DataSourceFunctions* source = nullptr;
     ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), &environment, &source, TRUE));
 
@@ -229,20 +226,18 @@ TEST(S36Reader, ReplyCodeSixEndsAtTheDdsTimeOut)
     EXPECT_EQ(0u, errors.Texts()[0].rfind("Error ZRS033:", 0)) << errors.Texts()[0];
     source->Close();
     source->Disconnect();
-    FreeLibrary(library);
-    FreeLibrary(bridge);
 }
 
 TEST(As400Close, AHostThatKeepsReplyingIsGivenUpOn)
 {
     g_programFolder = TempProgramFolder::BuildProgramFolder() + "\\fakebridge";
-    HMODULE bridge = LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str());
-    HMODULE library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrtas400.dll").c_str());
-    ASSERT_NE(nullptr, bridge);
-    ASSERT_NE(nullptr, library);
-    Entry<FakeBridgeResetProc>(bridge, "FakeBridgeReset")();
+    const OwnedModule bridge(LoadLibraryA((g_programFolder + "\\KVHLL32.DLL").c_str()));
+    const OwnedModule library(LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrtas400.dll").c_str()));
+    ASSERT_NE(nullptr, bridge.Get());
+    ASSERT_NE(nullptr, library.Get());
+    Entry<FakeBridgeResetProc>(bridge.Get(), "FakeBridgeReset")();
     // KVRFT runs and shows a last buffer, whatever is pressed.
-    const auto put = Entry<FakeBridgePutProc>(bridge, "FakeBridgePut");
+    const auto put = Entry<FakeBridgePutProc>(bridge.Get(), "FakeBridgePut");
     put(1, 71, "KVFT001");
     put(1, 3, "+  000001  0010");
 
@@ -250,15 +245,13 @@ TEST(As400Close, AHostThatKeepsReplyingIsGivenUpOn)
     CFakeCallerTables tables(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
     EnvironmentCallbacks environment = *tables.EnvironmentTable();
     environment.GetEnvString = FakeFolderEnvString;
-    auto create = Entry<ZRTCreateDataSourceProc>(library, ZRT_CREATE_OBJECT_EXPORT);
+    auto create = Entry<ZRTCreateDataSourceProc>(library.Get(), ZRT_CREATE_OBJECT_EXPORT);
     DataSourceFunctions* source = nullptr;
     ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), &environment, &source, TRUE));
     ASSERT_TRUE(source->Connect());
     EXPECT_FALSE(source->Close());
-    EXPECT_EQ(16, CountKeys(bridge, "@E"));
+    EXPECT_EQ(16, CountKeys(bridge.Get(), "@E"));
     ASSERT_EQ(1u, errors.Count());
     EXPECT_EQ(0u, errors.Texts()[0].rfind("Error ZRT003:", 0)) << errors.Texts()[0];
     source->Disconnect();
-    FreeLibrary(library);
-    FreeLibrary(bridge);
 }

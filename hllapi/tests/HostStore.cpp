@@ -1,5 +1,6 @@
 #include "HostStore.h"
 
+#include "OwnedHandles.h"
 #include "TempProgramFolder.h"
 
 #include <windows.h>
@@ -23,8 +24,8 @@ void CopyTree(const std::string& from, const std::string& to)
 {
     CreateDirectoryA(to.c_str(), nullptr);
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const OwnedFind search(FindFirstFileA((from + "\\*").c_str(), &found));
+    if (!search)
         return;
     do
     {
@@ -35,22 +36,21 @@ void CopyTree(const std::string& from, const std::string& to)
             CopyTree(from + "\\" + name, to + "\\" + name);
         else
             CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
 }
 
 std::string ReadShared(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const OwnedFile file(CreateFileA(path.c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return std::string();
     std::string content;
     char block[65536];
     DWORD done = 0;
-    while (ReadFile(file, block, sizeof block, &done, nullptr) && done > 0)
+    while (ReadFile(file.Get(), block, sizeof block, &done, nullptr) && done > 0)
         content.append(block, done);
-    CloseHandle(file);
     return content;
 }
 

@@ -4,6 +4,7 @@
 #include "FakeBridgeControl.h"
 #include "FakeCallerTables.h"
 #include "HllapiMessages.h"
+#include "OwnedHandles.h"
 #include "TempProgramFolder.h"
 #include "ZRSViaHLLAPI.h"
 
@@ -80,35 +81,34 @@ class SessionLayerTest : public ::testing::TestWithParam<const char*>
 protected:
     void SetUp() override
     {
-        m_library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + GetParam()).c_str());
-        ASSERT_NE(nullptr, m_library);
-        m_bridge = LoadLibraryA((FakeFolder() + "\\KVHLL32.DLL").c_str());
-        ASSERT_NE(nullptr, m_bridge);
-        Entry<FakeBridgeResetProc>(m_bridge, "FakeBridgeReset")();
-        m_force = Entry<FakeBridgeForceProc>(m_bridge, "FakeBridgeForce");
-        m_script = Entry<FakeBridgeScriptProc>(m_bridge, "FakeBridgeScript");
-        m_answer = Entry<FakeBridgeAnswerProc>(m_bridge, "FakeBridgeAnswer");
-        m_setOia = Entry<FakeBridgeSetOiaProc>(m_bridge, "FakeBridgeSetOia");
-        m_put = Entry<FakeBridgePutProc>(m_bridge, "FakeBridgePut");
-        m_setCursor = Entry<FakeBridgeSetCursorProc>(m_bridge, "FakeBridgeSetCursor");
-        m_sessions = Entry<FakeBridgeSessionsProc>(m_bridge, "FakeBridgeSessions");
-        m_status = Entry<FakeBridgeStatusProc>(m_bridge, "FakeBridgeStatus");
-        m_eventValue = Entry<FakeBridgeEventValueProc>(m_bridge, "FakeBridgeEventValue");
-        m_log = Entry<FakeBridgeLogProc>(m_bridge, "FakeBridgeLog");
+        m_library.Reset(LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\" + GetParam()).c_str()));
+        ASSERT_NE(nullptr, m_library.Get());
+        m_bridge.Reset(LoadLibraryA((FakeFolder() + "\\KVHLL32.DLL").c_str()));
+        ASSERT_NE(nullptr, m_bridge.Get());
+        Entry<FakeBridgeResetProc>(m_bridge.Get(), "FakeBridgeReset")();
+        m_force = Entry<FakeBridgeForceProc>(m_bridge.Get(), "FakeBridgeForce");
+        m_script = Entry<FakeBridgeScriptProc>(m_bridge.Get(), "FakeBridgeScript");
+        m_answer = Entry<FakeBridgeAnswerProc>(m_bridge.Get(), "FakeBridgeAnswer");
+        m_setOia = Entry<FakeBridgeSetOiaProc>(m_bridge.Get(), "FakeBridgeSetOia");
+        m_put = Entry<FakeBridgePutProc>(m_bridge.Get(), "FakeBridgePut");
+        m_setCursor = Entry<FakeBridgeSetCursorProc>(m_bridge.Get(), "FakeBridgeSetCursor");
+        m_sessions = Entry<FakeBridgeSessionsProc>(m_bridge.Get(), "FakeBridgeSessions");
+        m_status = Entry<FakeBridgeStatusProc>(m_bridge.Get(), "FakeBridgeStatus");
+        m_eventValue = Entry<FakeBridgeEventValueProc>(m_bridge.Get(), "FakeBridgeEventValue");
+        m_log = Entry<FakeBridgeLogProc>(m_bridge.Get(), "FakeBridgeLog");
 
         g_programFolder = FakeFolder();
         m_environment = *m_tables.EnvironmentTable();
         m_environment.GetEnvString = TestEnvString;
-        m_session.Attach(m_library, m_tables.ProfileTable(), m_errors.Sink(), m_tables.OptionTable(), &m_environment);
+        m_session.Attach(m_library.Get(), m_tables.ProfileTable(), m_errors.Sink(), m_tables.OptionTable(),
+                         &m_environment);
     }
 
     void TearDown() override
     {
         m_session.FreeHllapi();
-        if (m_bridge)
-            FreeLibrary(m_bridge);
-        if (m_library)
-            FreeLibrary(m_library);
+        m_bridge.Reset();
+        m_library.Reset();
     }
 
     bool IsS36() const { return std::strcmp(GetParam(), "Zrts36.dll") == 0; }
@@ -145,8 +145,8 @@ protected:
     CFakeCallerTables m_tables{ZRHOST_AS400, ZRDIR_HOST_TO_PC};
     EnvironmentCallbacks m_environment{};
     TestSession m_session;
-    HMODULE m_library = nullptr;
-    HMODULE m_bridge = nullptr;
+    OwnedModule m_library;
+    OwnedModule m_bridge;
     FakeBridgeForceProc m_force = nullptr;
     FakeBridgeScriptProc m_script = nullptr;
     FakeBridgeAnswerProc m_answer = nullptr;
@@ -234,7 +234,7 @@ TEST_P(SessionLayerTest, EveryReturnCodeGivesItsMessage)
         {40, 4, IDS_HLL_PS_BUSY},         {40, 7, IDS_HLL_BAD_CURSOR},      {40, 9, IDS_HLL_SYSTEM_ERROR},
     };
     ASSERT_TRUE(m_session.LoadHllapi());
-    const FakeBridgeResetProc reset = Entry<FakeBridgeResetProc>(m_bridge, "FakeBridgeReset");
+    const FakeBridgeResetProc reset = Entry<FakeBridgeResetProc>(m_bridge.Get(), "FakeBridgeReset");
     for (const Case& c : cases)
     {
         SCOPED_TRACE(testing::Message() << "function " << c.function << " rc " << c.rc);

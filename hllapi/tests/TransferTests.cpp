@@ -2,6 +2,7 @@
 // description-file stand-ins) and the stand-in bridge from one program folder, over a copy of the sample host store.
 #include "HostStore.h"
 #include "ManagerTestBed.h"
+#include "OwnedHandles.h"
 
 #include <gtest/gtest.h>
 
@@ -121,16 +122,12 @@ LPARAM RunAndCancelAfter(HostTransfer& transfer, LPARAM records)
     ManagerTestBed& bed = transfer.Bed();
     if (!bed.Create())
         return -1;
-    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    LPARAM result = -1;
-    if (bed.Manager().RunTransferAsync(cancel))
-    {
-        EXPECT_TRUE(bed.Recorder().WaitFor(kTestMessage, ZRM_NOTIFY_RECORD_COUNT, records, 20000));
-        SetEvent(cancel);
-        result = bed.WaitForRequestDone(30000);
-    }
-    CloseHandle(cancel);
-    return result;
+    const OwnedEvent cancel(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    if (!bed.Manager().RunTransferAsync(cancel.Get()))
+        return -1;
+    EXPECT_TRUE(bed.Recorder().WaitFor(kTestMessage, ZRM_NOTIFY_RECORD_COUNT, records, 20000));
+    SetEvent(cancel.Get());
+    return bed.WaitForRequestDone(30000);
 }
 
 // The first row of the session's last screen, as the trace shows it.
@@ -296,13 +293,12 @@ TEST(As400Transfer, CancellingEndsTheHostDialogAndKeepsWholeRecords)
     transfer.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(MANY)");
     ManagerTestBed& bed = transfer.Bed();
     ASSERT_TRUE(bed.Create());
-    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel));
+    const OwnedEvent cancel(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    ASSERT_TRUE(bed.Manager().RunTransferAsync(cancel.Get()));
     EXPECT_TRUE(bed.Recorder().WaitFor(kTestMessage, ZRM_NOTIFY_RECORD_COUNT, 10, 20000));
-    SetEvent(cancel);
+    SetEvent(cancel.Get());
     // A cancelled transfer ends as the data would: successfully, with what was moved.
     EXPECT_EQ(1, bed.WaitForRequestDone(30000));
-    CloseHandle(cancel);
     const std::string csv = ReadAll(transfer.PcFile());
     EXPECT_GE(CountLines(csv), 10u);
     EXPECT_LT(CountLines(csv), 64u);

@@ -8,6 +8,7 @@ foreach(variant IN ITEMS fakebridge fakebridge-nostatus)
     set(def ${dir}/fakebridge/FakeBridgeNoStatus.def)
   endif()
   add_library(hllapi_${variant} SHARED ${dir}/fakebridge/FakeBridge.cpp ${def})
+  target_link_libraries(hllapi_${variant} PRIVATE zrt_handles)
   set_target_properties(hllapi_${variant} PROPERTIES OUTPUT_NAME KVHLL32
     RUNTIME_OUTPUT_DIRECTORY ${ZRT_PROGRAM_DIR}/${variant}
     ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib/${variant})

@@ -1,5 +1,6 @@
 // A host-to-PC transfer that fails leaves the PC file exactly as it was, in every write mode and format; one that is
 // cancelled keeps what was moved.
+#include "OwnedHandles.h"
 #include "PcFileTestSupport.h"
 
 #include <windows.h>
@@ -26,15 +27,14 @@ std::vector<std::string> FilesLeftBeside(const TransferRunner& runner)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA(runner.PathOf("*.tmp").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
+    const OwnedFind find(FindFirstFileA(runner.PathOf("*.tmp").c_str(), &found));
+    if (!find)
         return names;
     do
     {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.push_back(found.cFileName);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
+    } while (FindNextFileA(find.Get(), &found));
     return names;
 }
 

@@ -3,6 +3,7 @@
 if(TARGET Zrtas400 AND TARGET Zrts36 AND TARGET KVHLL32 AND TARGET Zrtmgr AND TARGET Zrtpcfile)
   set(dir ${CMAKE_CURRENT_LIST_DIR}/host)
   add_library(HllapiCounter SHARED ${dir}/HllapiCounter.cpp ${dir}/CallRecording.cpp ${dir}/HllapiCounter.def)
+  target_link_libraries(HllapiCounter PRIVATE zrt_handles)
   add_executable(bench_host
     ${dir}/HostTransferBench.cpp
     ${dir}/BenchReport.cpp
@@ -13,7 +14,7 @@ if(TARGET Zrtas400 AND TARGET Zrts36 AND TARGET KVHLL32 AND TARGET Zrtmgr AND TA
     ${dir}/ProcessClock.cpp
     ${dir}/ProtocolCalls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/manager/ProgramTexts.rc)
-  target_link_libraries(bench_host PRIVATE zrt_testing)
+  target_link_libraries(bench_host PRIVATE zrt_testing zrt_handles)
   add_dependencies(bench_host HllapiCounter Zrtas400 Zrts36 KVHLL32 Zrtmgr Zrtpcfile)
 endif()
 
@@ -28,6 +29,6 @@ if(TARGET bench_host AND TARGET Zrtbatch)
     ${dir}/CountingBridge.cpp
     ${dir}/ProcessClock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/manager/ProgramTexts.rc)
-  target_link_libraries(bench_link PRIVATE zrt_testing psapi)
+  target_link_libraries(bench_link PRIVATE zrt_testing zrt_handles psapi)
   add_dependencies(bench_link HllapiCounter Zrtas400 Zrts36 KVHLL32 Zrtmgr Zrtpcfile Zrtbatch)
 endif()

@@ -19,6 +19,7 @@
 #include <cstring>
 #include <string>
 
+#include "OwnedHandles.h"
 #include "ZRManagerTable.h"
 #include "ZRProfileParams.h"
 
@@ -31,8 +32,8 @@ const EnvironmentCallbacks* g_environment = nullptr;
 ZRMFunctions g_table = {};
 UINT g_message = 0;
 std::string g_section;
-HANDLE g_worker = nullptr;
-HANDLE g_cancel = nullptr;
+OwnedThread g_worker;
+OwnedEvent g_cancel;
 
 std::string Beside(const char* name)
 {
@@ -85,7 +86,7 @@ void ReportScriptedErrors()
 
 void AwaitStop()
 {
-    WaitForSingleObject(g_cancel, 60000);
+    WaitForSingleObject(g_cancel.Get(), 60000);
     Sleep(static_cast<DWORD>(Setting("AfterStopMs", 0)));
 }
 
@@ -94,7 +95,7 @@ DWORD WINAPI RunTransfer(LPVOID)
     bool stopBeforeOpen = Setting("StopBeforeOpen", 0) != 0;
     if (stopBeforeOpen)
     {
-        WaitForSingleObject(g_cancel, 60000);
+        WaitForSingleObject(g_cancel.Get(), 60000);
         Notify(ZRM_NOTIFY_STEP, ZRM_STEP_OPEN_TRANSFER);
         Sleep(static_cast<DWORD>(Setting("AfterStopMs", 0)));
     }
@@ -150,10 +151,9 @@ BOOL StartTransfer(int entry, HANDLE cancelEvent)
         g_sink->ReportText("Error ZRM004: The Data Transfer Manager failed to send message because of a Windows problem.");
         return FALSE;
     }
-    DuplicateHandle(GetCurrentProcess(), cancelEvent, GetCurrentProcess(), &g_cancel, 0, FALSE,
-                    DUPLICATE_SAME_ACCESS);
-    g_worker = CreateThread(nullptr, 0, RunTransfer, nullptr, 0, nullptr);
-    return g_worker != nullptr;
+    g_cancel = DuplicateOwnHandle(cancelEvent);
+    g_worker.Reset(CreateThread(nullptr, 0, RunTransfer, nullptr, 0, nullptr));
+    return g_worker.IsValid();
 }
 
 BOOL ZRTAPI RunTransferAsync(HANDLE cancelEvent)
@@ -171,15 +171,10 @@ BOOL ZRTAPI Release()
     Log("entry 36");
     if (g_worker)
     {
-        WaitForSingleObject(g_worker, INFINITE);
-        CloseHandle(g_worker);
-        g_worker = nullptr;
+        WaitForSingleObject(g_worker.Get(), INFINITE);
+        g_worker.Reset();
     }
-    if (g_cancel)
-    {
-        CloseHandle(g_cancel);
-        g_cancel = nullptr;
-    }
+    g_cancel.Reset();
     return TRUE;
 }
 

@@ -1,5 +1,6 @@
 #include "ProfileTestSupport.h"
 
+#include "OwnedHandles.h"
 #include "ZRCallbacks.h"
 #include "ZRErrorHandling.h"
 #include "ZRProfileContext.h"
@@ -32,15 +33,14 @@ std::vector<std::string> CScratchFolder::List() const
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((m_path + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
+    const OwnedFind find(FindFirstFileA((m_path + "\\*").c_str(), &data));
+    if (!find)
         return names;
     do
     {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.emplace_back(data.cFileName);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+    } while (FindNextFileA(find.Get(), &data));
     return names;
 }
 

@@ -1,5 +1,6 @@
 #include "FwModule.h"
 #include "MessageBoxWatcher.h"
+#include "OwnedHandles.h"
 #include "UiTestIds.h"
 #include "VersionLibrary.h"
 #include "ZRMessages.h"
@@ -163,9 +164,9 @@ TEST_F(Messages, AMinimisedMainWindowIsRestoredAndOwnsTheBox)
 
 TEST_F(Messages, TextsComeFromALoadedLanguageLibrary)
 {
-    HMODULE language = LoadLibraryExA(ZRT_UI_TEST_LANGUAGE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(language, nullptr);
-    FwSetResourceModule(language);
+    const OwnedModule language(LoadLibraryExA(ZRT_UI_TEST_LANGUAGE, nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_NE(language.Get(), nullptr);
+    FwSetResourceModule(language.Get());
     MessageBoxWatcher watcher;
     watcher.Answer(IDOK);
     watcher.Answer(IDOK);
@@ -175,7 +176,6 @@ TEST_F(Messages, TextsComeFromALoadedLanguageLibrary)
     EXPECT_EQ(watcher.Seen()[0].text, "Fehler ZRH007: Parameter 'Record length' ist ungueltig.");
     EXPECT_EQ(watcher.Seen()[1].text, "Replace the file x?") << "a string the library lacks comes from the program";
     FwSetResourceModule(nullptr);
-    FreeLibrary(language);
 }
 
 TEST_F(Messages, LoadResourceTextTellsWhetherTheStringExists)

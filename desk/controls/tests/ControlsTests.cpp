@@ -1,6 +1,7 @@
 #include "ColorEdit.h"
 #include "ControlsTestIds.h"
 #include "EditFilters.h"
+#include "OwnedHandles.h"
 #include "WizardPicture.h"
 
 #include <gtest/gtest.h>
@@ -133,20 +134,16 @@ TEST(WizardPicture, LoadsOnceAtTheControlSizeWithItsOwnPalette)
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objects);
 
     // Painted at the top left.
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP target = CreateCompatibleBitmap(screen, info.bmWidth, info.bmHeight);
-    HGDIOBJ previous = SelectObject(memory, target);
-    PaintDibBitmap(memory, picture.bitmap, picture.palette, picture.colors);
-    HDC source = CreateCompatibleDC(screen);
-    HGDIOBJ previousSource = SelectObject(source, picture.bitmap.Get());
-    EXPECT_EQ(GetPixel(memory, 5, 5), GetPixel(source, 5, 5));
-    EXPECT_EQ(GetPixel(memory, 45, 100), GetPixel(source, 45, 100));
-    SelectObject(source, previousSource);
-    DeleteDC(source);
-    SelectObject(memory, previous);
-    DeleteObject(target);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    {
+        const WindowDC screen(nullptr);
+        const OwnedMemoryDC memory(CreateCompatibleDC(screen.Get()));
+        const OwnedBitmap target(CreateCompatibleBitmap(screen.Get(), info.bmWidth, info.bmHeight));
+        const SelectedObject targetSelected(memory.Get(), target.Get());
+        PaintDibBitmap(memory.Get(), picture.bitmap, picture.palette, picture.colors);
+        const OwnedMemoryDC source(CreateCompatibleDC(screen.Get()));
+        const SelectedObject sourceSelected(source.Get(), picture.bitmap.Get());
+        EXPECT_EQ(GetPixel(memory.Get(), 5, 5), GetPixel(source.Get(), 5, 5));
+        EXPECT_EQ(GetPixel(memory.Get(), 45, 100), GetPixel(source.Get(), 45, 100));
+    }
     DestroyWindow(control);
 }

@@ -1,6 +1,7 @@
 // A scripted stand-in for the emulator's bridge, for the session layer's tests: every return code and every
 // host-update reply can be chosen by the test.
 #include "FakeBridgeControl.h"
+#include "OwnedHandles.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,14 +38,14 @@ struct State
 };
 
 State g_state;
-HANDLE g_event = nullptr;
+OwnedEvent g_event;
 
 void ResetState()
 {
     g_state = State{};
     std::memset(g_state.screen, ' ', sizeof g_state.screen);
     if (g_event)
-        ResetEvent(g_event);
+        ResetEvent(g_event.Get());
 }
 
 void ParseScript(const char* text, std::deque<std::pair<int, int>>& script)
@@ -117,11 +118,11 @@ void SendKey(const char* data, int length, int* rc)
         g_state.pending = g_state.script.empty() ? std::deque<std::pair<int, int>>{{23, 0x300}} : g_state.script;
         g_state.script.clear();
         if (g_event)
-            SetEvent(g_event);
+            SetEvent(g_event.Get());
     }
     else if (g_state.answerMode == 2 && g_event)
     {
-        SetEvent(g_event);
+        SetEvent(g_event.Get());
     }
     Answer(rc, 0);
 }
@@ -130,7 +131,7 @@ void QueryHostUpdate(int* length, int* rc)
 {
     if (g_state.answerMode == 2)
     {
-        SetEvent(g_event);
+        SetEvent(g_event.Get());
         Answer(rc, 22);
         return;
     }
@@ -144,7 +145,7 @@ void QueryHostUpdate(int* length, int* rc)
     if (length)
         *length = flags;
     if (!g_state.pending.empty())
-        SetEvent(g_event);
+        SetEvent(g_event.Get());
     Answer(rc, code);
 }
 
@@ -227,10 +228,10 @@ extern "C" int WINAPI hllapi(int* function, char* data, int* length, int* rc)
         break;
     case 23:
         if (!g_event)
-            g_event = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-        ResetEvent(g_event);
+            g_event.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+        ResetEvent(g_event.Get());
         {
-            const LONG value = g_state.eventValue ? g_state.eventValue : HandleToLong(g_event);
+            const LONG value = g_state.eventValue ? g_state.eventValue : HandleToLong(g_event.Get());
             std::memcpy(data + 8, &value, sizeof value);
         }
         Answer(rc, 0);
@@ -322,7 +323,5 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
 {
     if (reason == DLL_PROCESS_ATTACH)
         ResetState();
-    else if (reason == DLL_PROCESS_DETACH && g_event)
-        CloseHandle(g_event);
     return TRUE;
 }

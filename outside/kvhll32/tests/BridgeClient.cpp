@@ -91,17 +91,11 @@ std::vector<std::string> TestStore::TraceLines() const
 
 BridgeClient::BridgeClient(const std::string& library)
 {
-    library_ = LoadLibraryA(library.c_str());
+    library_.Reset(LoadLibraryA(library.c_str()));
     if (library_) {
-        hllapi_ = reinterpret_cast<HllapiEntry>(reinterpret_cast<void*>(GetProcAddress(library_, "hllapi")));
-        status_ = reinterpret_cast<StatusEntry>(reinterpret_cast<void*>(GetProcAddress(library_, "KVRGetStatus")));
-    }
-}
-
-BridgeClient::~BridgeClient()
-{
-    if (library_) {
-        FreeLibrary(library_);
+        hllapi_ = reinterpret_cast<HllapiEntry>(reinterpret_cast<void*>(GetProcAddress(library_.Get(), "hllapi")));
+        status_ =
+            reinterpret_cast<StatusEntry>(reinterpret_cast<void*>(GetProcAddress(library_.Get(), "KVRGetStatus")));
     }
 }
 

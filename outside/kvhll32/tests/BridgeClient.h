@@ -2,6 +2,8 @@
 // own for each test (a copy of the sample store, with a scenario file when a test writes one).
 #pragma once
 
+#include "OwnedHandles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -35,7 +37,6 @@ private:
 class BridgeClient {
 public:
     explicit BridgeClient(const std::string& library = "KVHLL32.dll");
-    ~BridgeClient();
     BridgeClient(const BridgeClient&) = delete;
     BridgeClient& operator=(const BridgeClient&) = delete;
 
@@ -65,7 +66,7 @@ public:
     char Session() const { return session_; }
 
 private:
-    HMODULE library_ = nullptr;
+    OwnedModule library_;
     HllapiEntry hllapi_ = nullptr;
     StatusEntry status_ = nullptr;
     char session_ = 'A';

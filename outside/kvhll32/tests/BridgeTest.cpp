@@ -364,10 +364,7 @@ TEST_F(BridgeTest, NotificationEventIsARealHandle)
     ASSERT_EQ(bridge.Connect('A'), 0);
     HANDLE event = nullptr;
     ASSERT_EQ(bridge.StartNotification('A', event), 0);
-    HANDLE copy = nullptr;
-    ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), event, GetCurrentProcess(), &copy, 0, FALSE,
-                                DUPLICATE_SAME_ACCESS));
-    CloseHandle(copy);
+    ASSERT_TRUE(DuplicateOwnHandle(event).IsValid());
     HANDLE again = nullptr;
     ASSERT_EQ(bridge.StartNotification('A', again), 0);
     EXPECT_EQ(again, event);

@@ -2,6 +2,7 @@
 // pick window) back through the browse parameters, and browser B beside it.
 #include "HostStore.h"
 #include "ManagerTestBed.h"
+#include "OwnedHandles.h"
 #include "ProgramWindows.h"
 #include "WindowPicture.h"
 
@@ -171,10 +172,10 @@ TEST(Zrthostview, TheTwoTablesDriveTwoIndependentBrowsers)
     TempProgramFolder folder;
     folder.WriteFile("browse.ini", "[Browse]\nAction=Choose\nRow=2\n");
     SetEnvironmentVariableA("ZRTHOSTVIEW_SCRIPT", folder.PathOf("browse.ini").c_str());
-    HMODULE library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrthostview.dll").c_str());
-    ASSERT_NE(nullptr, library);
+    const OwnedModule library(LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrthostview.dll").c_str()));
+    ASSERT_NE(nullptr, library.Get());
     auto create = reinterpret_cast<ZRTCreateDataSourceProc>(
-        reinterpret_cast<void*>(GetProcAddress(library, "ZRTCreateObject")));
+        reinterpret_cast<void*>(GetProcAddress(library.Get(), "ZRTCreateObject")));
     DataSourceFunctions* a = nullptr;
     DataSourceFunctions* b = nullptr;
     ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), tables.EnvironmentTable(), &a, 1));
@@ -210,7 +211,6 @@ TEST(Zrthostview, TheTwoTablesDriveTwoIndependentBrowsers)
     EXPECT_EQ("NAME2", tables.GetText(ZRP_BROWSE_LIBRARY));
     EXPECT_TRUE(a->Close() && a->Disconnect() && b->Disconnect());
     EXPECT_EQ(0u, errors.Count());
-    FreeLibrary(library);
     SetEnvironmentVariableA("ZRTHOSTVIEW_SCRIPT", nullptr);
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "OwnedHandles.h"
 #include "TempProgramFolder.h"
 #include "TestRegistryKey.h"
 
@@ -23,19 +24,19 @@ typedef void(WINAPI* GetTextProc)(char*, int);
 class ZrtverTest : public ::testing::Test
 {
 protected:
-    HMODULE m_library = nullptr;
+    OwnedModule m_library;
 
     void SetUp() override
     {
-        m_library = LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrtver.dll").c_str());
-        ASSERT_NE(nullptr, m_library);
+        m_library.Reset(LoadLibraryA((TempProgramFolder::BuildProgramFolder() + "\\Zrtver.dll").c_str()));
+        ASSERT_NE(nullptr, m_library.Get());
     }
-    void TearDown() override { FreeLibrary(m_library); }
+    void TearDown() override { m_library.Reset(); }
 
     template <typename Proc>
     Proc Entry(const char* name)
     {
-        return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(m_library, name)));
+        return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(m_library.Get(), name)));
     }
 
     DWORD InstallationKey(std::string& path, int size = 200)
@@ -53,7 +54,7 @@ protected:
 TEST_F(ZrtverTest, ExportsAllTwelveEntries)
 {
     for (const char* name : kEntries)
-        EXPECT_NE(nullptr, GetProcAddress(m_library, name)) << name;
+        EXPECT_NE(nullptr, GetProcAddress(m_library.Get(), name)) << name;
 }
 
 TEST_F(ZrtverTest, InstallationKeyFollowsTheEnvironment)

@@ -6,6 +6,7 @@
 //   bench_fuzz [--cases N] [--jobs N] [reader...]        the round (all readers when none is named)
 //   bench_fuzz --worker reader first count               one worker: a line "number verdict [detail]" per case
 #include "HostileInput.h"
+#include "OwnedHandles.h"
 
 #include <windows.h>
 
@@ -80,20 +81,23 @@ public:
         : m_next(first), m_end(first + count)
     {
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        HANDLE write = nullptr;
-        CreatePipe(&m_read, &write, &inherit, 0);
-        SetHandleInformation(m_read, HANDLE_FLAG_INHERIT, 0);
+        OwnedKernelHandle write;
+        CreatePipe(m_read.Receive(), write.Receive(), &inherit, 0);
+        SetHandleInformation(m_read.Get(), HANDLE_FLAG_INHERIT, 0);
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = write;
+        startup.hStdOutput = write.Get();
         startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         std::string command = "\"" + program + "\" --worker " + reader + " " + std::to_string(first) + " " +
                               std::to_string(count);
+        PROCESS_INFORMATION process{};
         m_started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                                   &m_process);
-        CloseHandle(write);
+                                   &process);
+        m_process.Reset(process.hProcess);
+        m_thread.Reset(process.hThread);
+        write.Reset();
         m_lastLine = GetTickCount();
     }
 
@@ -101,12 +105,9 @@ public:
     {
         if (m_started)
         {
-            TerminateProcess(m_process.hProcess, 3);
-            WaitForSingleObject(m_process.hProcess, INFINITE);
-            CloseHandle(m_process.hProcess);
-            CloseHandle(m_process.hThread);
+            TerminateProcess(m_process.Get(), 3);
+            WaitForSingleObject(m_process.Get(), INFINITE);
         }
-        CloseHandle(m_read);
     }
 
     bool Started() const { return m_started; }
@@ -118,11 +119,11 @@ public:
     bool Poll(Tally& tally)
     {
         DWORD available = 0;
-        while (PeekNamedPipe(m_read, nullptr, 0, nullptr, &available, nullptr) && available > 0)
+        while (PeekNamedPipe(m_read.Get(), nullptr, 0, nullptr, &available, nullptr) && available > 0)
         {
             char bytes[4096];
             DWORD read = 0;
-            if (!ReadFile(m_read, bytes, std::min<DWORD>(available, sizeof bytes), &read, nullptr) || read == 0)
+            if (!ReadFile(m_read.Get(), bytes, std::min<DWORD>(available, sizeof bytes), &read, nullptr) || read == 0)
                 break;
             m_pending.append(bytes, read);
             for (size_t end; (end = m_pending.find('\n')) != std::string::npos;)
@@ -133,10 +134,10 @@ public:
         }
         if (Done())
             return false;
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0)
+        if (WaitForSingleObject(m_process.Get(), 0) == WAIT_OBJECT_0)
         {
             DWORD left = 0;
-            if (PeekNamedPipe(m_read, nullptr, 0, nullptr, &left, nullptr) && left > 0)
+            if (PeekNamedPipe(m_read.Get(), nullptr, 0, nullptr, &left, nullptr) && left > 0)
                 return true;
             ++tally.cases;
             ++tally.crashes;
@@ -182,8 +183,9 @@ private:
         m_next = number + 1;
     }
 
-    HANDLE m_read = nullptr;
-    PROCESS_INFORMATION m_process{};
+    OwnedKernelHandle m_read;
+    OwnedKernelHandle m_process;
+    OwnedKernelHandle m_thread;
     bool m_started = false;
     uint32_t m_next;
     uint32_t m_end;

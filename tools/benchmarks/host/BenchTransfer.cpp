@@ -4,6 +4,7 @@
 
 #include "DataSource.h"
 #include "FieldConvert.h"
+#include "OwnedHandles.h"
 
 namespace
 {
@@ -17,7 +18,7 @@ double WallSeconds()
 }
 
 // Close and Disconnect after whatever happened before; FALSE when Close fails.
-bool Finish(DataSourceFunctions* host, HMODULE library)
+bool Finish(DataSourceFunctions* host)
 {
     bool closed = true;
     if (host)
@@ -25,8 +26,6 @@ bool Finish(DataSourceFunctions* host, HMODULE library)
         closed = host->Close() != FALSE;
         host->Disconnect();
     }
-    if (library)
-        FreeLibrary(library);
     return closed;
 }
 }
@@ -93,8 +92,8 @@ DataSourceFunctions* BenchTransfer::CreateHostSource(HMODULE library)
 
 bool BenchTransfer::ReadWithHostSourceAlone(int records)
 {
-    HMODULE library = LoadLibraryA(m_bed.Folder().File(m_hostLibrary).c_str());
-    DataSourceFunctions* host = library ? CreateHostSource(library) : nullptr;
+    const OwnedModule library(LoadLibraryA(m_bed.Folder().File(m_hostLibrary).c_str()));
+    DataSourceFunctions* host = library ? CreateHostSource(library.Get()) : nullptr;
     DSRecordLayout* layout = nullptr;
     bool ok = host && host->Connect() && host->Open(nullptr) && host->GetRecordLayout(&layout) && layout;
     DSField field = {};
@@ -104,13 +103,13 @@ bool BenchTransfer::ReadWithHostSourceAlone(int records)
             ok = host->GetField(&field) && host->NextField();
     }
     ok = ok && host->GetRecordCount() == records;
-    return Finish(host, library) && ok;
+    return Finish(host) && ok;
 }
 
 bool BenchTransfer::WriteWithHostSourceAlone(PcValues& values)
 {
-    HMODULE library = LoadLibraryA(m_bed.Folder().File(m_hostLibrary).c_str());
-    DataSourceFunctions* host = library ? CreateHostSource(library) : nullptr;
+    const OwnedModule library(LoadLibraryA(m_bed.Folder().File(m_hostLibrary).c_str()));
+    DataSourceFunctions* host = library ? CreateHostSource(library.Get()) : nullptr;
     DSRecordLayout* layout = nullptr;
     bool ok = host && host->Connect() && host->Open(nullptr) && host->GetRecordLayout(&layout) && layout;
     // The PC side's fields as a PC data source describes them; each value is put as the text it read.
@@ -132,5 +131,5 @@ bool BenchTransfer::WriteWithHostSourceAlone(PcValues& values)
         }
     }
     ok = ok && host->EndOfData() && host->GetRecordCount() == static_cast<int>(values.size());
-    return Finish(host, library) && ok;
+    return Finish(host) && ok;
 }

@@ -69,12 +69,6 @@ CallRecording::CallRecording()
 {
 }
 
-CallRecording::~CallRecording()
-{
-    if (m_event)
-        CloseHandle(m_event);
-}
-
 void CallRecording::Clear()
 {
     m_calls.clear();
@@ -123,7 +117,7 @@ int CallRecording::Answer(int* function, char* data, int* length, int* returnCod
         std::memcpy(data, call.output.data(), call.output.size());
     if (call.function == FN_START_HOST_NOTIFICATION && data)
     {
-        const LONG value = HandleToLong(m_event);
+        const LONG value = HandleToLong(m_event.Get());
         std::memcpy(data + NOTIFY_EVENT_OFFSET, &value, sizeof value);
     }
     if (length)

@@ -3,6 +3,8 @@
 // the caller does; replayed, it makes the same calls again, with a data source's waits and nothing else.
 #pragma once
 
+#include "OwnedHandles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -14,7 +16,6 @@ class CallRecording
 {
 public:
     CallRecording();
-    ~CallRecording();
     CallRecording(const CallRecording&) = delete;
     CallRecording& operator=(const CallRecording&) = delete;
 
@@ -58,5 +59,5 @@ private:
     std::vector<Call> m_calls;
     std::size_t m_next = 0;
     long long m_unexpected = 0;
-    HANDLE m_event = nullptr;   // the notification event of the played-back host: always signalled
+    OwnedEvent m_event;   // the notification event of the played-back host: always signalled
 };

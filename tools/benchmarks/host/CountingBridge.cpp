@@ -14,20 +14,18 @@ Entry Find(HMODULE module, const char* name)
 CountingBridge::CountingBridge(const std::string& path)
     : m_module(LoadLibraryA(path.c_str()))
 {
-    m_read = Find<HllapiCounterReadEntry>(m_module, HLLAPI_COUNTER_READ);
-    m_reset = Find<HllapiCounterResetEntry>(m_module, HLLAPI_COUNTER_RESET);
-    m_record = Find<HllapiCounterRecordEntry>(m_module, HLLAPI_COUNTER_RECORD);
-    m_playback = Find<HllapiCounterPlaybackEntry>(m_module, HLLAPI_COUNTER_PLAYBACK);
-    m_replay = Find<HllapiCounterReplayEntry>(m_module, HLLAPI_COUNTER_REPLAY);
-    m_release = Find<HllapiCounterReleaseEntry>(m_module, HLLAPI_COUNTER_RELEASE);
+    m_read = Find<HllapiCounterReadEntry>(m_module.Get(), HLLAPI_COUNTER_READ);
+    m_reset = Find<HllapiCounterResetEntry>(m_module.Get(), HLLAPI_COUNTER_RESET);
+    m_record = Find<HllapiCounterRecordEntry>(m_module.Get(), HLLAPI_COUNTER_RECORD);
+    m_playback = Find<HllapiCounterPlaybackEntry>(m_module.Get(), HLLAPI_COUNTER_PLAYBACK);
+    m_replay = Find<HllapiCounterReplayEntry>(m_module.Get(), HLLAPI_COUNTER_REPLAY);
+    m_release = Find<HllapiCounterReleaseEntry>(m_module.Get(), HLLAPI_COUNTER_RELEASE);
 }
 
 CountingBridge::~CountingBridge()
 {
     if (m_release)
         m_release();
-    if (m_module)
-        FreeLibrary(m_module);
 }
 
 HllapiCounts CountingBridge::Read() const

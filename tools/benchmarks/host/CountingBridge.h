@@ -4,6 +4,7 @@
 #pragma once
 
 #include "HllapiCounter.h"
+#include "OwnedHandles.h"
 
 #include <string>
 
@@ -27,7 +28,7 @@ public:
     static double AnswerSeconds(const HllapiCounts& counts);
 
 private:
-    HMODULE m_module = nullptr;
+    OwnedModule m_module;
     HllapiCounterReadEntry m_read = nullptr;
     HllapiCounterResetEntry m_reset = nullptr;
     HllapiCounterRecordEntry m_record = nullptr;

@@ -18,6 +18,8 @@ enum
 };
 
 HMODULE g_self = nullptr;
+// Freed only by HllapiCounterRelease, never when this library is detached: that runs under the loader lock, where
+// no library may be freed.
 HMODULE g_target = nullptr;
 HllapiEntry g_hllapi = nullptr;
 GetStatusEntry g_getStatus = nullptr;

@@ -8,6 +8,7 @@
 // Exit status 1 when a goal is missed, 2 on a failure.
 #include "BenchStore.h"
 #include "BenchTransfer.h"
+#include "OwnedHandles.h"
 
 #include "TempProgramFolder.h"
 
@@ -42,14 +43,13 @@ double Now()
 
 bool WriteText(const std::string& path, const std::string& text)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    OwnedFile file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return false;
     DWORD written = 0;
-    const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                    written == text.size();
-    CloseHandle(file);
-    return ok;
+    return WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
 }
 
 long long FileSize(const std::string& path)
@@ -181,8 +181,8 @@ BatchFigures RunZrtbatch(const std::string& profile, const std::string& watched)
     static int run = 0;
     BatchFigures figures;
     const std::string name = "ZrtLinkBench" + std::to_string(GetCurrentProcessId()) + "x" + std::to_string(++run);
-    HANDLE success = CreateEventA(nullptr, TRUE, FALSE, (name + "Success").c_str());
-    HANDLE failure = CreateEventA(nullptr, TRUE, FALSE, (name + "Failure").c_str());
+    OwnedEvent success(CreateEventA(nullptr, TRUE, FALSE, (name + "Success").c_str()));
+    OwnedEvent failure(CreateEventA(nullptr, TRUE, FALSE, (name + "Failure").c_str()));
     const std::string program = TempProgramFolder::BuildProgramFolder() + "\\Zrtbatch.exe";
     std::string commandLine = "\"" + program + "\" /Event:" + name + " " + profile;
     STARTUPINFOA startup{};
@@ -193,10 +193,10 @@ BatchFigures RunZrtbatch(const std::string& profile, const std::string& watched)
                         TempProgramFolder::BuildProgramFolder().c_str(), &startup, &process))
     {
         figures.problem = "Zrtbatch cannot be started";
-        CloseHandle(success);
-        CloseHandle(failure);
         return figures;
     }
+    const OwnedKernelHandle processHandle(process.hProcess);
+    const OwnedThread thread(process.hThread);
     long long size = -1;
     double grew = start;
     auto look = [&] {
@@ -212,7 +212,7 @@ BatchFigures RunZrtbatch(const std::string& profile, const std::string& watched)
             counters.PeakWorkingSetSize > figures.peakWorkingSet)
             figures.peakWorkingSet = counters.PeakWorkingSetSize;
     };
-    const HANDLE ends[] = {success, failure, process.hProcess};
+    const HANDLE ends[] = {success.Get(), failure.Get(), process.hProcess};
     DWORD ended = WAIT_TIMEOUT;
     while (ended == WAIT_TIMEOUT && Now() - start < kBatchTimeoutMs / 1000.0)
     {
@@ -232,28 +232,24 @@ BatchFigures RunZrtbatch(const std::string& profile, const std::string& watched)
         figures.problem = "Zrtbatch did not end in time";
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    CloseHandle(success);
-    CloseHandle(failure);
     return figures;
 }
 
 // Zrtbatch's options: no question before a PC file is created or replaced (nobody would answer it).
 bool SetUpInstallKey()
 {
-    HKEY key = nullptr;
+    OwnedRegistryKey key;
     const std::string path = std::string(kInstallKey) + "\\ZRT";
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Receive(),
+                        nullptr) != ERROR_SUCCESS)
         return false;
     const DWORD no = 0;
     bool ok = true;
     for (const char* option : {"Confirm PC file creating", "Confirm PC file replacing"})
-        ok = RegSetValueExA(key, option, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&no), sizeof no) ==
+        ok = RegSetValueExA(key.Get(), option, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&no), sizeof no) ==
                  ERROR_SUCCESS &&
              ok;
-    RegCloseKey(key);
+    key.Reset();
     SetEnvironmentVariableA("ZRT_INSTALL_KEY", (std::string("HKCU\\") + kInstallKey).c_str());
     return ok;
 }

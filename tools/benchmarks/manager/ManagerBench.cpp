@@ -2,6 +2,7 @@
 // manager, against the same records written by the PC data source alone, driven by a plain loop. The difference is
 // the manager's own cost: the field loop, the record counts and the cancel test.
 #include "ManagerTestBed.h"
+#include "OwnedHandles.h"
 
 #include <cstdio>
 #include <functional>
@@ -38,10 +39,10 @@ DataSourceFunctions* Create(HMODULE library, CFakeCallerTables& tables, const Er
 // The PC data source alone: the same libraries, the same calls in the same order, no manager.
 bool RunAlone(ManagerTestBed& bed)
 {
-    HMODULE hostLibrary = LoadLibraryA(bed.Folder().File("ZRTAS400.DLL").c_str());
-    HMODULE pcLibrary = LoadLibraryA(bed.Folder().File("ZRTPCFILE.DLL").c_str());
-    DataSourceFunctions* host = Create(hostLibrary, bed.Tables(), bed.Errors().Sink());
-    DataSourceFunctions* pc = Create(pcLibrary, bed.Tables(), bed.Errors().Sink());
+    OwnedModule hostLibrary(LoadLibraryA(bed.Folder().File("ZRTAS400.DLL").c_str()));
+    OwnedModule pcLibrary(LoadLibraryA(bed.Folder().File("ZRTPCFILE.DLL").c_str()));
+    DataSourceFunctions* host = Create(hostLibrary.Get(), bed.Tables(), bed.Errors().Sink());
+    DataSourceFunctions* pc = Create(pcLibrary.Get(), bed.Tables(), bed.Errors().Sink());
     DSRecordLayout* layout = nullptr;
     bool ok = host && pc && host->Connect() && pc->Connect() && host->Open(nullptr) &&
               host->GetRecordLayout(&layout) && pc->Open(nullptr) && pc->SetRecordLayout(layout);
@@ -53,8 +54,6 @@ bool RunAlone(ManagerTestBed& bed)
         ok = host->Close() && host->Disconnect() && ok;
     if (pc)
         ok = pc->Close() && pc->Disconnect() && ok;
-    FreeLibrary(pcLibrary);
-    FreeLibrary(hostLibrary);
     return ok;
 }
 
@@ -75,7 +74,7 @@ int main()
     bed.Tables().Set(ZRP_PC_FILE_TYPE, PCFT_CSV);
     bed.Tables().Set(ZRP_PC_FILE_NAME, file.c_str());
     bed.Tables().Set(ZRP_PC_WRITE_MODE, ZRPCWM_REPLACE);
-    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    OwnedEvent cancel(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     EnvironmentCallbacks* environment = bed.Tables().EnvironmentTable();
     const HWND window = environment->hwndNotify;
 
@@ -87,14 +86,14 @@ int main()
     {
         alone = std::min(alone, Seconds([&] { return RunAlone(bed); }, &ok));
         environment->hwndNotify = nullptr;
-        managed = std::min(managed, Seconds([&] { return RunThroughManager(bed, cancel); }, &ok));
+        managed = std::min(managed, Seconds([&] { return RunThroughManager(bed, cancel.Get()); }, &ok));
         bed.Release();
         environment->hwndNotify = window;
-        notified = std::min(notified, Seconds([&] { return RunThroughManager(bed, cancel); }, &ok));
+        notified = std::min(notified, Seconds([&] { return RunThroughManager(bed, cancel.Get()); }, &ok));
         bed.Release();
         bed.Recorder().Clear();
     }
-    CloseHandle(cancel);
+    cancel.Reset();
     if (!ok || bed.Errors().Count() != 0)
     {
         std::printf("manager benchmark: a transfer failed\n");
