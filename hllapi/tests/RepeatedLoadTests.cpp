@@ -2,6 +2,7 @@
 // profile list must not use up what the process has once per load, such as its 1,088 thread-local storage slots.
 #include "HostStore.h"
 #include "ManagerTestBed.h"
+#include "OwnedHandles.h"
 #include "TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -49,9 +50,9 @@ int CallBridge(HllapiProc hllapi, int function, char* data, int length)
 // Loads the bridge, connects to the AS/400 session, signs on as a data source does, and frees the bridge.
 void UseBridgeOnce(const std::string& path)
 {
-    HMODULE bridge = LoadLibraryA(path.c_str());
-    ASSERT_NE(nullptr, bridge);
-    auto hllapi = reinterpret_cast<HllapiProc>(reinterpret_cast<void*>(GetProcAddress(bridge, "hllapi")));
+    const OwnedModule bridge(LoadLibraryA(path.c_str()));
+    ASSERT_NE(nullptr, bridge.Get());
+    auto hllapi = reinterpret_cast<HllapiProc>(reinterpret_cast<void*>(GetProcAddress(bridge.Get(), "hllapi")));
     ASSERT_NE(nullptr, hllapi);
     char sessions[16 * 26] = {};
     EXPECT_EQ(0, CallBridge(hllapi, 10, sessions, sizeof(sessions)));
@@ -60,7 +61,6 @@ void UseBridgeOnce(const std::string& path)
     char keys[] = "@E";
     CallBridge(hllapi, 3, keys, 2);
     CallBridge(hllapi, 2, session, 1);
-    FreeLibrary(bridge);
 }
 
 // One manager object for one transfer, as a program runs one profile.
