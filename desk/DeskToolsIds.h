@@ -24,7 +24,12 @@
 #define IDS_IMPORT_WARNING_AS400 451
 #define IDS_ZRH023_IMPORT_ENTRY_INVALID 10023
 
-// Program Manager icons.
+// Program Manager icons. An item names its icon by position among the program's icon groups, which the resource
+// directory sorts by id: after 128 and 171-173 these take the positions 4, 5 and 6, so every other icon of the
+// program needs an id between 173 and 180 or above 182.
+#define IDI_PROFILE_LIST_DOCUMENT 180
+#define IDI_PC_TO_HOST_DOCUMENT 181
+#define IDI_HOST_TO_PC_DOCUMENT 182
 #define IDS_ICON_SAVE_FIRST 455
 #define IDS_ICON_CREATED 456
 #define IDS_ZRH015_NO_GROUP_NAME 10015

@@ -134,7 +134,8 @@ void CFtpProfile::ReadTransfer(const char* section, FtpTransferValues& values) c
     values.textRecordLength = ReadNumber(kHostToPc, "Text file record length");
     values.binaryRecordLength = ReadNumber(kHostToPc, "Binary file record length");
     values.conversion = ValueOfWord(ReadText(section, kConversionKey), kConversions);
-    values.characterSet = ValueOfWord(ReadText(section, "CharacterSet"), {{"ASCII", FTPCS_ASCII}, {"ANSI", FTPCS_ANSI}});
+    values.characterSet =
+        ValueOfWord(ReadText(section, "CharacterSet"), {{"ASCII", FTPCS_ASCII}, {"ANSI", FTPCS_ANSI}});
     values.useDescriptionFile = ValueOfWord(ReadText(section, "Use description file"), {{"Yes", 1}});
 }
 

@@ -6,6 +6,10 @@
 #include "FwModule.h"
 #include "OpenProfileSheet.h"
 #include "OptionsDlg.h"
+#include "ProgmanIcon.h"
+#include "RegistryKey.h"
+#include "VersionLibrary.h"
+#include "DeskToolsIds.h"
 #include "ProfileDocManager.h"
 #include "TransferProgressDlg.h"
 #include "ZRMessages.h"
@@ -152,9 +156,68 @@ LRESULT CMainFrame::OnImport(WPARAM, LPARAM)
     return 0;
 }
 
+bool CMainFrame::IsDocumentSaved(CFwDocument& document) const
+{
+    CZRProfile* profile = GetCurrentProfile();
+    bool modified = Desk().listMode == ZRLIST_PROFILE ? profile && profile->IsModified() : Desk().listModified;
+    document.SetModifiedFlag(modified);
+    // A document without a file has nothing an icon could start.
+    return !modified && !document.GetPathName().empty();
+}
+
 LRESULT CMainFrame::OnCreateIcon(WPARAM, LPARAM)
 {
-    ShowMessage(IDS_CREATE_ICON_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    CFwDocument* document = GetActiveDocument();
+    CVersionLibrary* library = GetVersionLibrary();
+    if (!document || !library)
+    {
+        return 0;
+    }
+    if (!IsDocumentSaved(*document))
+    {
+        if (AskQuestion(IDS_ICON_SAVE_FIRST) != IDYES)
+        {
+            return 0;
+        }
+        SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(ID_FILE_SAVE, 0), 0);
+        if (!IsDocumentSaved(*document))
+        {
+            return 0;
+        }
+    }
+    std::string group;
+    CRegistryKey key(library->GetInstallKeyPath().c_str(), library->GetInstallRootKey(), ZRRK_READ_ONLY);
+    if (!key.IsOpen() || !key.GetString(group, "GroupName"))
+    {
+        ShowMessage(IDS_ZRH015_NO_GROUP_NAME, nullptr, ZRMSG_MODE_BOX, ZRMSG_ERROR);
+        return 0;
+    }
+    char program[MAX_PATH] = "";
+    char iconFile[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, program, sizeof(program));
+    DWORD length = GetShortPathNameA(program, iconFile, sizeof(iconFile));
+    if (length == 0 || length >= sizeof(iconFile))
+    {
+        lstrcpynA(iconFile, program, sizeof(iconFile));
+    }
+    int iconIndex = ZRICON_PROFILE_LIST;
+    if (Desk().listMode == ZRLIST_PROFILE)
+    {
+        bool hostToPc = GetCurrentProfile()->General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
+        iconIndex = hostToPc ? ZRICON_HOST_TO_PC : ZRICON_PC_TO_HOST;
+    }
+    bool created = ExecuteProgmanDde(FormatCreateGroupCommand(group)) &&
+                   ExecuteProgmanDde(FormatAddItemCommand(library->GetProgramFolder(), document->GetPathName(),
+                                                          document->GetTitle(), iconFile, iconIndex));
+    if (created)
+    {
+        ExecuteProgmanDde(FormatReloadCommand(group));
+        ShowMessage(IDS_ICON_CREATED, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+    }
+    else
+    {
+        ShowMessage(IDS_ZRH016_DDE_ERROR, nullptr, ZRMSG_MODE_BOX, ZRMSG_ERROR);
+    }
     return 0;
 }
 

@@ -18,6 +18,8 @@ private:
     LRESULT OnUpdateRun(WPARAM wParam, LPARAM lParam);
     LRESULT OnImport(WPARAM wParam, LPARAM lParam);
     LRESULT OnCreateIcon(WPARAM wParam, LPARAM lParam);
+    // Copies the profile's (or list's) modified flag into the document's; TRUE when the document is saved in a file.
+    bool IsDocumentSaved(CFwDocument& document) const;
     LRESULT OnUpdateCreateIcon(WPARAM wParam, LPARAM lParam);
     LRESULT OnOptions(WPARAM wParam, LPARAM lParam);
     LRESULT OnHelpContents(WPARAM wParam, LPARAM lParam);

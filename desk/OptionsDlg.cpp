@@ -80,7 +80,8 @@ BOOL COptionsDlg::OnInitDialog()
     SetDlgItemInt(m_hWnd, IDC_TIMEOUT_SENDKEY, static_cast<UINT>(NumberOption(m_options, ZRO_HLLAPI_TIMEOUT_SENDKEY)),
                   FALSE);
     SetDlgItemInt(m_hWnd, IDC_TIMEOUT_DDS, static_cast<UINT>(NumberOption(m_options, ZRO_HLLAPI_TIMEOUT_DDS)), FALSE);
-    CheckDlgButton(m_hWnd, IDC_PRESERVE_LENGTH, NumberOption(m_options, ZRO_REMOVE_BLANKS) ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(m_hWnd, IDC_PRESERVE_LENGTH,
+                   NumberOption(m_options, ZRO_REMOVE_BLANKS) ? BST_UNCHECKED : BST_CHECKED);
     CheckDlgButton(m_hWnd, IDC_CONFIRM_CREATING,
                    NumberOption(m_options, ZRO_CONFIRM_CREATING) ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(m_hWnd, IDC_CONFIRM_REPLACING,

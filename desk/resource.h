@@ -103,7 +103,6 @@
 
 // Actions that later versions add; until then they say so.
 #define IDS_PROFILE_LISTS_MISSING 341
-#define IDS_CREATE_ICON_MISSING 344
 
 // PC write modes (dialog helpers).
 #define IDS_CREATE_FILE 28

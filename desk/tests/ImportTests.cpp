@@ -115,7 +115,8 @@ TEST(DeskImport, DamagedFilesAreRefusedAndAGoodOneBecomesAnUntitledModifiedProfi
     std::string file = ReadFileBytes(saved);
     for (const char* line : {"Connection=HLLAPI", "Direction=Host to PC", "Host type=AS/400",
                              "Character set=EBCDIC to ASCII", "Transfer type=Conversion", "Presentation space ID=A",
-                             "Host file type=Data", "SQL from=QGPL/CUSTOMER(*FIRST)", "PC file type=CSV (Comma delimiter)",
+                             "Host file type=Data", "SQL from=QGPL/CUSTOMER(*FIRST)",
+                             "PC file type=CSV (Comma delimiter)",
                              "PC write mode=Replace file"})
     {
         EXPECT_NE(file.find(std::string(line) + "\r\n"), std::string::npos) << line;
@@ -126,7 +127,8 @@ TEST(DeskImport, DamagedFilesAreRefusedAndAGoodOneBecomesAnUntitledModifiedProfi
 TEST(DeskImport, SystemThirtySixNamesAreCutAndAPcToHostBinaryCreationWarns)
 {
     DeskSession session;
-    std::string ftp = session.WriteFile("s36.ftp", "[General]\r\nHost system=SYS/36\r\nTransfer direction=PC to Host\r\n"
+    std::string ftp = session.WriteFile("s36.ftp", "[General]\r\nHost system=SYS/36\r\n"
+                                                   "Transfer direction=PC to Host\r\n"
                                                    "[PC to Host Transfer]\r\nHost file name=ABCDEFGHI\r\n"
                                                    "File name type=Data\r\nFile type=Data\r\n"
                                                    "Write mode=Create file\r\nConversion=Binary (No conversion)\r\n");
@@ -142,7 +144,8 @@ TEST(DeskImport, SystemThirtySixNamesAreCutAndAPcToHostBinaryCreationWarns)
         SaveAs(s, frame, saved);
         FrameCommand(frame, kFileExit);
     });
-    EXPECT_EQ(warning.text, "Warning! The specified PC-to-System/36 binary profile has been imported. Since ZRT differs "
+    EXPECT_EQ(warning.text, "Warning! The specified PC-to-System/36 binary profile has been imported. Since ZRT "
+                            "differs "
                             "from via Velunor in the way it processes the binary transfer, you must verify and modify "
                             ", if necessary, the record length of the host file.");
     std::string file = ReadFileBytes(saved);
