@@ -130,6 +130,7 @@ TEST(DeskImport, SystemThirtySixNamesAreCutAndAPcToHostBinaryCreationWarns)
     std::string ftp = session.WriteFile("s36.ftp", "[General]\r\nHost system=SYS/36\r\n"
                                                    "Transfer direction=PC to Host\r\n"
                                                    "[PC to Host Transfer]\r\nHost file name=ABCDEFGHI\r\n"
+                                                   "PC filename=" + session.PathOf("in.bin") + "\r\n"
                                                    "File name type=Data\r\nFile type=Data\r\n"
                                                    "Write mode=Create file\r\nConversion=Binary (No conversion)\r\n");
     DeskBox warning;
