@@ -87,7 +87,12 @@ BOOL CFwCmdTarget::DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam
             m_currentWParam = wParam;
             m_currentLParam = lParam;
             m_defaultRequested = false;
+            std::shared_ptr<bool> alive = m_alive;
             *result = (this->*entry.handler)(wParam, lParam);
+            if (!*alive)
+            {
+                return TRUE;
+            }
             bool handled = !m_defaultRequested;
             m_currentMessage = savedMessage;
             m_currentWParam = savedWParam;

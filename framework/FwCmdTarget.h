@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <memory>
 #include <span>
 
 class CFwCmdTarget;
@@ -87,7 +88,7 @@ class CFwCmdTarget
 {
 public:
     CFwCmdTarget() = default;
-    virtual ~CFwCmdTarget() = default;
+    virtual ~CFwCmdTarget() { *m_alive = false; }
     CFwCmdTarget(const CFwCmdTarget&) = delete;
     CFwCmdTarget& operator=(const CFwCmdTarget&) = delete;
 
@@ -118,4 +119,6 @@ private:
     WPARAM m_currentWParam = 0;
     LPARAM m_currentLParam = 0;
     bool m_defaultRequested = false;
+    // False once the object is gone: a handler may delete its own object (a frame destroyed by its close).
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -382,9 +382,17 @@ LRESULT CFwFrameWnd::OnSize(WPARAM, LPARAM)
 
 LRESULT CFwFrameWnd::OnClose(WPARAM, LPARAM)
 {
+    // A close that arrives while the save question of an earlier one is open is dropped: the earlier one decides,
+    // and the document must not be deleted under it.
+    if (m_closing)
+    {
+        return 0;
+    }
+    m_closing = true;
     CFwDocument* document = GetActiveDocument();
     if (document && !document->SaveModified())
     {
+        m_closing = false;
         return 0;
     }
     DestroyWindow(m_hWnd);

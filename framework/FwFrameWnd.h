@@ -86,4 +86,5 @@ private:
     HWND m_statusBar = nullptr;
     CFwView* m_view = nullptr;
     bool m_wasMainWindow = false;
+    bool m_closing = false;
 };

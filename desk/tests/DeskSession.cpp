@@ -173,6 +173,8 @@ bool DeskSession::Run(const std::function<void(DeskSession&)>& script)
 
 void DeskSession::CloseWhatIsLeft(const std::atomic<bool>& finished) const
 {
+    // What the script closed itself needs a moment to go; only what stays is closed here.
+    WaitUntil([&] { return finished.load(); }, 3000);
     DWORD start = GetTickCount();
     while (!finished && GetTickCount() - start < 30000)
     {
@@ -221,7 +223,8 @@ DeskBox DeskSession::AnswerBox(int button, DWORD timeoutMs) const
         box.lines = ListBoxLines(list);
     }
     PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(button), 0);
-    WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000);
+    // A box's window goes only once its modal loop has ended: what the script posts next is not handled inside it.
+    WaitUntil([&] { return !IsWindow(dialog); }, 5000);
     return box;
 }
 

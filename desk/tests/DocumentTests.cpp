@@ -22,6 +22,12 @@ HWND ToolBar(HWND frame)
     return FindWindowExA(frame, nullptr, TOOLBARCLASSNAMEA, nullptr);
 }
 
+size_t FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : 0;
+}
+
 bool RunEnabled(HWND frame)
 {
     return SendMessageA(ToolBar(frame), TB_ISBUTTONENABLED, kFileRun, 0) != 0;
@@ -94,7 +100,8 @@ TEST(DeskDocument, SavesAnUnchangedProfileByteForByteAndAsksBeforeLosingChanges)
         ASSERT_NE(frame, nullptr);
         WriteFileBytes(profile, "changed on disk\r\n");
         FrameCommand(frame, kFileSave);
-        WaitUntil([&] { return ReadFileBytes(profile) == before; });
+        // The size is read without opening the file, so that the save can put its new file in place.
+        WaitUntil([&] { return FileSize(profile) == before.size(); });
         FrameCommand(frame, kRecentFile2);
         warning = s.AnswerBox();
         WaitUntil([&] { return WindowText(frame) == "lenient.h2p - ZRT (Zerathon)"; });
@@ -117,6 +124,8 @@ TEST(DeskDocument, AProfileThatCannotBeReadLeavesTheOpenOneAsItWas)
     std::string before = ReadFileBytes(profile);
     std::string sideways = session.WriteProfile("sideways.h2p", "ok.csv");
     SetProfileValue(sideways, "General", "Direction", "Sideways");
+    std::string truncated = session.WriteFile("truncated.h2p", before.substr(0, before.find("Host type")));
+    std::string list = session.WriteFile("list.h2p", profile + "\r\n");
     std::string locked = session.WriteProfile("locked.h2p", "ok.csv");
     // Another program reads the file and lets nobody write it meanwhile.
     OwnedFile lock(CreateFileA(locked.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -127,7 +136,7 @@ TEST(DeskDocument, AProfileThatCannotBeReadLeavesTheOpenOneAsItWas)
     session.Run([&](DeskSession& s) {
         HWND frame = OpenFromSheet(s, profile);
         ASSERT_NE(frame, nullptr);
-        for (const std::string& other : {sideways, locked})
+        for (const std::string& other : {sideways, truncated, list, locked})
         {
             PostMessageA(frame, WM_COMMAND, MAKEWPARAM(57601, 0), 0);
             HWND open = s.WaitDialog("Open");
@@ -141,13 +150,17 @@ TEST(DeskDocument, AProfileThatCannotBeReadLeavesTheOpenOneAsItWas)
         FrameCommand(frame, kFileSave);
         FrameCommand(frame, kFileExit);
     });
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].lines, std::vector<std::string>{"Error ZRH014: The profile " + sideways +
-                                                       " is corrupted. Use the ZRT Wizard to create a new profile. "});
-    EXPECT_EQ(boxes[1].lines, std::vector<std::string>{"Error ZRH012: Unable to open the file " + locked +
+    ASSERT_EQ(boxes.size(), 4u);
+    for (size_t i = 0; i < 3; ++i)
+    {
+        const std::string& path = i == 0 ? sideways : i == 1 ? truncated : list;
+        EXPECT_EQ(boxes[i].lines, std::vector<std::string>{"Error ZRH014: The profile " + path +
+                                                           " is corrupted. Use the ZRT Wizard to create a new profile. "});
+    }
+    EXPECT_EQ(boxes[3].lines, std::vector<std::string>{"Error ZRH012: Unable to open the file " + locked +
                                                        ". Check that the file is not write-protected nor shared by "
                                                        "another application. "});
-    EXPECT_EQ(titles, (std::vector<std::string>{"good.h2p - ZRT (Zerathon)", "good.h2p - ZRT (Zerathon)"}));
+    EXPECT_EQ(titles, std::vector<std::string>(4, "good.h2p - ZRT (Zerathon)"));
     EXPECT_EQ(tree, As400ToPcTree(session.PathOf("ok.csv")));
     EXPECT_EQ(ReadFileBytes(profile), before);
 }
@@ -193,4 +206,67 @@ TEST(DeskSaveAs, TheProposalReplacesOnlyTheFileNamesExtension)
     EXPECT_EQ(ProposeSaveName("C:\\my.dir\\profile", false, "h2p"), "C:\\my.dir\\profile.h2p");
     EXPECT_EQ(ProposeSaveName("Untitled", true, "p2h"), "Untitled.p2h");
     EXPECT_EQ(ProposeSaveName("Untitled copy#2", true, "h2p"), "Untitled.h2p");
+}
+
+TEST(DeskDocument, AManagerThatCannotBeMadeReadyLeavesAnEmptyUntitledDocumentThatCannotBeSaved)
+{
+    DeskSession session;
+    session.WriteScript("[nobrowser.csv]\r\nFail=30\r\n");
+    std::string profile = session.WriteProfile("good.h2p", "ok.csv");
+    std::string nobrowser = session.WriteProfile("nobrowser.h2p", "nobrowser.csv");
+    session.SetRecentFiles({nobrowser});
+    DeskBox box;
+    std::string title;
+    std::vector<TreeLine> tree;
+    bool saveEnabled = true;
+    session.Run([&](DeskSession& s) {
+        HWND frame = OpenFromSheet(s, profile);
+        ASSERT_NE(frame, nullptr);
+        FrameCommand(frame, kRecentFile2);
+        box = s.AnswerBox();
+        WaitUntil([&] { return WindowText(frame) == "Untitled - ZRT (Zerathon)"; });
+        title = WindowText(frame);
+        tree = TreeViewItems(MainTree(frame));
+        saveEnabled = !WaitUntil([&] { return SendMessageA(ToolBar(frame), TB_ISBUTTONENABLED, kFileSave, 0) == 0; },
+                                 5000);
+        FrameCommand(frame, kFileSave);
+        FrameCommand(frame, kFileExit);
+    });
+    EXPECT_EQ(box.lines, std::vector<std::string>{"Fake entry 30 failed. "});
+    EXPECT_EQ(title, "Untitled - ZRT (Zerathon)");
+    EXPECT_TRUE(tree.empty());
+    EXPECT_FALSE(saveEnabled);
+}
+
+TEST(DeskDocument, SaveAsProposesTheProfilesNameWithItsDirectionsExtensionAndTakesTheNewName)
+{
+    DeskSession session;
+    std::string profile = session.WriteProfile("a.h2p", "ok.csv");
+    std::string copy = session.PathOf("copy.h2p");
+    std::string proposed;
+    std::string filter;
+    std::string title;
+    session.Run([&](DeskSession& s) {
+        HWND frame = OpenFromSheet(s, profile);
+        ASSERT_NE(frame, nullptr);
+        FrameCommand(frame, 57604);
+        HWND dialog = s.WaitDialog("Save As");
+        ASSERT_NE(dialog, nullptr);
+        proposed = ControlText(dialog, 1148);
+        filter = ControlText(dialog, 1136);
+        SetDlgItemTextA(dialog, 1148, copy.c_str());
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        WaitUntil([&] { return WindowText(frame) == "copy.h2p - ZRT (Zerathon)"; });
+        title = WindowText(frame);
+        FrameCommand(frame, kFileExit);
+    });
+    EXPECT_NE(proposed.find("a.h2p"), std::string::npos) << proposed;
+    EXPECT_EQ(filter, "Host-to-PC Profiles (.h2p)");
+    EXPECT_EQ(title, "copy.h2p - ZRT (Zerathon)");
+    EXPECT_EQ(ReadFileBytes(copy), ReadFileBytes(profile));
+    char first[MAX_PATH] = "";
+    DWORD size = sizeof(first);
+    RegGetValueA(session.Key().Root(), session.Key().SubkeyPath("Recent File List").c_str(), "File1", RRF_RT_REG_SZ,
+                 nullptr, first, &size);
+    EXPECT_EQ(std::string(first), copy) << "the recent files are written at exit, newest first";
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ namespace
 std::vector<std::string> g_events;
 bool g_newSucceeds = true;
 bool g_docCommandEnabled = true;
+bool g_closeDuringQuestion = false;
 
 class TestDocument : public CFwDocument
 {
@@ -31,6 +33,11 @@ public:
         if (IsModified())
         {
             g_events.push_back("save question");
+            // Another close arrives while the question is open.
+            if (g_closeDuringQuestion)
+            {
+                SendMessageA(GetDocTemplate()->GetFrame()->GetSafeHwnd(), WM_CLOSE, 0, 0);
+            }
         }
         return TRUE;
     }
@@ -99,6 +106,7 @@ struct Session
         g_events.clear();
         g_newSucceeds = true;
         g_docCommandEnabled = true;
+        g_closeDuringQuestion = false;
         app.AddDocTemplate(std::make_unique<CFwDocTemplate>(
             IDR_FW_DOC, [] { return new TestDocument; }, [] { return new CFwFrameWnd; },
             [] { return new TestView; }));
@@ -179,6 +187,20 @@ TEST(FwDocumentFlow, OpenSetsPathTitleAndRecentFilesAndAFailedOpenKeepsTheModifi
     EXPECT_EQ(TextOf(session.Frame()->GetSafeHwnd()), "fw-open.txt - Fw Test");
     document->SetModifiedFlag(FALSE);
     RegDeleteTreeA(root, storage.c_str());
+}
+
+TEST(FwDocumentFlow, ACloseDuringTheSaveQuestionOfAnotherIsDropped)
+{
+    Session session;
+    CFwDocument* document = session.app.OpenDocumentFile(nullptr);
+    ASSERT_NE(document, nullptr);
+    document->SetModifiedFlag(TRUE);
+    g_closeDuringQuestion = true;
+    HWND frame = session.Frame()->GetSafeHwnd();
+    SendMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_EQ(session.app.GetDocTemplate()->GetDocument(), nullptr);
+    EXPECT_EQ(std::count(g_events.begin(), g_events.end(), "save question"), 1);
 }
 
 TEST(FwCommandRouting, ViewThenDocumentThenFrameThenApplicationAndDisabledCommandsDoNotRun)

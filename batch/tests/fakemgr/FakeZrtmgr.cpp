@@ -132,8 +132,11 @@ DWORD WINAPI RunTransfer(LPVOID)
 BOOL ZRTAPI Called(int entry)
 {
     Log("entry " + std::to_string(entry));
+    std::string script = Beside("FakeZrtmgr.ini");
     char failing[64] = "";
-    GetPrivateProfileStringA("default", "Fail", "", failing, sizeof(failing), Beside("FakeZrtmgr.ini").c_str());
+    GetPrivateProfileStringA("default", "Fail", "", failing, sizeof(failing), script.c_str());
+    GetPrivateProfileStringA(g_section.c_str(), "Fail", std::string(failing).c_str(), failing, sizeof(failing),
+                             script.c_str());
     std::string list = "," + std::string(failing) + ",";
     if (list.find("," + std::to_string(entry) + ",") != std::string::npos)
     {
