@@ -300,6 +300,7 @@ const WizardRun kRuns[] = {
 TEST_F(WizardSheetTest, EachTransferTypeVisitsItsPagesForwardAndBackAndFinishesIntoItsProfile)
 {
     CWizardDriver::s_savePictures = true;
+    DWORD gdiAfterFirstRun = 0;
     for (const WizardRun& run : kRuns)
     {
         SCOPED_TRACE("type " + std::to_string(run.type) + " write mode " + std::to_string(run.hostWriteMode));
@@ -320,7 +321,145 @@ TEST_F(WizardSheetTest, EachTransferTypeVisitsItsPagesForwardAndBackAndFinishesI
         EXPECT_EQ(ReadKey(path, "Host request", "Presentation space ID"), "A");
         EXPECT_EQ(ReadKey(path, "PC request", "Filename"), m_folder.Path() + "\\data.pc");
         EXPECT_NE(driver->summary.find("Short HLLAPI name:  A\r\n"), std::string::npos);
+        if (!gdiAfterFirstRun)
+        {
+            gdiAfterFirstRun = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+        }
     }
+    // The wizard's picture is loaded once for the program: further runs leave no GDI objects behind.
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiAfterFirstRun + 5);
     CWizardDriver::s_savePictures = false;
     EXPECT_EQ(m_boxes.Seen().size(), 0u);
+}
+
+namespace
+{
+// Types a refused value into a page, presses Next, waits for the box and then types the good value.
+struct Refusal
+{
+    int page;
+    UINT control;
+    const char* bad;
+    const char* good;
+};
+
+// Drives one run forward to Finish, trying each refusal once on its page.
+class CRefusalDriver
+{
+public:
+    CRefusalDriver(CWizHllapiNewProfileSheet& sheet, int type, std::vector<Refusal> refusals,
+                   const MessageBoxWatcher& boxes, const std::string& folder)
+        : m_sheet(sheet), m_type(type), m_refusals(std::move(refusals)), m_boxes(boxes), m_folder(folder)
+    {
+    }
+
+    void Tick()
+    {
+        HWND sheet = m_sheet.GetSafeHwnd();
+        if (!sheet || m_waitingForBox > m_boxes.Seen().size())
+        {
+            return;
+        }
+        const int page = CurrentPage(sheet);
+        HWND window = PageWindow(sheet);
+        if (m_waitingForBox)
+        {
+            // The box was answered and the page stayed: the next bad value on the same page, else the good one.
+            m_waitingForBox = 0;
+            const Refusal& done = m_refusals[m_current++];
+            if (m_current < m_refusals.size() && m_refusals[m_current].page == page)
+            {
+                SetDlgItemTextA(window, static_cast<int>(m_refusals[m_current].control), m_refusals[m_current].bad);
+                m_waitingForBox = m_boxes.Seen().size() + 1;
+            }
+            else
+            {
+                SetDlgItemTextA(window, static_cast<int>(done.control), done.good);
+            }
+            Press(sheet, PSBTN_NEXT);
+            return;
+        }
+        if (page == m_lastPage)
+        {
+            return;
+        }
+        m_lastPage = page;
+        if (page == IDD_PROFILE_TYPE_PAGE)
+        {
+            SelectByValue(GetDlgItem(window, IDC_WIZ_TRANSFER_TYPES), m_type);
+        }
+        if (page == IDD_AS400_DESTINATION_PAGE)
+        {
+            SetDlgItemTextA(window, IDC_WIZ_LIBRARY, "LIB");
+            SetDlgItemTextA(window, IDC_WIZ_FILE, "FILE");
+        }
+        if (page == IDD_HOST_FILE_TYPE_PAGE)
+        {
+            CheckRadioButton(window, IDC_WIZ_FIRST_CHOICE, IDC_WIZ_SECOND_CHOICE, IDC_WIZ_SECOND_CHOICE);
+        }
+        if (page == IDD_PC_DESTINATION_PAGE)
+        {
+            m_sheet.Values().pcFile = m_folder + "\\data.txt";
+        }
+        if (m_current < m_refusals.size() && m_refusals[m_current].page == page)
+        {
+            SetDlgItemTextA(window, static_cast<int>(m_refusals[m_current].control), m_refusals[m_current].bad);
+            m_waitingForBox = m_boxes.Seen().size() + 1;
+        }
+        Press(sheet, page == IDD_FINISH_PAGE ? PSBTN_FINISH : PSBTN_NEXT);
+    }
+
+private:
+    void Press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
+
+    CWizHllapiNewProfileSheet& m_sheet;
+    int m_type;
+    std::vector<Refusal> m_refusals;
+    const MessageBoxWatcher& m_boxes;
+    std::string m_folder;
+    size_t m_current = 0;
+    size_t m_waitingForBox = 0;
+    int m_lastPage = -1;
+};
+
+CRefusalDriver* g_refusalDriver = nullptr;
+
+void CALLBACK RefusalTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_refusalDriver)
+    {
+        g_refusalDriver->Tick();
+    }
+}
+}
+
+TEST_F(WizardSheetTest, RefusedValuesKeepThePageAndNameTheField)
+{
+    // A plain upload to a new AS/400 source file: library "1LIB", a record length of 12 (a source file needs 13)
+    // and a pasted "20ab" are each refused on their page.
+    m_profile = std::make_unique<CZRProfileHllAPI>(ZRCONN_HLLAPI, ZRHOST_AS400, ZRDIR_PC_TO_HOST, ZRTT_PLAIN);
+    m_profile->CreateHostRequest();
+    m_profile->CreatePcRequest();
+    m_manager = FakeManager::Table();
+    WizardContext context{1, m_profile.get(), &m_manager};
+    CWizHllapiNewProfileSheet sheet(CWizHllapiNewProfileSheet::CaptionOf(1), nullptr, context);
+    CRefusalDriver driver(sheet, 12,
+                          {{IDD_AS400_DESTINATION_PAGE, IDC_WIZ_LIBRARY, "1LIB", "LIB"},
+                           {IDD_RECORD_LENGTH_PAGE, IDC_WIZ_RECORD_LENGTH, "12", "13"},
+                           {IDD_RECORD_LENGTH_PAGE, IDC_WIZ_RECORD_LENGTH, "20ab", "20"}},
+                          m_boxes, m_folder.Path());
+    g_refusalDriver = &driver;
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, RefusalTimer);
+    INT_PTR result = sheet.DoModal();
+    KillTimer(nullptr, timer);
+    g_refusalDriver = nullptr;
+
+    ASSERT_EQ(result, ID_WIZFINISH);
+    std::vector<SeenDialog> seen = m_boxes.Seen();
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].text, "Error ZRH007: Parameter 'Host library name' is invalid.");
+    EXPECT_EQ(seen[1].text, "Error ZRH007: Parameter 'Record length' is invalid.");
+    EXPECT_EQ(seen[2].text, "Error ZRH007: Parameter 'Record length' is invalid.");
+    EXPECT_EQ(sheet.Values().recordLength, "20");
+    EXPECT_EQ(sheet.Result().hostFileType, 2);
 }
