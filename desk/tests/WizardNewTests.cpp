@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <commctrl.h>
 
 namespace
@@ -118,4 +120,29 @@ TEST(DeskWizard, FinishFromTheStartupSheetGivesANewDocumentThatSavesAsItsProfile
     EXPECT_EQ(ReadKey(saved, "Host request", "SQL from"), "LIB/F(*FIRST)");
     EXPECT_EQ(ReadKey(saved, "Host request", "Host file type"), "Data");
     EXPECT_EQ(ReadKey(saved, "PC request", "Filename"), pcFile);
+}
+
+TEST(DeskWizard, AHostThatCannotBeConnectedKeepsTheSessionPageAndListsWhy)
+{
+    DeskSession session;
+    session.WriteScript("[default]\r\nFail=3\r\n");
+    DeskBox errors;
+    bool stayed = false;
+    session.Run([&](DeskSession& s) {
+        HWND sheet = s.WaitDialog("ZRT Open Profile");
+        ASSERT_NE(sheet, nullptr);
+        PostMessageA(sheet, WM_COMMAND, IDOK, 0);
+        HWND wizard = s.WaitDialog("ZRT - New AS/400-to-PC Profile");
+        ASSERT_NE(wizard, nullptr);
+        ASSERT_TRUE(NextTo(wizard, IDD_SESSION_ID_PAGE));
+        PostMessageA(wizard, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+        errors = s.AnswerBox();
+        stayed = WaitUntil([&] { return !s.HasBox(); }, 5000) && CurrentPage(wizard) == IDD_SESSION_ID_PAGE;
+        PostMessageA(wizard, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        WaitUntil([&] { return !IsWindow(wizard); });
+        PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_NE(std::find(errors.lines.begin(), errors.lines.end(), "Fake entry 3 failed. "), errors.lines.end())
+        << (errors.lines.empty() ? errors.text : errors.lines[0]);
+    EXPECT_TRUE(stayed);
 }
