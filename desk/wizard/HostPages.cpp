@@ -4,10 +4,11 @@
 #include "ErrorListDialog.h"
 #include "FwControls.h"
 #include "FwModule.h"
-#include "SessionList.h"
+#include "HostBrowse.h"
 #include "WizardPicture.h"
 #include "ZRErrorHandling.h"
 #include "ZRManagerTable.h"
+#include "ZRProfileParams.h"
 #include "ZRProfile.h"
 #include "ZRRequestPart.h"
 
@@ -168,11 +169,8 @@ void CSessionIdPage::PrepareActivation()
 
 void CSessionIdPage::ResetToDefaults()
 {
-    if (m_wizard.Context().manager)
-    {
-        CFwWaitCursor wait;
-        FillSessionCombo(GetDlgItem(IDC_WIZ_SESSION), 'A', *m_wizard.Context().manager);
-    }
+    CFwWaitCursor wait;
+    FillSessionCombo(GetDlgItem(IDC_WIZ_SESSION), 'A');
 }
 
 int CSessionIdPage::ChooseNextPage()
@@ -211,6 +209,11 @@ const FwMessageMap* CAs400DestinationPage::ClassMessageMap()
         FW_ON_CONTROL(EN_CHANGE, IDC_WIZ_LIBRARY, &CAs400DestinationPage::OnNameChanged),
         FW_ON_CONTROL(EN_CHANGE, IDC_WIZ_FILE, &CAs400DestinationPage::OnNameChanged),
         FW_ON_CONTROL(EN_CHANGE, IDC_WIZ_MEMBER, &CAs400DestinationPage::OnNameChanged),
+        FW_ON_CONTROL(BN_CLICKED, IDC_WIZ_BROWSE_LIBRARY, &CAs400DestinationPage::OnBrowse),
+        FW_ON_CONTROL(BN_CLICKED, IDC_WIZ_BROWSE_FILE, &CAs400DestinationPage::OnBrowse),
+        FW_ON_CONTROL(BN_CLICKED, IDC_WIZ_BROWSE_MEMBER, &CAs400DestinationPage::OnBrowse),
+        FW_ON_CONTROL(BN_CLICKED, IDC_WIZ_DDS, &CAs400DestinationPage::OnBrowse),
+        FW_ON_CONTROL(BN_CLICKED, IDC_WIZ_VIEW, &CAs400DestinationPage::OnBrowse),
     };
     static const FwMessageMap map{CWizPage::ClassMessageMap(), entries};
     return &map;
@@ -283,6 +286,49 @@ void CAs400DestinationPage::UpdateEnabling() const
 LRESULT CAs400DestinationPage::OnNameChanged(WPARAM, LPARAM)
 {
     UpdateEnabling();
+    return 0;
+}
+
+LRESULT CAs400DestinationPage::OnBrowse(WPARAM wParam, LPARAM)
+{
+    if (!ConfirmHostBrowse())
+    {
+        return 0;
+    }
+    FromControls();
+    WizValues& values = Values();
+    std::string* target = nullptr;
+    int resultId = 0;
+    switch (LOWORD(wParam))
+    {
+    case IDC_WIZ_BROWSE_LIBRARY:
+        BrowseHost(m_hWnd, ZR_BROWSE_TABLES, "", "", "", values.library);
+        target = &values.library;
+        resultId = ZRP_BROWSE_LIBRARY;
+        break;
+    case IDC_WIZ_BROWSE_FILE:
+        BrowseHost(m_hWnd, ZR_BROWSE_TABLES, values.library, "", "", values.file);
+        target = &values.file;
+        resultId = ZRP_BROWSE_FILE;
+        break;
+    case IDC_WIZ_BROWSE_MEMBER:
+        BrowseHost(m_hWnd, ZR_BROWSE_TABLES, values.library, values.file, "", values.member);
+        target = &values.member;
+        resultId = ZRP_BROWSE_MEMBER;
+        break;
+    case IDC_WIZ_DDS:
+        BrowseHost(m_hWnd, ZR_BROWSE_COLUMNS, values.library, values.file, "", "");
+        break;
+    default:
+        BrowseHost(m_hWnd, ZR_BROWSE_DATA, values.library, values.file, values.member, "");
+        break;
+    }
+    std::string chosen = resultId ? GetBrowseResult(resultId) : std::string();
+    if (target && !chosen.empty())
+    {
+        *target = chosen;
+        ToControls();
+    }
     return 0;
 }
 
@@ -489,24 +535,9 @@ void CHostWriteModePage::PrepareActivation()
 {
     HWND list = GetDlgItem(IDC_WIZ_HOST_WRITE_MODES);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    if (IsAs400Type(Type()))
-    {
-        AddListBoxItem(list, IDS_CREATE_FILE, 1);
-        AddListBoxItem(list, IDS_WIZ_CREATE_MEMBER, 4);
-        AddListBoxItem(list, IDS_WIZ_APPEND_TO_MEMBER, 6);
-        AddListBoxItem(list, IDS_WIZ_REPLACE_MEMBER, 5);
-    }
-    else if (IsS36FileType(Type()))
-    {
-        AddListBoxItem(list, IDS_CREATE_FILE, 1);
-        AddListBoxItem(list, IDS_APPEND_TO_FILE, 3);
-        AddListBoxItem(list, IDS_REPLACE_FILE, 2);
-    }
-    else
-    {
-        AddListBoxItem(list, IDS_WIZ_CREATE_MEMBER, 4);
-        AddListBoxItem(list, IDS_WIZ_REPLACE_MEMBER, 5);
-    }
+    FillHostWriteModeList(list, IsAs400Type(Type())      ? HostWriteModes::As400PcToHost
+                                : IsS36FileType(Type()) ? HostWriteModes::S36File
+                                                        : HostWriteModes::S36Member);
 }
 
 void CHostWriteModePage::ResetToDefaults()

@@ -130,13 +130,3 @@
 #define IDS_WIZ_PROCEDURE 427
 #define IDS_WIZ_HOST_MEMBER_TYPE_GROUP 428
 #define IDS_WIZ_HOST_FILE_TYPE_GROUP 429
-// Host write modes that the PC write modes do not share.
-#define IDS_WIZ_CREATE_MEMBER 430
-#define IDS_WIZ_APPEND_TO_MEMBER 431
-#define IDS_WIZ_REPLACE_MEMBER 432
-
-
-// Items of the session list.
-#define IDS_WIZ_SESSION_AVAILABLE 433
-#define IDS_WIZ_SESSION_IN_USE 434
-#define IDS_WIZ_SESSION_NOT_ACCESSIBLE 435

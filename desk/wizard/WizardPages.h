@@ -75,6 +75,8 @@ protected:
 
 private:
     LRESULT OnNameChanged(WPARAM wParam, LPARAM lParam);
+    // The browse buttons: library, file, member, "DDS..." and "View...".
+    LRESULT OnBrowse(WPARAM wParam, LPARAM lParam);
     void UpdateEnabling() const;
 
     CHostNameEdit m_library;

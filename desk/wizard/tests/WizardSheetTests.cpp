@@ -1,6 +1,6 @@
 // The wizard driven page by page through each transfer type, forward to Finish, back to the first page and forward
 // again, from a timer of its own modal loop; the result goes into a profile that is saved and read back.
-#include "DescrFile.h"
+#include "DeskState.h"
 #include "FwModule.h"
 #include "FwResourceIds.h"
 #include "MessageBoxWatcher.h"
@@ -249,6 +249,7 @@ protected:
         m_profile->CreateHostRequest();
         m_profile->CreatePcRequest();
         m_manager = FakeManager::Table();
+        Desk().manager = &m_manager;
         WizardContext context{kind, m_profile.get(), &m_manager};
         CWizHllapiNewProfileSheet sheet(CWizHllapiNewProfileSheet::CaptionOf(kind), nullptr, context);
         m_driver = std::make_unique<CWizardDriver>(sheet, run, m_folder.Path());
@@ -269,6 +270,8 @@ protected:
         EXPECT_TRUE(m_profile->Write());
         return path;
     }
+
+    void TearDown() override { Desk().manager = nullptr; }
 
     TempProgramFolder m_folder;
     MessageBoxWatcher m_boxes{GetCurrentProcessId(), [](const std::string& c) { return c.rfind("ZRT (", 0) == 0; }};
@@ -441,6 +444,7 @@ TEST_F(WizardSheetTest, RefusedValuesKeepThePageAndNameTheField)
     m_profile->CreateHostRequest();
     m_profile->CreatePcRequest();
     m_manager = FakeManager::Table();
+    Desk().manager = &m_manager;
     WizardContext context{1, m_profile.get(), &m_manager};
     CWizHllapiNewProfileSheet sheet(CWizHllapiNewProfileSheet::CaptionOf(1), nullptr, context);
     CRefusalDriver driver(sheet, 12,
