@@ -17,6 +17,8 @@ function(zrt_add_test name)
     set(ARG_TIMEOUT 300)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+  # Under Wine a crashed test program can end with exit code 0: its crash report fails the test.
+  set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "wine: Unhandled|Unhandled exception")
   if(ARG_GUI)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
   endif()
