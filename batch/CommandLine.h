@@ -18,9 +18,9 @@ BatchCommandLine ParseCommandTail(const std::string& tail);
 // What the extension of the path names (compared without regard to case).
 enum class BatchPathKind
 {
-    Missing,    // empty path
-    Profile,    // ".h2p" or ".p2h"
-    List,       // ".prl"
-    Unknown,    // any other extension
+    Missing,  // empty path
+    Profile,  // ".h2p" or ".p2h"
+    List,     // ".prl"
+    Unknown,  // any other extension
 };
 BatchPathKind ClassifyBatchPath(const std::string& path);

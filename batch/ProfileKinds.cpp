@@ -19,8 +19,7 @@ const ProfileKind kKinds[] = {
 };
 }
 
-ProfileKindResult MakeProfileForConnection(const std::string& connection, const std::string& path,
-                                           CZRProfile** profile)
+ProfileKindResult MakeProfileForConnection(const std::string& connection, const std::string& path, CZRProfile** profile)
 {
     *profile = nullptr;
     for (const ProfileKind& kind : kKinds)

@@ -150,11 +150,10 @@ void CZrtbatchDlg::StartProfile()
 void CZrtbatchDlg::PrepareProfile()
 {
     const std::vector<std::string>& runList = m_application.GetRunList();
-    SetDlgItemText(IDC_PROFILE_GROUP,
-                   m_application.IsList()
-                       ? FwFormatArgs(FwLoadString(IDS_PROFILE_OF), {static_cast<int>(m_current + 1),
-                                                                     static_cast<int>(runList.size())})
-                       : std::string());
+    SetDlgItemText(IDC_PROFILE_GROUP, m_application.IsList() ? FwFormatArgs(FwLoadString(IDS_PROFILE_OF),
+                                                                            {static_cast<int>(m_current + 1),
+                                                                             static_cast<int>(runList.size())})
+                                                             : std::string());
     m_records.assign(1, '0');
     m_profileName = runList[m_current];
     FitPathToWindow(m_profileName, GetDlgItem(IDC_PROFILE_NAME));

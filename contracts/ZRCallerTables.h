@@ -15,11 +15,11 @@ typedef int(ZRTAPI* ZRGetSizeProc)(int id);
 // Parameters of the program's current profile by ZRProfileParamId.
 struct ProfileCallbacks
 {
-    ZRGetValueProc GetGeneral;      // 1-6
-    ZRGetValueProc GetNotify;       // 100-104
-    ZRGetValueProc GetPc;           // 200-205
-    ZRGetValueProc GetHost;         // 303-327
-    ZRGetValueProc GetBrowse;       // 500-505
+    ZRGetValueProc GetGeneral;  // 1-6
+    ZRGetValueProc GetNotify;   // 100-104
+    ZRGetValueProc GetPc;       // 200-205
+    ZRGetValueProc GetHost;     // 303-327
+    ZRGetValueProc GetBrowse;   // 500-505
     ZRSetValueProc SetGeneral;
     ZRSetValueProc SetNotify;
     ZRSetValueProc SetPc;
@@ -88,12 +88,12 @@ enum ConverterMode
 // First argument of GetEnvString. The texts fit a MAX_PATH buffer.
 enum ZREnvironmentKind
 {
-    ZRENV_PROGRAM_FOLDER = 1,       // folder of the program and of every library, no final backslash
-    ZRENV_PRODUCT_SHORT_NAME = 2,   // "ZRT"
-    ZRENV_INSTALL_KEY_PATH = 3,     // installation registry key path
-    ZRENV_INSTALL_ROOT_KEY = 4,     // root key of that path as a 32-bit number, not a text
-    ZRENV_HELP_FILE = 5,            // help file path
-    ZRENV_APPC_LANGUAGE = 6,        // APPC language text
+    ZRENV_PROGRAM_FOLDER = 1,      // folder of the program and of every library, no final backslash
+    ZRENV_PRODUCT_SHORT_NAME = 2,  // "ZRT"
+    ZRENV_INSTALL_KEY_PATH = 3,    // installation registry key path
+    ZRENV_INSTALL_ROOT_KEY = 4,    // root key of that path as a 32-bit number, not a text
+    ZRENV_HELP_FILE = 5,           // help file path
+    ZRENV_APPC_LANGUAGE = 6,       // APPC language text
 };
 
 // The program's environment: texts, the code-page converter, the connection id, and three data words.
@@ -104,14 +104,14 @@ struct EnvironmentCallbacks
     // Translates min(sourceLength, *destinationLength) bytes by the ConverterMode's table, fills the rest of the
     // destination up to *destinationLength with the target blank (0x20 or 0x40) and stores the count translated
     // in *destinationLength. FALSE, and nothing written, for a mode outside 0-3.
-    BOOL(ZRTAPI* TranslateCodePage)(int mode, const char* source, char* destination, WORD sourceLength,
-                                    WORD* destinationLength);
+    BOOL(ZRTAPI* TranslateCodePage)
+    (int mode, const char* source, char* destination, WORD sourceLength, WORD* destinationLength);
     // Stores the connection id and returns it.
     int(ZRTAPI* GetConnectionId)(int* connectionId);
 
-    HWND hwndNotify;    // window that receives the manager's notifications and owns data-source questions
-    BOOL rightToLeft;   // 1 when right-to-left text is reordered for display
-    HDC hdcReorder;     // device context for the reordering
+    HWND hwndNotify;   // window that receives the manager's notifications and owns data-source questions
+    BOOL rightToLeft;  // 1 when right-to-left text is reordered for display
+    HDC hdcReorder;    // device context for the reordering
 };
 
 ZR_ASSERT_SLOT(EnvironmentCallbacks, GetEnvString, 0);

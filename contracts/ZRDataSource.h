@@ -8,12 +8,12 @@
 // A new DSField is all zero.
 struct DSField
 {
-    char name[11];      // up to 10 characters
-    char text[53];      // description, up to 50 characters used
-    int type;           // HostFieldType on the host side, PcFieldType on the PC side
-    short length;       // host: digits or bytes; PC: width of the value in the record buffer
+    char name[11];  // up to 10 characters
+    char text[53];  // description, up to 50 characters used
+    int type;       // HostFieldType on the host side, PcFieldType on the PC side
+    short length;   // host: digits or bytes; PC: width of the value in the record buffer
     short decimals;
-    char* value;        // the field's bytes in the record buffer; null in a bare description
+    char* value;  // the field's bytes in the record buffer; null in a bare description
 };
 
 static_assert(sizeof(short) == 2);
@@ -35,7 +35,7 @@ struct DSRecordLayout
 {
     DSField* fields;
     int count;
-    int current;        // index of the current field, 0 = first
+    int current;  // index of the current field, 0 = first
     char* buffer;
     DWORD length;
 };
@@ -56,15 +56,15 @@ struct DataSourceFunctions
     BOOL(ZRTAPI* Connect)();
     BOOL(ZRTAPI* QueryInfo)(char* text, int* number1, int* number2);
     BOOL(ZRTAPI* Disconnect)();
-    BOOL(ZRTAPI* Open)(HANDLE cancelEvent);                         // the data source keeps a duplicate
-    BOOL(ZRTAPI* GetRecordLayout)(DSRecordLayout** layout);         // receives the object's own layout
+    BOOL(ZRTAPI* Open)(HANDLE cancelEvent);                  // the data source keeps a duplicate
+    BOOL(ZRTAPI* GetRecordLayout)(DSRecordLayout** layout);  // receives the object's own layout
     BOOL(ZRTAPI* SetRecordLayout)(const DSRecordLayout* otherSide);
     BOOL(ZRTAPI* Close)();
-    BOOL(ZRTAPI* GetField)(DSField* field);                         // copy of the current field, value pointer included
-    BOOL(ZRTAPI* PutField)(const DSField* otherSide);               // the other side's current field with its value
+    BOOL(ZRTAPI* GetField)(DSField* field);            // copy of the current field, value pointer included
+    BOOL(ZRTAPI* PutField)(const DSField* otherSide);  // the other side's current field with its value
     BOOL(ZRTAPI* NextField)();
     BOOL(ZRTAPI* EndOfData)();
-    int(ZRTAPI* GetRecordCount)();                                  // records handled so far
+    int(ZRTAPI* GetRecordCount)();  // records handled so far
 };
 
 ZR_ASSERT_SLOT(DataSourceFunctions, Connect, 0);

@@ -8,10 +8,10 @@
 // Block size: sizeof(ErrorRecord) + strlen(source) + strlen(text) + 2.
 struct ErrorRecord
 {
-    char* source;       // base name of the reporting source file, e.g. "ZRProfile"; points into the block
+    char* source;  // base name of the reporting source file, e.g. "ZRProfile"; points into the block
     int line;
-    char* text;         // the formatted message, control characters turned into blanks; points into the block
-    SYSTEMTIME time;    // local time of the report
+    char* text;       // the formatted message, control characters turned into blanks; points into the block
+    SYSTEMTIME time;  // local time of the report
 };
 
 static_assert(sizeof(int) == 4 && sizeof(SYSTEMTIME) == 16);

@@ -9,43 +9,43 @@
 // and return the result of posting.
 struct ZRMFunctions
 {
-    BOOL(ZRTAPI* LoadHost)();                                           // step 1
-    BOOL(ZRTAPI* LoadPc)();                                             // step 2
-    BOOL(ZRTAPI* LoadBrowser)();                                        // step 3
-    BOOL(ZRTAPI* ConnectHost)();                                        // step 4
-    BOOL(ZRTAPI* QueryHostInfo)(char* text, int* number1, int* number2); // step 5
-    BOOL(ZRTAPI* ConnectPc)();                                          // step 6
-    BOOL(ZRTAPI* ConnectBrowser)();                                     // step 7
-    BOOL(ZRTAPI* OpenTransfer)(HANDLE cancelEvent);                     // step 8
-    BOOL(ZRTAPI* OpenBrowse)();                                         // step 9
-    BOOL(ZRTAPI* OpenBrowseAsync)();                                    // request 7
+    BOOL(ZRTAPI* LoadHost)();                                             // step 1
+    BOOL(ZRTAPI* LoadPc)();                                               // step 2
+    BOOL(ZRTAPI* LoadBrowser)();                                          // step 3
+    BOOL(ZRTAPI* ConnectHost)();                                          // step 4
+    BOOL(ZRTAPI* QueryHostInfo)(char* text, int* number1, int* number2);  // step 5
+    BOOL(ZRTAPI* ConnectPc)();                                            // step 6
+    BOOL(ZRTAPI* ConnectBrowser)();                                       // step 7
+    BOOL(ZRTAPI* OpenTransfer)(HANDLE cancelEvent);                       // step 8
+    BOOL(ZRTAPI* OpenBrowse)();                                           // step 9
+    BOOL(ZRTAPI* OpenBrowseAsync)();                                      // request 7
     void* Empty10;
-    BOOL(ZRTAPI* TransferData)();                                       // step 10
-    BOOL(ZRTAPI* BrowseData)();                                         // step 11
+    BOOL(ZRTAPI* TransferData)();  // step 10
+    BOOL(ZRTAPI* BrowseData)();    // step 11
     void* Empty13;
-    BOOL(ZRTAPI* CloseTransfer)();                                      // step 12
-    BOOL(ZRTAPI* CloseBrowse)();                                        // step 13
+    BOOL(ZRTAPI* CloseTransfer)();  // step 12
+    BOOL(ZRTAPI* CloseBrowse)();    // step 13
     void* Empty16;
-    BOOL(ZRTAPI* UnloadPc)();                                           // step 14
-    BOOL(ZRTAPI* UnloadHost)();                                         // step 15
-    BOOL(ZRTAPI* UnloadBrowser)();                                      // step 16
-    BOOL(ZRTAPI* DisconnectHost)();                                     // step 17
-    BOOL(ZRTAPI* DisconnectPc)();                                       // step 18
-    BOOL(ZRTAPI* DisconnectBrowser)();                                  // step 19
-    BOOL(ZRTAPI* DisconnectAll)();                                      // step 20
-    BOOL(ZRTAPI* RunTransfer)(HANDLE cancelEvent);                      // LoadHost, ConnectHost, OpenTransfer, TransferData; CloseTransfer
-    BOOL(ZRTAPI* RunTransferAsync)(HANDLE cancelEvent);                 // request 1
-    BOOL(ZRTAPI* StartHost)();                                          // LoadHost, ConnectHost
-    BOOL(ZRTAPI* StartHostAsync)();                                     // request 2
-    BOOL(ZRTAPI* Transfer)(HANDLE cancelEvent);                         // OpenTransfer, TransferData; CloseTransfer
-    BOOL(ZRTAPI* TransferAsync)(HANDLE cancelEvent);                    // request 3
-    BOOL(ZRTAPI* StartBrowser)();                                       // LoadBrowser, ConnectBrowser
-    BOOL(ZRTAPI* StartBrowserAsync)();                                  // request 4
-    BOOL(ZRTAPI* Browse)();                                             // OpenBrowse, BrowseData; CloseBrowse
-    BOOL(ZRTAPI* BrowseAsync)();                                        // request 5
-    BOOL(ZRTAPI* BrowseToWindow)(LPARAM argument);                      // browser B; no steps
-    BOOL(ZRTAPI* BrowseToWindowAsync)(LPARAM argument);                 // request 6
-    BOOL(ZRTAPI* Release)();                                            // requests 8 and 13, then deletes the manager
+    BOOL(ZRTAPI* UnloadPc)();                       // step 14
+    BOOL(ZRTAPI* UnloadHost)();                     // step 15
+    BOOL(ZRTAPI* UnloadBrowser)();                  // step 16
+    BOOL(ZRTAPI* DisconnectHost)();                 // step 17
+    BOOL(ZRTAPI* DisconnectPc)();                   // step 18
+    BOOL(ZRTAPI* DisconnectBrowser)();              // step 19
+    BOOL(ZRTAPI* DisconnectAll)();                  // step 20
+    BOOL(ZRTAPI* RunTransfer)(HANDLE cancelEvent);  // LoadHost, ConnectHost, OpenTransfer, TransferData; CloseTransfer
+    BOOL(ZRTAPI* RunTransferAsync)(HANDLE cancelEvent);  // request 1
+    BOOL(ZRTAPI* StartHost)();                           // LoadHost, ConnectHost
+    BOOL(ZRTAPI* StartHostAsync)();                      // request 2
+    BOOL(ZRTAPI* Transfer)(HANDLE cancelEvent);          // OpenTransfer, TransferData; CloseTransfer
+    BOOL(ZRTAPI* TransferAsync)(HANDLE cancelEvent);     // request 3
+    BOOL(ZRTAPI* StartBrowser)();                        // LoadBrowser, ConnectBrowser
+    BOOL(ZRTAPI* StartBrowserAsync)();                   // request 4
+    BOOL(ZRTAPI* Browse)();                              // OpenBrowse, BrowseData; CloseBrowse
+    BOOL(ZRTAPI* BrowseAsync)();                         // request 5
+    BOOL(ZRTAPI* BrowseToWindow)(LPARAM argument);       // browser B; no steps
+    BOOL(ZRTAPI* BrowseToWindowAsync)(LPARAM argument);  // request 6
+    BOOL(ZRTAPI* Release)();                             // requests 8 and 13, then deletes the manager
 };
 
 ZR_ASSERT_SLOT(ZRMFunctions, LoadHost, 0);
@@ -91,23 +91,23 @@ ZR_ASSERT_SLOT_COUNT(ZRMFunctions, 37);
 // No other code is ever posted.
 enum ZRMRequest
 {
-    ZRM_REQ_RUN_TRANSFER = 1,       // lParam: cancel event
+    ZRM_REQ_RUN_TRANSFER = 1,  // lParam: cancel event
     ZRM_REQ_START_HOST = 2,
-    ZRM_REQ_TRANSFER = 3,           // lParam: cancel event
+    ZRM_REQ_TRANSFER = 3,  // lParam: cancel event
     ZRM_REQ_START_BROWSER = 4,
     ZRM_REQ_BROWSE = 5,
-    ZRM_REQ_BROWSE_TO_WINDOW = 6,   // lParam: the caller's argument
+    ZRM_REQ_BROWSE_TO_WINDOW = 6,  // lParam: the caller's argument
     ZRM_REQ_OPEN_BROWSE = 7,
-    ZRM_REQ_SHUT_DOWN = 8,          // disconnect everything, unload every library
+    ZRM_REQ_SHUT_DOWN = 8,  // disconnect everything, unload every library
     ZRM_REQ_END_THREAD = 13,
 };
 
 // wParam of a window message posted to EnvironmentCallbacks::hwndNotify; the message number is parameter 104.
 enum ZRMNotify
 {
-    ZRM_NOTIFY_STEP = 9,            // lParam: ZRMStep
-    ZRM_NOTIFY_RECORD_COUNT = 10,   // lParam: records so far
-    ZRM_NOTIFY_REQUEST_DONE = 12,   // lParam: 1 success, 0 failure
+    ZRM_NOTIFY_STEP = 9,           // lParam: ZRMStep
+    ZRM_NOTIFY_RECORD_COUNT = 10,  // lParam: records so far
+    ZRM_NOTIFY_REQUEST_DONE = 12,  // lParam: 1 success, 0 failure
 };
 
 // Step numbers of ZRM_NOTIFY_STEP, one per synchronous entry.

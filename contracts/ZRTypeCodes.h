@@ -5,13 +5,13 @@
 // the number of bytes. The value conversions take only 1, 3, 5 and 7; 9 has no PC mapping.
 enum HostFieldType
 {
-    HFT_CHARACTER = 1,      // "A"
+    HFT_CHARACTER = 1,  // "A"
     HFT_PACKED_BYTES = 2,
-    HFT_PACKED = 3,         // "P"
+    HFT_PACKED = 3,  // "P"
     HFT_ZONED_BYTES = 4,
-    HFT_ZONED = 5,          // "S"
+    HFT_ZONED = 5,  // "S"
     HFT_BINARY_BYTES = 6,
-    HFT_BINARY = 7,         // "B"
+    HFT_BINARY = 7,  // "B"
     HFT_HEXADECIMAL = 9,
 };
 
@@ -37,7 +37,7 @@ enum PcFieldType
 // Kind of the PC side of a transfer; chooses the PC data-source library.
 enum PcFileType
 {
-    PCFT_VOID = 1,          // placeholder PC side, stored as an empty name
+    PCFT_VOID = 1,  // placeholder PC side, stored as an empty name
     PCFT_BINARY = 2,
     PCFT_TXT = 3,
     PCFT_TAB = 4,

@@ -10,8 +10,14 @@
 constexpr unsigned kMaxRecordLength = 65535;
 
 // Field length and decimals as the unsigned 16-bit quantities they are.
-inline unsigned FieldLength(const DSField& field) { return static_cast<unsigned short>(field.length); }
-inline unsigned FieldDecimals(const DSField& field) { return static_cast<unsigned short>(field.decimals); }
+inline unsigned FieldLength(const DSField& field)
+{
+    return static_cast<unsigned short>(field.length);
+}
+inline unsigned FieldDecimals(const DSField& field)
+{
+    return static_cast<unsigned short>(field.decimals);
+}
 
 // Allocates count empty fields for the layout (after freeing what it held). FALSE when out of memory.
 BOOL AllocateLayoutFields(DSRecordLayout& layout, int count);

@@ -119,9 +119,9 @@ BOOL CreateDataSourceObject(DataSourceFactory factory, const ProfileCallbacks* p
         if (g_dataSource)
             g_setAside.push_back(g_dataSource);
         g_dataSource = created;
-        g_functions = DataSourceFunctions{EntryConnect,  EntryQueryInfo,    EntryDisconnect, EntryOpen,
-                                          EntryGetRecordLayout, EntrySetRecordLayout, EntryClose, EntryGetField,
-                                          EntryPutField, EntryNextField,    EntryEndOfData,  EntryGetRecordCount};
+        g_functions = DataSourceFunctions{
+            EntryConnect, EntryQueryInfo, EntryDisconnect, EntryOpen,      EntryGetRecordLayout, EntrySetRecordLayout,
+            EntryClose,   EntryGetField,  EntryPutField,   EntryNextField, EntryEndOfData,       EntryGetRecordCount};
         created->Attach(g_module, profile, errorSink, options, environment);
         *functions = &g_functions;
         return TRUE;

@@ -27,15 +27,15 @@ HMODULE DataSourceModule();
 // The DllMain of a data-source library: attach and detach as above.
 BOOL DataSourceDllMain(HINSTANCE instance, DWORD reason, void* reserved);
 
-#define ZRT_DATA_SOURCE_LIBRARY(factory)                                                                             \
-    extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,      \
+#define ZRT_DATA_SOURCE_LIBRARY(factory)                                                                            \
+    extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,    \
                                            const OptionCallbacks* options, const EnvironmentCallbacks* environment, \
                                            DataSourceFunctions** functions, BOOL replace)                           \
-    {                                                                                                                \
+    {                                                                                                               \
         return CreateDataSourceObject(factory, profile, errorSink, options, environment, functions, replace);       \
-    }                                                                                                                \
-    static_assert(std::is_same_v<decltype(ZRTCreateObject), ZRTCreateDataSourceFn>);                                 \
-    BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)                                            \
-    {                                                                                                                \
-        return DataSourceDllMain(instance, reason, reserved);                                                        \
+    }                                                                                                               \
+    static_assert(std::is_same_v<decltype(ZRTCreateObject), ZRTCreateDataSourceFn>);                                \
+    BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)                                           \
+    {                                                                                                               \
+        return DataSourceDllMain(instance, reason, reserved);                                                       \
     }

@@ -17,12 +17,10 @@ struct TypeEntry
     bool writeOnly;
 };
 const TypeEntry kPcFileTypes[] = {
-    {IDS_PCFT_CSV, PCFT_CSV, false},         {IDS_PCFT_PRN, PCFT_PRN, false},
-    {IDS_PCFT_TXT_TAB, PCFT_TAB, false},     {IDS_PCFT_TXT_FIXED, PCFT_DLM, false},
-    {IDS_PCFT_DIF, PCFT_DIF, false},         {IDS_PCFT_DBF, PCFT_DBF, false},
-    {IDS_PCFT_DR1, PCFT_DR1, false},         {IDS_PCFT_DR2, PCFT_DR2, false},
-    {IDS_PCFT_WKQ, PCFT_WKQ, true},          {IDS_PCFT_WKS, PCFT_WKS, true},
-    {IDS_PCFT_XLS5, PCFT_XLS, true},        {IDS_PCFT_XLS7, PCFT_EXCEL70, false},
+    {IDS_PCFT_CSV, PCFT_CSV, false},       {IDS_PCFT_PRN, PCFT_PRN, false}, {IDS_PCFT_TXT_TAB, PCFT_TAB, false},
+    {IDS_PCFT_TXT_FIXED, PCFT_DLM, false}, {IDS_PCFT_DIF, PCFT_DIF, false}, {IDS_PCFT_DBF, PCFT_DBF, false},
+    {IDS_PCFT_DR1, PCFT_DR1, false},       {IDS_PCFT_DR2, PCFT_DR2, false}, {IDS_PCFT_WKQ, PCFT_WKQ, true},
+    {IDS_PCFT_WKS, PCFT_WKS, true},        {IDS_PCFT_XLS5, PCFT_XLS, true}, {IDS_PCFT_XLS7, PCFT_EXCEL70, false},
     {IDS_PCFT_XLS97, PCFT_EXCEL97, false},
 };
 
@@ -131,7 +129,6 @@ BOOL BrowseDescriptionFile(HWND edit, HWND owner)
 
 std::string FormatProfileCaption(UINT sourceId, UINT destinationId, UINT connectionId, UINT transferId)
 {
-    return FwFormatArgs(FwLoadString(IDS_PROFILE_CAPTION),
-                        {FwLoadString(sourceId), FwLoadString(destinationId), FwLoadString(connectionId),
-                         FwLoadString(transferId)});
+    return FwFormatArgs(FwLoadString(IDS_PROFILE_CAPTION), {FwLoadString(sourceId), FwLoadString(destinationId),
+                                                            FwLoadString(connectionId), FwLoadString(transferId)});
 }

@@ -39,8 +39,8 @@ void CFolderDialog::OnInitDone(HWND dialog)
     // The folder list grows down into the place of the file-type list.
     RECT folders = ClientRectOf(dialog, lst2);
     RECT types = ClientRectOf(dialog, cmb1);
-    SetWindowPos(GetDlgItem(dialog, lst2), nullptr, 0, 0, folders.right - folders.left,
-                 types.bottom - folders.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(GetDlgItem(dialog, lst2), nullptr, 0, 0, folders.right - folders.left, types.bottom - folders.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetDlgItemTextA(dialog, IDOK, "OK");
 }
 

@@ -108,8 +108,8 @@ BOOL CZrtdeskDoc::ImportForeignProfile(const char* path)
     const FtpProfileRecord& record = reader->Record();
     Desk().listMode = ZRLIST_PROFILE;
     int hostType = record.hostSystem == FTPHOST_AS400 ? ZRHOST_AS400 : ZRHOST_S36;
-    std::unique_ptr<CZRProfile> made(new (std::nothrow) CZRProfileHllAPI(ZRCONN_HLLAPI, hostType, record.direction,
-                                                                         ImportedTransferType(record)));
+    std::unique_ptr<CZRProfile> made(
+        new (std::nothrow) CZRProfileHllAPI(ZRCONN_HLLAPI, hostType, record.direction, ImportedTransferType(record)));
     if (!made)
     {
         ReportMemory(__LINE__);
@@ -150,8 +150,8 @@ BOOL CZrtdeskDoc::ImportForeignProfile(const char* path)
     if (record.direction == ZRDIR_PC_TO_HOST && profile->General().Get(ZRP_TRANSFER_TYPE) == ZRTT_BINARY &&
         profile->HostRequest()->GetInt(ZRP_HOST_WRITE_MODE) == ZRHWM_CREATE_FILE)
     {
-        ShowMessage(hostType == ZRHOST_S36 ? IDS_IMPORT_WARNING_S36 : IDS_IMPORT_WARNING_AS400, nullptr,
-                    ZRMSG_MODE_BOX, ZRMSG_WARNING);
+        ShowMessage(hostType == ZRHOST_S36 ? IDS_IMPORT_WARNING_S36 : IDS_IMPORT_WARNING_AS400, nullptr, ZRMSG_MODE_BOX,
+                    ZRMSG_WARNING);
     }
     return TRUE;
 }

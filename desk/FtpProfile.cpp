@@ -125,17 +125,16 @@ void CFtpProfile::ReadTransfer(const char* section, FtpTransferValues& values) c
     pcFile.copy(values.pcFileName, sizeof(values.pcFileName) - 1);
     std::string description = ReadText(section, "Description filename");
     description.copy(values.descriptionFileName, sizeof(values.descriptionFileName) - 1);
-    values.writeMode = ValueOfWord(ReadText(section, "Write mode"), {{"Create file", FTPWM_CREATE},
-                                                                     {"Replace", FTPWM_REPLACE},
-                                                                     {"Append", FTPWM_APPEND},
-                                                                     {"New", FTPWM_NEW}});
+    values.writeMode = ValueOfWord(
+        ReadText(section, "Write mode"),
+        {{"Create file", FTPWM_CREATE}, {"Replace", FTPWM_REPLACE}, {"Append", FTPWM_APPEND}, {"New", FTPWM_NEW}});
     values.fileType = ReadFileType(section);
     // Both sections take their text and binary record lengths from the host-to-PC section.
     values.textRecordLength = ReadNumber(kHostToPc, "Text file record length");
     values.binaryRecordLength = ReadNumber(kHostToPc, "Binary file record length");
     values.conversion = ValueOfWord(ReadText(section, kConversionKey), kConversions);
-    values.characterSet =
-        ValueOfWord(ReadText(section, "CharacterSet"), {{"ASCII", FTPCS_ASCII}, {"ANSI", FTPCS_ANSI}});
+    values.characterSet = ValueOfWord(ReadText(section, "CharacterSet"),
+                                      {{"ASCII", FTPCS_ASCII}, {"ANSI", FTPCS_ANSI}});
     values.useDescriptionFile = ValueOfWord(ReadText(section, "Use description file"), {{"Yes", 1}});
 }
 
@@ -155,8 +154,7 @@ BOOL CFtpProfile::Read()
     {
         return Refuse(__LINE__, "Host system");
     }
-    m_record.direction = ValueOfWord(ReadText(kGeneral, "Transfer direction"),
-                                     {{"Host to PC", 1}, {"PC to Host", 2}});
+    m_record.direction = ValueOfWord(ReadText(kGeneral, "Transfer direction"), {{"Host to PC", 1}, {"PC to Host", 2}});
     if (m_record.direction == 0)
     {
         return Refuse(__LINE__, "Transfer direction");

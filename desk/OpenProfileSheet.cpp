@@ -29,8 +29,8 @@ struct KindEntry
     int kind;
 };
 const KindEntry kKinds[] = {
-    {IDS_KIND_AS400_TO_PC, 0, ZRNEW_AS400_TO_PC}, {IDS_KIND_PC_TO_AS400, 1, ZRNEW_PC_TO_AS400},
-    {IDS_KIND_S36_TO_PC, 0, ZRNEW_S36_TO_PC},     {IDS_KIND_PC_TO_S36, 1, ZRNEW_PC_TO_S36},
+    {IDS_KIND_AS400_TO_PC, 0, ZRNEW_AS400_TO_PC},   {IDS_KIND_PC_TO_AS400, 1, ZRNEW_PC_TO_AS400},
+    {IDS_KIND_S36_TO_PC, 0, ZRNEW_S36_TO_PC},       {IDS_KIND_PC_TO_S36, 1, ZRNEW_PC_TO_S36},
     {IDS_KIND_PROFILE_LIST, 2, ZRNEW_PROFILE_LIST},
 };
 
@@ -59,8 +59,7 @@ void BrowseInto(HWND page, UINT controlId, UINT filterId)
 }
 }
 
-BOOL CheckProfileFileName(const std::string& text, std::initializer_list<const char*> extensions,
-                          std::string& fullPath)
+BOOL CheckProfileFileName(const std::string& text, std::initializer_list<const char*> extensions, std::string& fullPath)
 {
     if (text.empty())
     {
@@ -106,7 +105,7 @@ BOOL CNewProfilePage::OnInitDialog()
 {
     CVersionLibrary* library = GetVersionLibrary();
     ::SetWindowTextA(GetParent(m_hWnd),
-                   FwFormatArgs(FwLoadString(m_captionId), {library ? library->GetShortProductName() : ""}).c_str());
+                     FwFormatArgs(FwLoadString(m_captionId), {library ? library->GetShortProductName() : ""}).c_str());
     m_kinds.SubclassDlgItem(IDC_NEW_KINDS, m_hWnd);
     m_images.LoadBitmap(IDB_NEW_KINDS, kKindImageSize, 1, kMaskColour);
     m_images.SetBkColor(CLR_NONE);

@@ -67,8 +67,7 @@ const FwMessageMap* COptionsDlg::ClassMessageMap()
     return &map;
 }
 
-COptionsDlg::COptionsDlg(CZROptions& options, HWND parent)
-    : CFwDialog(IDD_OPTIONS, parent), m_options(options)
+COptionsDlg::COptionsDlg(CZROptions& options, HWND parent) : CFwDialog(IDD_OPTIONS, parent), m_options(options)
 {
 }
 

@@ -53,8 +53,8 @@ BOOL PromptProfileFile(std::string& path, BOOL open, DWORD flags, UINT filterId,
     char name[MAX_PATH] = "";
     path.copy(name, sizeof(name) - 1);
     std::string filter = FwLoadString(filterId);
-    if (!PromptFileName(name, open, flags, folder.empty() ? nullptr : folder.c_str(), filter.c_str(),
-                        defaultExtension, owner))
+    if (!PromptFileName(name, open, flags, folder.empty() ? nullptr : folder.c_str(), filter.c_str(), defaultExtension,
+                        owner))
     {
         return FALSE;
     }
@@ -98,8 +98,8 @@ BOOL CProfileDocManager::DoPromptFileName(std::string& fileName, UINT, DWORD, BO
     }
     bool untitled = document->GetPathName().empty();
     std::string name = ProposeSaveName(untitled ? document->GetTitle() : fileName, untitled, extension);
-    if (!PromptProfileFile(name, FALSE, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, filter,
-                           extension, owner, untitled))
+    if (!PromptProfileFile(name, FALSE, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, filter, extension,
+                           owner, untitled))
     {
         return FALSE;
     }

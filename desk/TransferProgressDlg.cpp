@@ -66,10 +66,10 @@ BOOL CTransferProgressDlg::OnInitDialog()
     m_startTime = time(nullptr);
     m_time = FwFormatSpan(0, "%Dd %Hh %Mm %Ss");
     CFwApp* application = CFwApp::Current();
-    CFwDocument* document =
-        application && application->GetDocTemplate() ? application->GetDocTemplate()->GetDocument() : nullptr;
+    CFwDocument* document = application && application->GetDocTemplate() ? application->GetDocTemplate()->GetDocument()
+                                                                         : nullptr;
     m_profileName = document && !document->GetPathName().empty() ? document->GetPathName()
-                                                                  : FwLoadString(IDS_FW_UNTITLED);
+                                                                 : FwLoadString(IDS_FW_UNTITLED);
     FitPathToWindow(m_profileName, GetDlgItem(IDC_PROFILE_NAME));
     CFwDialog::OnInitDialog();
 

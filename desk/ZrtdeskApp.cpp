@@ -195,8 +195,8 @@ void CZrtdeskApp::LoadResourceDll()
 void CZrtdeskApp::RegisterDocTemplate()
 {
     AddDocTemplate(std::make_unique<CFwDocTemplate>(
-        IDR_MAINFRAME, [] { return new (std::nothrow) CZrtdeskDoc; },
-        [] { return new (std::nothrow) CMainFrame; }, [] { return new (std::nothrow) CZrtdeskView; }));
+        IDR_MAINFRAME, [] { return new (std::nothrow) CZrtdeskDoc; }, [] { return new (std::nothrow) CMainFrame; },
+        [] { return new (std::nothrow) CZrtdeskView; }));
 }
 
 std::unique_ptr<CFwDocManager> CZrtdeskApp::CreateDocManager()

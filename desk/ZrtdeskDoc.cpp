@@ -123,8 +123,9 @@ BOOL CZrtdeskDoc::CreateTransferManager()
 {
     Desk().manager = nullptr;
     ZRTCreateManagerProc factory = Desk().managerFactory;
-    if (!factory || !factory(&g_profileCallbacks, GetErrorSinkFunctions(), &g_optionCallbacks, &g_environmentCallbacks,
-                             &Desk().manager) ||
+    if (!factory ||
+        !factory(&g_profileCallbacks, GetErrorSinkFunctions(), &g_optionCallbacks, &g_environmentCallbacks,
+                 &Desk().manager) ||
         !Desk().manager)
     {
         Desk().manager = nullptr;

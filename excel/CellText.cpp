@@ -15,7 +15,7 @@ namespace
 struct NumberText
 {
     bool negative = false;
-    std::string whole;      // without leading zeros
+    std::string whole;  // without leading zeros
     std::string fraction;
 };
 
@@ -108,7 +108,7 @@ bool PlaceNumber(double number, int decimals, DSField& field)
     if (!std::isfinite(number))
         return false;
     if (number == 0)
-        number = 0;     // no "-0"
+        number = 0;  // no "-0"
     const int width = static_cast<int>(FieldLength(field));
     const int size = std::snprintf(nullptr, 0, "%*.*f", width, decimals, number);
     if (size < 0 || size > width)
@@ -176,9 +176,9 @@ bool FieldToVariant(const char* value, unsigned length, int type, wchar_t* wide,
     {
     case FieldKind::Text:
     {
-        int size = length ? MultiByteToWideChar(CP_ACP, 0, value, static_cast<int>(length), wide,
-                                                static_cast<int>(length))
-                          : 0;
+        int size = length
+                       ? MultiByteToWideChar(CP_ACP, 0, value, static_cast<int>(length), wide, static_cast<int>(length))
+                       : 0;
         if (length && size <= 0)
             return false;
         V_VT(cell) = VT_BSTR;

@@ -16,8 +16,8 @@ constexpr int kDescriptionSize = 400;
 void ReportDescribed(const ExcelReporter& reporter, const char* member, HRESULT code, BSTR description)
 {
     char text[kDescriptionSize] = {};
-    WideCharToMultiByte(CP_ACP, 0, description, static_cast<int>(SysStringLen(description)), text,
-                        kDescriptionSize - 1, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, description, static_cast<int>(SysStringLen(description)), text, kDescriptionSize - 1,
+                        nullptr, nullptr);
     ReportError(kSourceExcel, __LINE__, reporter.errorSink, reporter.module, IDS_ZRX021, member,
                 static_cast<unsigned>(code), text);
 }

@@ -10,7 +10,7 @@ struct ExcelMember
 {
     const char* name;
     DISPID id;
-    WORD kind;      // DISPATCH_PROPERTYGET, DISPATCH_METHOD or DISPATCH_PROPERTYPUT
+    WORD kind;  // DISPATCH_PROPERTYGET, DISPATCH_METHOD or DISPATCH_PROPERTYPUT
 };
 
 namespace ExcelMembers

@@ -6,8 +6,7 @@
 
 #include <new>
 
-CDataSource* CreateExcelDataSource(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
-                                   HMODULE module)
+CDataSource* CreateExcelDataSource(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink, HMODULE module)
 {
     int direction = 0;
     profile->GetGeneral(ZRP_DIRECTION, &direction);

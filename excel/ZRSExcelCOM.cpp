@@ -52,8 +52,7 @@ BOOL CZRSExcelCOM::Connect()
         else if (FAILED(code = CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                                 IID_IUnknown, reinterpret_cast<void**>(excel.Receive()))))
             failure = IDS_ZRX018;
-        else if (FAILED(code = excel->QueryInterface(IID_IDispatch,
-                                                     reinterpret_cast<void**>(m_application.Receive()))))
+        else if (FAILED(code = excel->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(m_application.Receive()))))
             failure = IDS_ZRX019;
     }
     if (failure)

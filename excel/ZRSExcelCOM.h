@@ -16,10 +16,10 @@ enum ExcelObject
     EXO_WORKBOOKS,
     EXO_WORKBOOK,
     EXO_WORKSHEET,
-    EXO_RANGE,      // the used range, or all cells
+    EXO_RANGE,  // the used range, or all cells
     EXO_COLUMNS,
-    EXO_CELL,       // from Item
-    EXO_ROW,        // from EntireRow
+    EXO_CELL,  // from Item
+    EXO_ROW,   // from EntireRow
     EXO_COUNT
 };
 
@@ -74,7 +74,7 @@ protected:
     VARIANT m_results[EXO_COUNT];
     long m_rowCount = 0;
     long m_columnCount = 0;
-    long m_firstColumn = 1;     // of the used range, from 1
+    long m_firstColumn = 1;  // of the used range, from 1
     char m_fileName[MAX_PATH] = {};
 
 private:

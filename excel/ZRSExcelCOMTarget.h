@@ -26,5 +26,5 @@ private:
 
     int m_writeMode = 0;
     long m_nextRow = 1;
-    std::vector<wchar_t> m_wide;    // one record's text as wide characters
+    std::vector<wchar_t> m_wide;  // one record's text as wide characters
 };

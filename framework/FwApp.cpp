@@ -174,8 +174,8 @@ LRESULT CFwApp::OnFileNew(WPARAM, LPARAM)
 LRESULT CFwApp::OnFileOpen(WPARAM, LPARAM)
 {
     std::string path;
-    if (m_docManager && m_docManager->DoPromptFileName(path, 0, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE,
-                                                       m_template.get()))
+    if (m_docManager &&
+        m_docManager->DoPromptFileName(path, 0, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE, m_template.get()))
     {
         OpenDocumentFile(path.c_str());
     }

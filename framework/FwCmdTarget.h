@@ -22,9 +22,9 @@ constexpr UINT FW_UPDATE_COMMAND_UI = 0x7FFF0001u;
 // One row of a class's handler table.
 struct FwMessageEntry
 {
-    UINT message;   // the window message
-    UINT code;      // WM_COMMAND: notification code (FW_COMMAND_CODE: menu, accelerator or click); WM_NOTIFY: code
-    UINT id;        // WM_COMMAND / WM_NOTIFY / FW_UPDATE_COMMAND_UI: control or command id
+    UINT message;  // the window message
+    UINT code;     // WM_COMMAND: notification code (FW_COMMAND_CODE: menu, accelerator or click); WM_NOTIFY: code
+    UINT id;       // WM_COMMAND / WM_NOTIFY / FW_UPDATE_COMMAND_UI: control or command id
     FwHandler handler;
 };
 
@@ -44,23 +44,43 @@ constexpr FwHandler FwHandlerOf(LRESULT (T::*handler)(WPARAM, LPARAM))
     return static_cast<FwHandler>(handler);
 }
 
-#define FW_ON_MESSAGE(message, handler) FwMessageEntry{(message), FW_ANY, FW_ANY, FwHandlerOf(handler)}
-#define FW_ON_COMMAND(id, handler) FwMessageEntry{WM_COMMAND, FW_COMMAND_CODE, static_cast<UINT>(id), FwHandlerOf(handler)}
-#define FW_ON_CONTROL(code, id, handler) \
-    FwMessageEntry{WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), FwHandlerOf(handler)}
-#define FW_ON_NOTIFY(code, id, handler) \
-    FwMessageEntry{WM_NOTIFY, static_cast<UINT>(code), static_cast<UINT>(id), FwHandlerOf(handler)}
+#define FW_ON_MESSAGE(message, handler)                 \
+    FwMessageEntry                                      \
+    {                                                   \
+        (message), FW_ANY, FW_ANY, FwHandlerOf(handler) \
+    }
+#define FW_ON_COMMAND(id, handler)                                               \
+    FwMessageEntry                                                               \
+    {                                                                            \
+        WM_COMMAND, FW_COMMAND_CODE, static_cast<UINT>(id), FwHandlerOf(handler) \
+    }
+#define FW_ON_CONTROL(code, id, handler)                                                 \
+    FwMessageEntry                                                                       \
+    {                                                                                    \
+        WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), FwHandlerOf(handler) \
+    }
+#define FW_ON_NOTIFY(code, id, handler)                                                 \
+    FwMessageEntry                                                                      \
+    {                                                                                   \
+        WM_NOTIFY, static_cast<UINT>(code), static_cast<UINT>(id), FwHandlerOf(handler) \
+    }
 // An update handler: LRESULT Handler(WPARAM id, LPARAM ui), ui being the CFwCmdUI* to enable or disable.
-#define FW_ON_UPDATE_COMMAND_UI(id, handler) \
-    FwMessageEntry{FW_UPDATE_COMMAND_UI, FW_ANY, static_cast<UINT>(id), FwHandlerOf(handler)}
+#define FW_ON_UPDATE_COMMAND_UI(id, handler)                                      \
+    FwMessageEntry                                                                \
+    {                                                                             \
+        FW_UPDATE_COMMAND_UI, FW_ANY, static_cast<UINT>(id), FwHandlerOf(handler) \
+    }
 
 // Declares a class's handler table; define ClassMessageMap in the class's source file.
-#define FW_DECLARE_MESSAGE_MAP()                                             \
-public:                                                                      \
-    static const FwMessageMap* ClassMessageMap();                            \
-                                                                             \
-protected:                                                                   \
-    const FwMessageMap* GetMessageMap() const override { return ClassMessageMap(); }
+#define FW_DECLARE_MESSAGE_MAP()                       \
+public:                                                \
+    static const FwMessageMap* ClassMessageMap();      \
+                                                       \
+protected:                                             \
+    const FwMessageMap* GetMessageMap() const override \
+    {                                                  \
+        return ClassMessageMap();                      \
+    }
 
 // The state a command's update handler gives to the menu item or toolbar button of the command.
 class CFwCmdUI

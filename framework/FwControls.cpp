@@ -12,8 +12,8 @@ const char kAviType[] = "AVI";
 BOOL CFwAnimateCtrl::Open(UINT id) const
 {
     HINSTANCE module = FwFindResourceModule(kAviType, id);
-    return static_cast<BOOL>(
-        SendMessageA(m_control, ACM_OPENA, reinterpret_cast<WPARAM>(module), reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(id))));
+    return static_cast<BOOL>(SendMessageA(m_control, ACM_OPENA, reinterpret_cast<WPARAM>(module),
+                                          reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(id))));
 }
 
 BOOL CFwAnimateCtrl::Play(int from, int to, int repeat) const

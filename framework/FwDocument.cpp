@@ -67,8 +67,8 @@ BOOL CFwDocument::OnNewDocument()
 
 BOOL CFwDocument::OnOpenDocument(const char* path)
 {
-    OwnedFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                               nullptr));
+    OwnedFile file(
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
     {
         return FALSE;
@@ -108,9 +108,8 @@ BOOL CFwDocument::DoSave(const char* path, BOOL replace)
         CFwApp* application = CFwApp::Current();
         CFwDocManager* manager = application ? application->GetDocManager() : nullptr;
         name = m_pathName;
-        if (!manager ||
-            !manager->DoPromptFileName(name, 0, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, FALSE,
-                                       m_template))
+        if (!manager || !manager->DoPromptFileName(name, 0, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST,
+                                                   FALSE, m_template))
         {
             return FALSE;
         }
@@ -282,8 +281,7 @@ void CFwDocTemplate::OnFrameDestroyed(CFwFrameWnd* frame)
     }
 }
 
-BOOL CFwDocManager::DoPromptFileName(std::string& fileName, UINT, DWORD flags, BOOL open,
-                                     CFwDocTemplate* docTemplate)
+BOOL CFwDocManager::DoPromptFileName(std::string& fileName, UINT, DWORD flags, BOOL open, CFwDocTemplate* docTemplate)
 {
     std::string filter;
     std::string extension;

@@ -77,8 +77,7 @@ BOOL CFwFrameWnd::LoadFrame(UINT resourceId, CFwDocTemplate* docTemplate)
     DWORD exStyle = WS_EX_WINDOWEDGE;
     PreCreateWindow(style, exStyle);
     HMENU menu = LoadMenuA(FwFindResourceModule(RT_MENU, resourceId), MAKEINTRESOURCEA(resourceId));
-    m_accelerators =
-        LoadAcceleratorsA(FwFindResourceModule(RT_ACCELERATOR, resourceId), MAKEINTRESOURCEA(resourceId));
+    m_accelerators = LoadAcceleratorsA(FwFindResourceModule(RT_ACCELERATOR, resourceId), MAKEINTRESOURCEA(resourceId));
     std::string title = docTemplate ? docTemplate->GetDocString(CFwDocTemplate::windowTitle) : std::string();
     if (!CreateEx(exStyle, kFrameClass, title.c_str(), style, RECT{0, 0, 400, 300}, nullptr, menu))
     {
@@ -90,9 +89,9 @@ BOOL CFwFrameWnd::LoadFrame(UINT resourceId, CFwDocTemplate* docTemplate)
     }
     HICON icon = static_cast<HICON>(LoadImageA(FwFindResourceModule(RT_GROUP_ICON, resourceId),
                                                MAKEINTRESOURCEA(resourceId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    HICON smallIcon = static_cast<HICON>(
-        LoadImageA(FwFindResourceModule(RT_GROUP_ICON, resourceId), MAKEINTRESOURCEA(resourceId), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    HICON smallIcon = static_cast<HICON>(LoadImageA(FwFindResourceModule(RT_GROUP_ICON, resourceId),
+                                                    MAKEINTRESOURCEA(resourceId), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     if (icon)
     {
         SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -122,8 +121,8 @@ CFwDocument* CFwFrameWnd::GetActiveDocument() const
 BOOL CFwFrameWnd::CreateToolBar(UINT bitmapId, SIZE imageSize, std::span<const FwToolBarButton> buttons)
 {
     m_toolBar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                                WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_TOP, 0, 0, 0, 0,
-                                m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+                                WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_TOP, 0, 0, 0, 0, m_hWnd,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!m_toolBar)
     {
         return FALSE;

@@ -30,8 +30,8 @@ int CFwListCtrl::InsertColumn(int column, const std::string& heading, int format
     info.cx = width;
     info.pszText = const_cast<char*>(heading.c_str());
     info.iSubItem = column;
-    return static_cast<int>(SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
-                                         reinterpret_cast<LPARAM>(&info)));
+    return static_cast<int>(
+        SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
 }
 
 int CFwListCtrl::GetColumnCount() const
@@ -123,8 +123,8 @@ BOOL CFwListCtrl::RedrawItems(int first, int last) const
 
 BOOL CFwListCtrl::SortItems(PFNLVCOMPARE compare, LPARAM data) const
 {
-    return static_cast<BOOL>(SendMessageA(m_hWnd, LVM_SORTITEMS, static_cast<WPARAM>(data),
-                                          reinterpret_cast<LPARAM>(compare)));
+    return static_cast<BOOL>(
+        SendMessageA(m_hWnd, LVM_SORTITEMS, static_cast<WPARAM>(data), reinterpret_cast<LPARAM>(compare)));
 }
 
 HIMAGELIST CFwListCtrl::SetImageList(HIMAGELIST list, int kind) const

@@ -15,8 +15,8 @@
 #define ID_WIZFINISH 12325
 
 // Texts.
-#define IDS_FW_IDLE_MESSAGE 57345       // status bar text while nothing is going on
-#define IDS_FW_ASK_TO_SAVE 61442        // save question, with the document's path or title
-#define IDS_FW_UNTITLED 61443           // title of a document without a file
-#define IDS_FW_RECENT_FILE 61444        // placeholder of the recent-file list on the File menu
-#define IDS_FW_RECENT_ENTRY 61445       // one recent-file menu item: its number and path
+#define IDS_FW_IDLE_MESSAGE 57345  // status bar text while nothing is going on
+#define IDS_FW_ASK_TO_SAVE 61442   // save question, with the document's path or title
+#define IDS_FW_UNTITLED 61443      // title of a document without a file
+#define IDS_FW_RECENT_FILE 61444   // placeholder of the recent-file list on the File menu
+#define IDS_FW_RECENT_ENTRY 61445  // one recent-file menu item: its number and path

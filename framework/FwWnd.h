@@ -40,8 +40,8 @@ public:
 
     // Creates a window of a class whose window procedure is the framework's, attached to this object from its
     // first message on.
-    BOOL CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& place,
-                  HWND parent, HMENU menu);
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& place, HWND parent,
+                  HMENU menu);
     // The framework's window procedure, for classes that the framework registers.
     static LRESULT CALLBACK FrameworkWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

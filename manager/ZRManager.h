@@ -9,11 +9,11 @@
 // Answer of ComparePcType: what the PC side needs before a transfer.
 enum PcTypeChange
 {
-    PC_TYPE_REFUSED = 0,        // the type is invalid or unreadable (already reported)
-    PC_TYPE_SAME_GROUP = 1,     // another type of the loaded library: recreate its data source
-    PC_TYPE_OTHER_GROUP = 2,    // another library: unload, then load the new one
-    PC_TYPE_NONE_LOADED = 3,    // load the library
-    PC_TYPE_UNCHANGED = 4,      // nothing to do
+    PC_TYPE_REFUSED = 0,      // the type is invalid or unreadable (already reported)
+    PC_TYPE_SAME_GROUP = 1,   // another type of the loaded library: recreate its data source
+    PC_TYPE_OTHER_GROUP = 2,  // another library: unload, then load the new one
+    PC_TYPE_NONE_LOADED = 3,  // load the library
+    PC_TYPE_UNCHANGED = 4,    // nothing to do
 };
 
 class CZRManager
@@ -65,8 +65,8 @@ protected:
     // Points the source and destination at the host and PC tables as the transfer direction requires.
     virtual void PointSourceAndDestination() = 0;
 
-    DataSourceFunctions* m_source = nullptr;        // read in a transfer
-    DataSourceFunctions* m_destination = nullptr;   // written in a transfer
+    DataSourceFunctions* m_source = nullptr;       // read in a transfer
+    DataSourceFunctions* m_destination = nullptr;  // written in a transfer
     DataSourceFunctions* m_host = nullptr;
     DataSourceFunctions* m_pc = nullptr;
 
@@ -87,8 +87,8 @@ private:
     BOOL SetBrowseBusy(int busy) const;
     BOOL MoveFields(DataSourceFunctions* browser, BOOL stopAtBrowserEnd);
 
-    DataSourceFunctions* m_browserA = nullptr;      // the browser that waits for the user's choice
-    DataSourceFunctions* m_browserB = nullptr;      // the browser that fills the caller's window
+    DataSourceFunctions* m_browserA = nullptr;  // the browser that waits for the user's choice
+    DataSourceFunctions* m_browserB = nullptr;  // the browser that fills the caller's window
     const ProfileCallbacks* m_profile;
     const ErrorSinkFunctions* m_errorSink;
     const OptionCallbacks* m_options;
@@ -99,10 +99,10 @@ private:
     HMODULE m_pcLibrary = nullptr;
     HMODULE m_browserLibrary = nullptr;
     UINT m_messageNumber = 0;
-    int m_pcFileType = 0;                           // type whose library is loaded; 0 when none
+    int m_pcFileType = 0;  // type whose library is loaded; 0 when none
     ZRTCreateDataSourceProc m_pcFactory = nullptr;
-    OwnedEvent m_cancelEvent;                       // the manager's duplicate of the caller's event
-    int m_hostTransferType = 0;                     // transfer type the host data source was made for
+    OwnedEvent m_cancelEvent;    // the manager's duplicate of the caller's event
+    int m_hostTransferType = 0;  // transfer type the host data source was made for
 };
 
 // Direction 1: the host data source is read, the PC data source written.

@@ -14,7 +14,7 @@
 
 struct DelimitedValue
 {
-    const char* text;   // in the scanned bytes, or in DelimitedLine::unquoted
+    const char* text;  // in the scanned bytes, or in DelimitedLine::unquoted
     size_t length;
     bool quoted;
 };
@@ -29,15 +29,15 @@ struct DelimitedLine
 struct DelimitedSyntax
 {
     char separator;
-    bool skipBlanks;    // blanks before a value are passed over (PRN)
+    bool skipBlanks;  // blanks before a value are passed over (PRN)
 };
 
 enum class LineStatus
 {
     Complete,
-    NoData,     // nothing is left but a Ctrl-Z
-    Malformed,  // a quote not closed, a closing quote not followed by a separator or the line end, a CR alone
-    Incomplete, // the bytes scanned end within the line, and more bytes may follow them
+    NoData,      // nothing is left but a Ctrl-Z
+    Malformed,   // a quote not closed, a closing quote not followed by a separator or the line end, a CR alone
+    Incomplete,  // the bytes scanned end within the line, and more bytes may follow them
 };
 
 namespace delimited
@@ -97,10 +97,7 @@ private:
         return BytesEqualTo(word, m_syntax.separator) | BytesBelow(word, kBlank);
     }
 
-    bool EndsValue(char c) const
-    {
-        return c == m_syntax.separator || c == '\r' || c == kEndMark;
-    }
+    bool EndsValue(char c) const { return c == m_syntax.separator || c == '\r' || c == kEndMark; }
 
     // The first byte at or after `at` that EndMarks marks, or the end of the bytes held. `at` never lies before the
     // current group.
@@ -129,10 +126,7 @@ private:
         return at;
     }
 
-    bool AtLineEnd(const char* at) const
-    {
-        return at == m_end || *at == '\r' || *at == kEndMark;
-    }
+    bool AtLineEnd(const char* at) const { return at == m_end || *at == '\r' || *at == kEndMark; }
 
     LineStatus ScanValues(const char* at, const char*& next)
     {
@@ -175,7 +169,7 @@ private:
     const char* ScanQuoted(const char* at)
     {
         const char* piece = ++at;
-        char* unquoted = nullptr;   // the value with single quotes, once a doubled one was met
+        char* unquoted = nullptr;  // the value with single quotes, once a doubled one was met
         char* out = nullptr;
         for (;;)
         {
@@ -250,9 +244,9 @@ private:
     const char* const m_end;
     const bool m_dataEnds;
     Group m_group;
-    LineStatus m_status;        // why ScanQuoted stopped the line
+    LineStatus m_status;  // why ScanQuoted stopped the line
     std::vector<char>& m_unquoted;
-    char* m_unquotedEnd;        // after the line's unquoted values; null before the first
+    char* m_unquotedEnd;  // after the line's unquoted values; null before the first
     Values& m_values;
 };
 
@@ -319,8 +313,8 @@ bool FirstLineFits(const DelimitedSyntax& syntax, Peek peek, Read read, const DS
         while (bytes.size() < portion && peek() >= 0)
             bytes += static_cast<char>(read());
         const bool dataEnds = bytes.size() < portion;
-        const LineStatus status =
-            ScanDelimitedLine(syntax, bytes.data(), bytes.data() + bytes.size(), dataEnds, line, next);
+        const LineStatus status = ScanDelimitedLine(syntax, bytes.data(), bytes.data() + bytes.size(), dataEnds, line,
+                                                    next);
         if (status != LineStatus::Incomplete)
             return LineFits(status, line, layout);
     }

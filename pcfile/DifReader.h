@@ -136,10 +136,7 @@ private:
         }
     }
 
-    bool Is(const char* word) const
-    {
-        return EqualsNoCase(m_line, word);
-    }
+    bool Is(const char* word) const { return EqualsNoCase(m_line, word); }
 
     bool ReadCount(DifCountField& count)
     {

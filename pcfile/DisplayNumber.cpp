@@ -61,8 +61,7 @@ bool NumberDigits(const DisplayNumber& number, size_t integerDigits, size_t deci
 {
     if (number.integer.size() > integerDigits)
         return false;
-    if (number.fraction.size() > decimals &&
-        number.fraction.find_first_not_of('0', decimals) != std::string::npos)
+    if (number.fraction.size() > decimals && number.fraction.find_first_not_of('0', decimals) != std::string::npos)
         return false;
     digits.assign(integerDigits - number.integer.size(), '0');
     digits += number.integer;

@@ -8,8 +8,8 @@
 struct DisplayNumber
 {
     bool negative = false;
-    std::string integer;    // integer digits without leading zeros
-    std::string fraction;   // decimal digits as written
+    std::string integer;   // integer digits without leading zeros
+    std::string fraction;  // decimal digits as written
 };
 
 // Reads a display number; a value of blanks only is zero. False for any other text.

@@ -10,9 +10,9 @@
 struct DosRandomFormat
 {
     const char* sourceName;
-    unsigned char packedPlus;   // low half of a packed number's last byte
+    unsigned char packedPlus;  // low half of a packed number's last byte
     unsigned char packedMinus;
-    unsigned char zonedPlus;    // high half of a zoned number's last byte
+    unsigned char zonedPlus;  // high half of a zoned number's last byte
     unsigned char zonedMinus;
 };
 

@@ -40,8 +40,8 @@ BOOL CInternalDBFTarget::MapField(const DSField& host, DSField& pc, int characte
 BOOL CInternalDBFTarget::CheckStructure()
 {
     DbfHeader header;
-    if (!ReadDbfHeader([this](size_t count, char* to) { return ReadBytes(to, count); },
-                       [this] { MarkRecordStart(); }, header) ||
+    if (!ReadDbfHeader([this](size_t count, char* to) { return ReadBytes(to, count); }, [this] { MarkRecordStart(); },
+                       header) ||
         !DbfColumnsFit(header, m_layout, true) || DbfRecordsEnd(header) > m_fileLength)
         return FALSE;
     m_recordsWritten = header.recordCount;
@@ -126,8 +126,8 @@ void CInternalDBFSource::ReleaseExtra()
 
 BOOL CInternalDBFSource::ReadHeader()
 {
-    return ReadDbfHeader([this](size_t count, char* to) { return ReadBytes(to, count); },
-                         [this] { MarkRecordStart(); }, m_header);
+    return ReadDbfHeader([this](size_t count, char* to) { return ReadBytes(to, count); }, [this] { MarkRecordStart(); },
+                         m_header);
 }
 
 BOOL CInternalDBFSource::CheckStructure()

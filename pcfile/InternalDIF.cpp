@@ -52,7 +52,8 @@ BOOL CInternalDIFTarget::SeekForAppend(BOOL endMark)
         const long long at = contentLength - static_cast<long long>(lastLength + lineEnd);
         if (at < 0 || !ReadAt(m_stream, at, tail, lastLength + lineEnd))
             continue;
-        if (EqualsNoCase(std::string_view(tail, lastLength), std::string_view(kLastLines, lastLength)) && (lineEnd == 0 || std::memcmp(tail + lastLength, "\r\n", 2) == 0))
+        if (EqualsNoCase(std::string_view(tail, lastLength), std::string_view(kLastLines, lastLength)) &&
+            (lineEnd == 0 || std::memcmp(tail + lastLength, "\r\n", 2) == 0))
         {
             if (_fseeki64(m_stream, at + lastLength - 3, SEEK_SET) != 0)
                 return ZRI_FAIL(SourceName(), IDS_ZRI013);
@@ -113,8 +114,8 @@ BOOL CInternalDIFTarget::FormatField(const DSField& field)
 BOOL CInternalDIFTarget::WriteTrailer()
 {
     const long long end = _ftelli64(m_stream);
-    if (end < static_cast<long long>(sizeof kEnd - 1) || !WriteAt(m_stream, end - (sizeof kEnd - 1), kEnd, sizeof kEnd - 1) ||
-        fflush(m_stream) != 0)
+    if (end < static_cast<long long>(sizeof kEnd - 1) ||
+        !WriteAt(m_stream, end - (sizeof kEnd - 1), kEnd, sizeof kEnd - 1) || fflush(m_stream) != 0)
         return ZRI_FAIL(SourceName(), IDS_ZRI006);
     const long long fileEnd = _filelengthi64(_fileno(m_stream));
     if (!WriteCount(m_header.fields, m_layout.count, fileEnd))

@@ -61,8 +61,7 @@ class CInternalDelimitedSource::FieldValues
 {
 public:
     explicit FieldValues(CInternalDelimitedSource& source)
-        : m_source(source), m_rules(source.m_rules.data()), m_fields(source.m_rules.size()), m_taken(0),
-          m_refused(-1)
+        : m_source(source), m_rules(source.m_rules.data()), m_fields(source.m_rules.size()), m_taken(0), m_refused(-1)
     {
     }
 
@@ -223,8 +222,7 @@ inline bool CInternalDelimitedSource::StoreText(const FieldRule& rule, const cha
 
 inline bool CInternalDelimitedSource::StoreNumber(const FieldRule& rule, const char* text, size_t length) const
 {
-    return LayCommonNumber(text, length, rule.width, rule.decimals, rule.value) ||
-           StoreOtherNumber(rule, text, length);
+    return LayCommonNumber(text, length, rule.width, rule.decimals, rule.value) || StoreOtherNumber(rule, text, length);
 }
 
 bool CInternalDelimitedSource::StoreOtherNumber(const FieldRule& rule, const char* text, size_t length) const

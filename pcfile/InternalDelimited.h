@@ -13,9 +13,9 @@ struct DelimitedFormat
 {
     const char* sourceName;
     DelimitedSyntax syntax;
-    bool decimalComma;      // numbers take a decimal comma unless the decimal character is the dot
-    bool headerLine;        // a first line of the field names is passed over when reading
-    bool rightAlignText;    // text values are read right-aligned
+    bool decimalComma;    // numbers take a decimal comma unless the decimal character is the dot
+    bool headerLine;      // a first line of the field names is passed over when reading
+    bool rightAlignText;  // text values are read right-aligned
 };
 
 extern const DelimitedFormat kTabFormat;
@@ -56,8 +56,8 @@ private:
     {
         Text,
         Number,
-        NumberWithComma,    // a number whose decimal comma is given the dot first
-        None,               // a field that no value of the file fills
+        NumberWithComma,  // a number whose decimal comma is given the dot first
+        None,             // a field that no value of the file fills
     };
 
     struct FieldRule
@@ -92,8 +92,8 @@ private:
 
     const DelimitedFormat& m_format;
     DelimitedLine m_line;
-    std::vector<FieldRule> m_rules;     // one for each field of the layout
-    std::string m_number;   // a number with a decimal comma, given the dot
+    std::vector<FieldRule> m_rules;  // one for each field of the layout
+    std::string m_number;            // a number with a decimal comma, given the dot
     bool m_firstLine;
 };
 

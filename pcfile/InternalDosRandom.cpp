@@ -58,8 +58,7 @@ BOOL CInternalDosRandomSource::ParseRecord()
         m_stored.resize(StoredWidth(field));
         if (ReadBytes(m_stored.data(), m_stored.size()) != m_stored.size())
             return ZRI_FAIL(SourceName(), IDS_ZRI017, m_recordCount + 1);
-        if (!DecodeStoredField(m_format, field, reinterpret_cast<const unsigned char*>(m_stored.data()),
-                               field.value))
+        if (!DecodeStoredField(m_format, field, reinterpret_cast<const unsigned char*>(m_stored.data()), field.value))
             return ZRI_FAIL(SourceName(), IDS_ZRI012, i);
     }
     if (PeekByte() < 0)

@@ -39,9 +39,9 @@ BOOL CInternalTXTSource::ParseRecord()
             return ZRI_FAIL(SourceName(), IDS_ZRI018, m_recordCount + 1);
         DSField& field = m_layout.fields[i];
         const size_t read = ReadFieldBytes(field, lineEnded, strayEndMark);
-        const bool fits = read < FieldLength(field) ? CompleteShortField(field, read)
-                                                    : IsPcTextType(field.type) ||
-                                                          IsPlainFieldNumber(field.value, read, FieldDecimals(field));
+        const bool fits = read < FieldLength(field)
+                              ? CompleteShortField(field, read)
+                              : IsPcTextType(field.type) || IsPlainFieldNumber(field.value, read, FieldDecimals(field));
         if (!fits)
             return ZRI_FAIL(SourceName(), IDS_ZRI012, i);
     }

@@ -28,21 +28,21 @@ protected:
 
     void PutLineEnd() { PutBytes(m_lineEnd, 2); }
 
-    char m_separator = 0;          // between two fields; 0 for none
-    bool m_quoteText = false;      // texts in double quotes, a double quote in them doubled
-    bool m_removeBlanks = false;   // profile parameter 204
-    int m_unwritableField = -1;    // the first field that is neither text nor number; -1 when there is none
+    char m_separator = 0;         // between two fields; 0 for none
+    bool m_quoteText = false;     // texts in double quotes, a double quote in them doubled
+    bool m_removeBlanks = false;  // profile parameter 204
+    int m_unwritableField = -1;   // the first field that is neither text nor number; -1 when there is none
 
 private:
     // How a field's value goes into a line, chosen from its type and the format when the layout is taken.
     enum class ValueForm : unsigned char
     {
-        Whole,                          // every byte as it stands
-        Quoted,                         // a text in double quotes, each double quote in it doubled
-        CutText,                        // a text without its trailing blanks
-        QuotedCutText,                  // the two together
-        CutNumber,                      // a number without its leading blanks and zeros ("0" when nothing is left)
-        Unwritable,                     // neither text nor number
+        Whole,          // every byte as it stands
+        Quoted,         // a text in double quotes, each double quote in it doubled
+        CutText,        // a text without its trailing blanks
+        QuotedCutText,  // the two together
+        CutNumber,      // a number without its leading blanks and zeros ("0" when nothing is left)
+        Unwritable,     // neither text nor number
     };
     ValueForm FormOf(const DSField& field) const;
 
@@ -62,5 +62,5 @@ private:
     BOOL ReadMissingLineEnd(long long contentLength, const char*& missing);
 
     size_t m_mostLineBytes = 0;
-    std::vector<ValueForm> m_forms;    // one for every field of the layout
+    std::vector<ValueForm> m_forms;  // one for every field of the layout
 };

@@ -37,7 +37,7 @@ BOOL CInternalWKSTarget::CheckStructure()
         std::memcmp(record.head, kBofBody, sizeof kBofBody) != 0)
         return FALSE;
     long lastRow = 0;
-    long dataRow = 0;   // the first data row found so far; 0 while there is none
+    long dataRow = 0;  // the first data row found so far; 0 while there is none
     std::vector<unsigned> kinds;
     for (;;)
     {

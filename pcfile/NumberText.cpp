@@ -17,7 +17,7 @@ namespace
 // The parts point into the parsed text.
 struct NumberParts
 {
-    char sign = 0; // '+', '-' or none
+    char sign = 0;  // '+', '-' or none
     const char* integer = "";
     size_t integerLength = 0;
     const char* fraction = "";

@@ -51,8 +51,8 @@ bool IsFieldNumber(const char* text, size_t length, unsigned decimals);
 
 enum class NumberPad
 {
-    Blanks, // right-aligned, blanks in front; an empty value stays blank
-    Zeros,  // the sign first, then zeros up to the width; an empty value is zero
+    Blanks,  // right-aligned, blanks in front; an empty value stays blank
+    Zeros,   // the sign first, then zeros up to the width; an empty value is zero
 };
 
 // Lays a number read from a PC file into `width` characters with `decimals` decimal places: an exponent form is

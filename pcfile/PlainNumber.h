@@ -42,9 +42,9 @@ inline void TrimBlanksAround(const char*& text, size_t& length)
 
 struct PlainNumberForm
 {
-    bool plain;         // an optional sign, digits, and optionally a point followed by digits; a digit at least
+    bool plain;  // an optional sign, digits, and optionally a point followed by digits; a digit at least
     bool point;
-    size_t decimals;    // digits after the point
+    size_t decimals;  // digits after the point
 };
 
 // The form of a text without blanks around it.

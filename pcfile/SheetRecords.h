@@ -11,9 +11,9 @@ constexpr long kSheetRows = 0x10000;
 struct SheetRecord
 {
     unsigned opcode = 0;
-    unsigned length = 0;        // of the body
-    long long offset = 0;       // of the record in the file
-    unsigned char head[8] = {}; // the body's first bytes
+    unsigned length = 0;         // of the body
+    long long offset = 0;        // of the record in the file
+    unsigned char head[8] = {};  // the body's first bytes
 };
 
 // Reads the next record through the input (size_t Read(count, destination), void Keep(), long long Position()),

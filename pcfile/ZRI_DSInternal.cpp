@@ -26,7 +26,7 @@ struct PcFileClasses
 {
     int type;
     CDataSource* (*target)();
-    CDataSource* (*source)();   // null for the types that are only written
+    CDataSource* (*source)();  // null for the types that are only written
 };
 
 const PcFileClasses kClasses[] = {

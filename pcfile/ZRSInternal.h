@@ -66,13 +66,13 @@ protected:
     FILE* m_stream;
     char m_fileName[kFileNameSize];
     char* m_buffer;
-    size_t m_offset;            // bytes of the buffer used (target) or consumed (source)
-    long long m_consumed;       // bytes of the file before the buffer's start
-    const char* m_lineEnd;      // "\r\n" for the text formats
+    size_t m_offset;        // bytes of the buffer used (target) or consumed (source)
+    long long m_consumed;   // bytes of the file before the buffer's start
+    const char* m_lineEnd;  // "\r\n" for the text formats
     long long m_fileLength;
     bool m_decimalIsDot;
-    size_t m_valid;             // bytes of the file held in the buffer (reading)
-    size_t m_recordStart;       // first byte of the buffer still needed (reading)
+    size_t m_valid;        // bytes of the file held in the buffer (reading)
+    size_t m_recordStart;  // first byte of the buffer still needed (reading)
     bool m_recordTooLong;
 
     // Keeps the bytes from the record start on, moved to the front of the buffer, and reads more of the file after

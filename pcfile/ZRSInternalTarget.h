@@ -76,8 +76,8 @@ private:
     // What PutField does with a field of the layout, worked out when the layout is taken.
     struct FieldPlan
     {
-        PcConversion conversion;    // for the host type of the layout taken
-        bool decimalComma;          // the number's point becomes a comma
+        PcConversion conversion;  // for the host type of the layout taken
+        bool decimalComma;        // the number's point becomes a comma
     };
     // One plan for every field the layout holds, whether it was taken or not.
     void PlanFields(const DSRecordLayout* otherSide);
@@ -88,7 +88,7 @@ private:
     BOOL PrepareAppend();
 
     bool m_writeFailed;
-    bool m_ended;               // EndOfData succeeded: the file is whole
+    bool m_ended;  // EndOfData succeeded: the file is whole
     PcFileSafeguard m_safeguard;
     std::vector<FieldPlan> m_fieldPlans;
 };

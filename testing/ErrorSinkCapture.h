@@ -11,7 +11,7 @@
 
 struct CapturedError
 {
-    std::string source;   // empty for a plain text (ReportText)
+    std::string source;  // empty for a plain text (ReportText)
     int line = 0;
     std::string text;
     SYSTEMTIME time = {};

@@ -55,9 +55,18 @@ private:
 };
 
 // Shortcuts for expected notifications.
-inline std::pair<WPARAM, LPARAM> Step(LPARAM step) { return {ZRM_NOTIFY_STEP, step}; }
-inline std::pair<WPARAM, LPARAM> Count(LPARAM count) { return {ZRM_NOTIFY_RECORD_COUNT, count}; }
-inline std::pair<WPARAM, LPARAM> Done(LPARAM result) { return {ZRM_NOTIFY_REQUEST_DONE, result}; }
+inline std::pair<WPARAM, LPARAM> Step(LPARAM step)
+{
+    return {ZRM_NOTIFY_STEP, step};
+}
+inline std::pair<WPARAM, LPARAM> Count(LPARAM count)
+{
+    return {ZRM_NOTIFY_RECORD_COUNT, count};
+}
+inline std::pair<WPARAM, LPARAM> Done(LPARAM result)
+{
+    return {ZRM_NOTIFY_REQUEST_DONE, result};
+}
 
 // Zrtmgr.dll of the build, loaded once for the test program.
 HMODULE ManagerLibrary();

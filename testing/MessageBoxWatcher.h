@@ -17,10 +17,10 @@ struct SeenDialog
 {
     HWND owner = nullptr;
     std::string caption;
-    std::string text;                      // the message text of a message box
-    std::vector<std::string> buttons;      // button texts, in child order
-    std::vector<std::string> listItems;    // lines of the dialog's first list box
-    int answer = 0;                        // id of the button clicked
+    std::string text;                    // the message text of a message box
+    std::vector<std::string> buttons;    // button texts, in child order
+    std::vector<std::string> listItems;  // lines of the dialog's first list box
+    int answer = 0;                      // id of the button clicked
 };
 
 class MessageBoxWatcher

@@ -6,8 +6,7 @@ ProgramProcess::ProgramProcess(const std::string& program, const std::string& ar
                                const std::string& workingFolder)
 {
     std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
-    const std::string folder =
-        workingFolder.empty() ? program.substr(0, program.find_last_of("\\/")) : workingFolder;
+    const std::string folder = workingFolder.empty() ? program.substr(0, program.find_last_of("\\/")) : workingFolder;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

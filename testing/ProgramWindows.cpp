@@ -180,8 +180,8 @@ std::string WindowText(HWND window)
 {
     std::string text(kTextChars * 4, '\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &copied))
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             kAnswerTimeoutMs, &copied))
         return std::string();
     text.resize(strnlen(text.c_str(), text.size()));
     return text;

@@ -20,7 +20,7 @@ bool AnswersAfterCurrentMessage(HWND window);
 struct WindowQuery
 {
     DWORD processId = 0;
-    std::string className;      // empty: any; "#32770" for dialogs and message boxes
+    std::string className;  // empty: any; "#32770" for dialogs and message boxes
     std::function<bool(const std::string&)> caption;
 };
 

@@ -31,8 +31,9 @@ bool SetAccess(const std::string& path, DWORD rights)
     access.Trustee.ptstrName = const_cast<char*>("EVERYONE");
     PACL acl = nullptr;
     bool done = SetEntriesInAclA(1, &access, nullptr, &acl) == ERROR_SUCCESS &&
-                SetSecurityInfo(key.Get(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                                nullptr, nullptr, acl, nullptr) == ERROR_SUCCESS;
+                SetSecurityInfo(key.Get(), SE_REGISTRY_KEY,
+                                DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr, nullptr, acl,
+                                nullptr) == ERROR_SUCCESS;
     LocalFree(acl);
     return done;
 }

@@ -13,7 +13,7 @@ struct WindowPicture
 {
     int width = 0;
     int height = 0;
-    std::vector<uint32_t> pixels;   // 0x00RRGGBB, rows from the top
+    std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows from the top
 
     bool IsEmpty() const { return pixels.empty(); }
     // How many different colours the picture holds (a blank picture has one).

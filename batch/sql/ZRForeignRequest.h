@@ -25,8 +25,8 @@ struct ZRForeignRequest
     const char* replaceList;
     const char* targetTable;
     const char* referenceFile;
-    int hostFileType;       // ZRFOREIGN_SOURCE_FILE, or any other value for a data file
-    int hostWriteMode;      // ZRFOREIGN_CREATE_FILE, ZRFOREIGN_CREATE_MEMBER, or any other value to replace
+    int hostFileType;   // ZRFOREIGN_SOURCE_FILE, or any other value for a data file
+    int hostWriteMode;  // ZRFOREIGN_CREATE_FILE, ZRFOREIGN_CREATE_MEMBER, or any other value to replace
     // Both directions: the text that becomes item 327.
     const char* extraText;
 };

@@ -203,8 +203,8 @@ int CZRHostRequestSqlH2P::GetSize(int id) const
 
 void CZRHostRequestSqlH2P::Reset()
 {
-    for (CZROwnedText* text : {&m_select, &m_tables, &m_where, &m_join, &m_groupBy, &m_having, &m_orderBy,
-                               &m_statement, &m_head, &m_tail, &m_extra})
+    for (CZROwnedText* text : {&m_select, &m_tables, &m_where, &m_join, &m_groupBy, &m_having, &m_orderBy, &m_statement,
+                               &m_head, &m_tail, &m_extra})
         text->Free();
     m_systemName[0] = '\0';
     StoreText(m_select, "*");
@@ -223,7 +223,7 @@ BOOL CZRHostRequestSqlH2P::IsSingleTable() const
 
 ZRSqlQuery CZRHostRequestSqlH2P::Query(const char* from) const
 {
-    return ZRSqlQuery{m_select.Get(), from,           m_where.Get(),   m_join.Get(),
+    return ZRSqlQuery{m_select.Get(),  from,           m_where.Get(),   m_join.Get(),
                       m_groupBy.Get(), m_having.Get(), m_orderBy.Get(), IsSingleTable() != FALSE};
 }
 
@@ -248,9 +248,8 @@ BOOL CZRHostRequestSqlH2P::BuildSelectStatement()
 
 BOOL CZRHostRequestSqlH2P::BuildUserDefinedStatement()
 {
-    return StoreAssembled(m_statement, [this] {
-        return AssembleUserDefinedStatement(m_head.Get(), FromText().c_str(), m_tail.Get());
-    });
+    return StoreAssembled(
+        m_statement, [this] { return AssembleUserDefinedStatement(m_head.Get(), FromText().c_str(), m_tail.Get()); });
 }
 
 BOOL CZRHostRequestSqlH2P::BuildUserDefinedParts()

@@ -35,8 +35,7 @@ UsedParameters FindUsedParameters(const CZRProfile& profile)
 }
 
 CZRProfileSql::CZRProfileSql(const ZRSqlConnection& connection, int hostType, int direction, int transferType)
-    : CZRProfile(connection.connectionType, hostType, direction, transferType),
-      m_connection(connection)
+    : CZRProfile(connection.connectionType, hostType, direction, transferType), m_connection(connection)
 {
 }
 

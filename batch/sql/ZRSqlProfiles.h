@@ -5,9 +5,9 @@ class CZRProfile;
 
 enum class ZRSqlProfileResult
 {
-    Made,           // an APPC or TCP/IP profile for the file, not yet read
-    NotSql,         // the value names neither "APPC" nor "TCP/IP"
-    OutOfMemory,    // the value names one, but the object could not be allocated
+    Made,         // an APPC or TCP/IP profile for the file, not yet read
+    NotSql,       // the value names neither "APPC" nor "TCP/IP"
+    OutOfMemory,  // the value names one, but the object could not be allocated
 };
 
 // Makes a CZRProfileAPPC for "APPC" or a CZRProfileTCPIP for "TCP/IP" (compared without regard to case) for the

@@ -19,7 +19,7 @@ std::string FormatTcpipTableList(const char* tables);
 struct ZRSqlQuery
 {
     const char* select;
-    const char* from;       // the table list in the connection's form
+    const char* from;  // the table list in the connection's form
     const char* where;
     const char* join;
     const char* groupBy;

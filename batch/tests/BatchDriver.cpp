@@ -8,25 +8,24 @@
 
 namespace
 {
-const char kProfileTemplate[] =
-    "[General]\r\n"
-    "Connection=%CONNECTION%\r\n"
-    "Direction=Host to PC\r\n"
-    "Host type=AS/400\r\n"
-    "Character set=EBCDIC to ANSI\r\n"
-    "Auto close=%AUTOCLOSE%\r\n"
-    "Transfer type=Conversion\r\n"
-    "[Host request]\r\n"
-    "Presentation space ID=A\r\n"
-    "Host file type=Data\r\n"
-    "Description file=\r\n"
-    "SQL from=QGPL/CUST(*FIRST)\r\n"
-    "[PC request]\r\n"
-    "Filename=C:\\data\\%KEY%\r\n"
-    "PC file type=CSV (Comma delimiter)\r\n"
-    "Remove blanks=Yes\r\n"
-    "Decimal char is dot=Yes\r\n"
-    "PC write mode=Create file\r\n";
+const char kProfileTemplate[] = "[General]\r\n"
+                                "Connection=%CONNECTION%\r\n"
+                                "Direction=Host to PC\r\n"
+                                "Host type=AS/400\r\n"
+                                "Character set=EBCDIC to ANSI\r\n"
+                                "Auto close=%AUTOCLOSE%\r\n"
+                                "Transfer type=Conversion\r\n"
+                                "[Host request]\r\n"
+                                "Presentation space ID=A\r\n"
+                                "Host file type=Data\r\n"
+                                "Description file=\r\n"
+                                "SQL from=QGPL/CUST(*FIRST)\r\n"
+                                "[PC request]\r\n"
+                                "Filename=C:\\data\\%KEY%\r\n"
+                                "PC file type=CSV (Comma delimiter)\r\n"
+                                "Remove blanks=Yes\r\n"
+                                "Decimal char is dot=Yes\r\n"
+                                "PC write mode=Create file\r\n";
 
 void Replace(std::string& text, const std::string& what, const std::string& with)
 {
@@ -55,8 +54,8 @@ BatchFolder::BatchFolder(ManagerFile manager, bool versionLibrary)
         m_folder.CopyFromBuild("variants\\zrtmgr-without-export\\Zrtmgr.dll", "Zrtmgr.dll");
         break;
     case ManagerFile::Real:
-        for (const char* library : {"Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll",
-                                    "Zrtappc.dll", "Zrttcp.dll"})
+        for (const char* library :
+             {"Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrtappc.dll", "Zrttcp.dll"})
         {
             m_folder.CopyFromBuild(library, library);
         }
@@ -127,7 +126,8 @@ HWND BatchProcess::WaitMainDialog(DWORD timeoutMs) const
     return WaitDialog(
         [](const std::string& caption) {
             const std::string tail = " - ZRT (Zerathon)";
-            return caption.size() > tail.size() && caption.compare(caption.size() - tail.size(), tail.size(), tail) == 0;
+            return caption.size() > tail.size() &&
+                   caption.compare(caption.size() - tail.size(), tail.size(), tail) == 0;
         },
         timeoutMs);
 }

@@ -16,10 +16,10 @@
 // Which Zrtmgr.dll the program folder holds.
 enum class ManagerFile
 {
-    Fake,       // the scripted stand-in of the tests
+    Fake,  // the scripted stand-in of the tests
     Missing,
-    NoExport,   // a library without ZRTCreateObject
-    Real,       // the system's own, with the data-source libraries beside it
+    NoExport,  // a library without ZRTCreateObject
+    Real,      // the system's own, with the data-source libraries beside it
 };
 
 class BatchFolder

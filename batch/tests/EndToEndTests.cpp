@@ -37,7 +37,9 @@ void SwitchOffConfirmations(const TestRegistryKey& key)
 std::string SqlProfile(const std::string& connection, const std::string& table, const std::string& csv)
 {
     return "[General]\r\n"
-           "Connection=" + connection + "\r\n"
+           "Connection=" +
+           connection +
+           "\r\n"
            "Direction=Host to PC\r\n"
            "Host type=AS/400\r\n"
            "Character set=EBCDIC to ANSI\r\n"
@@ -46,7 +48,9 @@ std::string SqlProfile(const std::string& connection, const std::string& table, 
            "[Host request]\r\n"
            "System name=SYS1\r\n"
            "SQL select 1=*\r\n"
-           "SQL from 1=" + table + "\r\n"
+           "SQL from 1=" +
+           table +
+           "\r\n"
            "SQL where 1=@@\r\n"
            "SQL join 1=\r\n"
            "SQL group by 1=\r\n"
@@ -55,7 +59,9 @@ std::string SqlProfile(const std::string& connection, const std::string& table, 
            "SQL user defined1 1=@SELECT *@\r\n"
            "SQL user defined2 1=@@\r\n"
            "[PC request]\r\n"
-           "Filename=" + csv + "\r\n"
+           "Filename=" +
+           csv +
+           "\r\n"
            "PC file type=CSV (Comma delimiter)\r\n"
            "Remove blanks=Yes\r\n"
            "Decimal char is dot=Yes\r\n"
@@ -76,9 +82,13 @@ std::string HllapiProfile(const std::string& member, const std::string& csv)
            "Presentation space ID=A\r\n"
            "Host file type=Data\r\n"
            "Description file=\r\n"
-           "SQL from=QGPL/CUSTOMER(" + member + ")\r\n"
+           "SQL from=QGPL/CUSTOMER(" +
+           member +
+           ")\r\n"
            "[PC request]\r\n"
-           "Filename=" + csv + "\r\n"
+           "Filename=" +
+           csv +
+           "\r\n"
            "PC file type=CSV (Comma delimiter)\r\n"
            "Remove blanks=Yes\r\n"
            "Decimal char is dot=Yes\r\n"
@@ -134,11 +144,13 @@ TEST(EndToEnd, AHostFileBecomesACsvFileThroughTheSystemsManager)
                                      "Description file=\r\n"
                                      "SQL from=QGPL/CUSTOMER(CUSTOMER)\r\n"
                                      "[PC request]\r\n"
-                                     "Filename=" + csv + "\r\n"
-                                     "PC file type=CSV (Comma delimiter)\r\n"
-                                     "Remove blanks=Yes\r\n"
-                                     "Decimal char is dot=Yes\r\n"
-                                     "PC write mode=Create file\r\n");
+                                     "Filename=" +
+                                         csv +
+                                         "\r\n"
+                                         "PC file type=CSV (Comma delimiter)\r\n"
+                                         "Remove blanks=Yes\r\n"
+                                         "Decimal char is dot=Yes\r\n"
+                                         "PC write mode=Create file\r\n");
     std::string name = "EndToEnd" + std::to_string(GetCurrentProcessId());
     StarterEvents events(name);
     BatchProcess process(folder.Path(), "/Event:" + name + " " + folder.PathOf("customer.h2p"));
@@ -237,9 +249,11 @@ TEST(EndToEnd, StopEndsTheHostTransferAndStartsNoFurtherProfile)
     BatchProcess process(folder.Path(), "/Event:" + name + " " + list);
     HWND dialog = process.WaitMainDialog();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(WaitUntil([&] {
-        return ControlText(dialog, kGroup) == "Profile 2 of 3" && atoi(ControlText(dialog, kRecords).c_str()) >= 10;
-    }, 60000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return ControlText(dialog, kGroup) == "Profile 2 of 3" && atoi(ControlText(dialog, kRecords).c_str()) >= 10;
+        },
+        60000));
     Click(dialog, kStop);
     ASSERT_TRUE(WaitUntil([&] { return ControlText(dialog, kStop) == "Close"; }, 60000));
     EXPECT_EQ(ControlText(dialog, kStatus), "Transfer canceled by user.");

@@ -65,8 +65,8 @@ std::string ReadSavedLog(const std::string& path)
     std::string saved;
     WaitUntil([&] {
         saved = ReadBytes(path);
-        return saved.size() >= lastLine.size() && saved.compare(saved.size() - lastLine.size(), lastLine.size(),
-                                                                 lastLine) == 0;
+        return saved.size() >= lastLine.size() &&
+               saved.compare(saved.size() - lastLine.size(), lastLine.size(), lastLine) == 0;
     });
     return saved;
 }
@@ -100,9 +100,9 @@ public:
     void Save(const std::string& path, bool confirmReplace)
     {
         Click(dialog, kSave);
-        HWND save = process->WaitDialog([](const std::string& caption) { return caption != "ZRT" &&
-                                                                              caption.find("ZRT (Zerathon)") ==
-                                                                                  std::string::npos; });
+        HWND save = process->WaitDialog([](const std::string& caption) {
+            return caption != "ZRT" && caption.find("ZRT (Zerathon)") == std::string::npos;
+        });
         ASSERT_NE(save, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return GetDlgItem(save, kFileName) != nullptr; }));
         SendMessageA(GetDlgItem(save, kFileName), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
@@ -166,7 +166,8 @@ TEST(Log, ButtonsFollowTheEntriesAndClearEmptiesTheLog)
     // Handled at once; a details window would have been asked for by then.
     DWORD_PTR result = 0;
     ASSERT_NE(SendMessageTimeoutA(GetDlgItem(run.dialog, kLogList), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 30),
-                                  SMTO_NORMAL, 15000, &result), 0u);
+                                  SMTO_NORMAL, 15000, &result),
+              0u);
     ASSERT_TRUE(AnswersAfterCurrentMessage(run.dialog));
     EXPECT_EQ(run.process->FindDialog([](const std::string& c) { return c == "ZRT Message Details"; }), nullptr);
 }
@@ -276,9 +277,10 @@ TEST(Log, TheSavedLogHoldsOneLinePerEntryAndReplacesALongerFile)
     Click(run.dialog, kShowLog);
     run.Save(path, true);
     std::string saved = ReadSavedLog(path);
-    std::regex lines("Date: \\d\\d/\\d\\d/\\d{4}  Time: \\d\\d:\\d\\d:\\d\\d  Message:The profile '(.*)' started\\.\r\n"
-                     "Date: \\d\\d/\\d\\d/\\d{4}  Time: \\d\\d:\\d\\d:\\d\\d  Message:Transfer completed successfully\\. "
-                     "25 records transferred\\.\r\n");
+    std::regex lines(
+        "Date: \\d\\d/\\d\\d/\\d{4}  Time: \\d\\d:\\d\\d:\\d\\d  Message:The profile '(.*)' started\\.\r\n"
+        "Date: \\d\\d/\\d\\d/\\d{4}  Time: \\d\\d:\\d\\d:\\d\\d  Message:Transfer completed successfully\\. "
+        "25 records transferred\\.\r\n");
     std::smatch match;
     ASSERT_TRUE(std::regex_match(saved, match, lines)) << saved.substr(0, 300);
     EXPECT_EQ(match[1].str(), run.profile);

@@ -145,8 +145,8 @@ TEST(RunLoop, StopEndsTheRunningProfileAndStartsNoOther)
     ASSERT_TRUE(WaitUntil([&] {
         return ControlText(dialog, kGroup) == "Profile 2 of 3" && ControlText(dialog, kStatus) == "Transfer running...";
     }));
-    ASSERT_TRUE(WaitUntil([&] { return std::regex_match(ControlText(dialog, kTime), std::regex("0d 00h 00m 0[0-9]s")); },
-                          3000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return std::regex_match(ControlText(dialog, kTime), std::regex("0d 00h 00m 0[0-9]s")); }, 3000));
     Click(dialog, kStop);
     ASSERT_TRUE(WaitUntil([&] { return ControlText(dialog, kStatus) == "Transfer terminating..."; }));
     EXPECT_FALSE(IsWindowEnabled(dialog)) << "the dialog waits, disabled, for the transfer to end";
@@ -154,12 +154,13 @@ TEST(RunLoop, StopEndsTheRunningProfileAndStartsNoOther)
     EXPECT_TRUE(IsWindowEnabled(dialog));
     EXPECT_EQ(ControlText(dialog, kStatus), "Transfer canceled by user.");
     std::vector<std::string> log = Log(dialog);
-    EXPECT_EQ(log, (std::vector<std::string>{Started(first), kCompleted25, Started(second),
-                                             "Transfer canceled by user."}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{Started(first), kCompleted25, Started(second), "Transfer canceled by user."}));
     EXPECT_TRUE(events.Failure());
     EXPECT_FALSE(events.Success());
     std::vector<std::string> calls = folder.ManagerCalls();
-    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("create", 0) == 0; }), 2);
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("create", 0) == 0; }),
+              2);
     Click(dialog, kStop);
     EXPECT_TRUE(process.WaitExit(15000));
 }
@@ -251,7 +252,8 @@ TEST(RunLoop, ProfilesThatCannotBeOpenedFailOneByOne)
     ASSERT_TRUE(WaitUntil([&] { return Ended(dialog); }));
     auto noConnection = [](const std::string& path) {
         return ShownInLog("Error ZRG017: Unable to retrieve connection type from the profile specified. The profile " +
-                          path + " is either corrupted or does not exist. If you used the ZRT Scheduler, verify that "
+                          path +
+                          " is either corrupted or does not exist. If you used the ZRT Scheduler, verify that "
                           "the profile name is correct; otherwise, recreate the profile.");
     };
     std::vector<std::string> log = Log(dialog);

@@ -77,11 +77,12 @@ TEST(Startup, ABadListOrExtensionSetsFailureBeforeTheErrorListIsClosed)
     const std::string text = folder.PathOf("a.txt");
     for (const Case& c : {Case{folder.PathOf("empty.prl"), noProfile("empty.prl")},
                           Case{folder.PathOf("blank.prl"), noProfile("blank.prl")},
-                          Case{missing, "Error ZRG007: Unable to open the file " + missing + ". Check that the file is "
-                                        "not shared by another application and try again. If this doesn't work, "
-                                        "recreate the profile. "},
+                          Case{missing, "Error ZRG007: Unable to open the file " + missing +
+                                            ". Check that the file is "
+                                            "not shared by another application and try again. If this doesn't work, "
+                                            "recreate the profile. "},
                           Case{text, "Error ZRG003: The icon is corrupted: the profile " + text +
-                                     " has an incorrect extension. Create the icon again. "}})
+                                         " has an incorrect extension. Create the icon again. "}})
     {
         SCOPED_TRACE(c.path);
         std::string name = UniqueName("Night");
@@ -125,7 +126,8 @@ TEST(Startup, ProfileListsThatCannotBeUsed)
         EXPECT_TRUE(process.WaitExit(15000));
     }
     folder.WriteFile("locked.PRL", folder.PathOf("a.h2p") + "\r\n");
-    OwnedFile lock(CreateFileA(folder.PathOf("locked.PRL").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    OwnedFile lock(
+        CreateFileA(folder.PathOf("locked.PRL").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_NE(lock.Get(), INVALID_HANDLE_VALUE);
     {
         BatchProcess process(folder.Path(), folder.PathOf("locked.PRL"));
@@ -144,9 +146,10 @@ TEST(Startup, AMissingOrDamagedManagerLibraryEndsWithFailure)
         ManagerFile manager;
         std::string line;
     };
-    for (const Case& c : {Case{ManagerFile::Missing, "Error ZRG001: Unable to load Zrtmgr.dll. Reinstall the software. "},
-                          Case{ManagerFile::NoExport, "Error ZRG013: The file Zrtmgr.dll is corrupted. Reinstall the "
-                                                      "software. "}})
+    for (const Case& c :
+         {Case{ManagerFile::Missing, "Error ZRG001: Unable to load Zrtmgr.dll. Reinstall the software. "},
+          Case{ManagerFile::NoExport, "Error ZRG013: The file Zrtmgr.dll is corrupted. Reinstall the "
+                                      "software. "}})
     {
         BatchFolder folder(c.manager);
         std::string profile = folder.WriteProfile("one.h2p", "ok.csv", true);
@@ -203,7 +206,9 @@ TEST(Startup, ALowerCasePrefixIsPartOfThePath)
     std::vector<std::string> log = ListViewColumn(GetDlgItem(dialog, kLogList), 2);
     ASSERT_GE(log.size(), 2u);
     EXPECT_EQ(log[1], ShownInLog("Error ZRG017: Unable to retrieve connection type from the profile specified. The "
-                                 "profile " + tail + " is either corrupted or does not exist. If you used the ZRT "
+                                 "profile " +
+                                 tail +
+                                 " is either corrupted or does not exist. If you used the ZRT "
                                  "Scheduler, verify that the profile name is correct; otherwise, recreate the "
                                  "profile."));
     EXPECT_TRUE(folder.ManagerCalls().empty());

@@ -45,7 +45,8 @@ struct RegistryKeyTraits
     static void Close(Type key) { RegCloseKey(key); }
 };
 
-template <typename Object> struct GdiObjectTraits
+template <typename Object>
+struct GdiObjectTraits
 {
     using Type = Object;
     static Type Empty() { return nullptr; }
@@ -78,7 +79,8 @@ struct ImageListTraits
 };
 
 // One handle, owned: moved, never copied.
-template <typename Traits> class OwnedHandle
+template <typename Traits>
+class OwnedHandle
 {
 public:
     using Type = typename Traits::Type;
@@ -122,7 +124,7 @@ private:
     Type m_handle;
 };
 
-using OwnedFile = OwnedHandle<KernelHandleTraits>; // CreateFile: INVALID_HANDLE_VALUE when it fails
+using OwnedFile = OwnedHandle<KernelHandleTraits>;  // CreateFile: INVALID_HANDLE_VALUE when it fails
 using OwnedEvent = OwnedHandle<KernelHandleTraits>;
 using OwnedThread = OwnedHandle<KernelHandleTraits>;
 using OwnedKernelHandle = OwnedHandle<KernelHandleTraits>;
@@ -135,7 +137,7 @@ using OwnedFont = OwnedHandle<GdiObjectTraits<HFONT>>;
 using OwnedBitmap = OwnedHandle<GdiObjectTraits<HBITMAP>>;
 using OwnedIcon = OwnedHandle<IconTraits>;
 using OwnedImageList = OwnedHandle<ImageListTraits>;
-using OwnedMemoryDC = OwnedHandle<MemoryDCTraits>; // CreateCompatibleDC
+using OwnedMemoryDC = OwnedHandle<MemoryDCTraits>;  // CreateCompatibleDC
 
 // This process's own duplicate of `handle` (a caller's event, say), to keep after the caller closes its own; empty
 // when `handle` is null or cannot be duplicated.
@@ -195,7 +197,8 @@ private:
 class SelectedObject
 {
 public:
-    SelectedObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(object != nullptr ? SelectObject(dc, object) : nullptr)
+    SelectedObject(HDC dc, HGDIOBJ object)
+        : m_dc(dc), m_previous(object != nullptr ? SelectObject(dc, object) : nullptr)
     {
     }
     ~SelectedObject()
@@ -212,7 +215,8 @@ private:
 };
 
 // A COM interface pointer that holds one reference.
-template <typename Interface> class ComPtr
+template <typename Interface>
+class ComPtr
 {
 public:
     ComPtr() = default;

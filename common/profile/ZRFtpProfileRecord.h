@@ -9,9 +9,9 @@ enum FtpFileType
 {
     FTPFT_DATA = 1,
     FTPFT_SOURCE = 2,
-    FTPFT_MEMBER_SOURCE = 3,      // System/36 library member of source type
-    FTPFT_MEMBER_PROCEDURE = 4,   // System/36 library member of procedure type
-    FTPFT_DDS = 5,                // AS/400, host to PC only
+    FTPFT_MEMBER_SOURCE = 3,     // System/36 library member of source type
+    FTPFT_MEMBER_PROCEDURE = 4,  // System/36 library member of procedure type
+    FTPFT_DDS = 5,               // AS/400, host to PC only
 };
 
 // Values of FtpTransferValues::writeMode.
@@ -26,9 +26,9 @@ enum FtpWriteMode
 // Values of FtpTransferValues::conversion.
 enum FtpConversion
 {
-    FTPCONV_TXT = 1,              // "TXT (No conversion)" or "None"
-    FTPCONV_TXT_FIXED = 2,        // "TXT (Without delimiters)"
-    FTPCONV_BINARY = 3,           // "Binary (No conversion)"
+    FTPCONV_TXT = 1,        // "TXT (No conversion)" or "None"
+    FTPCONV_TXT_FIXED = 2,  // "TXT (Without delimiters)"
+    FTPCONV_BINARY = 3,     // "Binary (No conversion)"
     FTPCONV_CSV = 4,
     FTPCONV_TAB = 5,
     FTPCONV_PRN = 6,
@@ -57,28 +57,28 @@ enum FtpHostSystem
 // One direction section ("Host to PC Transfer" or "PC to Host Transfer").
 struct FtpTransferValues
 {
-    char library[11];             // System/36: the host file name
+    char library[11];  // System/36: the host file name
     char file[11];
     char member[11];
-    char sessionLetter;           // 'A' to 'Z', or 0
+    char sessionLetter;  // 'A' to 'Z', or 0
     char pcFileName[MAX_PATH];
     char descriptionFileName[MAX_PATH];
-    int writeMode;                // FtpWriteMode
-    int fileType;                 // FtpFileType
+    int writeMode;  // FtpWriteMode
+    int fileType;   // FtpFileType
     int textRecordLength;
     int binaryRecordLength;
-    int conversion;               // FtpConversion
-    int characterSet;             // FtpCharacterSet
-    int useDescriptionFile;       // 1 or 0
-    int sourceRecordLength;       // "PC to Host Transfer" only
-    int recordLength;             // "PC to Host Transfer" only
-    int numberOfRecords;          // "PC to Host Transfer" only
+    int conversion;          // FtpConversion
+    int characterSet;        // FtpCharacterSet
+    int useDescriptionFile;  // 1 or 0
+    int sourceRecordLength;  // "PC to Host Transfer" only
+    int recordLength;        // "PC to Host Transfer" only
+    int numberOfRecords;     // "PC to Host Transfer" only
 };
 
 struct FtpProfileRecord
 {
-    int hostSystem;               // FtpHostSystem
-    int direction;                // 1 host to PC, 2 PC to host
+    int hostSystem;  // FtpHostSystem
+    int direction;   // 1 host to PC, 2 PC to host
     FtpTransferValues hostToPc;
     FtpTransferValues pcToHost;
 };

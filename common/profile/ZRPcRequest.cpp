@@ -64,8 +64,7 @@ BOOL CZRPcRequest::Read(const char* fileName)
 {
     CZRIniFile ini(fileName);
     return ReadPathEntry(ini, kProfileSource, kSection, "Filename", m_fileName) &&
-           ReadKeywordEntry(ini, kProfileSource, kSection, "PC file type", kFileTypes, PCFT_TXT,
-                            &m_fileType) &&
+           ReadKeywordEntry(ini, kProfileSource, kSection, "PC file type", kFileTypes, PCFT_TXT, &m_fileType) &&
            ReadKeywordEntry(ini, kProfileSource, kSection, "Remove blanks", kYesNoKeywords,
                             FlagOption(ZRO_REMOVE_BLANKS), &m_removeBlanks) &&
            ReadKeywordEntry(ini, kProfileSource, kSection, "Decimal char is dot", kYesNoKeywords,
@@ -156,9 +155,8 @@ BOOL CZRPcRequestH2P::Write(const char* fileName)
 
 BOOL CZRPcRequestH2P::Read(const char* fileName)
 {
-    return CZRPcRequest::Read(fileName) &&
-           ReadKeywordEntry(CZRIniFile(fileName), kProfileSource, kSection, "PC write mode", kWriteModes,
-                            ZRPCWM_CREATE, &m_writeMode);
+    return CZRPcRequest::Read(fileName) && ReadKeywordEntry(CZRIniFile(fileName), kProfileSource, kSection,
+                                                            "PC write mode", kWriteModes, ZRPCWM_CREATE, &m_writeMode);
 }
 
 BOOL CZRPcRequestH2P::GetValue(int id, void* destination) const

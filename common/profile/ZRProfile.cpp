@@ -91,7 +91,8 @@ BOOL CZRProfile::Write()
     if (!target.IsValid() || m_hostRequest == nullptr || m_pcRequest == nullptr)
         return FALSE;
     // An existing file must be ours to replace.
-    if (!OwnedFile(CreateFileA(target.Path(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) &&
+    if (!OwnedFile(
+            CreateFileA(target.Path(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) &&
         GetLastError() != ERROR_FILE_NOT_FOUND)
         return FALSE;
 
@@ -180,6 +181,5 @@ BOOL CZRProfile::WriteGeneralSection(const CZRIniFile& ini) const
            ini.WriteText(kSection, "Character set",
                          FindKeywordText(kCharacterSets, m_general.Get(ZRP_CHARACTER_SET))) &&
            ini.WriteText(kSection, "Auto close", m_general.Get(ZRP_AUTO_CLOSE) ? "Yes" : "No") &&
-           ini.WriteText(kSection, "Transfer type",
-                         FindKeywordText(kTransferTypes, m_general.Get(ZRP_TRANSFER_TYPE)));
+           ini.WriteText(kSection, "Transfer type", FindKeywordText(kTransferTypes, m_general.Get(ZRP_TRANSFER_TYPE)));
 }

@@ -107,8 +107,7 @@ int ZRTAPI GetHostSize(int id)
 BOOL InstallProfileCallbacks(CZRProfile* profile)
 {
     SetCurrentProfile(profile);
-    g_profileCallbacks = {GetGeneral,     GetNotify,     GetPc,     GetHost,    GetBrowse,
-                          SetGeneral,     SetNotify,     SetPc,     SetHost,    SetBrowse,
-                          GetGeneralSize, GetNotifySize, GetPcSize, GetHostSize};
+    g_profileCallbacks = {GetGeneral, GetNotify, GetPc,     GetHost,        GetBrowse,     SetGeneral, SetNotify,
+                          SetPc,      SetHost,   SetBrowse, GetGeneralSize, GetNotifySize, GetPcSize,  GetHostSize};
     return TRUE;
 }

@@ -8,17 +8,17 @@ class CZRProfile;
 // String ids of the profile messages; each program's string table holds its own text for them.
 enum ZRProfileStringId : UINT
 {
-    IDS_ZR_ENTRY_INVALID = 10005,       // with the key: the read fails
-    IDS_ZR_PROFILE_FILE_ACCESS = 10012, // with the path: the file cannot be opened for reading and writing
-    IDS_ZR_ENTRY_DEFAULTED = 10018,     // with the key: the default value is used
-    IDS_ZR_NAME_INVALID_DESK = 10019,   // with the key: a host name was emptied (Zrtdesk's id)
-    IDS_ZR_NAME_INVALID_BATCH = 10024,  // the same message in Zrtbatch's table
+    IDS_ZR_ENTRY_INVALID = 10005,        // with the key: the read fails
+    IDS_ZR_PROFILE_FILE_ACCESS = 10012,  // with the path: the file cannot be opened for reading and writing
+    IDS_ZR_ENTRY_DEFAULTED = 10018,      // with the key: the default value is used
+    IDS_ZR_NAME_INVALID_DESK = 10019,    // with the key: a host name was emptied (Zrtdesk's id)
+    IDS_ZR_NAME_INVALID_BATCH = 10024,   // the same message in Zrtbatch's table
     IDS_ZR_MEMORY_ALLOCATION = 10020,
 };
 
 // Source names under which the profile code reports.
-inline constexpr char kProfileSource[] = "ZRProfile";             // general group and PC parts
-inline constexpr char kProfileHllApiSource[] = "ZRProfileHllAPI"; // HLLAPI host parts
+inline constexpr char kProfileSource[] = "ZRProfile";              // general group and PC parts
+inline constexpr char kProfileHllApiSource[] = "ZRProfileHllAPI";  // HLLAPI host parts
 
 // The profile that ProfileCallbacks work on and whose modified flag lenient reading sets; none by default.
 CZRProfile* GetCurrentProfile();

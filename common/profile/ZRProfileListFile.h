@@ -7,9 +7,9 @@
 enum class ProfileListResult
 {
     Read,
-    CannotOpen,   // the file does not open for reading
-    ReadError,    // reading stopped before the end of the file
-    Empty,        // no line names a profile
+    CannotOpen,  // the file does not open for reading
+    ReadError,   // reading stopped before the end of the file
+    Empty,       // no line names a profile
 };
 
 // Appends the path of every line to `paths`: each line whole, however long, without its line end. Lines that are

@@ -14,8 +14,16 @@ class CZRRequestPart
 public:
     virtual ~CZRRequestPart() = default;
 
-    virtual BOOL Write(const char* fileName) { (void)fileName; return TRUE; }
-    virtual BOOL Read(const char* fileName) { (void)fileName; return TRUE; }
+    virtual BOOL Write(const char* fileName)
+    {
+        (void)fileName;
+        return TRUE;
+    }
+    virtual BOOL Read(const char* fileName)
+    {
+        (void)fileName;
+        return TRUE;
+    }
 
     // A get or set returns TRUE when the id is the part's own, else FALSE and nothing is touched.
     virtual BOOL GetValue(int id, void* destination) const = 0;
@@ -33,8 +41,16 @@ public:
     virtual BOOL IsSingleTable() const { return TRUE; }
     // TRUE when the host name names a library member.
     virtual BOOL IsMemberName() const { return FALSE; }
-    virtual BOOL ImportFtpProfile(const FtpProfileRecord& record) { (void)record; return TRUE; }
-    virtual BOOL ImportForeign(const ZRForeignRequest& record) { (void)record; return TRUE; }
+    virtual BOOL ImportFtpProfile(const FtpProfileRecord& record)
+    {
+        (void)record;
+        return TRUE;
+    }
+    virtual BOOL ImportForeign(const ZRForeignRequest& record)
+    {
+        (void)record;
+        return TRUE;
+    }
 
     // The value of a number id (never a text id), or `fallback` when the id is not the part's.
     int GetInt(int id, int fallback = 0) const;

@@ -23,20 +23,21 @@ using TlsAllocFunction = DWORD(WINAPI*)();
 DWORD g_runtimeSlot = TLS_OUT_OF_INDEXES;
 }
 
-extern "C" {
-extern const TlsAllocFunction g_systemTlsAlloc __asm__(ZRT_SYMBOL_PREFIX "__real_" ZRT_IMPORT_NAME);
-
-DWORD WINAPI AllocRuntimeTlsSlot()
+extern "C"
 {
-    const DWORD slot = g_systemTlsAlloc();
-    if (slot != TLS_OUT_OF_INDEXES)
-        InterlockedCompareExchange(reinterpret_cast<volatile LONG*>(&g_runtimeSlot), static_cast<LONG>(slot),
-                                   static_cast<LONG>(TLS_OUT_OF_INDEXES));
-    return slot;
-}
+    extern const TlsAllocFunction g_systemTlsAlloc __asm__(ZRT_SYMBOL_PREFIX "__real_" ZRT_IMPORT_NAME);
 
-extern const TlsAllocFunction g_runtimeTlsAlloc __asm__(ZRT_SYMBOL_PREFIX "__wrap_" ZRT_IMPORT_NAME);
-const TlsAllocFunction g_runtimeTlsAlloc = AllocRuntimeTlsSlot;
+    DWORD WINAPI AllocRuntimeTlsSlot()
+    {
+        const DWORD slot = g_systemTlsAlloc();
+        if (slot != TLS_OUT_OF_INDEXES)
+            InterlockedCompareExchange(reinterpret_cast<volatile LONG*>(&g_runtimeSlot), static_cast<LONG>(slot),
+                                       static_cast<LONG>(TLS_OUT_OF_INDEXES));
+        return slot;
+    }
+
+    extern const TlsAllocFunction g_runtimeTlsAlloc __asm__(ZRT_SYMBOL_PREFIX "__wrap_" ZRT_IMPORT_NAME);
+    const TlsAllocFunction g_runtimeTlsAlloc = AllocRuntimeTlsSlot;
 }
 
 // Runs after the static objects of the DLL are destroyed, as the DLL unloads (or the process ends).

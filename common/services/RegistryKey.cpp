@@ -23,8 +23,7 @@ HKEY RootKeyFromWord(DWORD word)
     return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(static_cast<LONG>(word)));
 }
 
-CRegistryKey::CRegistryKey(const char* subkeyPath, HKEY root, int mode)
-    : m_root(root), m_path(subkeyPath)
+CRegistryKey::CRegistryKey(const char* subkeyPath, HKEY root, int mode) : m_root(root), m_path(subkeyPath)
 {
     LONG error;
     if (mode == ZRRK_CREATE)

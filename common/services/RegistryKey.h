@@ -8,9 +8,9 @@
 // Modes of the constructor.
 enum RegistryKeyMode
 {
-    ZRRK_OPEN = 0,        // open an existing key for reading and writing
-    ZRRK_CREATE = 1,      // create the key when it is missing
-    ZRRK_READ_ONLY = 2,   // open an existing key for reading only
+    ZRRK_OPEN = 0,       // open an existing key for reading and writing
+    ZRRK_CREATE = 1,     // create the key when it is missing
+    ZRRK_READ_ONLY = 2,  // open an existing key for reading only
 };
 
 // Status of the last operation.

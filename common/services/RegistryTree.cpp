@@ -73,8 +73,8 @@ LONG CopySubkeys(HKEY source, HKEY destination)
         if (error != ERROR_SUCCESS)
             return error;
         OwnedRegistryKey destinationChild;
-        error = RegCreateKeyExA(destination, name.data(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                KEY_READ | KEY_WRITE, nullptr, destinationChild.Receive(), nullptr);
+        error = RegCreateKeyExA(destination, name.data(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                                nullptr, destinationChild.Receive(), nullptr);
         if (error == ERROR_SUCCESS)
             error = CopyRegistryTree(sourceChild.Get(), destinationChild.Get());
         if (error != ERROR_SUCCESS)

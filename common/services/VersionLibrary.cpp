@@ -65,8 +65,7 @@ bool LoadProgramString(UINT id, std::string& text)
 
 }
 
-CVersionLibrary::CVersionLibrary(const char* helpFileName, const char* programFolder)
-    : m_helpFileName(helpFileName)
+CVersionLibrary::CVersionLibrary(const char* helpFileName, const char* programFolder) : m_helpFileName(helpFileName)
 {
     bool ready = FindProgramFolder(programFolder) && LoadLibraryFile() && LookUpEntries() && ReadInstallationKey() &&
                  ReadProductNames();
@@ -126,8 +125,7 @@ bool CVersionLibrary::LookUpEntries()
            entry(m_entries.getCopyright, "GetCopyright") && entry(m_entries.getProductVersion, "GetProductVersion") &&
            entry(m_entries.getUILanguage, "GetUILanguage") && entry(m_entries.getProductName, "GetProductName") &&
            entry(m_entries.getGenericCaption, "GetGenericCaption") && entry(m_entries.getFileData, "GetFileData") &&
-           entry(m_entries.getSupportData, "GetSupportData") &&
-           entry(m_entries.getConnectionID, "GetConnectionID") &&
+           entry(m_entries.getSupportData, "GetSupportData") && entry(m_entries.getConnectionID, "GetConnectionID") &&
            entry(m_entries.getAPPCLanguage, "GetAPPCLanguage");
 }
 
@@ -174,8 +172,7 @@ void CVersionLibrary::FindHelpFile()
 {
     CRegistryKey key(m_installKeyPath.c_str(), GetInstallRootKey(), ZRRK_READ_ONLY);
     std::string folder;
-    if (!key.IsOpen() || !key.GetString(folder, kHelpPathValue) ||
-        folder.size() + m_helpFileName.size() > kMaxText)
+    if (!key.IsOpen() || !key.GetString(folder, kHelpPathValue) || folder.size() + m_helpFileName.size() > kMaxText)
         folder = m_programFolder;
     m_helpFilePath = folder + m_helpFileName;
     if (m_helpFilePath.size() > kMaxText)

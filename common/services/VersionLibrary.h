@@ -51,10 +51,7 @@ public:
     const unsigned char* GetCodeTable(int mode) const { return IsConverterMode(mode) ? m_tables[mode] : nullptr; }
     // The pair table (kPairTableSize entries) made from the code table of a ConverterMode (0-3), or null when there
     // was no memory for the pair tables.
-    const uint16_t* GetPairTable(int mode) const
-    {
-        return m_pairTables[mode];
-    }
+    const uint16_t* GetPairTable(int mode) const { return m_pairTables[mode]; }
     BOOL IsRightToLeft() const { return m_rightToLeft; }
     HDC GetReorderDC() const { return m_reorderDC.Get(); }
     const std::string& GetAPPCLanguage() const { return m_appcLanguage; }

@@ -91,8 +91,8 @@ BOOL ZRTAPI TranslateCodePage(int mode, const char* source, char* destination, W
     const uint16_t* pairs = GetCurrentPairTable(mode);
     if (pairs == nullptr)
         return TranslateAnyCase(mode, source, destination, static_cast<WORD>(capacity), destinationLength);
-    TranslateInPairs(pairs, reinterpret_cast<const unsigned char*>(source), reinterpret_cast<unsigned char*>(destination),
-                     capacity);
+    TranslateInPairs(pairs, reinterpret_cast<const unsigned char*>(source),
+                     reinterpret_cast<unsigned char*>(destination), capacity);
     return TRUE;
 }
 

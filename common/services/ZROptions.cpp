@@ -48,13 +48,20 @@ DWORD* CZROptions::NumberSlot(int id)
 {
     switch (id)
     {
-    case ZRO_HLLAPI_TIMEOUT_DDS: return &m_timeoutDDS;
-    case ZRO_HLLAPI_TIMEOUT_SENDKEY: return &m_timeoutSendKey;
-    case ZRO_REMOVE_BLANKS: return &m_removeBlanks;
-    case ZRO_CONFIRM_CREATING: return &m_confirmCreating;
-    case ZRO_CONFIRM_REPLACING: return &m_confirmReplacing;
-    case ZRO_DECIMAL_CHAR_IS_DOT: return &m_decimalCharIsDot;
-    default: return nullptr;
+    case ZRO_HLLAPI_TIMEOUT_DDS:
+        return &m_timeoutDDS;
+    case ZRO_HLLAPI_TIMEOUT_SENDKEY:
+        return &m_timeoutSendKey;
+    case ZRO_REMOVE_BLANKS:
+        return &m_removeBlanks;
+    case ZRO_CONFIRM_CREATING:
+        return &m_confirmCreating;
+    case ZRO_CONFIRM_REPLACING:
+        return &m_confirmReplacing;
+    case ZRO_DECIMAL_CHAR_IS_DOT:
+        return &m_decimalCharIsDot;
+    default:
+        return nullptr;
     }
 }
 
@@ -153,7 +160,8 @@ BOOL CZROptions::Write(const CVersionLibrary& versionLibrary) const
     CRegistryKey key(OptionsKeyPath(versionLibrary).c_str(), versionLibrary.GetInstallRootKey(), ZRRK_CREATE);
     if (!key.IsOpen())
         return FALSE;
-    bool written = key.SetDword(m_timeoutDDS, kTimeoutDDSValue) && key.SetDword(m_timeoutSendKey, kTimeoutSendKeyValue) &&
+    bool written = key.SetDword(m_timeoutDDS, kTimeoutDDSValue) &&
+                   key.SetDword(m_timeoutSendKey, kTimeoutSendKeyValue) &&
                    key.SetString(m_defaultDirectory, kDefaultDirectoryValue) &&
                    key.SetDword(m_removeBlanks, kRemoveBlanksValue) &&
                    key.SetDword(m_confirmCreating, kConfirmCreatingValue) &&

@@ -5,14 +5,14 @@
 #include <windows.h>
 
 typedef void(WINAPI* ZrtverGetInstallationRegistryKey)(char* path, DWORD* rootKey, int size);
-typedef void(WINAPI* ZrtverGetText)(char* text, int size);   // GetCopyright, GetProductVersion, GetProductName,
-                                                              // GetGenericCaption
-typedef void(WINAPI* ZrtverGetUILanguage)(char* suffix);     // 100 bytes
-typedef void(WINAPI* ZrtverGetFileData)(const char* modulePath, char* version, char* description);   // 16, 64 bytes
+typedef void(WINAPI* ZrtverGetText)(char* text, int size);  // GetCopyright, GetProductVersion, GetProductName,
+                                                            // GetGenericCaption
+typedef void(WINAPI* ZrtverGetUILanguage)(char* suffix);    // 100 bytes
+typedef void(WINAPI* ZrtverGetFileData)(const char* modulePath, char* version, char* description);  // 16, 64 bytes
 typedef void(WINAPI* ZrtverGetSupportData)(int reserved, unsigned char* record);
-typedef void(WINAPI* ZrtverGetTable)(int reserved, DWORD* table);   // 256 words, the value in each low byte
+typedef void(WINAPI* ZrtverGetTable)(int reserved, DWORD* table);  // 256 words, the value in each low byte
 typedef int(WINAPI* ZrtverGetConnectionID)();
-typedef void(WINAPI* ZrtverGetAPPCLanguage)(int reserved, char* first, char* second, char* language);   // 12 bytes each
+typedef void(WINAPI* ZrtverGetAPPCLanguage)(int reserved, char* first, char* second, char* language);  // 12 bytes each
 
 // Sizes of the buffers handed to the entries.
 const int kZrtverKeyPathSize = 200;

@@ -237,8 +237,8 @@ void CImageListCtrl::DrawItem(const DRAWITEMSTRUCT& draw)
             DrawLine(dc, cell.right - 1, cell.top, cell.right - 1, cell.bottom);
             cell.right -= 1;
         }
-        if (record && static_cast<size_t>(column) < record->cellImages.size() &&
-            record->cellImages[column].hasImage && m_imageList)
+        if (record && static_cast<size_t>(column) < record->cellImages.size() && record->cellImages[column].hasImage &&
+            m_imageList)
         {
             UINT style = ILD_TRANSPARENT | ((selected || (state & LVIS_CUT)) ? ILD_BLEND50 : 0);
             ImageList_DrawEx(m_imageList, record->cellImages[column].index, dc, cell.left + kImageLeft, cell.top,

@@ -3,7 +3,6 @@
 #include "AsciiText.h"
 #include "OwnedHandles.h"
 
-
 namespace
 {
 const int kColumns = 3;

@@ -45,8 +45,7 @@ struct FieldWithValue
     DSField field{};
     std::string bytes;
 
-    FieldWithValue(int type, const std::string& value, int length = -1)
-        : bytes(value)
+    FieldWithValue(int type, const std::string& value, int length = -1) : bytes(value)
     {
         field.type = type;
         field.length = static_cast<short>(length < 0 ? value.size() : length);
@@ -71,10 +70,14 @@ TEST_F(FieldConversion, ToPcChoosesTheModeByTheTypes)
         int pc;
         int mode;
     } pairs[] = {
-        {HFT_CHARACTER, PFT_TEXT_ASCII, 0},          {HFT_CHARACTER, PFT_TEXT_ANSI, 2},
-        {HFT_PACKED, PFT_SHORT_INTEGER_ASCII, 0},    {HFT_ZONED, PFT_LONG_INTEGER_ANSI, 2},
-        {HFT_BINARY, PFT_SHORT_DECIMAL_ASCII, 0},    {HFT_PACKED, PFT_LONG_DECIMAL_ANSI, 2},
-        {HFT_PACKED, PFT_PACKED, 0},                 {HFT_ZONED, PFT_ZONED, 0},
+        {HFT_CHARACTER, PFT_TEXT_ASCII, 0},
+        {HFT_CHARACTER, PFT_TEXT_ANSI, 2},
+        {HFT_PACKED, PFT_SHORT_INTEGER_ASCII, 0},
+        {HFT_ZONED, PFT_LONG_INTEGER_ANSI, 2},
+        {HFT_BINARY, PFT_SHORT_DECIMAL_ASCII, 0},
+        {HFT_PACKED, PFT_LONG_DECIMAL_ANSI, 2},
+        {HFT_PACKED, PFT_PACKED, 0},
+        {HFT_ZONED, PFT_ZONED, 0},
         {HFT_BINARY, PFT_BINARY, 0},
     };
     for (const auto& pair : pairs)
@@ -108,10 +111,15 @@ TEST_F(FieldConversion, ToHostUsesTheEbcdicModes)
 
 TEST_F(FieldConversion, RefusesPairsWithoutAConversionAndLeavesTheValue)
 {
-    const int pairs[][2] = {{HFT_PACKED_BYTES, PFT_SHORT_DECIMAL_ASCII}, {HFT_PACKED, 12}, {HFT_PACKED, 15},
-                            {HFT_HEXADECIMAL, PFT_TEXT_ASCII},          {HFT_CHARACTER, PFT_SHORT_INTEGER_ASCII},
-                            {HFT_ZONED, PFT_PACKED},                    {HFT_ZONED_BYTES, PFT_ZONED},
-                            {HFT_BINARY_BYTES, PFT_BINARY},             {HFT_CHARACTER, PFT_ZONED}};
+    const int pairs[][2] = {{HFT_PACKED_BYTES, PFT_SHORT_DECIMAL_ASCII},
+                            {HFT_PACKED, 12},
+                            {HFT_PACKED, 15},
+                            {HFT_HEXADECIMAL, PFT_TEXT_ASCII},
+                            {HFT_CHARACTER, PFT_SHORT_INTEGER_ASCII},
+                            {HFT_ZONED, PFT_PACKED},
+                            {HFT_ZONED_BYTES, PFT_ZONED},
+                            {HFT_BINARY_BYTES, PFT_BINARY},
+                            {HFT_CHARACTER, PFT_ZONED}};
     for (const auto& pair : pairs)
     {
         FieldWithValue host(pair[0], "ABC");
@@ -220,8 +228,8 @@ TEST_F(FieldConversion, AKeptConversionToTheHostFollowsTheTypesOfBothFields)
                 EXPECT_EQ(g_calls[0].mode, mode) << hostType << "/" << pcType;
                 EXPECT_EQ(g_calls[0].sourceLength, 4);
                 EXPECT_EQ(g_calls[0].destinationLength, 4);
-                EXPECT_EQ(host.bytes, std::string({char('A' + mode), char('B' + mode), char('C' + mode),
-                                                   char('D' + mode)}));
+                EXPECT_EQ(host.bytes,
+                          std::string({char('A' + mode), char('B' + mode), char('C' + mode), char('D' + mode)}));
             }
 }
 

@@ -81,8 +81,7 @@ BOOL CDescrFileEditorDlg::OnInitDialog()
     m_upIcon.Reset(FwLoadIcon(IDI_DESCR_UP, 16));
     m_downIcon.Reset(FwLoadIcon(IDI_DESCR_DOWN, 16));
     SendDlgItemMessageA(m_hWnd, IDC_DESCR_UP, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_upIcon.Get()));
-    SendDlgItemMessageA(m_hWnd, IDC_DESCR_DOWN, BM_SETIMAGE, IMAGE_ICON,
-                        reinterpret_cast<LPARAM>(m_downIcon.Get()));
+    SendDlgItemMessageA(m_hWnd, IDC_DESCR_DOWN, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_downIcon.Get()));
     UpdateButtons();
     CenterWindow();
     return TRUE;

@@ -50,8 +50,8 @@ private:
     LRESULT OnItemChanged(WPARAM wParam, LPARAM lParam);
 
     void RunFieldDialog(int mode);
-    void PutField(int index, const std::string& name, int type, const std::string& length,
-                  const std::string& decimals, const std::string& comment);
+    void PutField(int index, const std::string& name, int type, const std::string& length, const std::string& decimals,
+                  const std::string& comment);
     void MoveSelection(int step);
     void SelectRow(int row);
     void UpdateButtons();

@@ -11,8 +11,8 @@ namespace
 const int kColumns = 5;
 }
 
-int CFieldsListCtrl::SetField(const std::string& name, int type, int length, int decimals,
-                              const std::string& comment, int index)
+int CFieldsListCtrl::SetField(const std::string& name, int type, int length, int decimals, const std::string& comment,
+                              int index)
 {
     auto field = std::make_unique<CFieldDescr>();
     field->cellImages = BlankCellImages(kColumns);

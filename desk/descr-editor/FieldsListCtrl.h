@@ -10,7 +10,7 @@
 struct CFieldDescr : ImageListRecord
 {
     std::string name;
-    int type = 0;       // 0 Char, 1 Zoned, 2 Packed, 3 Binary
+    int type = 0;  // 0 Char, 1 Zoned, 2 Packed, 3 Binary
     int length = 0;
     int decimals = 0;
     std::string comment;

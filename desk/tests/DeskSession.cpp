@@ -13,25 +13,24 @@
 
 namespace
 {
-const char kProfile[] =
-    "[General]\r\n"
-    "Connection=HLLAPI\r\n"
-    "Direction=Host to PC\r\n"
-    "Host type=AS/400\r\n"
-    "Character set=EBCDIC to ANSI\r\n"
-    "Auto close=No\r\n"
-    "Transfer type=Conversion\r\n"
-    "[Host request]\r\n"
-    "Presentation space ID=A\r\n"
-    "Host file type=Data\r\n"
-    "Description file=\r\n"
-    "SQL from=QGPL/CUSTOMER(%MEMBER%)\r\n"
-    "[PC request]\r\n"
-    "Filename=%PCFILE%\r\n"
-    "PC file type=CSV (Comma delimiter)\r\n"
-    "Remove blanks=Yes\r\n"
-    "Decimal char is dot=Yes\r\n"
-    "PC write mode=Create file\r\n";
+const char kProfile[] = "[General]\r\n"
+                        "Connection=HLLAPI\r\n"
+                        "Direction=Host to PC\r\n"
+                        "Host type=AS/400\r\n"
+                        "Character set=EBCDIC to ANSI\r\n"
+                        "Auto close=No\r\n"
+                        "Transfer type=Conversion\r\n"
+                        "[Host request]\r\n"
+                        "Presentation space ID=A\r\n"
+                        "Host file type=Data\r\n"
+                        "Description file=\r\n"
+                        "SQL from=QGPL/CUSTOMER(%MEMBER%)\r\n"
+                        "[PC request]\r\n"
+                        "Filename=%PCFILE%\r\n"
+                        "PC file type=CSV (Comma delimiter)\r\n"
+                        "Remove blanks=Yes\r\n"
+                        "Decimal char is dot=Yes\r\n"
+                        "PC write mode=Create file\r\n";
 
 void Replace(std::string& text, const std::string& what, const std::string& with)
 {
@@ -79,8 +78,8 @@ DeskSession::DeskSession(DeskManager manager, bool versionLibrary)
         m_folder.CopyFromBuild("variants\\zrtmgr-without-export\\Zrtmgr.dll", "Zrtmgr.dll");
         break;
     case DeskManager::Real:
-        for (const char* library : {"Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll",
-                                    "Zrthostview.dll"})
+        for (const char* library :
+             {"Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrthostview.dll"})
         {
             m_folder.CopyFromBuild(library, library);
         }
@@ -90,8 +89,8 @@ DeskSession::DeskSession(DeskManager manager, bool versionLibrary)
     }
     // The data sources ask no question before they make or replace a PC file.
     OwnedRegistryKey key;
-    if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                        key.Receive(), nullptr) == ERROR_SUCCESS)
+    if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Receive(),
+                        nullptr) == ERROR_SUCCESS)
     {
         DWORD no = 0;
         for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
@@ -137,8 +136,8 @@ std::vector<std::string> DeskSession::ManagerCallsWithoutSessions() const
 void DeskSession::SetRecentFiles(const std::vector<std::string>& paths)
 {
     OwnedRegistryKey key;
-    if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("Recent File List").c_str(), 0, nullptr, 0, KEY_WRITE,
-                        nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("Recent File List").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                        key.Receive(), nullptr) != ERROR_SUCCESS)
     {
         return;
     }

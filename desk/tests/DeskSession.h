@@ -15,7 +15,7 @@
 // Which Zrtmgr.dll the program folder holds.
 enum class DeskManager
 {
-    Fake,      // the scripted stand-in of the tests
+    Fake,  // the scripted stand-in of the tests
     Missing,
     NoExport,  // a library without ZRTCreateObject
     Real,      // the system's own, with the data sources, the bridge and the host browser stand-ins beside it

@@ -154,8 +154,9 @@ TEST(DeskDocument, AProfileThatCannotBeReadLeavesTheOpenOneAsItWas)
     for (size_t i = 0; i < 3; ++i)
     {
         const std::string& path = i == 0 ? sideways : i == 1 ? truncated : list;
-        EXPECT_EQ(boxes[i].lines, std::vector<std::string>{"Error ZRH014: The profile " + path +
-                                                           " is corrupted. Use the ZRT Wizard to create a new profile. "});
+        EXPECT_EQ(boxes[i].lines,
+                  std::vector<std::string>{"Error ZRH014: The profile " + path +
+                                           " is corrupted. Use the ZRT Wizard to create a new profile. "});
     }
     EXPECT_EQ(boxes[3].lines, std::vector<std::string>{"Error ZRH012: Unable to open the file " + locked +
                                                        ". Check that the file is not write-protected nor shared by "

@@ -27,7 +27,9 @@ std::string HostToPcSection(const std::string& csv)
            "Host file name=CUSTOMER\r\n"
            "Host file member name=*\r\n"
            "Session ID=a\r\n"
-           "PC filename=" + csv + "\r\n"
+           "PC filename=" +
+           csv +
+           "\r\n"
            "Write mode=Replace\r\n"
            "File type=Data\r\n"
            "Conversion=CSV (Comma delimiter)\r\n"
@@ -113,11 +115,10 @@ TEST(DeskImport, DamagedFilesAreRefusedAndAGoodOneBecomesAnUntitledModifiedProfi
     EXPECT_EQ(title, "Untitled - ZRT (Zerathon)");
     EXPECT_NE(closing.text.find("Untitled"), std::string::npos) << "closing asks to save the imported profile";
     std::string file = ReadFileBytes(saved);
-    for (const char* line : {"Connection=HLLAPI", "Direction=Host to PC", "Host type=AS/400",
-                             "Character set=EBCDIC to ASCII", "Transfer type=Conversion", "Presentation space ID=A",
-                             "Host file type=Data", "SQL from=QGPL/CUSTOMER(*FIRST)",
-                             "PC file type=CSV (Comma delimiter)",
-                             "PC write mode=Replace file"})
+    for (const char* line :
+         {"Connection=HLLAPI", "Direction=Host to PC", "Host type=AS/400", "Character set=EBCDIC to ASCII",
+          "Transfer type=Conversion", "Presentation space ID=A", "Host file type=Data",
+          "SQL from=QGPL/CUSTOMER(*FIRST)", "PC file type=CSV (Comma delimiter)", "PC write mode=Replace file"})
     {
         EXPECT_NE(file.find(std::string(line) + "\r\n"), std::string::npos) << line;
     }
@@ -127,12 +128,15 @@ TEST(DeskImport, DamagedFilesAreRefusedAndAGoodOneBecomesAnUntitledModifiedProfi
 TEST(DeskImport, SystemThirtySixNamesAreCutAndAPcToHostBinaryCreationWarns)
 {
     DeskSession session;
-    std::string ftp = session.WriteFile("s36.ftp", "[General]\r\nHost system=SYS/36\r\n"
-                                                   "Transfer direction=PC to Host\r\n"
-                                                   "[PC to Host Transfer]\r\nHost file name=ABCDEFGHI\r\n"
-                                                   "PC filename=" + session.PathOf("in.bin") + "\r\n"
-                                                   "File name type=Data\r\nFile type=Data\r\n"
-                                                   "Write mode=Create file\r\nConversion=Binary (No conversion)\r\n");
+    std::string ftp = session.WriteFile("s36.ftp",
+                                        "[General]\r\nHost system=SYS/36\r\n"
+                                        "Transfer direction=PC to Host\r\n"
+                                        "[PC to Host Transfer]\r\nHost file name=ABCDEFGHI\r\n"
+                                        "PC filename=" +
+                                            session.PathOf("in.bin") +
+                                            "\r\n"
+                                            "File name type=Data\r\nFile type=Data\r\n"
+                                            "Write mode=Create file\r\nConversion=Binary (No conversion)\r\n");
     DeskBox warning;
     std::string saved = session.PathOf("s36.p2h");
     session.Run([&](DeskSession& s) {

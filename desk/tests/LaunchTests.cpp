@@ -41,7 +41,9 @@ std::string Profile(const std::string& csv, bool autoClose)
            "Description file=\r\n"
            "SQL from=QGPL/CUSTOMER(CUSTOMER)\r\n"
            "[PC request]\r\n"
-           "Filename=" + csv + "\r\n"
+           "Filename=" +
+           csv +
+           "\r\n"
            "PC file type=CSV (Comma delimiter)\r\n"
            "Remove blanks=Yes\r\n"
            "Decimal char is dot=Yes\r\n"
@@ -139,9 +141,12 @@ TEST(DeskLaunch, AProfileOpenedFromTheSheetRunsThroughTheSimulatedHostAsZrtbatch
     PostMessageA(frame, WM_COMMAND, MAKEWPARAM(kFileRun, 0), 0);
     HWND progress = WaitTopLevelWindow(Dialogs(desk, "ZRT Progress Report"));
     ASSERT_NE(progress, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ControlText(progress, kStop) == "Close" &&
-                                       ControlText(progress, kStatus) == "Transfer completed successfully."; },
-                          60000))
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return ControlText(progress, kStop) == "Close" &&
+                   ControlText(progress, kStatus) == "Transfer completed successfully.";
+        },
+        60000))
         << ControlText(progress, kStatus);
     Picture(desk, progress, "desk-launch-progress-dialog");
     std::vector<std::string> lines = FileLines(deskCsv);

@@ -37,9 +37,13 @@ RunSeen RunProfile(DeskSession& session, const std::string& profile, size_t boxe
         HWND dialog = s.WaitDialog("ZRT Progress Report");
         ASSERT_NE(dialog, nullptr);
         seen.frameDisabledMeanwhile = !IsWindowEnabled(frame);
-        WaitUntil([&] { return ControlText(dialog, kStop) == "Close" && ControlText(dialog, kStatus) != "Transfer running..."; });
-        WaitUntil([&] { return ControlText(dialog, kStatus).rfind("Transfer c", 0) == 0 ||
-                               ControlText(dialog, kStatus) == "Transfer failed."; });
+        WaitUntil([&] {
+            return ControlText(dialog, kStop) == "Close" && ControlText(dialog, kStatus) != "Transfer running...";
+        });
+        WaitUntil([&] {
+            return ControlText(dialog, kStatus).rfind("Transfer c", 0) == 0 ||
+                   ControlText(dialog, kStatus) == "Transfer failed.";
+        });
         for (size_t i = 0; i < boxes; ++i)
         {
             seen.boxes.push_back(s.AnswerBox());

@@ -52,9 +52,10 @@ TEST(DeskStartup, AMissingOrBrokenLibraryIsListedAndNoSheetAppears)
         bool versionLibrary;
         const char* line;
     };
-    for (const Case& c : {Case{DeskManager::Missing, true, "Error ZRH001: Unable to load Zrtmgr.dll. Reinstall the software. "},
-                          Case{DeskManager::NoExport, true, "Error ZRH021: The file Zrtmgr.dll is corrupted. Reinstall the software. "},
-                          Case{DeskManager::Fake, false, "Error ZRH001: Unable to load Zrtver.dll. Reinstall the software. "}})
+    for (const Case& c :
+         {Case{DeskManager::Missing, true, "Error ZRH001: Unable to load Zrtmgr.dll. Reinstall the software. "},
+          Case{DeskManager::NoExport, true, "Error ZRH021: The file Zrtmgr.dll is corrupted. Reinstall the software. "},
+          Case{DeskManager::Fake, false, "Error ZRH001: Unable to load Zrtver.dll. Reinstall the software. "}})
     {
         DeskSession session(c.manager, c.versionLibrary);
         DeskBox box;
@@ -117,11 +118,12 @@ TEST(DeskStartup, TheExistingPageChecksTheNameBeforeItOpens)
     });
     EXPECT_TRUE(started);
     EXPECT_EQ(shownFirst, gone) << "the recent files are offered, newest first";
-    EXPECT_EQ(texts, (std::vector<std::string>{
-                         "Error ZRH004: The filename is not defined.",
-                         "Error ZRH003: The file " + wrong + " has the wrong extension. Verify that the filename is correct.",
-                         "Error ZRH002: The file " + gone + " was not found. Verify that the path and filename are correct.",
-                     }));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{
+                  "Error ZRH004: The filename is not defined.",
+                  "Error ZRH003: The file " + wrong + " has the wrong extension. Verify that the filename is correct.",
+                  "Error ZRH002: The file " + gone + " was not found. Verify that the path and filename are correct.",
+              }));
     EXPECT_EQ(title, "good.h2p - ZRT (Zerathon)");
     EXPECT_EQ(session.ManagerCallsWithoutSessions(),
               (std::vector<std::string>{"create ok.csv 1028", "entry 0", "entry 3", "entry 30", "entry 36"}));

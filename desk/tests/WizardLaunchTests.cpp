@@ -78,8 +78,8 @@ TEST(DeskWizardLaunch, ANewProfileFromTheWizardRunsThroughTheSimulatedHost)
 {
     TempProgramFolder folder;
     TestRegistryKey key;
-    for (const char* file : {"Zrtdesk.exe", "Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll",
-                             "KVHLL32.dll", "Zrthostview.dll"})
+    for (const char* file :
+         {"Zrtdesk.exe", "Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrthostview.dll"})
     {
         folder.CopyFromBuild(file, file);
     }
@@ -88,8 +88,8 @@ TEST(DeskWizardLaunch, ANewProfileFromTheWizardRunsThroughTheSimulatedHost)
     UseCopyOfSampleStore(folder.ParentPath() + "\\store");
     {
         OwnedRegistryKey options;
-        RegCreateKeyExA(key.Root(), key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                        options.Receive(), nullptr);
+        RegCreateKeyExA(key.Root(), key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, options.Receive(),
+                        nullptr);
         DWORD off = 0;
         for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
         {
@@ -133,9 +133,12 @@ TEST(DeskWizardLaunch, ANewProfileFromTheWizardRunsThroughTheSimulatedHost)
     PostMessageA(frame, WM_COMMAND, MAKEWPARAM(kFileRun, 0), 0);
     HWND progress = WaitTopLevelWindow(WindowQuery{desk.Id(), "#32770", CaptionIs("ZRT Progress Report")});
     ASSERT_NE(progress, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ControlText(progress, kStop) == "Close" &&
-                                       ControlText(progress, kStatus) == "Transfer completed successfully."; },
-                          60000))
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return ControlText(progress, kStop) == "Close" &&
+                   ControlText(progress, kStatus) == "Transfer completed successfully.";
+        },
+        60000))
         << ControlText(progress, kStatus);
     PostMessageA(progress, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(progress); }));

@@ -172,8 +172,8 @@ BOOL CListItem::InsertNode(HTREEITEM parent)
     insert.item.iImage = m_image;
     insert.item.iSelectedImage = m_selectedImage;
     insert.item.lParam = reinterpret_cast<LPARAM>(this);
-    m_treeItem = reinterpret_cast<HTREEITEM>(SendMessageA(g_paramTree->GetSafeHwnd(), TVM_INSERTITEMA, 0,
-                                                          reinterpret_cast<LPARAM>(&insert)));
+    m_treeItem = reinterpret_cast<HTREEITEM>(
+        SendMessageA(g_paramTree->GetSafeHwnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     return m_treeItem != nullptr;
 }
 
@@ -349,8 +349,7 @@ void CListItemPanel::LimitText(UINT id, int characters) const
     SendMessageA(GetDlgItem(id), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
-CListItemGroup::CListItemGroup(CListItem* parent, UINT nameId, int kind, int image, int helpContext)
-    : CListItem(parent)
+CListItemGroup::CListItemGroup(CListItem* parent, UINT nameId, int kind, int image, int helpContext) : CListItem(parent)
 {
     m_value = FwLoadString(nameId);
     m_hasValue = false;
@@ -440,9 +439,8 @@ void CListItemGeneral::UpdateValue()
     std::string host = HostText(*profile);
     std::string pc = FwLoadString(IDS_PC);
     bool hostToPc = profile->General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
-    m_value = FwFormatArgs(FwLoadString(IDS_PROFILE_CAPTION),
-                           {hostToPc ? host : pc, hostToPc ? pc : host, FwLoadString(IDS_HLLAPI),
-                            TransferTypeText(*profile)});
+    m_value = FwFormatArgs(FwLoadString(IDS_PROFILE_CAPTION), {hostToPc ? host : pc, hostToPc ? pc : host,
+                                                               FwLoadString(IDS_HLLAPI), TransferTypeText(*profile)});
 }
 
 CListItemProfile::CListItemProfile()

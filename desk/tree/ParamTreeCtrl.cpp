@@ -96,7 +96,6 @@ void CParamTreeCtrl::PaintValues(HDC dc) const
         bool isSelected = node == selected;
         SetBkColor(dc, GetSysColor(isSelected ? (focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE) : COLOR_WINDOW));
         SetTextColor(dc, isSelected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kValueColour);
-        DrawTextA(dc, value.c_str(), static_cast<int>(value.size()), &place,
-                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        DrawTextA(dc, value.c_str(), static_cast<int>(value.size()), &place, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
 }

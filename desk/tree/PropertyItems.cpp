@@ -28,21 +28,20 @@ const std::initializer_list<ValueText> kCodePageTexts = {
 };
 
 const std::initializer_list<ValueText> kPcFileTypeTexts = {
-    {4, IDS_PCFT_TXT_TAB}, {5, IDS_PCFT_CSV},   {6, IDS_PCFT_PRN},    {7, IDS_PCFT_TXT_FIXED},
-    {8, IDS_PCFT_DIF},     {9, IDS_PCFT_DBF},   {10, IDS_PCFT_DR1},   {11, IDS_PCFT_DR2},
-    {12, IDS_PCFT_WKQ},    {13, IDS_PCFT_WKS},  {14, IDS_PCFT_XLS5},  {16, IDS_PCFT_MDB7},
-    {17, IDS_PCFT_MDB97},  {18, IDS_PCFT_XLS7}, {19, IDS_PCFT_XLS97},
+    {4, IDS_PCFT_TXT_TAB}, {5, IDS_PCFT_CSV},   {6, IDS_PCFT_PRN},    {7, IDS_PCFT_TXT_FIXED}, {8, IDS_PCFT_DIF},
+    {9, IDS_PCFT_DBF},     {10, IDS_PCFT_DR1},  {11, IDS_PCFT_DR2},   {12, IDS_PCFT_WKQ},      {13, IDS_PCFT_WKS},
+    {14, IDS_PCFT_XLS5},   {16, IDS_PCFT_MDB7}, {17, IDS_PCFT_MDB97}, {18, IDS_PCFT_XLS7},     {19, IDS_PCFT_XLS97},
 };
 
 // The list of the PC file types, host to PC and PC to host.
 const std::initializer_list<ValueText> kPcFileTypesHostToPc = {
-    {5, IDS_PCFT_CSV},  {6, IDS_PCFT_PRN},  {4, IDS_PCFT_TXT_TAB}, {7, IDS_PCFT_TXT_FIXED}, {8, IDS_PCFT_DIF},
-    {9, IDS_PCFT_DBF},  {10, IDS_PCFT_DR1}, {11, IDS_PCFT_DR2},    {12, IDS_PCFT_WKQ},      {13, IDS_PCFT_WKS},
+    {5, IDS_PCFT_CSV},   {6, IDS_PCFT_PRN},   {4, IDS_PCFT_TXT_TAB}, {7, IDS_PCFT_TXT_FIXED}, {8, IDS_PCFT_DIF},
+    {9, IDS_PCFT_DBF},   {10, IDS_PCFT_DR1},  {11, IDS_PCFT_DR2},    {12, IDS_PCFT_WKQ},      {13, IDS_PCFT_WKS},
     {14, IDS_PCFT_XLS5}, {18, IDS_PCFT_XLS7}, {19, IDS_PCFT_XLS97},
 };
 const std::initializer_list<ValueText> kPcFileTypesPcToHost = {
-    {5, IDS_PCFT_CSV}, {6, IDS_PCFT_PRN},  {4, IDS_PCFT_TXT_TAB}, {7, IDS_PCFT_TXT_FIXED},  {8, IDS_PCFT_DIF},
-    {9, IDS_PCFT_DBF}, {10, IDS_PCFT_DR1}, {11, IDS_PCFT_DR2},    {18, IDS_PCFT_XLS7},      {19, IDS_PCFT_XLS97},
+    {5, IDS_PCFT_CSV}, {6, IDS_PCFT_PRN},  {4, IDS_PCFT_TXT_TAB}, {7, IDS_PCFT_TXT_FIXED}, {8, IDS_PCFT_DIF},
+    {9, IDS_PCFT_DBF}, {10, IDS_PCFT_DR1}, {11, IDS_PCFT_DR2},    {18, IDS_PCFT_XLS7},     {19, IDS_PCFT_XLS97},
 };
 
 const std::initializer_list<ValueText> kPcWriteModeTexts = {

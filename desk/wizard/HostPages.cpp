@@ -41,7 +41,9 @@ std::string PageEditText(HWND page, UINT id)
 void CheckRadioChoice(HWND page, int checked)
 {
     CheckRadioButton(page, IDC_WIZ_FIRST_CHOICE, IDC_WIZ_SECOND_CHOICE,
-                     checked == 0 ? IDC_WIZ_FIRST_CHOICE : checked == 1 ? IDC_WIZ_SECOND_CHOICE : 0);
+                     checked == 0   ? IDC_WIZ_FIRST_CHOICE
+                     : checked == 1 ? IDC_WIZ_SECOND_CHOICE
+                                    : 0);
 }
 
 int CheckedRadioChoice(HWND page)
@@ -516,7 +518,7 @@ int CHostFileTypePage::ChooseNextPage()
 
 UINT CHostFileTypePage::HelpTextId() const
 {
-    return IsS36MemberType(Type()) ? IDS_WIZ_HELP_MEMBER_TYPE
+    return IsS36MemberType(Type())  ? IDS_WIZ_HELP_MEMBER_TYPE
            : IsHostToPcType(Type()) ? IDS_WIZ_HELP_HOST_FILE_TYPE_FROM
                                     : IDS_WIZ_HELP_HOST_FILE_TYPE_TO;
 }
@@ -535,7 +537,7 @@ void CHostWriteModePage::PrepareActivation()
 {
     HWND list = GetDlgItem(IDC_WIZ_HOST_WRITE_MODES);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    FillHostWriteModeList(list, IsAs400Type(Type())      ? HostWriteModes::As400PcToHost
+    FillHostWriteModeList(list, IsAs400Type(Type())     ? HostWriteModes::As400PcToHost
                                 : IsS36FileType(Type()) ? HostWriteModes::S36File
                                                         : HostWriteModes::S36Member);
 }

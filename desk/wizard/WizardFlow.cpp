@@ -42,13 +42,13 @@ std::string ProfileCaption(int type)
     unsigned host = IsAs400Type(type) ? IDS_AS400 : IsS36FileType(type) ? IDS_S36_FILE : IDS_S36_MEMBER;
     unsigned from = IsHostToPcType(type) ? host : IDS_PC;
     unsigned to = IsHostToPcType(type) ? IDS_PC : host;
-    unsigned kind = IsDatabaseType(type) ? IDS_DATABASE
-                    : IsPlainType(type)  ? IDS_PLAIN_TEXT
-                    : IsBinaryType(type) ? IDS_BINARY
+    unsigned kind = IsDatabaseType(type)    ? IDS_DATABASE
+                    : IsPlainType(type)     ? IDS_PLAIN_TEXT
+                    : IsBinaryType(type)    ? IDS_BINARY
                     : IsS36MemberType(type) ? IDS_SOURCE_PROCEDURE
                                             : IDS_DDS;
-    return Piece(IDS_PROFILE_CAPTION, {FwLoadString(from), FwLoadString(to), FwLoadString(IDS_HLLAPI),
-                                       FwLoadString(kind)});
+    return Piece(IDS_PROFILE_CAPTION,
+                 {FwLoadString(from), FwLoadString(to), FwLoadString(IDS_HLLAPI), FwLoadString(kind)});
 }
 }
 

@@ -51,7 +51,7 @@ bool IsS36MemberType(int type);
 struct WizChoices
 {
     int transferType = 0;
-    int hostFileType = 0;    // WizHostFileType, 0 none
+    int hostFileType = 0;  // WizHostFileType, 0 none
     int hostWriteMode = 0;
 };
 
@@ -87,7 +87,7 @@ struct WizValues
 {
     int transferType = 0;
     std::string session;
-    std::string library, file, member;      // AS/400
+    std::string library, file, member;  // AS/400
     std::string s36File;
     std::string s36Library, s36Member;
     int hostFileType = 0;

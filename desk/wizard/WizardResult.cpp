@@ -47,8 +47,7 @@ std::string HostName(const WizValues& values)
 }
 }
 
-void ApplyWizardResult(CZRProfile& profile, const WizValues& values, const WizResult& result,
-                       const CZROptions& options)
+void ApplyWizardResult(CZRProfile& profile, const WizValues& values, const WizResult& result, const CZROptions& options)
 {
     const int type = values.transferType;
     int transferType = ProfileTransferType(type);

@@ -38,8 +38,11 @@ protected:
     TransferOutcome WriteOnThread(const std::string& name, int writeMode = ZRPCWM_CREATE)
     {
         bool comLeftAlone = false;
-        TransferOutcome outcome =
-            OnThread([&] { return Write(name, kFields, {{"a", " 00001"}}, writeMode); }, comLeftAlone);
+        TransferOutcome outcome = OnThread(
+            [&] {
+                return Write(name, kFields, {{"a", " 00001"}}, writeMode);
+            },
+            comLeftAlone);
         EXPECT_TRUE(comLeftAlone);
         return outcome;
     }
@@ -108,8 +111,8 @@ TEST_F(ExcelFailure, AWorkbookThatCannotBeOpenedIsNamedWithTheReason)
         const std::vector<std::string> texts = outcome.ErrorTexts();
         ASSERT_EQ(2u, texts.size()) << testing::PrintToString(texts);
         EXPECT_EQ(0u, texts[0].find("Error ZRX021: MS Excel function, Open, failed (error code 80020009) and "
-                                    "returned the following description: \"'" + Path("broken.xls") +
-                                    "' could not be opened: " + reason + "\"."))
+                                    "returned the following description: \"'" +
+                                    Path("broken.xls") + "' could not be opened: " + reason + "\"."))
             << texts[0];
         EXPECT_EQ("Error ZRX007: Unable to open the specified file. Specify another MS Excel file and try again.",
                   texts[1]);

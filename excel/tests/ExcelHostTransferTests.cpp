@@ -110,8 +110,8 @@ TEST_F(ExcelHostTransfers, AWorkbookThatCannotBeOpenedFailsTheTransferCleanly)
 {
     AutomationTrace trace;
     ExcelHostTransfer transfer(ZRDIR_PC_TO_HOST, PCFT_EXCEL97, "broken.xls");
-    OwnedFile file(CreateFileA((transfer.Folder() + "\\broken.xls").c_str(), GENERIC_WRITE, 0, nullptr,
-                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    OwnedFile file(CreateFileA((transfer.Folder() + "\\broken.xls").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
     file.Reset();
     transfer.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(BROKEN)");
     transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
@@ -119,7 +119,9 @@ TEST_F(ExcelHostTransfers, AWorkbookThatCannotBeOpenedFailsTheTransferCleanly)
     const std::vector<std::string> errors = transfer.Errors();
     ASSERT_GE(errors.size(), 2u) << testing::PrintToString(errors);
     EXPECT_EQ(0u, errors[0].find("Error ZRX021: MS Excel function, Open, failed (error code 80020009) and returned "
-                                 "the following description: \"'" + transfer.Folder() + "\\broken.xls' could not "
+                                 "the following description: \"'" +
+                                 transfer.Folder() +
+                                 "\\broken.xls' could not "
                                  "be opened: "))
         << errors[0];
     EXPECT_EQ("Error ZRX007: Unable to open the specified file. Specify another MS Excel file and try again.",

@@ -27,8 +27,8 @@ protected:
     static void SetUpTestSuite() { ASSERT_TRUE(RegisterAutomationServer()); }
 
     // Host to PC into the workbook `name` of the runner's folder, or PC to host from it.
-    TransferOutcome Write(const std::string& name, const std::vector<HostFieldDefinition>& fields, const Records& records,
-                          int writeMode = ZRPCWM_CREATE);
+    TransferOutcome Write(const std::string& name, const std::vector<HostFieldDefinition>& fields,
+                          const Records& records, int writeMode = ZRPCWM_CREATE);
     TransferOutcome Read(const std::string& name, const std::vector<HostFieldDefinition>& fields);
 
     std::string Path(const std::string& name) const { return m_runner.PathOf(name); }

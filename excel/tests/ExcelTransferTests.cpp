@@ -9,9 +9,9 @@ using testing::ElementsAre;
 namespace
 {
 const std::vector<HostFieldDefinition> kFields = {{"NAME      ", HFT_CHARACTER, 8, 0},
-                                            {"PRICE     ", HFT_PACKED, 9, 2},
-                                            {"QTY       ", HFT_ZONED, 6, 0},
-                                            {"TOTAL     ", HFT_BINARY, 11, 0}};
+                                                  {"PRICE     ", HFT_PACKED, 9, 2},
+                                                  {"QTY       ", HFT_ZONED, 6, 0},
+                                                  {"TOTAL     ", HFT_BINARY, 11, 0}};
 const Records kRecords = {{"Widget", " 01234.50", " 40000", " 2147483647"},
                           {"Say \"hi\"", "-00000.99", "-00001", "-9999999999"},
                           {"", " 12345.67", " 00000", "          0"}};
@@ -46,9 +46,9 @@ TEST_F(ExcelTransfer, WritingCallsTheMembersInTheirOrder)
 {
     AutomationTrace trace;
     ASSERT_TRUE(Write("calls.xls", kFields, {kRecords[0], kRecords[1]}).Succeeded());
-    EXPECT_THAT(trace.Calls(), ElementsAre("572 get", "181 method", "284 method", "307 get", "238 get",
-                                           "170 get", "247 get", "6 get", "6 put", "170 get", "247 get", "6 get",
-                                           "6 put", "283 method", "277 method", "302 method"));
+    EXPECT_THAT(trace.Calls(),
+                ElementsAre("572 get", "181 method", "284 method", "307 get", "238 get", "170 get", "247 get", "6 get",
+                            "6 put", "170 get", "247 get", "6 get", "6 put", "283 method", "277 method", "302 method"));
     // The first record goes to row 1 of the worksheet's cells.
     const std::vector<std::string> lines = trace.Lines();
     auto item = std::find_if(lines.begin(), lines.end(),
@@ -114,8 +114,8 @@ TEST_F(ExcelTransfer, CellsTakeTheFormOfTheirFieldWithBlanksAfterShortTexts)
     SaveBook("forms.xls", BookOf({{NumberCell(123), TextCell(L"ABCDEFG"), TextCell(L"AB"), NumberCell(12.5),
                                    NumberCell(-7.9), TextCell(L"")}}));
     const std::vector<HostFieldDefinition> fields = {{"A", HFT_CHARACTER, 5, 0}, {"B", HFT_CHARACTER, 5, 0},
-                                               {"C", HFT_CHARACTER, 5, 0}, {"D", HFT_PACKED, 8, 2},
-                                               {"E", HFT_ZONED, 4, 0},     {"F", HFT_CHARACTER, 3, 0}};
+                                                     {"C", HFT_CHARACTER, 5, 0}, {"D", HFT_PACKED, 8, 2},
+                                                     {"E", HFT_ZONED, 4, 0},     {"F", HFT_CHARACTER, 3, 0}};
     // F is no column of the used range: five columns.
     const TransferOutcome wide = Read("forms.xls", fields);
     EXPECT_THAT(Texts(wide), ElementsAre("Error ZRX015: The number of fields (6) in the host file does not match "

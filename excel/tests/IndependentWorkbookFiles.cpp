@@ -9,10 +9,10 @@
 namespace
 {
 const std::vector<HostFieldDefinition> kFields = {{"NAME      ", HFT_CHARACTER, 12, 0},
-                                            {"PRICE     ", HFT_PACKED, 9, 2},
-                                            {"QTY       ", HFT_ZONED, 6, 0},
-                                            {"CODE      ", HFT_BINARY, 6, 0},
-                                            {"TOTAL     ", HFT_BINARY, 11, 0}};
+                                                  {"PRICE     ", HFT_PACKED, 9, 2},
+                                                  {"QTY       ", HFT_ZONED, 6, 0},
+                                                  {"CODE      ", HFT_BINARY, 6, 0},
+                                                  {"TOTAL     ", HFT_BINARY, 11, 0}};
 const Records kRecords = {
     {"Widget, big", " 01234.50", " 00042", "  -123", " 2147483647"},
     {"Say \"hi\"", "-00000.99", "-00001", "     0", "-2147483648"},

@@ -41,7 +41,11 @@ public:
         }
         return TRUE;
     }
-    LRESULT OnDocCommand(WPARAM, LPARAM) { g_events.push_back("document"); return 0; }
+    LRESULT OnDocCommand(WPARAM, LPARAM)
+    {
+        g_events.push_back("document");
+        return 0;
+    }
     LRESULT OnUpdateDocCommand(WPARAM, LPARAM ui)
     {
         reinterpret_cast<CFwCmdUI*>(ui)->Enable(g_docCommandEnabled);
@@ -67,7 +71,11 @@ class TestView : public CFwFormView
 public:
     TestView() : CFwFormView(IDD_FW_FORM) {}
     void OnInitialUpdate() override { g_events.push_back("initial update"); }
-    LRESULT OnViewCommand(WPARAM, LPARAM) { g_events.push_back("view"); return 0; }
+    LRESULT OnViewCommand(WPARAM, LPARAM)
+    {
+        g_events.push_back("view");
+        return 0;
+    }
 };
 
 const FwMessageMap* TestView::ClassMessageMap()
@@ -86,7 +94,11 @@ class TestApp : public CFwApp
 
 public:
     BOOL InitInstance() override { return TRUE; }
-    LRESULT OnAppCommand(WPARAM, LPARAM) { g_events.push_back("application"); return 0; }
+    LRESULT OnAppCommand(WPARAM, LPARAM)
+    {
+        g_events.push_back("application");
+        return 0;
+    }
 };
 
 const FwMessageMap* TestApp::ClassMessageMap()
@@ -108,8 +120,7 @@ struct Session
         g_docCommandEnabled = true;
         g_closeDuringQuestion = false;
         app.AddDocTemplate(std::make_unique<CFwDocTemplate>(
-            IDR_FW_DOC, [] { return new TestDocument; }, [] { return new CFwFrameWnd; },
-            [] { return new TestView; }));
+            IDR_FW_DOC, [] { return new TestDocument; }, [] { return new CFwFrameWnd; }, [] { return new TestView; }));
     }
     ~Session()
     {
@@ -121,10 +132,7 @@ struct Session
         FwSetMainWindow(nullptr);
     }
     CFwFrameWnd* Frame() const { return app.GetDocTemplate()->GetFrame(); }
-    void Command(UINT id) const
-    {
-        SendMessageA(Frame()->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    }
+    void Command(UINT id) const { SendMessageA(Frame()->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     TestApp app;
 };

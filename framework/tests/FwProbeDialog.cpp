@@ -24,7 +24,8 @@ BOOL CProbeList::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* res
         NMLVDISPINFOA* info = reinterpret_cast<NMLVDISPINFOA*>(lParam);
         if (info->item.mask & LVIF_TEXT)
         {
-            std::string text = "row " + std::to_string(info->item.lParam) + " col " + std::to_string(info->item.iSubItem);
+            std::string text = "row " + std::to_string(info->item.lParam) + " col " +
+                               std::to_string(info->item.iSubItem);
             lstrcpynA(info->item.pszText, text.c_str(), info->item.cchTextMax);
         }
         *result = 0;

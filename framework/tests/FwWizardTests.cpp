@@ -15,13 +15,13 @@ namespace
 // then presses the next scripted button. Next and Back answer from the per-page tables.
 struct WizardScript
 {
-    std::deque<int> buttons;   // PSBTN_NEXT, PSBTN_BACK, PSBTN_FINISH, PSBTN_CANCEL
+    std::deque<int> buttons;  // PSBTN_NEXT, PSBTN_BACK, PSBTN_FINISH, PSBTN_CANCEL
     std::vector<UINT> visited;
     std::vector<std::string> captions;
     HWND owner = nullptr;
     bool ownerDisabledWhileShown = true;
     bool ownedByOwner = true;
-    int refuseNextOnce = 0;    // the page that stays once on Next
+    int refuseNextOnce = 0;  // the page that stays once on Next
 };
 
 class CScriptedPage : public CFwPropertyPage
@@ -119,8 +119,8 @@ TEST(FwWizard, CancelEndsWithCancelWhateverThePage)
 
 TEST(FwWizard, WithoutParentTheMainWindowOwnsTheSheetAndIsDisabledMeanwhile)
 {
-    HWND main = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                                nullptr, nullptr, nullptr);
+    HWND main = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                                nullptr, nullptr);
     ASSERT_NE(main, nullptr);
     FwSetMainWindow(main);
     WizardScript script;

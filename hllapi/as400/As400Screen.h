@@ -12,8 +12,8 @@ inline constexpr ScreenPlace AS400_MESSAGE_LINE = {24, 2, 78};
 
 enum
 {
-    AS400_NAME_CHARS = 10,           // a library, file or member name
-    AS400_REPLY_COUNT_DIGITS = 6,    // the count of a reply: hexadecimal digits from REPLY_COUNT
+    AS400_NAME_CHARS = 10,         // a library, file or member name
+    AS400_REPLY_COUNT_DIGITS = 6,  // the count of a reply: hexadecimal digits from REPLY_COUNT
 };
 
 // The header typed over the reply line after the data area has been filled, then Enter: the code at REPLY_CODE,

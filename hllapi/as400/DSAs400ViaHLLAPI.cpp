@@ -32,9 +32,8 @@ BOOL CDSAs400ViaHLLAPI::Connect()
 {
     const bool connected = ReadSessionLetter() && LoadHllapi() && ConnectPresentationSpace() &&
                            SetSessionParameters("EXTEND_UPDATE") &&
-                           (IsProgramRunning() ||
-                            (CheckCommandLine() && TypeCommand(kStartCommand) &&
-                             (IsProgramRunning() || HOST_FAIL(IDS_AS400_NOT_STARTED))));
+                           (IsProgramRunning() || (CheckCommandLine() && TypeCommand(kStartCommand) &&
+                                                   (IsProgramRunning() || HOST_FAIL(IDS_AS400_NOT_STARTED))));
     if (!connected)
         DisconnectPresentationSpace();
     return connected;
@@ -230,7 +229,7 @@ bool CDSAs400ViaHLLAPI::ReceiveDescriptions()
             if (!CopyDataArea(false))
                 return false;
             const int onScreen = count - filled < HOST_DESCRIPTIONS_PER_SCREEN ? static_cast<int>(count - filled)
-                                                                                : HOST_DESCRIPTIONS_PER_SCREEN;
+                                                                               : HOST_DESCRIPTIONS_PER_SCREEN;
             for (int i = 0; i < onScreen; ++i, ++filled)
             {
                 if (!ParseHostDescription(m_area + i * DESCR_LINE_CHARS, IsHexTransfer(), m_layout.fields[filled]))
@@ -295,7 +294,7 @@ bool CDSAs400ViaHLLAPI::CheckRecordFits()
     const long onScreen = IsHexTransfer() ? 2 * length : length;
     if (length < 1 || onScreen > HOST_AREA_SIZE)
         return HOST_FAIL(IDS_AS400_RECORD_TOO_LONG, static_cast<int>(length),
-                           IsHexTransfer() ? HOST_AREA_SIZE / 2 : HOST_AREA_SIZE);
+                         IsHexTransfer() ? HOST_AREA_SIZE / 2 : HOST_AREA_SIZE);
     return true;
 }
 

@@ -48,8 +48,7 @@ BOOL CDSAs400ViaHLLAPITarget::Open(HANDLE cancelEvent)
     }
     else
     {
-        opened = ReadExistingLayout(kFirstMember) && CheckRecordFits() && ResetLayout() &&
-                 IsWriteModeForExisting() &&
+        opened = ReadExistingLayout(kFirstMember) && CheckRecordFits() && ResetLayout() && IsWriteModeForExisting() &&
                  TypeCommand(m_hostFileType == ZRHFT_SOURCE ? WriteSourceCommand() : WriteCommand(false)) &&
                  CheckWriteReply();
     }
@@ -117,8 +116,7 @@ bool CDSAs400ViaHLLAPITarget::CheckDescribable()
 
 bool CDSAs400ViaHLLAPITarget::IsWriteModeForExisting() const
 {
-    if (m_writeMode == ZRHWM_CREATE_MEMBER || m_writeMode == ZRHWM_REPLACE_MEMBER ||
-        m_writeMode == ZRHWM_APPEND_MEMBER)
+    if (m_writeMode == ZRHWM_CREATE_MEMBER || m_writeMode == ZRHWM_REPLACE_MEMBER || m_writeMode == ZRHWM_APPEND_MEMBER)
         return true;
     return HOST_FAIL(IDS_AS400_BAD_WRITE_MODE);
 }

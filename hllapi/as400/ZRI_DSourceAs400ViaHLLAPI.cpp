@@ -10,8 +10,7 @@ namespace
 {
 constexpr char kReportSource[] = "ZRI_DSourceAs400ViaHLLAPI";
 
-CDataSource* CreateAs400DataSource(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
-                                   HMODULE module)
+CDataSource* CreateAs400DataSource(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink, HMODULE module)
 {
     int direction = 0;
     int transferType = 0;

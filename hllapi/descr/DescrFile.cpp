@@ -62,8 +62,8 @@ bool ReadAll(HANDLE file, std::string& content)
         return false;
     content.resize(static_cast<std::size_t>(size.QuadPart));
     DWORD done = 0;
-    if (!content.empty() && (!ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &done, nullptr) ||
-                             done != content.size()))
+    if (!content.empty() &&
+        (!ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &done, nullptr) || done != content.size()))
         return false;
     return true;
 }
@@ -125,8 +125,8 @@ bool FormatDescrRecord(const DescrField& field, char record[DESCR_RECORD_BYTES])
     if (!IsWritableDescrField(field))
         return false;
     char line[DESCR_RECORD_BYTES + 1];
-    std::snprintf(line, sizeof line, "%-10s%c%03d%02d%-50s\r\n", field.name, DescrTypeLetter(field.type),
-                  field.length, field.decimals, field.comment);
+    std::snprintf(line, sizeof line, "%-10s%c%03d%02d%-50s\r\n", field.name, DescrTypeLetter(field.type), field.length,
+                  field.decimals, field.comment);
     std::memcpy(record, line, DESCR_RECORD_BYTES);
     return true;
 }
@@ -142,8 +142,8 @@ int DescrRecordLength(const std::vector<DescrField>& fields)
 DescrFileStatus ReadDescrRecords(const char* path, std::vector<DescrField>& fields, std::size_t maxRecords)
 {
     fields.clear();
-    OwnedFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
+    OwnedFile file(
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return DescrFileStatus::CannotOpen;
     LARGE_INTEGER size;
@@ -173,7 +173,7 @@ DescrFileStatus LoadDescrFile(const char* path, std::vector<DescrField>& fields)
 {
     fields.clear();
     OwnedFile file(CreateFileA(path, GENERIC_READ | FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return DescrFileStatus::CannotOpen;
     std::string content;
@@ -229,12 +229,12 @@ DescrFileStatus SaveDescrFile(const char* path, const std::vector<DescrField>& f
         return DescrFileStatus::CannotOpen;
     bool written = false;
     {
-        OwnedFile file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                   nullptr));
+        OwnedFile file(
+            CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         DWORD done = 0;
-        written = file && (content.empty() || (WriteFile(file.Get(), content.data(),
-                                                         static_cast<DWORD>(content.size()), &done, nullptr) &&
-                                               done == content.size()));
+        written = file && (content.empty() ||
+                           (WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &done, nullptr) &&
+                            done == content.size()));
         written = written && FlushFileBuffers(file.Get());
     }
     if (!written || !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING))

@@ -182,10 +182,10 @@ std::string CDSS36ViaHLLAPI::CommandLine(char verb) const
     const bool fileMode = m_writeMode >= ZRHWM_CREATE_FILE && m_writeMode <= ZRHWM_APPEND_FILE;
     if (write)
     {
-        line[S36_COMMAND_DISPOSITION] =
-            (m_writeMode == ZRHWM_CREATE_FILE || m_writeMode == ZRHWM_CREATE_MEMBER)     ? '2'
-            : (m_writeMode == ZRHWM_REPLACE_FILE || m_writeMode == ZRHWM_REPLACE_MEMBER) ? '1'
-                                                                                         : '0';
+        line[S36_COMMAND_DISPOSITION] = (m_writeMode == ZRHWM_CREATE_FILE || m_writeMode == ZRHWM_CREATE_MEMBER) ? '2'
+                                        : (m_writeMode == ZRHWM_REPLACE_FILE || m_writeMode == ZRHWM_REPLACE_MEMBER)
+                                            ? '1'
+                                            : '0';
         int records = 0;
         m_profile->GetHost(ZRP_NUMBER_OF_RECORDS, &records);
         char number[16];

@@ -26,7 +26,7 @@ public:
 protected:
     enum
     {
-        MAX_LISTED_FIELDS = 292,   // 7 + 6 characters a field within the data area
+        MAX_LISTED_FIELDS = 292,  // 7 + 6 characters a field within the data area
     };
 
     bool IsBinary() const { return m_transferType == ZRTT_BINARY; }

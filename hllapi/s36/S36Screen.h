@@ -15,9 +15,9 @@ inline constexpr ScreenPlace S36_START_PLACE = {22, 3, 78};
 
 enum
 {
-    S36_NAME_CHARS = 8,              // a library, file or member name
-    S36_REPLY_MARKER = 1,            // index of the reply line: always '*' (the running mark); the decimal count
-                                     // follows from REPLY_COUNT up to REPLY_RECORD_LENGTH
+    S36_NAME_CHARS = 8,    // a library, file or member name
+    S36_REPLY_MARKER = 1,  // index of the reply line: always '*' (the running mark); the decimal count
+                           // follows from REPLY_COUNT up to REPLY_RECORD_LENGTH
 };
 
 // The command line typed at the cursor (the reply line), by column from 0; blanks where nothing stands.

@@ -10,8 +10,7 @@ namespace
 {
 constexpr char kReportSource[] = "ZRI_DSourceS36ViaHLLAPI";
 
-CDataSource* CreateS36DataSource(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink,
-                                 HMODULE module)
+CDataSource* CreateS36DataSource(const ProfileCallbacks* profile, const ErrorSinkFunctions* errorSink, HMODULE module)
 {
     int direction = 0;
     if (!profile->GetGeneral(ZRP_DIRECTION, &direction))

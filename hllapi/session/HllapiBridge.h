@@ -36,19 +36,19 @@ enum HllapiFunction
 enum HllapiReturnCode
 {
     HLL_RC_OK = 0,
-    HLL_RC_NOT_CONNECTED = 1,           // no such host session, or not connected to one
-    HLL_RC_PARAMETER_ERROR = 2,         // a bad length, parameter or block; Query Sessions: not every entry fitted
-    HLL_RC_BUSY = 4,                    // the presentation space is busy (a copy is made all the same)
-    HLL_RC_INPUT_INHIBITED = 5,         // keyboard locked (a copy is made all the same); Copy String to Presentation
-                                        // Space: a protected position
-    HLL_RC_TRUNCATED = 6,               // the text ran past the end of the presentation space
-    HLL_RC_BAD_POSITION = 7,            // a position outside the presentation space
-    HLL_RC_NO_NOTIFICATION = 8,         // Query Host Update without Start Host Notification
-    HLL_RC_SYSTEM_ERROR = 9,            // also what a missing hllapi entry counts as
-    HLL_RC_RESOURCE_UNAVAILABLE = 11,   // the presentation space is used by another system function
-    HLL_RC_OIA_UPDATED = 21,            // Query Host Update: the OIA changed (flags tell how)
-    HLL_RC_PS_UPDATED = 22,             // Query Host Update: the presentation space changed
-    HLL_RC_BOTH_UPDATED = 23,           // Query Host Update: both changed (flags tell how)
+    HLL_RC_NOT_CONNECTED = 1,          // no such host session, or not connected to one
+    HLL_RC_PARAMETER_ERROR = 2,        // a bad length, parameter or block; Query Sessions: not every entry fitted
+    HLL_RC_BUSY = 4,                   // the presentation space is busy (a copy is made all the same)
+    HLL_RC_INPUT_INHIBITED = 5,        // keyboard locked (a copy is made all the same); Copy String to Presentation
+                                       // Space: a protected position
+    HLL_RC_TRUNCATED = 6,              // the text ran past the end of the presentation space
+    HLL_RC_BAD_POSITION = 7,           // a position outside the presentation space
+    HLL_RC_NO_NOTIFICATION = 8,        // Query Host Update without Start Host Notification
+    HLL_RC_SYSTEM_ERROR = 9,           // also what a missing hllapi entry counts as
+    HLL_RC_RESOURCE_UNAVAILABLE = 11,  // the presentation space is used by another system function
+    HLL_RC_OIA_UPDATED = 21,           // Query Host Update: the OIA changed (flags tell how)
+    HLL_RC_PS_UPDATED = 22,            // Query Host Update: the presentation space changed
+    HLL_RC_BOTH_UPDATED = 23,          // Query Host Update: both changed (flags tell how)
 };
 
 enum
@@ -61,24 +61,24 @@ enum
 
     // Query Sessions: one entry per session.
     HLL_SESSION_ENTRY_SIZE = 16,
-    HLL_SESSION_NAME = 0,               // byte of the entry: the short name (session letter)
-    HLL_SESSION_TYPE = 12,              // 'H' a host display session
-    HLL_SESSION_PS_SIZE = 14,           // 16-bit, low byte first: 0 for a session without a presentation space
+    HLL_SESSION_NAME = 0,      // byte of the entry: the short name (session letter)
+    HLL_SESSION_TYPE = 12,     // 'H' a host display session
+    HLL_SESSION_PS_SIZE = 14,  // 16-bit, low byte first: 0 for a session without a presentation space
     HLL_SESSION_TYPE_DISPLAY = 'H',
     HLL_MAX_SESSIONS = 26,
     HLL_OIA_SIZE = 104,
-    HLL_OIA_OPERATOR_ERROR = 90,        // byte of the OIA block: nonzero while an operator error is pending
-    HLL_OIA_INPUT_INHIBITED = 91,       // nonzero while input is inhibited
+    HLL_OIA_OPERATOR_ERROR = 90,   // byte of the OIA block: nonzero while an operator error is pending
+    HLL_OIA_INPUT_INHIBITED = 91,  // nonzero while input is inhibited
 
     // Start Host Notification block, blanks where nothing is said. On return bytes 8-11 hold the value of the
     // event handle that the emulator signals on a host update (a 32-bit handle value: an address would not fit on
     // 64-bit Windows).
     HLL_NOTIFY_BLOCK_SIZE = 16,
-    HLL_NOTIFY_SESSION = 0,             // the short name
-    HLL_NOTIFY_MODE = 4,                // 'A': the emulator signals an event
+    HLL_NOTIFY_SESSION = 0,  // the short name
+    HLL_NOTIFY_MODE = 4,     // 'A': the emulator signals an event
     HLL_NOTIFY_EVENT_OFFSET = 8,
-    HLL_NOTIFY_WHAT = 12,               // 'B': updates of the presentation space and of the OIA
+    HLL_NOTIFY_WHAT = 12,  // 'B': updates of the presentation space and of the OIA
 
-    HLL_UPDATE_INHIBIT_ON = 0x100,      // Query Host Update flags (EXTEND_UPDATE)
+    HLL_UPDATE_INHIBIT_ON = 0x100,  // Query Host Update flags (EXTEND_UPDATE)
     HLL_UPDATE_INHIBIT_OFF = 0x200,
 };

@@ -6,9 +6,9 @@
 // A fixed place on the 24 x 80 presentation space.
 struct ScreenPlace
 {
-    int row;      // from 1
-    int column;   // from 1
-    int chars;    // characters it holds
+    int row;     // from 1
+    int column;  // from 1
+    int chars;   // characters it holds
 };
 
 // Where the host answers every request and where ZRT types its commands and buffer headers.

@@ -66,8 +66,8 @@ BOOL CZRSViaHLLAPI::LoadHllapi()
     }
     else
     {
-        m_hllapi =
-            reinterpret_cast<HllapiEntry>(reinterpret_cast<void*>(GetProcAddress(m_bridge.Get(), HLL_ENTRY_HLLAPI)));
+        m_hllapi = reinterpret_cast<HllapiEntry>(
+            reinterpret_cast<void*>(GetProcAddress(m_bridge.Get(), HLL_ENTRY_HLLAPI)));
         m_getStatus = reinterpret_cast<KvrGetStatusEntry>(
             reinterpret_cast<void*>(GetProcAddress(m_bridge.Get(), HLL_ENTRY_GET_STATUS)));
         if (m_hllapi && m_getStatus)
@@ -283,12 +283,10 @@ bool CZRSViaHLLAPI::CopyOIA(int byteIndex, bool& on)
 
 bool CZRSViaHLLAPI::CopyStringToPresentationSpace(int row, int column, const char* data, int count)
 {
-    static const RcMessage kMessages[] = {{HLL_RC_NOT_CONNECTED, IDS_HLL_NOT_CONNECTED},
-                                          {HLL_RC_PARAMETER_ERROR, IDS_HLL_BAD_STRING_LENGTH},
-                                          {HLL_RC_INPUT_INHIBITED, IDS_HLL_PS_PROTECTED},
-                                          {HLL_RC_TRUNCATED, IDS_HLL_DATA_TRUNCATED},
-                                          {HLL_RC_BAD_POSITION, IDS_HLL_BAD_POSITION},
-                                          {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
+    static const RcMessage kMessages[] = {
+        {HLL_RC_NOT_CONNECTED, IDS_HLL_NOT_CONNECTED},  {HLL_RC_PARAMETER_ERROR, IDS_HLL_BAD_STRING_LENGTH},
+        {HLL_RC_INPUT_INHIBITED, IDS_HLL_PS_PROTECTED}, {HLL_RC_TRUNCATED, IDS_HLL_DATA_TRUNCATED},
+        {HLL_RC_BAD_POSITION, IDS_HLL_BAD_POSITION},    {HLL_RC_SYSTEM_ERROR, IDS_HLL_SYSTEM_ERROR}};
     char* copy = CallData(data, static_cast<std::size_t>(count));
     int length = count;
     int rc = PsPosition(row, column);
@@ -361,7 +359,7 @@ BOOL CZRSViaHLLAPI::WaitForHost(const char* block)
             }
             else if (rc == HLL_RC_NOT_CONNECTED || rc == HLL_RC_NO_NOTIFICATION || rc == HLL_RC_SYSTEM_ERROR)
             {
-                error = rc == HLL_RC_NOT_CONNECTED      ? IDS_HLL_BAD_SESSION
+                error = rc == HLL_RC_NOT_CONNECTED     ? IDS_HLL_BAD_SESSION
                         : rc == HLL_RC_NO_NOTIFICATION ? IDS_HLL_NO_NOTIFICATION
                                                        : IDS_HLL_SYSTEM_ERROR;
                 break;

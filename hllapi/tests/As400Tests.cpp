@@ -76,15 +76,14 @@ TEST(As400Source, ReadsADataMemberScreenByScreen)
     EXPECT_TRUE(bench.ErrorTexts().empty());
     ASSERT_EQ(25u, run.records.size());
     EXPECT_EQ(25, run.recordCount);
-    EXPECT_EQ((Strings{"CUSTNO    ", "NAME      ", "CITY      ", "BALANCE   ", "CREDIT    ", "DISCOUNT  ",
-                       "ORDERS    ", "POINTS    ", "PAYDAYS   "}),
+    EXPECT_EQ((Strings{"CUSTNO    ", "NAME      ", "CITY      ", "BALANCE   ", "CREDIT    ", "DISCOUNT  ", "ORDERS    ",
+                       "POINTS    ", "PAYDAYS   "}),
               run.fieldNames);
     // Display forms: P(7,0) 8, A30, A20, P(11,2) 13, S(9,2) 11, S(3,3) 5, B(4,0) 5, B(9,0) 10, B(5,1) 7.
     EXPECT_EQ(109u, run.records[0].size());
     EXPECT_EQ(Ebcdic("    1001Anderson Hardware             Minneapolis         "), run.records[0].substr(0, 58));
     // 16 records fill a screen, the second holds the last 9; Close answers the last one with Enter.
-    EXPECT_EQ((Strings{kStart, "@E", "A QGPL CUSTOMER CUSTOMER 'Y' ' '", "@E", "@E", "@E", "@E", "@3"}),
-              bench.Keys());
+    EXPECT_EQ((Strings{kStart, "@E", "A QGPL CUSTOMER CUSTOMER 'Y' ' '", "@E", "@E", "@E", "@E", "@3"}), bench.Keys());
 }
 
 TEST(As400Source, BinaryModeDeliversTheHostBytes)
@@ -160,9 +159,14 @@ TEST(As400Source, BadNamesAreRefusedBeforeAnythingIsTyped)
     {
         const char* name;
         const char* code;
-    } cases[] = {{"ABCDEFGHIJK/F(M)", "ZRT007"}, {"1LIB/F(M)", "ZRT007"},     {"/F(M)", "ZRT007"},
-                 {"QGPL/MY FILE(M)", "ZRT009"},  {"QGPL/(M)", "ZRT009"},      {"QGPL/CUSTOMERFILE(M)", "ZRT009"},
-                 {"QGPL/CUSTOMER(MEMBER12345)", "ZRT008"}, {"QGPL/CUSTOMER(9M)", "ZRT008"}};
+    } cases[] = {{"ABCDEFGHIJK/F(M)", "ZRT007"},
+                 {"1LIB/F(M)", "ZRT007"},
+                 {"/F(M)", "ZRT007"},
+                 {"QGPL/MY FILE(M)", "ZRT009"},
+                 {"QGPL/(M)", "ZRT009"},
+                 {"QGPL/CUSTOMERFILE(M)", "ZRT009"},
+                 {"QGPL/CUSTOMER(MEMBER12345)", "ZRT008"},
+                 {"QGPL/CUSTOMER(9M)", "ZRT008"}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
@@ -343,7 +347,11 @@ TEST(As400Source, SessionListMarksBusySessions)
     ASSERT_TRUE(bench.Source().QueryInfo(text, &count, &other)) << Join(bench.ErrorTexts());
     EXPECT_EQ(6, count);
     EXPECT_EQ(0, other);
-    EXPECT_EQ(std::string("\x01" "A\0\0B\0\x01" "E\0", 9), std::string(text, 9));
+    EXPECT_EQ(std::string("\x01"
+                          "A\0\0B\0\x01"
+                          "E\0",
+                          9),
+              std::string(text, 9));
 }
 
 TEST(As400Session, FaultsOfTheSessionGiveTheirMessages)

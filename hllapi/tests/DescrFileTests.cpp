@@ -114,7 +114,8 @@ TEST_F(DescrFileTest, EveryBadLineMakesTheWholeFileCorrupted)
         "NAME      A02000Name                                             ",    // 65 characters
         "NAME      A02000Name                                               ",  // 67 characters
         "NA\tE      A02000Name                                              ",  // control character in the name
-        "NAME      A02000Na\x01" "e                                              ", // and in the comment
+        "NAME      A02000Na\x01"
+        "e                                              ",  // and in the comment
     };
     const std::string good = Line("NAME      A02000Name                                              ");
     const std::string path = PathOf("bad.fmt");

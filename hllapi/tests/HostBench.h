@@ -20,10 +20,10 @@ struct HostRun
 {
     bool connected = false;
     bool opened = false;
-    bool moved = false;     // every record read, or every record put and the data ended
+    bool moved = false;  // every record read, or every record put and the data ended
     bool closed = false;
     int recordCount = 0;
-    std::vector<std::string> records;   // host to PC: each record's field values laid end to end
+    std::vector<std::string> records;  // host to PC: each record's field values laid end to end
     std::vector<std::string> fieldNames;
 
     bool Succeeded() const { return connected && opened && moved && closed; }

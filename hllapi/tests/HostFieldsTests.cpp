@@ -34,16 +34,11 @@ struct LengthCase
 TEST(HostFields, LengthsFollowTheLetterInTextAndBinaryTransfers)
 {
     const LengthCase cases[] = {
-        {DFT_CHAR, 20, 0, HFT_CHARACTER, 20, 20},
-        {DFT_PACKED, 5, 0, HFT_PACKED, 6, 3},
-        {DFT_PACKED, 7, 2, HFT_PACKED, 9, 4},
-        {DFT_PACKED, 4, 0, HFT_PACKED, 5, 3},
-        {DFT_ZONED, 3, 0, HFT_ZONED, 4, 3},
-        {DFT_ZONED, 7, 2, HFT_ZONED, 9, 7},
-        {DFT_BINARY, 4, 0, HFT_BINARY, 5, 2},
-        {DFT_BINARY, 5, 0, HFT_BINARY, 6, 2},
-        {DFT_BINARY, 6, 0, HFT_BINARY, 7, 4},
-        {DFT_BINARY, 9, 2, HFT_BINARY, 11, 4},
+        {DFT_CHAR, 20, 0, HFT_CHARACTER, 20, 20}, {DFT_PACKED, 5, 0, HFT_PACKED, 6, 3},
+        {DFT_PACKED, 7, 2, HFT_PACKED, 9, 4},     {DFT_PACKED, 4, 0, HFT_PACKED, 5, 3},
+        {DFT_ZONED, 3, 0, HFT_ZONED, 4, 3},       {DFT_ZONED, 7, 2, HFT_ZONED, 9, 7},
+        {DFT_BINARY, 4, 0, HFT_BINARY, 5, 2},     {DFT_BINARY, 5, 0, HFT_BINARY, 6, 2},
+        {DFT_BINARY, 6, 0, HFT_BINARY, 7, 4},     {DFT_BINARY, 9, 2, HFT_BINARY, 11, 4},
     };
     for (const LengthCase& c : cases)
     {
@@ -75,7 +70,8 @@ TEST(HostFields, DescriptionRecordsGoBackAndForthUnchanged)
     ASSERT_TRUE(FormatHostDescription(field, back));
     EXPECT_EQ(std::string(record), std::string(back, DESCR_LINE_CHARS));
 
-    EXPECT_FALSE(ParseHostDescription("AMOUNT    X00702                                                  ", false, field));
+    EXPECT_FALSE(
+        ParseHostDescription("AMOUNT    X00702                                                  ", false, field));
 }
 
 TEST(HostFields, FieldsTheRecordCannotHoldAreNotDescribed)
@@ -170,8 +166,8 @@ TEST(HostFields, TextRecordsOfEveryShortLengthMoveWhole)
 
 TEST(HostFields, PaddedNumbersReadAsPrintfWritesThem)
 {
-    const int values[] = {0, 1, 7, 9, 10, 99, 100, 1759, 9999, 10000, 123456, 999999, 1000000, INT_MAX,
-                          -1, -9, -10, -12345, -999999, INT_MIN};
+    const int values[] = {0,      1,      7,       9,       10, 99, 100, 1759,   9999,    10000,
+                          123456, 999999, 1000000, INT_MAX, -1, -9, -10, -12345, -999999, INT_MIN};
     for (int width = 0; width <= 12; ++width)
     {
         for (int value : values)

@@ -79,10 +79,14 @@ TEST(HostReader, AFullBufferMarkedLastIsTheEndOfTheData)
         const char* ready;
         const char* replies[3];
         std::vector<std::string> closing;
-    } cases[] = {{"Zrtas400.dll", ZRHOST_AS400, "QGPL/QCLSRC(BIG)", "", {"+  000002  0880", "               ", ""},
-                  {"@E"}},
-                 {"Zrts36.dll", ZRHOST_S36, "FILE1", " *", {" * 000002  0880", "+* 000002  0880", " *             "},
-                  {"@E", "X", "@E"}}};
+    } cases[] = {
+        {"Zrtas400.dll", ZRHOST_AS400, "QGPL/QCLSRC(BIG)", "", {"+  000002  0880", "               ", ""}, {"@E"}},
+        {"Zrts36.dll",
+         ZRHOST_S36,
+         "FILE1",
+         " *",
+         {" * 000002  0880", "+* 000002  0880", " *             "},
+         {"@E", "X", "@E"}}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.library);

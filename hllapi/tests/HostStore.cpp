@@ -41,9 +41,8 @@ void CopyTree(const std::string& from, const std::string& to)
 
 std::string ReadShared(const std::string& path)
 {
-    const OwnedFile file(CreateFileA(path.c_str(), GENERIC_READ,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    const OwnedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return std::string();
     std::string content;
@@ -128,4 +127,3 @@ std::string Ebcdic(const std::string& text)
     }
     return bytes;
 }
-

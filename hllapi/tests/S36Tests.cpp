@@ -87,8 +87,8 @@ TEST(S36Source, ReadsAFileWithItsFieldList)
     ASSERT_EQ(12u, run.records.size());
     EXPECT_EQ(76u, run.records[0].size());
     EXPECT_EQ(Ebcdic("   1001Anderson Hardware        Minneapolis    "), run.records[0].substr(0, 47));
-    EXPECT_EQ((Strings{"FT36", "@E", std::string("[") + kCustmastList + "]", Command({{0, "R"}, {10, "Y"}, {16, "CUSTMAST"}}),
-                       "@E", "@E", "@E", "X", "@E"}),
+    EXPECT_EQ((Strings{"FT36", "@E", std::string("[") + kCustmastList + "]",
+                       Command({{0, "R"}, {10, "Y"}, {16, "CUSTMAST"}}), "@E", "@E", "@E", "X", "@E"}),
               bench.Keys());
 }
 
@@ -170,8 +170,7 @@ TEST(S36Target, TextRecordsWrittenBackGiveTheHostBytes)
     EXPECT_TRUE(SameRecords(original, bench.StoredRecords(kCustmast, kCustmastBytes)));
     const Strings keys = bench.Keys();
     EXPECT_TRUE(Contains(keys, std::string("[") + kCustmastList + "]"));
-    EXPECT_TRUE(Contains(keys, Command({{0, "W"}, {2, "1000500"}, {10, "Y0076"}, {16, "CUSTMAST"}})))
-        << Join(keys);
+    EXPECT_TRUE(Contains(keys, Command({{0, "W"}, {2, "1000500"}, {10, "Y0076"}, {16, "CUSTMAST"}}))) << Join(keys);
     EXPECT_TRUE(Contains(keys, "[+          0012]"));
 }
 
@@ -221,8 +220,8 @@ TEST(S36Target, BinaryAppendAndMemberWrites)
         const Strings stored = bench.StoredRecords("S36\\LIBRARIES\\ZRTLIB\\NEWSRC.SRC", 96);
         ASSERT_EQ(2u, stored.size());
         EXPECT_EQ(Ebcdic("// RUN") + std::string(90, '\x40'), stored[1]);
-        EXPECT_TRUE(Contains(bench.Keys(),
-                             Command({{0, "W"}, {2, "2001000"}, {11, "0096"}, {16, "ZRTLIB"}, {24, "S"}, {25, "NEWSRC"}})))
+        EXPECT_TRUE(Contains(
+            bench.Keys(), Command({{0, "W"}, {2, "2001000"}, {11, "0096"}, {16, "ZRTLIB"}, {24, "S"}, {25, "NEWSRC"}})))
             << Join(bench.Keys());
     }
 }
@@ -338,8 +337,9 @@ TEST(S36Source, FieldListsHoldAtMost292Fields)
     bench.Read();
     // The list is sent; FT36 refuses it, since its sizes do not make the file's record.
     const Strings keys = bench.Keys();
-    EXPECT_TRUE(std::any_of(keys.begin(), keys.end(),
-                            [](const std::string& key) { return key.size() == 1759 + 2 && key.rfind("[0292292", 0) == 0; }));
+    EXPECT_TRUE(std::any_of(keys.begin(), keys.end(), [](const std::string& key) {
+        return key.size() == 1759 + 2 && key.rfind("[0292292", 0) == 0;
+    }));
     EXPECT_EQ(Strings{"ZRS043"}, Codes(bench.ErrorTexts()));
 }
 
@@ -455,7 +455,15 @@ TEST(S36Target, PlainMemberWritesPlaceTheFieldListOfTheirRecord)
         const Strings expected = {
             "[0096001A09600]",
             Command({{0, "W"}, {2, c.flag}, {3, "001000"}, {11, "0096"}, {16, "ZRTLIB"}, {24, "S"}, {25, c.member}}),
-            "@E", "{ * 000000  0096}", "[+          0002]", "@E", "{+* 000002  0096}", "@E", "{ *}", "X", "@E"};
+            "@E",
+            "{ * 000000  0096}",
+            "[+          0002]",
+            "@E",
+            "{+* 000002  0096}",
+            "@E",
+            "{ *}",
+            "X",
+            "@E"};
         const auto list = std::find(dialog.begin(), dialog.end(), expected[0]);
         ASSERT_NE(dialog.end(), list) << Join(dialog);
         EXPECT_EQ(expected, Strings(list, std::min(dialog.end(), list + static_cast<std::ptrdiff_t>(expected.size()))))
@@ -503,4 +511,3 @@ TEST(S36Target, WriteModesOutsideTheFiveAreRefused)
     EXPECT_FALSE(bench.Write({}).opened);
     EXPECT_EQ(Strings{"ZRS051"}, Codes(bench.ErrorTexts()));
 }
-

@@ -189,7 +189,8 @@ TEST_P(SessionLayerTest, BridgeWithoutStatusEntryIsCorruptedEveryTime)
     EXPECT_EQ((std::vector<std::string>{Code(IDS_HLL_BRIDGE_CORRUPTED), Code(IDS_HLL_BRIDGE_CORRUPTED),
                                         Code(IDS_HLL_SYSTEM_ERROR)}),
               Codes());
-    EXPECT_EQ(std::string("Error ") + Code(IDS_HLL_BRIDGE_CORRUPTED) + ": HLLAPI.DLL is corrupted. Reinstall the software.",
+    EXPECT_EQ(std::string("Error ") + Code(IDS_HLL_BRIDGE_CORRUPTED) +
+                  ": HLLAPI.DLL is corrupted. Reinstall the software.",
               m_errors.Texts()[0]);
 }
 
@@ -199,7 +200,7 @@ TEST_P(SessionLayerTest, EveryReturnCodeGivesItsMessage)
     {
         int function;
         int rc;
-        int message;   // 0: accepted
+        int message;  // 0: accepted
     };
     char buffer[16];
     char info[3 * 26];
@@ -219,19 +220,45 @@ TEST_P(SessionLayerTest, EveryReturnCodeGivesItsMessage)
         {40, [&] { return m_session.SetCursor(22, 3); }},
     };
     const Case cases[] = {
-        {1, 1, IDS_HLL_BAD_SESSION},      {1, 4, IDS_HLL_PS_BUSY},          {1, 5, IDS_HLL_PS_LOCKED},
-        {1, 9, IDS_HLL_SYSTEM_ERROR},     {1, 11, IDS_HLL_PS_IN_USE},       {1, 12, IDS_HLL_UNKNOWN_ERROR},
-        {3, 1, IDS_HLL_NOT_CONNECTED},    {3, 2, IDS_HLL_BAD_STRING_LENGTH}, {3, 7, IDS_HLL_BAD_POSITION},
-        {3, 5, IDS_HLL_UNKNOWN_ERROR},    {7, 1, IDS_HLL_NOT_CONNECTED},    {7, 9, IDS_HLL_SYSTEM_ERROR},
-        {8, 4, 0},                        {8, 5, 0},                        {8, 1, IDS_HLL_NOT_CONNECTED},
-        {8, 2, IDS_HLL_BAD_STRING_LENGTH}, {8, 7, IDS_HLL_BAD_POSITION},    {9, 2, IDS_HLL_BAD_PARAMETER},
-        {9, 9, IDS_HLL_SYSTEM_ERROR},     {10, 2, 0},                       {10, 9, IDS_HLL_SYSTEM_ERROR},
-        {10, 1, IDS_HLL_UNKNOWN_ERROR},   {13, 4, 0},                       {13, 5, 0},
-        {13, 1, IDS_HLL_NOT_CONNECTED},   {13, 2, IDS_HLL_BAD_LENGTH},      {13, 9, IDS_HLL_SYSTEM_ERROR},
-        {15, 1, IDS_HLL_NOT_CONNECTED},   {15, 2, IDS_HLL_BAD_STRING_LENGTH}, {15, 5, IDS_HLL_PS_PROTECTED},
-        {15, 6, IDS_HLL_DATA_TRUNCATED},  {15, 7, IDS_HLL_BAD_POSITION},    {23, 1, IDS_HLL_BAD_SESSION},
-        {23, 2, IDS_HLL_BAD_DESIGNATOR},  {23, 9, IDS_HLL_SYSTEM_ERROR},    {40, 1, IDS_HLL_NOT_CONNECTED},
-        {40, 4, IDS_HLL_PS_BUSY},         {40, 7, IDS_HLL_BAD_CURSOR},      {40, 9, IDS_HLL_SYSTEM_ERROR},
+        {1, 1, IDS_HLL_BAD_SESSION},
+        {1, 4, IDS_HLL_PS_BUSY},
+        {1, 5, IDS_HLL_PS_LOCKED},
+        {1, 9, IDS_HLL_SYSTEM_ERROR},
+        {1, 11, IDS_HLL_PS_IN_USE},
+        {1, 12, IDS_HLL_UNKNOWN_ERROR},
+        {3, 1, IDS_HLL_NOT_CONNECTED},
+        {3, 2, IDS_HLL_BAD_STRING_LENGTH},
+        {3, 7, IDS_HLL_BAD_POSITION},
+        {3, 5, IDS_HLL_UNKNOWN_ERROR},
+        {7, 1, IDS_HLL_NOT_CONNECTED},
+        {7, 9, IDS_HLL_SYSTEM_ERROR},
+        {8, 4, 0},
+        {8, 5, 0},
+        {8, 1, IDS_HLL_NOT_CONNECTED},
+        {8, 2, IDS_HLL_BAD_STRING_LENGTH},
+        {8, 7, IDS_HLL_BAD_POSITION},
+        {9, 2, IDS_HLL_BAD_PARAMETER},
+        {9, 9, IDS_HLL_SYSTEM_ERROR},
+        {10, 2, 0},
+        {10, 9, IDS_HLL_SYSTEM_ERROR},
+        {10, 1, IDS_HLL_UNKNOWN_ERROR},
+        {13, 4, 0},
+        {13, 5, 0},
+        {13, 1, IDS_HLL_NOT_CONNECTED},
+        {13, 2, IDS_HLL_BAD_LENGTH},
+        {13, 9, IDS_HLL_SYSTEM_ERROR},
+        {15, 1, IDS_HLL_NOT_CONNECTED},
+        {15, 2, IDS_HLL_BAD_STRING_LENGTH},
+        {15, 5, IDS_HLL_PS_PROTECTED},
+        {15, 6, IDS_HLL_DATA_TRUNCATED},
+        {15, 7, IDS_HLL_BAD_POSITION},
+        {23, 1, IDS_HLL_BAD_SESSION},
+        {23, 2, IDS_HLL_BAD_DESIGNATOR},
+        {23, 9, IDS_HLL_SYSTEM_ERROR},
+        {40, 1, IDS_HLL_NOT_CONNECTED},
+        {40, 4, IDS_HLL_PS_BUSY},
+        {40, 7, IDS_HLL_BAD_CURSOR},
+        {40, 9, IDS_HLL_SYSTEM_ERROR},
     };
     ASSERT_TRUE(m_session.LoadHllapi());
     const FakeBridgeResetProc reset = Entry<FakeBridgeResetProc>(m_bridge.Get(), "FakeBridgeReset");
@@ -448,6 +475,9 @@ TEST_P(SessionLayerTest, SessionListHoldsTheDisplaysWithTheirAvailability)
     ASSERT_TRUE(m_session.QueryInfo(text, &count, &other));
     EXPECT_EQ(3, count);
     EXPECT_EQ(0, other);
-    EXPECT_EQ(std::string("\x01" "A\0\0C\0\0E\0", 9), std::string(text, 9));
+    EXPECT_EQ(std::string("\x01"
+                          "A\0\0C\0\0E\0",
+                          9),
+              std::string(text, 9));
     EXPECT_EQ(0, text[9]);
 }

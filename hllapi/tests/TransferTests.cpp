@@ -243,7 +243,8 @@ TEST(As400Transfer, HostErrorsEndTheTransferWithTheirMessage)
     {
         // A failure in the middle: the PC file holds whole records only.
         HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_AS400, ZRTT_CONVERSION, PCFT_CSV);
-        WriteAll(transfer.Store("SCENARIO.INI"), "[Session A]\r\nFailAfterBuffers=1\r\nFailureMessage=Disk failure\r\n");
+        WriteAll(transfer.Store("SCENARIO.INI"),
+                 "[Session A]\r\nFailAfterBuffers=1\r\nFailureMessage=Disk failure\r\n");
         transfer.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
         EXPECT_FALSE(transfer.Run());
         const std::string csv = ReadAll(transfer.PcFile());
@@ -410,8 +411,8 @@ TEST(S36Transfer, MembersThereAndBack)
         transfer.Set(ZRP_RECORD_LENGTH, 96);
         const Strings original = RecordFileRecords(transfer.Store("S36\\LIBRARIES\\ZRTLIB\\PAYCALC.SRC"), 96);
         ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
-        const char* written =
-            mode == ZRHWM_CREATE_MEMBER ? "S36\\LIBRARIES\\ZRTLIB\\PAYCOPY.SRC" : "S36\\LIBRARIES\\ZRTLIB\\PAYCALC.SRC";
+        const char* written = mode == ZRHWM_CREATE_MEMBER ? "S36\\LIBRARIES\\ZRTLIB\\PAYCOPY.SRC"
+                                                          : "S36\\LIBRARIES\\ZRTLIB\\PAYCALC.SRC";
         EXPECT_EQ(original, RecordFileRecords(transfer.Store(written), 96));
     }
 }
@@ -441,9 +442,10 @@ TEST(S36Transfer, CancellingEitherDirectionKeepsWholeRecordsAndEndsFT36)
         EXPECT_EQ(0u, csv.rfind(part, 0)) << "the PC file holds the first records, whole";
         // The pending request is cancelled with C, then FT36 is ended with X.
         const Strings trace = FileLines(transfer.Store("trace.log"));
-        EXPECT_NE(trace.end(), std::find_if(trace.begin(), trace.end(), [](const std::string& line) {
-            return line.find("keys=\"C\"") != std::string::npos;
-        })) << Join(trace);
+        EXPECT_NE(trace.end(),
+                  std::find_if(trace.begin(), trace.end(),
+                               [](const std::string& line) { return line.find("keys=\"C\"") != std::string::npos; }))
+            << Join(trace);
         EXPECT_NE(std::string::npos, LastFirstRow(trace, 'E').find("COMMAND DISPLAY")) << Join(trace);
     }
     HostTransfer transfer(ZRDIR_PC_TO_HOST, ZRHOST_S36, ZRTT_CONVERSION, PCFT_CSV);

@@ -10,8 +10,7 @@ ImportPatch::ImportPatch(HMODULE module, const char* importedModule, const char*
     const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     if (imports.VirtualAddress == 0)
         return;
-    for (auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); entry->Name;
-         ++entry)
+    for (auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); entry->Name; ++entry)
     {
         if (_stricmp(reinterpret_cast<char*>(base + entry->Name), importedModule) != 0)
             continue;

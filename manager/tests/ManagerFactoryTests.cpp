@@ -101,9 +101,9 @@ TEST(ManagerFactory, ReleaseShutsDownEndsTheWorkerAndUnloadsEveryLibrary)
 
     EXPECT_EQ(kShutDownSteps, bed.Notifications());
     EXPECT_EQ(threadsBefore, ThreadCount());
-    EXPECT_THAT(bed.Folder().Log(), ElementsAre("ZRTPCFILE Disconnect", "ZRTAS400 Disconnect",
-                                                "ZRTHOSTVIEW Disconnect", "ZRTHOSTVIEW.B Disconnect",
-                                                "ZRTHOSTVIEW detach", "ZRTPCFILE detach", "ZRTAS400 detach"));
+    EXPECT_THAT(bed.Folder().Log(),
+                ElementsAre("ZRTPCFILE Disconnect", "ZRTAS400 Disconnect", "ZRTHOSTVIEW Disconnect",
+                            "ZRTHOSTVIEW.B Disconnect", "ZRTHOSTVIEW detach", "ZRTPCFILE detach", "ZRTAS400 detach"));
     for (const char* library : {"ZRTAS400.DLL", "ZRTPCFILE.DLL", "ZRTHOSTVIEW.DLL"})
         EXPECT_FALSE(IsLoaded(bed.Folder().File(library))) << library;
     EXPECT_EQ(0u, bed.Errors().Count());
@@ -191,9 +191,9 @@ TEST(ManagerFactory, MessageNumberIsReadAgainForEveryRequest)
     ASSERT_TRUE(bed.Recorder().WaitFor(1029, ZRM_NOTIFY_REQUEST_DONE));
     bed.Recorder().Settle();
     const std::vector<RecordedMessage> messages = bed.Recorder().Messages();
-    EXPECT_THAT(messages, ElementsAre(RecordedMessage{1029, 9, 8}, RecordedMessage{1029, 10, 0},
-                                      RecordedMessage{1029, 9, 10}, RecordedMessage{1029, 9, 12},
-                                      RecordedMessage{1029, 12, 1}));
+    EXPECT_THAT(messages,
+                ElementsAre(RecordedMessage{1029, 9, 8}, RecordedMessage{1029, 10, 0}, RecordedMessage{1029, 9, 10},
+                            RecordedMessage{1029, 9, 12}, RecordedMessage{1029, 12, 1}));
 }
 
 TEST(ManagerFactory, StepsGoOnlyToAWindowAndCountsOnlyToANonzeroHandle)

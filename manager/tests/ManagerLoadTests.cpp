@@ -37,7 +37,7 @@ struct HostChoice
 {
     int connection;
     int hostType;
-    const char* library;    // null: refused with `error`
+    const char* library;  // null: refused with `error`
     const char* error;
 };
 
@@ -50,8 +50,8 @@ HMODULE WINAPI CountingLoadLibrary(const char* path)
 }
 
 const char* const kHostLibraries[] = {"ZRTAPPC.DLL", "ZRTTCP.DLL", "ZRTAS400.DLL", "ZRTS36.DLL"};
-const char* const kPcLibraries[] = {"ZRTVOID.DLL", "ZRTRAWFILE.DLL", "ZRTPCFILE.DLL", "ZRTFIELDSPEC.DLL",
-                                    "ZRTJETDB.DLL", "ZRTEXCEL.DLL"};
+const char* const kPcLibraries[] = {"ZRTVOID.DLL",      "ZRTRAWFILE.DLL", "ZRTPCFILE.DLL",
+                                    "ZRTFIELDSPEC.DLL", "ZRTJETDB.DLL",   "ZRTEXCEL.DLL"};
 }
 
 TEST(ManagerLoad, HostLibraryFollowsConnectionAndHostType)
@@ -153,8 +153,8 @@ TEST(ManagerLoad, LibraryWithoutFactoryIsReportedAndFreed)
     EXPECT_FALSE(bed.Manager().LoadHost());
     EXPECT_FALSE(bed.Manager().StartBrowser());
 
-    EXPECT_THAT(bed.Errors().Texts(), ElementsAre(ZRM006(bed.Folder().File("ZRTAS400.DLL")),
-                                                  ZRM006(bed.Folder().File("ZRTHOSTVIEW.DLL"))));
+    EXPECT_THAT(bed.Errors().Texts(),
+                ElementsAre(ZRM006(bed.Folder().File("ZRTAS400.DLL")), ZRM006(bed.Folder().File("ZRTHOSTVIEW.DLL"))));
     EXPECT_FALSE(IsLoaded(bed.Folder().File("ZRTAS400.DLL")));
     EXPECT_FALSE(IsLoaded(bed.Folder().File("ZRTHOSTVIEW.DLL")));
     EXPECT_EQ((Notes{Step(1), Step(3)}), bed.Notifications());
@@ -204,16 +204,16 @@ TEST(ManagerLoad, PcTypeOfTheSameGroupRecreatesTheDataSourceWithoutLoadingAgain)
 
     ASSERT_TRUE(bed.Tables().Set(ZRP_PC_FILE_TYPE, PCFT_DBF));
     {
-        ImportPatch patch(ManagerLibrary(), "KERNEL32.dll", "LoadLibraryA", reinterpret_cast<void*>(CountingLoadLibrary));
+        ImportPatch patch(ManagerLibrary(), "KERNEL32.dll", "LoadLibraryA",
+                          reinterpret_cast<void*>(CountingLoadLibrary));
         ASSERT_TRUE(patch.Applied());
         g_libraryLoads = 0;
         ASSERT_TRUE(bed.Manager().Transfer(nullptr));
         EXPECT_EQ(0, g_libraryLoads);
     }
 
-    EXPECT_THAT(bed.Folder().Log("ZRTPCFILE"),
-                ElementsAre("Disconnect", "create replace=1", "Connect", "Open cancel=0", "SetRecordLayout fields=2",
-                            "EndOfData", "Close"));
+    EXPECT_THAT(bed.Folder().Log("ZRTPCFILE"), ElementsAre("Disconnect", "create replace=1", "Connect", "Open cancel=0",
+                                                           "SetRecordLayout fields=2", "EndOfData", "Close"));
     EXPECT_EQ(loaded, GetModuleHandleA(bed.Folder().File("ZRTPCFILE.DLL").c_str()));
     // One reference only: unloading really unloads.
     EXPECT_TRUE(bed.Manager().UnloadPc());
@@ -291,9 +291,9 @@ TEST(ManagerLoad, BrowserLibraryGivesTwoBrowsersAndConnectsTheFirst)
     EXPECT_TRUE(bed.Manager().StartBrowser());
     EXPECT_TRUE(bed.Manager().DisconnectBrowser());
 
-    EXPECT_THAT(bed.Folder().Log(), ElementsAre("ZRTHOSTVIEW attach", "ZRTHOSTVIEW create replace=1",
-                                                "ZRTHOSTVIEW.B create replace=0", "ZRTHOSTVIEW Connect",
-                                                "ZRTHOSTVIEW Disconnect"));
+    EXPECT_THAT(bed.Folder().Log(),
+                ElementsAre("ZRTHOSTVIEW attach", "ZRTHOSTVIEW create replace=1", "ZRTHOSTVIEW.B create replace=0",
+                            "ZRTHOSTVIEW Connect", "ZRTHOSTVIEW Disconnect"));
     EXPECT_EQ((Notes{Step(3), Step(7), Step(19)}), bed.Notifications());
 }
 
@@ -307,8 +307,8 @@ TEST(ManagerLoad, DisconnectAllTriesEverySideInOrder)
     bed.Folder().ClearLog();
 
     EXPECT_FALSE(bed.Manager().DisconnectAll());
-    EXPECT_THAT(bed.Folder().Log(), ElementsAre("ZRTPCFILE Disconnect", "ZRTAS400 Disconnect",
-                                                "ZRTAS400 Disconnect failed"));
+    EXPECT_THAT(bed.Folder().Log(),
+                ElementsAre("ZRTPCFILE Disconnect", "ZRTAS400 Disconnect", "ZRTAS400 Disconnect failed"));
 
     ASSERT_TRUE(bed.Manager().UnloadHost());
     EXPECT_TRUE(bed.Manager().DisconnectAll());

@@ -178,7 +178,7 @@ struct Failure
     Notes notes;            // what the run posts
     bool hostClosed;
     bool pcClosed;
-    bool pcFinished;        // the destination's EndOfData ran
+    bool pcFinished;  // the destination's EndOfData ran
 };
 }
 
@@ -195,18 +195,42 @@ TEST(ManagerTransfer, FailureOnEitherSideAtEveryStep)
         {"ZRTAS400", "Fail=GetRecordLayout", {Step(1), Step(4), Step(8), Step(12), Done(0)}, true, true, false},
         {"ZRTPCFILE", "Fail=Open", {Step(1), Step(4), Step(8), Step(12), Done(0)}, true, true, false},
         {"ZRTPCFILE", "Fail=SetRecordLayout", {Step(1), Step(4), Step(8), Step(12), Done(0)}, true, true, false},
-        {"ZRTAS400", "Fail=GetField@13", {Step(1), Step(4), Step(8), Count(10), Count(12), Step(10), Step(12), Done(0)},
-         true, true, false},
-        {"ZRTPCFILE", "Fail=PutField@3", {Step(1), Step(4), Step(8), Count(2), Step(10), Step(12), Done(0)}, true,
-         true, false},
-        {"ZRTPCFILE", "Fail=NextField@21", {Step(1), Step(4), Step(8), Count(10), Count(20), Count(20), Step(10),
-                                            Step(12), Done(0)}, true, true, false},
-        {"ZRTPCFILE", "Fail=EndOfData", {Step(1), Step(4), Step(8), Count(10), Count(20), Count(25), Step(10),
-                                         Step(12), Done(0)}, true, true, true},
-        {"ZRTAS400", "Fail=Close", {Step(1), Step(4), Step(8), Count(10), Count(20), Count(25), Step(10), Step(12),
-                                    Done(0)}, true, true, true},
-        {"ZRTPCFILE", "Fail=Close", {Step(1), Step(4), Step(8), Count(10), Count(20), Count(25), Step(10), Step(12),
-                                     Done(0)}, true, true, true},
+        {"ZRTAS400",
+         "Fail=GetField@13",
+         {Step(1), Step(4), Step(8), Count(10), Count(12), Step(10), Step(12), Done(0)},
+         true,
+         true,
+         false},
+        {"ZRTPCFILE",
+         "Fail=PutField@3",
+         {Step(1), Step(4), Step(8), Count(2), Step(10), Step(12), Done(0)},
+         true,
+         true,
+         false},
+        {"ZRTPCFILE",
+         "Fail=NextField@21",
+         {Step(1), Step(4), Step(8), Count(10), Count(20), Count(20), Step(10), Step(12), Done(0)},
+         true,
+         true,
+         false},
+        {"ZRTPCFILE",
+         "Fail=EndOfData",
+         {Step(1), Step(4), Step(8), Count(10), Count(20), Count(25), Step(10), Step(12), Done(0)},
+         true,
+         true,
+         true},
+        {"ZRTAS400",
+         "Fail=Close",
+         {Step(1), Step(4), Step(8), Count(10), Count(20), Count(25), Step(10), Step(12), Done(0)},
+         true,
+         true,
+         true},
+        {"ZRTPCFILE",
+         "Fail=Close",
+         {Step(1), Step(4), Step(8), Count(10), Count(20), Count(25), Step(10), Step(12), Done(0)},
+         true,
+         true,
+         true},
     };
     for (const Failure& failure : failures)
     {
@@ -221,7 +245,8 @@ TEST(ManagerTransfer, FailureOnEitherSideAtEveryStep)
         EXPECT_EQ(0, bed.WaitForRequestDone());
 
         EXPECT_EQ(failure.notes, bed.Notifications());
-        const std::string operation = std::string(failure.operation).substr(5, std::string(failure.operation).find('@') - 5);
+        const std::string operation =
+            std::string(failure.operation).substr(5, std::string(failure.operation).find('@') - 5);
         EXPECT_THAT(bed.Errors().Texts(),
                     ElementsAre("FAKE " + std::string(failure.library) + " " + operation + " failed"));
         const std::vector<std::string> hostLog = bed.Folder().Log("ZRTAS400");

@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
-namespace kvhll {
+namespace kvhll
+{
 
 // Splits the line into words; a word in apostrophes gives the text between them. FALSE on an open apostrophe.
 bool SplitCommand(const std::string& line, std::vector<std::string>& words);
 
 // "A <library> <file> <member> '<Y|S>' '< |H>'"
-struct As400ReadCommand {
+struct As400ReadCommand
+{
     std::string library;
     std::string file;
     std::string member;
@@ -20,14 +22,15 @@ struct As400ReadCommand {
 };
 
 // "P <library> <file> <member> '<C|M|X| >' 'Y' '<Y| |S>' '< |H>' '<n>'"
-struct As400WriteCommand {
+struct As400WriteCommand
+{
     std::string library;
     std::string file;
     std::string member;
-    char action = ' ';      // 'C' create the file, 'M' add the member, 'X' replace it, ' ' add records
-    char form = ' ';        // 'Y' field descriptions follow, ' ' data file, 'S' source file
+    char action = ' ';  // 'C' create the file, 'M' add the member, 'X' replace it, ' ' add records
+    char form = ' ';    // 'Y' field descriptions follow, ' ' data file, 'S' source file
     bool binary = false;
-    int recordLength = 0;   // of a source file to create
+    int recordLength = 0;  // of a source file to create
 };
 
 // FALSE when the words are not such a command (names are upper-cased, not checked).

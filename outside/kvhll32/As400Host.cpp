@@ -7,8 +7,10 @@
 #include "IniFile.h"
 #include "StoreFiles.h"
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 constexpr const char* kLibraryList = "QTEMP/LIBLIST";
 constexpr const char* kFileList = "KVRTFR/FL";
@@ -27,7 +29,8 @@ std::string Padded(const std::string& text, size_t width)
 StoredRecords::Convert ConvertForRead(const std::vector<HostField>& fields, bool asStored)
 {
     return [fields, asStored](const std::string& stored, std::string& sent, int& badField) {
-        if (asStored) {
+        if (asStored)
+        {
             sent = stored;
             return true;
         }
@@ -40,7 +43,8 @@ StoredRecords::Convert ConvertForRead(const std::vector<HostField>& fields, bool
 Screen As400Host::FirstScreen()
 {
     const HostSwitches& switches = environment_.switches;
-    if (switches.startInProgram && switches.programInstalled) {
+    if (switches.startInProgram && switches.programInstalled)
+    {
         return ShowReady();
     }
     stage_ = Stage::CommandEntry;
@@ -49,18 +53,22 @@ Screen As400Host::FirstScreen()
 
 Screen As400Host::Answer(char aid, const Screen& screen)
 {
-    switch (stage_) {
+    switch (stage_)
+    {
     case Stage::CommandEntry:
-        if (aid != 'E') {
+        if (aid != 'E')
+        {
             return As400CommandScreen(std::string(), environment_.switches.cursorRow);
         }
         return AnswerCommandEntry(screen);
     case Stage::Ready:
-        if (aid == '3') {
+        if (aid == '3')
+        {
             stage_ = Stage::CommandEntry;
             return As400CommandScreen(std::string(), environment_.switches.cursorRow);
         }
-        if (aid == 'E') {
+        if (aid == 'E')
+        {
             std::string line = Trim(screen.ReadTyped(kAs400ReplyPosition, kAs400ReplyLength));
             return line.empty() ? ShowReady() : AnswerCommand(line);
         }
@@ -68,12 +76,15 @@ Screen As400Host::Answer(char aid, const Screen& screen)
     case Stage::Reading:
         return AnswerRead(aid);
     case Stage::Writing:
-        if (aid == '3') {
+        if (aid == '3')
+        {
             return ShowReady();
         }
-        if (aid == 'E') {
+        if (aid == 'E')
+        {
             As400Reply reply = writer_->OnEnter(screen);
-            if (writer_->Ended()) {
+            if (writer_->Ended())
+            {
                 writer_.reset();
                 stage_ = Stage::Ended;
             }
@@ -90,11 +101,14 @@ Screen As400Host::AnswerCommandEntry(const Screen& screen)
 {
     const HostSwitches& switches = environment_.switches;
     std::string command = ToUpper(Trim(screen.ReadTyped(PositionOf(kAs400CommandRow, 7), kCommandLength)));
-    if (command.empty()) {
+    if (command.empty())
+    {
         return As400CommandScreen(std::string(), switches.cursorRow);
     }
-    if (command == "KVRTFR/KVRFT") {
-        if (switches.programInstalled) {
+    if (command == "KVRTFR/KVRFT")
+    {
+        if (switches.programInstalled)
+        {
             return ShowReady();
         }
         return As400CommandScreen(HostText(IDS_AS400_NOT_INSTALLED), switches.cursorRow);
@@ -105,7 +119,8 @@ Screen As400Host::AnswerCommandEntry(const Screen& screen)
 
 Screen As400Host::AnswerCommand(const std::string& line)
 {
-    if (line == "L" || line[0] == 'F' || line[0] == 'M') {
+    if (line == "L" || line[0] == 'F' || line[0] == 'M')
+    {
         BuildList(line);
         return ShowReady();
     }
@@ -113,10 +128,12 @@ Screen As400Host::AnswerCommand(const std::string& line)
     As400ReadCommand read;
     As400WriteCommand write;
     bool split = SplitCommand(line, words);
-    if (split && ParseReadCommand(words, read)) {
+    if (split && ParseReadCommand(words, read))
+    {
         return Show(StartRead(read));
     }
-    if (split && ParseWriteCommand(words, write)) {
+    if (split && ParseWriteCommand(words, write))
+    {
         As400Reply reply = As400Writer::Begin(write, environment_, writer_);
         stage_ = writer_ ? Stage::Writing : Stage::Ended;
         return As400ProgramScreen(reply);
@@ -127,14 +144,17 @@ Screen As400Host::AnswerCommand(const std::string& line)
 
 Screen As400Host::AnswerRead(char aid)
 {
-    if (aid == '3') {
+    if (aid == '3')
+    {
         return ShowReady();
     }
-    if (aid != 'E' || changeDelay_ > 0) {
+    if (aid != 'E' || changeDelay_ > 0)
+    {
         return As400ProgramScreen(shown_);
     }
     DWORD wait = environment_.switches.bufferWaitMs;
-    if (reader_->InDataStage() && wait > 0) {
+    if (reader_->InDataStage() && wait > 0)
+    {
         As400Reply reply = shown_;
         reply.code = 'W';
         reply.area.clear();
@@ -147,7 +167,8 @@ Screen As400Host::AnswerRead(char aid)
 
 Screen As400Host::Change(const Screen& screen)
 {
-    if (!reader_ || changeDelay_ == 0) {
+    if (!reader_ || changeDelay_ == 0)
+    {
         return screen;
     }
     changeDelay_ = 0;
@@ -157,10 +178,13 @@ Screen As400Host::Change(const Screen& screen)
 Screen As400Host::Show(const As400Reply& reply)
 {
     shown_ = reply;
-    if (reply.code == '+' || reply.code == 'E') {
+    if (reply.code == '+' || reply.code == 'E')
+    {
         reader_.reset();
         stage_ = Stage::Ended;
-    } else {
+    }
+    else
+    {
         stage_ = Stage::Reading;
     }
     return As400ProgramScreen(reply);
@@ -184,27 +208,35 @@ void As400Host::BuildList(const std::string& line)
     std::vector<NamedText> entries;
     std::string key;
     std::string rest = Trim(line.substr(1));
-    if (line[0] == 'L') {
+    if (line[0] == 'L')
+    {
         key = kLibraryList;
         entries = store.Libraries();
-    } else if (line[0] == 'F') {
+    }
+    else if (line[0] == 'F')
+    {
         key = kFileList;
         std::string library = ToUpper(rest);
-        if (IsAs400Name(library)) {
+        if (IsAs400Name(library))
+        {
             entries = store.Files(library);
         }
-    } else {
+    }
+    else
+    {
         key = kMemberList;
         size_t blank = rest.find(' ');
         std::string library = ToUpper(rest.substr(0, blank));
         std::string name = blank == std::string::npos ? std::string() : ToUpper(Trim(rest.substr(blank)));
         As400File file;
-        if (IsAs400Name(library) && IsAs400Name(name) && store.ReadFile(library, name, file) == StoreResult::Ok) {
+        if (IsAs400Name(library) && IsAs400Name(name) && store.ReadFile(library, name, file) == StoreResult::Ok)
+        {
             entries = file.members;
         }
     }
     ListFile list = ListDefinition(key);
-    for (const NamedText& entry : entries) {
+    for (const NamedText& entry : entries)
+    {
         list.records.push_back(AnsiToEbcdic(Padded(entry.name, 10) + Padded(entry.text, 50)));
     }
     lists_[key] = list;
@@ -235,57 +267,78 @@ As400Reply As400Host::StartRead(const As400ReadCommand& command)
         return HostText(IDS_AS400_STORED_DATA_ERROR, {member, std::to_string(record), file.fields[field].name});
     };
     bool isList = key == kLibraryList || key == kFileList || key == kMemberList;
-    if (isList) {
+    if (isList)
+    {
         auto found = lists_.find(key);
         ListFile list = found != lists_.end() ? found->second : ListDefinition(key);
         file = list.definition;
         StoredRecords::Convert convert = ConvertForRead(file.fields, asStored);
         std::vector<std::string> sent(list.records.size());
         int badField = 0;
-        for (size_t i = 0; i < sent.size() && problem.empty(); ++i) {
-            if (!convert(list.records[i], sent[i], badField)) {
+        for (size_t i = 0; i < sent.size() && problem.empty(); ++i)
+        {
+            if (!convert(list.records[i], sent[i], badField))
+            {
                 problem = dataError(i + 1, badField);
             }
         }
         records = std::make_unique<ListedRecords>(std::move(sent));
-    } else {
-        for (const std::string* name : {&command.library, &command.file}) {
-            if (!IsAs400Name(*name)) {
+    }
+    else
+    {
+        for (const std::string* name : {&command.library, &command.file})
+        {
+            if (!IsAs400Name(*name))
+            {
                 return ErrorReply(HostText(IDS_AS400_NAME_NOT_VALID, {*name}));
             }
         }
-        if (member != "*FIRST" && !IsAs400Name(member)) {
+        if (member != "*FIRST" && !IsAs400Name(member))
+        {
             return ErrorReply(HostText(IDS_AS400_NAME_NOT_VALID, {member}));
         }
         As400Store store(JoinPath(environment_.storeFolder, "AS400"));
-        if (!store.HasLibrary(command.library)) {
+        if (!store.HasLibrary(command.library))
+        {
             return ErrorReply(HostText(IDS_AS400_NO_LIBRARY, {command.library}));
         }
         StoreResult result = store.ReadFile(command.library, command.file, file);
-        if (result != StoreResult::Ok) {
+        if (result != StoreResult::Ok)
+        {
             unsigned id = result == StoreResult::NotFound ? IDS_AS400_NO_FILE : IDS_AS400_FILE_DAMAGED;
             return ErrorReply(HostText(id, {command.file, command.library}));
         }
-        if (command.source && !file.source) {
+        if (command.source && !file.source)
+        {
             return ErrorReply(HostText(IDS_AS400_NOT_SOURCE, {command.file, command.library}));
         }
-        if (member == "*FIRST") {
+        if (member == "*FIRST")
+        {
             member = file.members.empty() ? std::string() : file.members.front().name;
         }
-        if (member.empty()) {
-            if (!command.source) {
+        if (member.empty())
+        {
+            if (!command.source)
+            {
                 problem = HostText(IDS_AS400_NO_MEMBERS, {command.file, command.library});
             }
-        } else if (!HasMember(file, member)) {
+        }
+        else if (!HasMember(file, member))
+        {
             problem = HostText(IDS_AS400_NO_MEMBER, {member, command.file, command.library});
-        } else {
+        }
+        else
+        {
             auto stored = std::make_unique<StoredRecords>();
             StoredRecords::Check check = stored->Open(store.MemberPath(command.library, command.file, member),
                                                       static_cast<size_t>(file.recordLength),
                                                       ConvertForRead(file.fields, asStored));
-            if (check == StoredRecords::Check::BadValue) {
+            if (check == StoredRecords::Check::BadValue)
+            {
                 problem = dataError(stored->BadRecord(), stored->BadField());
-            } else if (check != StoredRecords::Check::Ok) {
+            }
+            else if (check != StoredRecords::Check::Ok)
+            {
                 problem = HostText(IDS_AS400_MEMBER_DAMAGED,
                                    {member, command.file, std::to_string(stored->BadRecord())});
             }
@@ -308,16 +361,19 @@ As400Reply As400Host::StartRead(const As400ReadCommand& command)
         return HostText(IDS_AS400_MEMBER_DAMAGED, {member, name, std::to_string(record)});
     };
     int width = command.binary ? 2 * setup.recordLength : setup.recordLength;
-    if (problem.empty() && width > kDataAreaLength) {
+    if (problem.empty() && width > kDataAreaLength)
+    {
         problem = HostText(IDS_AS400_TOO_LONG, {std::to_string(width)});
     }
     setup.problem = problem;
     reader_ = std::make_unique<As400Reader>(std::move(setup));
-    if (command.source && !problem.empty()) {
+    if (command.source && !problem.empty())
+    {
         return ErrorReply(problem);
     }
     DWORD wait = environment_.switches.descriptionWaitMs;
-    if (!command.source && wait > 0) {
+    if (!command.source && wait > 0)
+    {
         As400Reply reply;
         reply.code = 'W';
         reply.count = static_cast<unsigned>(file.fields.size());

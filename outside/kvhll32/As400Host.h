@@ -15,9 +15,11 @@
 #include "As400Writer.h"
 #include "HostProgram.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-class As400Host : public HostProgram {
+class As400Host : public HostProgram
+{
 public:
     explicit As400Host(const HostEnvironment& environment) : environment_(environment) {}
 
@@ -27,10 +29,18 @@ public:
     Screen Change(const Screen& screen) override;
 
 private:
-    enum class Stage { CommandEntry, Ready, Reading, Writing, Ended };
+    enum class Stage
+    {
+        CommandEntry,
+        Ready,
+        Reading,
+        Writing,
+        Ended
+    };
 
     // A list file of the session: its definition and the records of its one member.
-    struct ListFile {
+    struct ListFile
+    {
         As400File definition;
         std::vector<std::string> records;
     };

@@ -5,7 +5,8 @@
 #include "CodePage037.h"
 #include "HostValue.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 int As400Reader::RecordsPerBuffer() const
 {
@@ -15,7 +16,8 @@ int As400Reader::RecordsPerBuffer() const
 
 As400Reply As400Reader::First()
 {
-    if (setup_.describe) {
+    if (setup_.describe)
+    {
         return DescriptionReply();
     }
     dataStage_ = true;
@@ -24,7 +26,8 @@ As400Reply As400Reader::First()
 
 As400Reply As400Reader::Next()
 {
-    if (!dataStage_ && descriptionsShown_ < setup_.fields.size()) {
+    if (!dataStage_ && descriptionsShown_ < setup_.fields.size())
+    {
         return DescriptionReply();
     }
     dataStage_ = true;
@@ -39,7 +42,8 @@ As400Reply As400Reader::DescriptionReply()
     reply.recordLength = kDescriptionLength;
     size_t end = std::min(setup_.fields.size(), descriptionsShown_ + kDescriptionsPerScreen);
     std::string text;
-    for (; descriptionsShown_ < end; ++descriptionsShown_) {
+    for (; descriptionsShown_ < end; ++descriptionsShown_)
+    {
         text += FormatDescription(setup_.fields[descriptionsShown_]);
     }
     reply.area = AnsiToEbcdic(text);
@@ -48,17 +52,20 @@ As400Reply As400Reader::DescriptionReply()
 
 As400Reply As400Reader::DataReply()
 {
-    if (!setup_.problem.empty()) {
+    if (!setup_.problem.empty())
+    {
         return ErrorReply(setup_.problem);
     }
-    if (setup_.failAfterBuffers >= 0 && buffersSent_ >= setup_.failAfterBuffers) {
+    if (setup_.failAfterBuffers >= 0 && buffersSent_ >= setup_.failAfterBuffers)
+    {
         return ErrorReply(setup_.failureMessage);
     }
     As400Reply reply;
     size_t total = setup_.records->Count();
     reply.count = static_cast<unsigned>(total);
     reply.recordLength = setup_.recordLength + setup_.recordLengthDelta;
-    if (total == 0 && !setup_.emptyEndsWithLast) {
+    if (total == 0 && !setup_.emptyEndsWithLast)
+    {
         reply.code = 'E';
         reply.message = setup_.emptyNote;
         return reply;
@@ -67,8 +74,10 @@ As400Reply As400Reader::DataReply()
     size_t n = std::min(perBuffer, total - recordsSent_);
     std::string data;
     std::string record;
-    for (size_t i = 0; i < n; ++i) {
-        if (!setup_.records->Next(record)) {
+    for (size_t i = 0; i < n; ++i)
+    {
+        if (!setup_.records->Next(record))
+        {
             return ErrorReply(setup_.unreadable(recordsSent_ + i + 1));
         }
         data += setup_.binary ? AnsiToEbcdic(HexEncode(record)) : record;

@@ -12,25 +12,28 @@
 #include "HostField.h"
 #include "RecordSource.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-struct As400ReadSetup {
-    std::vector<HostField> fields;      // described first when `describe` is set
+struct As400ReadSetup
+{
+    std::vector<HostField> fields;  // described first when `describe` is set
     bool describe = false;
-    bool binary = false;                // records travel as hexadecimal characters
-    int recordLength = 0;               // of one record as it travels (bytes in binary mode)
-    std::unique_ptr<RecordSource> records;   // EBCDIC display forms or characters; raw bytes in binary mode
-    std::string problem;                // the data stage fails with this message ("": it does not)
-    bool emptyEndsWithLast = false;     // no records: an empty '+' buffer instead of 'E' with count 0
-    std::string emptyNote;              // row 24 of the 'E' of an empty member
+    bool binary = false;                    // records travel as hexadecimal characters
+    int recordLength = 0;                   // of one record as it travels (bytes in binary mode)
+    std::unique_ptr<RecordSource> records;  // EBCDIC display forms or characters; raw bytes in binary mode
+    std::string problem;                    // the data stage fails with this message ("": it does not)
+    bool emptyEndsWithLast = false;         // no records: an empty '+' buffer instead of 'E' with count 0
+    std::string emptyNote;                  // row 24 of the 'E' of an empty member
     int failAfterBuffers = -1;
-    int recordLengthDelta = 0;          // added to the record length that data replies show
+    int recordLengthDelta = 0;  // added to the record length that data replies show
     std::string failureMessage;
     // The message when a record can no longer be read while it is sent (1-based).
     std::function<std::string(size_t record)> unreadable;
 };
 
-class As400Reader {
+class As400Reader
+{
 public:
     explicit As400Reader(As400ReadSetup setup) : setup_(std::move(setup)) {}
 

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 constexpr int kMessagePosition = PositionOf(24, 2);
 constexpr int kMessageLength = 78;
@@ -46,7 +48,8 @@ Screen As400ProgramScreen(const As400Reply& reply)
     screen.DefineInput(kAs400ReplyPosition, kAs400ReplyLength);
     screen.Write(PositionOf(1, 71), "KVFT001");
     screen.DefineInput(kDataAreaPosition, kDataAreaLength);
-    if (reply.code != ' ') {
+    if (reply.code != ' ')
+    {
         char line[32];
         std::snprintf(line, sizeof line, "%c  %06X  %04d", reply.code, reply.count & 0xFFFFFFu,
                       reply.recordLength % 10000);

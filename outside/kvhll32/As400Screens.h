@@ -7,7 +7,8 @@
 
 #include "Screen.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 constexpr int kAs400ReplyPosition = PositionOf(1, 3);
 constexpr int kAs400ReplyLength = 67;
@@ -17,7 +18,8 @@ constexpr int kAs400CommandRow = 20;
 
 // A reply of KVRFT: the code, a count (six hexadecimal digits), a record length (four digits), the data
 // area (EBCDIC) and the message of row 24. Code ' ' is the empty line of a program waiting for a command.
-struct As400Reply {
+struct As400Reply
+{
     char code = ' ';
     unsigned count = 0;
     int recordLength = 0;

@@ -4,12 +4,15 @@
 #include "RecordFile.h"
 #include "StoreFiles.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 bool HasMember(const As400File& file, const std::string& member)
 {
-    for (const NamedText& m : file.members) {
-        if (EqualNoCase(m.name, member)) {
+    for (const NamedText& m : file.members)
+    {
+        if (EqualNoCase(m.name, member))
+        {
             return true;
         }
     }
@@ -35,7 +38,8 @@ std::vector<NamedText> As400Store::Libraries() const
     IniFile texts;
     texts.Load(JoinPath(folder_, "LIBRARIES.INI"));
     std::vector<NamedText> libraries;
-    for (const std::string& name : ListFolders(folder_)) {
+    for (const std::string& name : ListFolders(folder_))
+    {
         libraries.push_back(NamedText{name, texts.Get("Libraries", name)});
     }
     return libraries;
@@ -49,7 +53,8 @@ bool As400Store::HasLibrary(const std::string& library) const
 std::vector<NamedText> As400Store::Files(const std::string& library) const
 {
     std::vector<NamedText> files;
-    for (const std::string& entry : ListFiles(LibraryPath(library), "*.INI")) {
+    for (const std::string& entry : ListFiles(LibraryPath(library), "*.INI"))
+    {
         std::string name = entry.substr(0, entry.size() - 4);
         IniFile definition;
         definition.Load(JoinPath(LibraryPath(library), entry));
@@ -61,62 +66,75 @@ std::vector<NamedText> As400Store::Files(const std::string& library) const
 StoreResult As400Store::ReadFile(const std::string& library, const std::string& name, As400File& file) const
 {
     std::string base = JoinPath(LibraryPath(library), name);
-    if (!FileExists(base + ".INI")) {
+    if (!FileExists(base + ".INI"))
+    {
         return StoreResult::NotFound;
     }
     IniFile definition;
-    if (!definition.Load(base + ".INI")) {
+    if (!definition.Load(base + ".INI"))
+    {
         return StoreResult::Damaged;
     }
     std::string type = definition.Get("File", "Type", "DATA");
     file = As400File();
     file.text = definition.Get("File", "Text");
-    if (EqualNoCase(type, "SOURCE")) {
+    if (EqualNoCase(type, "SOURCE"))
+    {
         file.source = true;
         long length = definition.GetNumber("File", "RecordLength", 0);
-        if (length < 13 || length > 32766) {
+        if (length < 13 || length > 32766)
+        {
             return StoreResult::Damaged;
         }
         file.fields = SourceFields(static_cast<int>(length));
-    } else {
+    }
+    else
+    {
         size_t badLine = 0;
         if (!EqualNoCase(type, "DATA") ||
-            ReadDescriptionFile(base + ".FMT", file.fields, badLine) != DescriptionFileResult::Ok) {
+            ReadDescriptionFile(base + ".FMT", file.fields, badLine) != DescriptionFileResult::Ok)
+        {
             return StoreResult::Damaged;
         }
     }
     file.recordLength = InternalRecordLength(file.fields);
-    if (const IniFile::Section* members = definition.FindSection("Members")) {
-        for (const IniFile::Entry& entry : members->entries) {
+    if (const IniFile::Section* members = definition.FindSection("Members"))
+    {
+        for (const IniFile::Entry& entry : members->entries)
+        {
             file.members.push_back(NamedText{ToUpper(entry.key), entry.value});
         }
     }
     return StoreResult::Ok;
 }
 
-std::string As400Store::MemberPath(const std::string& library, const std::string& file,
-                                   const std::string& member) const
+std::string As400Store::MemberPath(const std::string& library, const std::string& file, const std::string& member) const
 {
     return JoinPath(JoinPath(LibraryPath(library), file), member + ".MBR");
 }
 
 StoreResult As400Store::NewFile(const std::string& library, const std::string& name, const As400File& file,
-                                   const std::string& member)
+                                const std::string& member)
 {
     std::string base = JoinPath(LibraryPath(library), name);
-    if (FileExists(base + ".INI")) {
+    if (FileExists(base + ".INI"))
+    {
         return StoreResult::Exists;
     }
     IniFile definition;
     definition.Set("File", "Type", file.source ? "SOURCE" : "DATA");
     definition.Set("File", "Text", file.text);
-    if (file.source) {
+    if (file.source)
+    {
         definition.Set("File", "RecordLength", std::to_string(file.recordLength));
-    } else if (!WriteDescriptionFile(base + ".FMT", file.fields)) {
+    }
+    else if (!WriteDescriptionFile(base + ".FMT", file.fields))
+    {
         return StoreResult::WriteFailed;
     }
     definition.Set("Members", member, "");
-    if (!MakeFolder(base) || !definition.Save(base + ".INI")) {
+    if (!MakeFolder(base) || !definition.Save(base + ".INI"))
+    {
         return StoreResult::WriteFailed;
     }
     return StoreResult::Ok;
@@ -126,12 +144,16 @@ StoreResult As400Store::AddMember(const std::string& library, const std::string&
 {
     std::string base = JoinPath(LibraryPath(library), file);
     IniFile definition;
-    if (!definition.Load(base + ".INI")) {
+    if (!definition.Load(base + ".INI"))
+    {
         return StoreResult::NotFound;
     }
-    if (const IniFile::Section* members = definition.FindSection("Members")) {
-        for (const IniFile::Entry& entry : members->entries) {
-            if (EqualNoCase(entry.key, member)) {
+    if (const IniFile::Section* members = definition.FindSection("Members"))
+    {
+        for (const IniFile::Entry& entry : members->entries)
+        {
+            if (EqualNoCase(entry.key, member))
+            {
                 return StoreResult::Exists;
             }
         }

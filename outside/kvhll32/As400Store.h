@@ -13,24 +13,35 @@
 
 #include "HostField.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-struct NamedText {
+struct NamedText
+{
     std::string name;
     std::string text;
 };
 
-enum class StoreResult { Ok, NotFound, Exists, Damaged, WriteFailed };
-
-struct As400File {
-    bool source = false;
-    std::string text;
-    int recordLength = 0;             // bytes of a record (internal form)
-    std::vector<HostField> fields;
-    std::vector<NamedText> members;   // in creation order
+enum class StoreResult
+{
+    Ok,
+    NotFound,
+    Exists,
+    Damaged,
+    WriteFailed
 };
 
-class As400Store {
+struct As400File
+{
+    bool source = false;
+    std::string text;
+    int recordLength = 0;  // bytes of a record (internal form)
+    std::vector<HostField> fields;
+    std::vector<NamedText> members;  // in creation order
+};
+
+class As400Store
+{
 public:
     explicit As400Store(std::string folder) : folder_(std::move(folder)) {}
 
@@ -41,7 +52,7 @@ public:
     StoreResult ReadFile(const std::string& library, const std::string& name, As400File& file) const;
     // Exists: the file exists already. The new file holds the one member given.
     StoreResult NewFile(const std::string& library, const std::string& name, const As400File& file,
-                           const std::string& member);
+                        const std::string& member);
     // Exists: the member exists already.
     StoreResult AddMember(const std::string& library, const std::string& file, const std::string& member);
     std::string MemberPath(const std::string& library, const std::string& file, const std::string& member) const;

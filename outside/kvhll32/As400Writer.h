@@ -13,9 +13,11 @@
 #include "HostProgram.h"
 #include "RecordFile.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-class As400Writer {
+class As400Writer
+{
 public:
     // The answer to the command: 'S', or 'E' when it is refused (then `writer` stays empty).
     static As400Reply Begin(const As400WriteCommand& command, const HostEnvironment& environment,
@@ -26,7 +28,13 @@ public:
     bool Ended() const { return stage_ == Stage::Ended; }
 
 private:
-    enum class Stage { Descriptions, Created, Data, Ended };
+    enum class Stage
+    {
+        Descriptions,
+        Created,
+        Data,
+        Ended
+    };
 
     As400Writer(const As400WriteCommand& command, const HostEnvironment& environment);
     As400Reply Fail(const std::string& message);

@@ -5,8 +5,10 @@
 #include "CodePage037.h"
 #include "StoreFiles.h"
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 constexpr const char* kStoreVariable = "ZRT_HOST_DIR";
 constexpr DWORD kLookInterval = 100;
@@ -24,8 +26,8 @@ std::string DefaultStoreFolder(HMODULE module)
 bool SameStamp(const WIN32_FILE_ATTRIBUTE_DATA& a, const WIN32_FILE_ATTRIBUTE_DATA& b)
 {
     return a.ftLastWriteTime.dwLowDateTime == b.ftLastWriteTime.dwLowDateTime &&
-           a.ftLastWriteTime.dwHighDateTime == b.ftLastWriteTime.dwHighDateTime &&
-           a.nFileSizeLow == b.nFileSizeLow && a.nFileSizeHigh == b.nFileSizeHigh;
+           a.ftLastWriteTime.dwHighDateTime == b.ftLastWriteTime.dwHighDateTime && a.nFileSizeLow == b.nFileSizeLow &&
+           a.nFileSizeHigh == b.nFileSizeHigh;
 }
 
 std::string Row(const Screen& screen, int row)
@@ -43,7 +45,8 @@ BridgeState::BridgeState(HMODULE module) : module_(module), started_(GetTickCoun
 
 void BridgeState::Refresh(DWORD now, bool force)
 {
-    if (scenarioRead_ && !force && now - lastLook_ < kLookInterval) {
+    if (scenarioRead_ && !force && now - lastLook_ < kLookInterval)
+    {
         return;
     }
     lastLook_ = now;
@@ -55,7 +58,8 @@ void BridgeState::Refresh(DWORD now, bool force)
     WIN32_FILE_ATTRIBUTE_DATA stamp{};
     bool present = GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &stamp) != 0;
     if (scenarioRead_ && folder == storeFolder_ && present == scenarioPresent_ &&
-        (!present || SameStamp(stamp, scenarioStamp_))) {
+        (!present || SameStamp(stamp, scenarioStamp_)))
+    {
         return;
     }
     storeFolder_ = folder;
@@ -71,18 +75,23 @@ void BridgeState::Refresh(DWORD now, bool force)
 
 void BridgeState::Apply()
 {
-    for (auto it = sessions_.begin(); it != sessions_.end();) {
+    for (auto it = sessions_.begin(); it != sessions_.end();)
+    {
         it = scenario_.sessions.count(it->first) ? std::next(it) : sessions_.erase(it);
     }
-    if (connected_ && !sessions_.count(connected_)) {
+    if (connected_ && !sessions_.count(connected_))
+    {
         connected_ = 0;
     }
-    for (const auto& [letter, settings] : scenario_.sessions) {
+    for (const auto& [letter, settings] : scenario_.sessions)
+    {
         std::unique_ptr<Session>& session = sessions_[letter];
-        if (!session) {
+        if (!session)
+        {
             session = std::make_unique<Session>(letter);
             session->SetObserver([this](char shown, const Screen& screen) {
-                if (trace_.IsOn()) {
+                if (trace_.IsOn())
+                {
                     trace_.Line(std::string("        host ") + shown + " row1=" + Trace::Quote(Row(screen, 1)) +
                                 " row24=" + Trace::Quote(Row(screen, 24)));
                 }
@@ -94,7 +103,8 @@ void BridgeState::Apply()
 
 void BridgeState::Tick(HostTime now)
 {
-    for (auto& entry : sessions_) {
+    for (auto& entry : sessions_)
+    {
         entry.second->Tick(now);
     }
 }
@@ -102,7 +112,8 @@ void BridgeState::Tick(HostTime now)
 HostTime BridgeState::Due(HostTime now) const
 {
     HostTime due = kNever;
-    for (const auto& entry : sessions_) {
+    for (const auto& entry : sessions_)
+    {
         due = std::min(due, entry.second->Due(now));
     }
     return due;

@@ -12,9 +12,11 @@
 #include "Session.h"
 #include "Trace.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-class BridgeState {
+class BridgeState
+{
 public:
     explicit BridgeState(HMODULE module);
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-namespace kvhll {
+namespace kvhll
+{
 
 constexpr unsigned char kEbcdicBlank = 0x40;
 

@@ -16,7 +16,8 @@
 
 using namespace kvhll;
 
-namespace {
+namespace
+{
 
 constexpr int kOiaLength = 104;
 constexpr int kSessionEntryLength = 16;
@@ -30,7 +31,8 @@ BridgeState* g_state = nullptr;
 // The thread that applies the hosts' timed changes when they are due.
 HostTime TickHosts()
 {
-    if (!g_state) {
+    if (!g_state)
+    {
         return kNever;
     }
     HostTime now = HostNow();
@@ -39,7 +41,8 @@ HostTime TickHosts()
 }
 HostClock g_clock(g_lock, TickHosts);
 
-class Lock {
+class Lock
+{
 public:
     Lock() { EnterCriticalSection(&g_lock); }
     ~Lock() { LeaveCriticalSection(&g_lock); }
@@ -49,7 +52,8 @@ public:
 
 BridgeState& State(DWORD now)
 {
-    if (!g_state) {
+    if (!g_state)
+    {
         g_state = new BridgeState(g_module);
         g_state->Refresh(now, true);
     }
@@ -58,21 +62,36 @@ BridgeState& State(DWORD now)
 
 const char* FunctionName(int function)
 {
-    switch (function) {
-    case 1: return "ConnectPresentationSpace";
-    case 2: return "DisconnectPresentationSpace";
-    case 3: return "SendKey";
-    case 7: return "QueryCursorLocation";
-    case 8: return "CopyPresentationSpaceToString";
-    case 9: return "SetSessionParameters";
-    case 10: return "QuerySessions";
-    case 13: return "CopyOIA";
-    case 15: return "CopyStringToPresentationSpace";
-    case 21: return "ResetSystem";
-    case 23: return "StartHostNotification";
-    case 24: return "QueryHostUpdate";
-    case 40: return "SetCursor";
-    default: return "NotSupported";
+    switch (function)
+    {
+    case 1:
+        return "ConnectPresentationSpace";
+    case 2:
+        return "DisconnectPresentationSpace";
+    case 3:
+        return "SendKey";
+    case 7:
+        return "QueryCursorLocation";
+    case 8:
+        return "CopyPresentationSpaceToString";
+    case 9:
+        return "SetSessionParameters";
+    case 10:
+        return "QuerySessions";
+    case 13:
+        return "CopyOIA";
+    case 15:
+        return "CopyStringToPresentationSpace";
+    case 21:
+        return "ResetSystem";
+    case 23:
+        return "StartHostNotification";
+    case 24:
+        return "QueryHostUpdate";
+    case 40:
+        return "SetCursor";
+    default:
+        return "NotSupported";
     }
 }
 
@@ -98,13 +117,14 @@ std::string ShownData(bool ebcdic, const std::string& bytes)
 }
 
 // The context of one call: the bridge state and the words passed.
-struct Call {
+struct Call
+{
     BridgeState& state;
     DWORD now;
     HostTime hostNow;
     char* data;
     int* length;
-    int* word;   // the return-code word, which carries a position into some functions
+    int* word;  // the return-code word, which carries a position into some functions
     bool tracing;
     std::string detail;
 
@@ -112,7 +132,8 @@ struct Call {
     template <typename Text>
     void Note(Text text)
     {
-        if (tracing) {
+        if (tracing)
+        {
             detail += text();
         }
     }
@@ -120,18 +141,21 @@ struct Call {
 
 int Connect(Call& c)
 {
-    if (!c.data) {
+    if (!c.data)
+    {
         return 2;
     }
     char letter = Letter(c.data);
     c.Note([&] { return SessionText(letter); });
     Session* session = c.state.Find(letter);
-    if (!session || !session->IsHostDisplay()) {
+    if (!session || !session->IsHostDisplay())
+    {
         return 1;
     }
     const SessionSettings& settings = session->Settings();
     int rc = settings.connectRc >= 0 ? settings.connectRc : (settings.busy ? 4 : (settings.keyboardLocked ? 5 : 0));
-    if (rc == 0 || rc == 4 || rc == 5) {
+    if (rc == 0 || rc == 4 || rc == 5)
+    {
         c.state.connected_ = letter;
     }
     return rc;
@@ -140,14 +164,16 @@ int Connect(Call& c)
 int SendKey(Call& c)
 {
     int count = *c.length;
-    if (!c.data || count < 1 || count > 255) {
+    if (!c.data || count < 1 || count > 255)
+    {
         return c.state.Connected() ? 2 : 1;
     }
     std::string keys(c.data, static_cast<size_t>(count));
     c.Note([&] {
         return SessionText(c.state.connected_) + " len=" + std::to_string(count) + " keys=" + Trace::Quote(keys);
     });
-    if (keys.find('@') != std::string::npos) {
+    if (keys.find('@') != std::string::npos)
+    {
         c.state.Refresh(c.now, false);
     }
     Session* session = c.state.Connected();
@@ -157,7 +183,8 @@ int SendKey(Call& c)
 int QueryCursor(Call& c)
 {
     Session* session = c.state.Connected();
-    if (!session) {
+    if (!session)
+    {
         return 1;
     }
     *c.length = session->Presentation().cursor;
@@ -171,18 +198,23 @@ int CopyToString(Call& c)
     int count = *c.length;
     c.Note([&] { return "pos=" + std::to_string(position) + " len=" + std::to_string(count); });
     Session* session = c.state.Connected();
-    if (!session) {
+    if (!session)
+    {
         return 1;
     }
-    if (!ValidPosition(position)) {
+    if (!ValidPosition(position))
+    {
         return 7;
     }
-    if (!c.data || count < 1 || position + count - 1 > kScreenSize) {
+    if (!c.data || count < 1 || position + count - 1 > kScreenSize)
+    {
         return 2;
     }
     std::string bytes = session->Presentation().ReadEbcdic(position, count);
-    if (!c.state.ebcdic_) {
-        for (char& ch : bytes) {
+    if (!c.state.ebcdic_)
+    {
+        for (char& ch : bytes)
+        {
             ch = ch == '\0' ? ' ' : static_cast<char>(EbcdicToAnsi(static_cast<unsigned char>(ch)));
         }
     }
@@ -193,7 +225,8 @@ int CopyToString(Call& c)
 
 int SetParameters(Call& c)
 {
-    if (!c.data || *c.length < 1) {
+    if (!c.data || *c.length < 1)
+    {
         return 2;
     }
     std::string text(c.data, static_cast<size_t>(*c.length));
@@ -202,24 +235,32 @@ int SetParameters(Call& c)
     bool extend = c.state.extendUpdate_;
     bool any = false;
     size_t start = 0;
-    while (start <= text.size()) {
+    while (start <= text.size())
+    {
         size_t end = text.find_first_of(", ", start);
         std::string name = ToUpper(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (name == "EBCDIC" || name == "NOEBCDIC") {
+        if (name == "EBCDIC" || name == "NOEBCDIC")
+        {
             ebcdic = name == "EBCDIC";
             any = true;
-        } else if (name == "EXTEND_UPDATE") {
+        }
+        else if (name == "EXTEND_UPDATE")
+        {
             extend = true;
             any = true;
-        } else if (!name.empty()) {
+        }
+        else if (!name.empty())
+        {
             return 2;
         }
-        if (end == std::string::npos) {
+        if (end == std::string::npos)
+        {
             break;
         }
         start = end + 1;
     }
-    if (!any) {
+    if (!any)
+    {
         return 2;
     }
     c.state.ebcdic_ = ebcdic;
@@ -229,14 +270,17 @@ int SetParameters(Call& c)
 
 int QuerySessions(Call& c)
 {
-    if (!c.data) {
+    if (!c.data)
+    {
         return 2;
     }
     const auto& sessions = c.state.Sessions();
     size_t room = *c.length > 0 ? static_cast<size_t>(*c.length) / kSessionEntryLength : 0;
     size_t written = 0;
-    for (const auto& [letter, session] : sessions) {
-        if (written == room) {
+    for (const auto& [letter, session] : sessions)
+    {
+        if (written == room)
+        {
             break;
         }
         char* entry = c.data + written * kSessionEntryLength;
@@ -260,10 +304,12 @@ int QuerySessions(Call& c)
 int CopyOia(Call& c)
 {
     Session* session = c.state.Connected();
-    if (!session) {
+    if (!session)
+    {
         return 1;
     }
-    if (!c.data || *c.length < kOiaLength) {
+    if (!c.data || *c.length < kOiaLength)
+    {
         return 2;
     }
     std::memset(c.data, 0, kOiaLength);
@@ -282,29 +328,36 @@ int CopyFromString(Call& c)
     int count = *c.length;
     c.Note([&] { return "pos=" + std::to_string(position) + " len=" + std::to_string(count); });
     Session* session = c.state.Connected();
-    if (!session) {
+    if (!session)
+    {
         return 1;
     }
-    if (!c.data || count < 1) {
+    if (!c.data || count < 1)
+    {
         return 2;
     }
-    if (!ValidPosition(position)) {
+    if (!ValidPosition(position))
+    {
         return 7;
     }
     std::string bytes(c.data, static_cast<size_t>(count));
     c.Note([&] { return ShownData(c.state.ebcdic_, bytes); });
-    if (session->InputInhibited()) {
+    if (session->InputInhibited())
+    {
         return 5;
     }
     Screen& screen = session->Presentation();
     int end = std::min(position + count - 1, kScreenSize);
-    for (int p = position; p <= end; ++p) {
-        if (!screen.input[p - 1]) {
+    for (int p = position; p <= end; ++p)
+    {
+        if (!screen.input[p - 1])
+        {
             return 5;
         }
     }
     screen.WriteEbcdic(position, c.state.ebcdic_ ? bytes : AnsiToEbcdic(bytes));
-    for (int p = position; p <= end; ++p) {
+    for (int p = position; p <= end; ++p)
+    {
         screen.modified[p - 1] = true;
     }
     return position + count - 1 > kScreenSize ? 6 : 0;
@@ -315,27 +368,32 @@ void ResetSystem(Call& c)
     c.state.connected_ = 0;
     c.state.ebcdic_ = false;
     c.state.extendUpdate_ = false;
-    for (const auto& entry : c.state.Sessions()) {
+    for (const auto& entry : c.state.Sessions())
+    {
         entry.second->StopNotification();
     }
 }
 
 int StartNotification(Call& c)
 {
-    if (!c.data || *c.length < 16) {
+    if (!c.data || *c.length < 16)
+    {
         return 2;
     }
     char letter = Letter(c.data);
     c.Note([&] { return SessionText(letter); });
     Session* session = c.state.Find(letter);
-    if (!session || !session->IsHostDisplay()) {
+    if (!session || !session->IsHostDisplay())
+    {
         return 1;
     }
-    if (c.data[4] != 'A' || std::strchr("POB", c.data[12]) == nullptr || c.data[12] == '\0') {
+    if (c.data[4] != 'A' || std::strchr("POB", c.data[12]) == nullptr || c.data[12] == '\0')
+    {
         return 2;
     }
     HANDLE event = session->StartNotification();
-    if (!event) {
+    if (!event)
+    {
         return 9;
     }
     uint32_t value = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event));
@@ -345,20 +403,24 @@ int StartNotification(Call& c)
 
 int QueryUpdate(Call& c)
 {
-    if (!c.data) {
+    if (!c.data)
+    {
         return 2;
     }
     char letter = Letter(c.data);
     c.Note([&] { return SessionText(letter); });
     Session* session = c.state.Find(letter);
-    if (!session || !session->IsHostDisplay()) {
+    if (!session || !session->IsHostDisplay())
+    {
         return 1;
     }
-    if (!session->NotificationStarted()) {
+    if (!session->NotificationStarted())
+    {
         return 8;
     }
     HostUpdate update;
-    if (!session->NextUpdate(update)) {
+    if (!session->NextUpdate(update))
+    {
         return 0;
     }
     *c.length = c.state.extendUpdate_ ? update.flags : 0;
@@ -373,13 +435,16 @@ int SetCursor(Call& c)
     int position = *c.word;
     c.Note([&] { return "pos=" + std::to_string(position); });
     Session* session = c.state.Connected();
-    if (!session) {
+    if (!session)
+    {
         return 1;
     }
-    if (!ValidPosition(position)) {
+    if (!ValidPosition(position))
+    {
         return 7;
     }
-    if (session->InputInhibited()) {
+    if (session->InputInhibited())
+    {
         return 4;
     }
     session->Presentation().cursor = position;
@@ -388,25 +453,39 @@ int SetCursor(Call& c)
 
 int Dispatch(int function, Call& c)
 {
-    switch (function) {
-    case 1: return Connect(c);
-    case 3: return SendKey(c);
-    case 7: return QueryCursor(c);
-    case 8: return CopyToString(c);
-    case 9: return SetParameters(c);
-    case 10: return QuerySessions(c);
-    case 13: return CopyOia(c);
-    case 15: return CopyFromString(c);
-    case 23: return StartNotification(c);
-    case 24: return QueryUpdate(c);
-    case 40: return SetCursor(c);
-    default: return kNotSupported;
+    switch (function)
+    {
+    case 1:
+        return Connect(c);
+    case 3:
+        return SendKey(c);
+    case 7:
+        return QueryCursor(c);
+    case 8:
+        return CopyToString(c);
+    case 9:
+        return SetParameters(c);
+    case 10:
+        return QuerySessions(c);
+    case 13:
+        return CopyOia(c);
+    case 15:
+        return CopyFromString(c);
+    case 23:
+        return StartNotification(c);
+    case 24:
+        return QueryUpdate(c);
+    case 40:
+        return SetCursor(c);
+    default:
+        return kNotSupported;
     }
 }
 
 void TraceCall(BridgeState& state, DWORD now, const std::string& text)
 {
-    if (state.GetTrace().IsOn()) {
+    if (state.GetTrace().IsOn())
+    {
         char stamp[16];
         std::snprintf(stamp, sizeof stamp, "%7lu ", static_cast<unsigned long>(now - state.Started()));
         state.GetTrace().Line(stamp + text);
@@ -417,39 +496,49 @@ void TraceCall(BridgeState& state, DWORD now, const std::string& text)
 
 extern "C" int WINAPI hllapi(int* function, char* data, int* length, int* returnCode)
 {
-    if (!function) {
+    if (!function)
+    {
         return 2;
     }
     Lock lock;
     DWORD now = GetTickCount();
     BridgeState& state = State(now);
     int number = *function;
-    if (number == 1 || number == 10 || number == 13 || number == 21) {
+    if (number == 1 || number == 10 || number == 13 || number == 21)
+    {
         state.Refresh(now, number != 13);
     }
     HostTime hostNow = HostNow();
     state.Tick(hostNow);
     int rc = 0;
     Call call{state, now, hostNow, data, length, returnCode, state.GetTrace().IsOn(), std::string()};
-    if (number == 2 || number == 21) {
-        if (!state.GetScenario().systemError) {
+    if (number == 2 || number == 21)
+    {
+        if (!state.GetScenario().systemError)
+        {
             number == 2 ? void(state.connected_ = 0) : ResetSystem(call);
         }
-    } else if (!length || !returnCode) {
+    }
+    else if (!length || !returnCode)
+    {
         rc = 2;
-    } else {
+    }
+    else
+    {
         rc = state.GetScenario().systemError ? 9 : Dispatch(number, call);
         *returnCode = rc;
     }
-    TraceCall(state, now, "fn=" + std::to_string(number) + " " + FunctionName(number) + " rc=" + std::to_string(rc) +
-                              (call.detail.empty() ? "" : " " + call.detail));
+    TraceCall(state, now,
+              "fn=" + std::to_string(number) + " " + FunctionName(number) + " rc=" + std::to_string(rc) +
+                  (call.detail.empty() ? "" : " " + call.detail));
     g_clock.Schedule(hostNow, state.Due(hostNow));
     return rc;
 }
 
 extern "C" int WINAPI KVRGetStatus(char letter, int* status)
 {
-    if (!status) {
+    if (!status)
+    {
         return 1;
     }
     Lock lock;
@@ -470,12 +559,15 @@ extern "C" int WINAPI KVRGetStatus(char letter, int* status)
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
+    if (reason == DLL_PROCESS_ATTACH)
+    {
         g_module = instance;
         SetTextModule(instance);
         InitializeCriticalSection(&g_lock);
         DisableThreadLibraryCalls(instance);
-    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+    }
+    else if (reason == DLL_PROCESS_DETACH && reserved == nullptr)
+    {
         delete g_state;
         g_state = nullptr;
         DeleteCriticalSection(&g_lock);

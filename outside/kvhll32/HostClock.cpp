@@ -1,7 +1,9 @@
 #include "HostClock.h"
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 // A wait of the system ends up to a millisecond late: the last two before a change are spent yielding instead.
 constexpr HostTime kYieldTime = 2000;
@@ -10,34 +12,40 @@ constexpr HostTime kYieldTime = 2000;
 
 void HostClock::Schedule(HostTime now, HostTime wait)
 {
-    if (wait == kNever) {
+    if (wait == kNever)
+    {
         return;
     }
-    if (!running_) {
+    if (!running_)
+    {
         running_ = Start();
         return;
     }
     // The thread sleeps until its deadline: a change due earlier wakes it.
-    if (now + wait < deadline_) {
+    if (now + wait < deadline_)
+    {
         SetEvent(wake_.Get());
     }
 }
 
 bool HostClock::Start()
 {
-    if (!wake_.IsValid()) {
+    if (!wake_.IsValid())
+    {
         wake_.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
     }
     HMODULE module = nullptr;
     if (!wake_.IsValid() ||
-        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&Run), &module)) {
+        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&Run), &module))
+    {
         return false;
     }
     // The thread gives the reference up as it ends (FreeLibraryAndExitThread).
     OwnedModule reference(module);
     ResetEvent(wake_.Get());
     OwnedThread thread(CreateThread(nullptr, 0, Run, this, 0, nullptr));
-    if (!thread.IsValid()) {
+    if (!thread.IsValid())
+    {
         return false;
     }
     reference.Release();
@@ -48,10 +56,12 @@ void HostClock::WaitUntil(HostTime due) const
 {
     HostTime now = HostNow();
     if (due > now + kYieldTime &&
-        WaitForSingleObject(wake_.Get(), static_cast<DWORD>((due - now - kYieldTime) / 1000)) == WAIT_OBJECT_0) {
+        WaitForSingleObject(wake_.Get(), static_cast<DWORD>((due - now - kYieldTime) / 1000)) == WAIT_OBJECT_0)
+    {
         return;
     }
-    while (HostNow() < due) {
+    while (HostNow() < due)
+    {
         SwitchToThread();
     }
 }
@@ -59,17 +69,20 @@ void HostClock::WaitUntil(HostTime due) const
 DWORD WINAPI HostClock::Run(LPVOID parameter)
 {
     HostClock& clock = *static_cast<HostClock*>(parameter);
-    for (;;) {
+    for (;;)
+    {
         EnterCriticalSection(&clock.lock_);
         HostTime wait = clock.tick_();
         bool pending = wait != kNever;
         clock.running_ = pending;
-        if (pending) {
+        if (pending)
+        {
             clock.deadline_ = HostNow() + wait;
         }
         HostTime due = clock.deadline_;
         LeaveCriticalSection(&clock.lock_);
-        if (!pending) {
+        if (!pending)
+        {
             break;
         }
         clock.WaitUntil(due);

@@ -9,9 +9,11 @@
 #include "HostTime.h"
 #include "OwnedHandles.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-class HostClock {
+class HostClock
+{
 public:
     // `tick` runs under `lock`: it applies what is due by now and returns the time until the next change (kNever:
     // none).
@@ -33,7 +35,7 @@ private:
     Tick tick_;
     OwnedEvent wake_;
     bool running_ = false;
-    HostTime deadline_ = 0;   // when the running thread wakes by itself
+    HostTime deadline_ = 0;  // when the running thread wakes by itself
 };
 
 }  // namespace kvhll

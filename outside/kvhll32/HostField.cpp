@@ -2,14 +2,18 @@
 
 #include <cstdio>
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 bool ReadDigits(std::string_view text, int& value)
 {
     value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
+    for (char c : text)
+    {
+        if (c < '0' || c > '9')
+        {
             return false;
         }
         value = value * 10 + (c - '0');
@@ -34,7 +38,8 @@ std::string Pad(const std::string& text, size_t width)
 
 int InternalSize(const HostField& field)
 {
-    switch (field.type) {
+    switch (field.type)
+    {
     case 'P':
         return field.length / 2 + 1;
     case 'B':
@@ -46,7 +51,8 @@ int InternalSize(const HostField& field)
 
 int DisplaySize(const HostField& field)
 {
-    if (field.type == 'A') {
+    if (field.type == 'A')
+    {
         return field.length;
     }
     return field.length + 1 + (field.decimals > 0 ? 1 : 0);
@@ -55,7 +61,8 @@ int DisplaySize(const HostField& field)
 int InternalRecordLength(const std::vector<HostField>& fields)
 {
     int total = 0;
-    for (const HostField& field : fields) {
+    for (const HostField& field : fields)
+    {
         total += InternalSize(field);
     }
     return total;
@@ -64,7 +71,8 @@ int InternalRecordLength(const std::vector<HostField>& fields)
 int DisplayRecordLength(const std::vector<HostField>& fields)
 {
     int total = 0;
-    for (const HostField& field : fields) {
+    for (const HostField& field : fields)
+    {
         total += DisplaySize(field);
     }
     return total;
@@ -72,12 +80,14 @@ int DisplayRecordLength(const std::vector<HostField>& fields)
 
 FieldProblem ParseDescription(std::string_view text, HostField& field)
 {
-    if (text.size() != static_cast<size_t>(kDescriptionLength)) {
+    if (text.size() != static_cast<size_t>(kDescriptionLength))
+    {
         return FieldProblem::Layout;
     }
     field.name = TrimRight(text.substr(0, kFieldNameLength));
     field.type = text[10];
-    if (!ReadDigits(text.substr(11, 3), field.length) || !ReadDigits(text.substr(14, 2), field.decimals)) {
+    if (!ReadDigits(text.substr(11, 3), field.length) || !ReadDigits(text.substr(14, 2), field.decimals))
+    {
         return FieldProblem::Layout;
     }
     field.text = TrimRight(text.substr(16, kFieldTextLength));
@@ -87,7 +97,8 @@ FieldProblem ParseDescription(std::string_view text, HostField& field)
 FieldProblem CheckField(const HostField& field)
 {
     int maxLength = 0;
-    switch (field.type) {
+    switch (field.type)
+    {
     case 'A':
         maxLength = 999;
         break;
@@ -101,10 +112,12 @@ FieldProblem CheckField(const HostField& field)
     default:
         return FieldProblem::Type;
     }
-    if (field.length < 1 || field.length > maxLength) {
+    if (field.length < 1 || field.length > maxLength)
+    {
         return FieldProblem::Length;
     }
-    if (field.decimals < 0 || (field.type == 'A' ? field.decimals != 0 : field.decimals > field.length)) {
+    if (field.decimals < 0 || (field.type == 'A' ? field.decimals != 0 : field.decimals > field.length))
+    {
         return FieldProblem::Decimals;
     }
     return FieldProblem::None;

@@ -7,22 +7,31 @@
 #include <string_view>
 #include <vector>
 
-namespace kvhll {
+namespace kvhll
+{
 
 constexpr int kDescriptionLength = 66;
 constexpr int kFieldNameLength = 10;
 constexpr int kFieldTextLength = 50;
 
-struct HostField {
+struct HostField
+{
     std::string name;
-    char type = 'A';    // 'A' character, 'P' packed, 'S' zoned, 'B' binary
-    int length = 0;     // bytes for 'A', digits for the others
+    char type = 'A';  // 'A' character, 'P' packed, 'S' zoned, 'B' binary
+    int length = 0;   // bytes for 'A', digits for the others
     int decimals = 0;
     std::string text;
 };
 
 // Why a description or a field was refused.
-enum class FieldProblem { None, Layout, Type, Length, Decimals };
+enum class FieldProblem
+{
+    None,
+    Layout,
+    Type,
+    Length,
+    Decimals
+};
 
 // Bytes of the field in the host record: A length, P digits / 2 + 1, S digits, B 4 above 5 digits else 2.
 int InternalSize(const HostField& field);

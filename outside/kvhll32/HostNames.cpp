@@ -1,7 +1,9 @@
 #include "HostNames.h"
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 bool IsFirstCharacter(char c)
 {
@@ -12,22 +14,27 @@ bool IsFirstCharacter(char c)
 bool IsDeviceName(const std::string& name)
 {
     static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
-    for (const char* device : kDevices) {
-        if (name == device) {
+    for (const char* device : kDevices)
+    {
+        if (name == device)
+        {
             return true;
         }
     }
-    return name.size() == 4 && (name.compare(0, 3, "COM") == 0 || name.compare(0, 3, "LPT") == 0) &&
-           name[3] >= '0' && name[3] <= '9';
+    return name.size() == 4 && (name.compare(0, 3, "COM") == 0 || name.compare(0, 3, "LPT") == 0) && name[3] >= '0' &&
+           name[3] <= '9';
 }
 
 bool IsName(const std::string& name, size_t maxLength, bool underscore)
 {
-    if (name.empty() || name.size() > maxLength || !IsFirstCharacter(name[0]) || IsDeviceName(name)) {
+    if (name.empty() || name.size() > maxLength || !IsFirstCharacter(name[0]) || IsDeviceName(name))
+    {
         return false;
     }
-    for (char c : name) {
-        if (!IsFirstCharacter(c) && !(c >= '0' && c <= '9') && !(underscore && c == '_')) {
+    for (char c : name)
+    {
+        if (!IsFirstCharacter(c) && !(c >= '0' && c <= '9') && !(underscore && c == '_'))
+        {
             return false;
         }
     }

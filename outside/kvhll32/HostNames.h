@@ -3,7 +3,8 @@
 
 #include <string>
 
-namespace kvhll {
+namespace kvhll
+{
 
 // AS/400: 1-10 characters, the first A-Z, $, # or @, the others also 0-9 and _.
 bool IsAs400Name(const std::string& name);

@@ -8,28 +8,32 @@
 
 #include "Screen.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 // Host-side switches of a session, from the scenario file.
-struct HostSwitches {
-    bool programInstalled = true;   // the transfer program can be started
-    bool startInProgram = false;    // the session shows the transfer program from the start
-    int cursorRow = 0;              // AS/400 command screen: row of the cursor (0: the command line)
-    DWORD descriptionWaitMs = 0;    // AS/400: 'W' shown this long before the first field descriptions
-    DWORD bufferWaitMs = 0;         // AS/400: 'W' shown this long before every further data buffer
-    int failAfterBuffers = -1;      // the data stage fails after this many buffers (-1: never)
-    std::string failureMessage;     // message of that failure (empty: the program's own)
-    bool badMarker = false;         // System/36: replies without the '*' in their second position
-    int recordLengthDelta = 0;      // added to the record length that replies show (AS/400: data replies only)
+struct HostSwitches
+{
+    bool programInstalled = true;  // the transfer program can be started
+    bool startInProgram = false;   // the session shows the transfer program from the start
+    int cursorRow = 0;             // AS/400 command screen: row of the cursor (0: the command line)
+    DWORD descriptionWaitMs = 0;   // AS/400: 'W' shown this long before the first field descriptions
+    DWORD bufferWaitMs = 0;        // AS/400: 'W' shown this long before every further data buffer
+    int failAfterBuffers = -1;     // the data stage fails after this many buffers (-1: never)
+    std::string failureMessage;    // message of that failure (empty: the program's own)
+    bool badMarker = false;        // System/36: replies without the '*' in their second position
+    int recordLengthDelta = 0;     // added to the record length that replies show (AS/400: data replies only)
 };
 
 // What a host program reads when it works: kept by the session, refreshed when the scenario file changes.
-struct HostEnvironment {
-    std::string storeFolder;   // the host store
+struct HostEnvironment
+{
+    std::string storeFolder;  // the host store
     HostSwitches switches;
 };
 
-class HostProgram {
+class HostProgram
+{
 public:
     virtual ~HostProgram() = default;
     virtual Screen FirstScreen() = 0;

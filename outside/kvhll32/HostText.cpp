@@ -1,7 +1,9 @@
 #include "HostText.h"
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 HMODULE g_textModule = nullptr;
 
@@ -19,13 +21,18 @@ std::string HostText(unsigned id, std::initializer_list<std::string> arguments)
     std::string pattern(buffer, length > 0 ? static_cast<size_t>(length) : 0);
     std::string text;
     auto argument = arguments.begin();
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's') {
-            if (argument != arguments.end()) {
+    for (size_t i = 0; i < pattern.size(); ++i)
+    {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's')
+        {
+            if (argument != arguments.end())
+            {
                 text += *argument++;
             }
             ++i;
-        } else {
+        }
+        else
+        {
             text += pattern[i];
         }
     }

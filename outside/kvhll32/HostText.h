@@ -8,7 +8,8 @@
 
 #include "HostTextIds.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 void SetTextModule(HMODULE module);
 std::string HostText(unsigned id, std::initializer_list<std::string> arguments = {});

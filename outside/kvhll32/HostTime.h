@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-namespace kvhll {
+namespace kvhll
+{
 
 using HostTime = unsigned long long;
 constexpr HostTime kNever = ~0ULL;

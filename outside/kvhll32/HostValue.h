@@ -8,10 +8,12 @@
 
 #include "HostField.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 // A number as a sign and exactly as many decimal digits as its field has (decimals last).
-struct HostNumber {
+struct HostNumber
+{
     bool negative = false;
     std::string digits;
 };

@@ -5,15 +5,19 @@
 #include <fstream>
 #include <sstream>
 
-namespace kvhll {
+namespace kvhll
+{
 
 bool EqualNoCase(const std::string& a, const std::string& b)
 {
-    if (a.size() != b.size()) {
+    if (a.size() != b.size())
+    {
         return false;
     }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
+    for (size_t i = 0; i < a.size(); ++i)
+    {
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+        {
             return false;
         }
     }
@@ -24,7 +28,8 @@ std::string Trim(const std::string& text)
 {
     const char* blanks = " \t\r\n";
     size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) {
+    if (first == std::string::npos)
+    {
         return std::string();
     }
     size_t last = text.find_last_not_of(blanks);
@@ -33,8 +38,10 @@ std::string Trim(const std::string& text)
 
 std::string ToUpper(std::string text)
 {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
+    for (char& c : text)
+    {
+        if (c >= 'a' && c <= 'z')
+        {
             c = static_cast<char>(c - 'a' + 'A');
         }
     }
@@ -45,27 +52,33 @@ bool IniFile::Load(const std::string& path)
 {
     sections_.clear();
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (!in)
+    {
         return false;
     }
     std::string line;
     Section* current = nullptr;
-    while (std::getline(in, line)) {
+    while (std::getline(in, line))
+    {
         std::string text = Trim(line);
-        if (text.empty() || text[0] == ';' || text[0] == '#') {
+        if (text.empty() || text[0] == ';' || text[0] == '#')
+        {
             continue;
         }
-        if (text.front() == '[' && text.back() == ']') {
+        if (text.front() == '[' && text.back() == ']')
+        {
             std::string name = Trim(text.substr(1, text.size() - 2));
             current = Find(name);
-            if (!current) {
+            if (!current)
+            {
                 sections_.push_back(Section{name, {}});
                 current = &sections_.back();
             }
             continue;
         }
         size_t equals = text.find('=');
-        if (!current || equals == std::string::npos) {
+        if (!current || equals == std::string::npos)
+        {
             continue;
         }
         Set(current->name, Trim(text.substr(0, equals)), Trim(text.substr(equals + 1)));
@@ -76,9 +89,11 @@ bool IniFile::Load(const std::string& path)
 bool IniFile::Save(const std::string& path) const
 {
     std::ostringstream out;
-    for (const Section& section : sections_) {
+    for (const Section& section : sections_)
+    {
         out << '[' << section.name << "]\r\n";
-        for (const Entry& entry : section.entries) {
+        for (const Entry& entry : section.entries)
+        {
             out << entry.key << '=' << entry.value << "\r\n";
         }
         out << "\r\n";
@@ -90,8 +105,10 @@ bool IniFile::Save(const std::string& path) const
 
 const IniFile::Section* IniFile::FindSection(const std::string& section) const
 {
-    for (const Section& s : sections_) {
-        if (EqualNoCase(s.name, section)) {
+    for (const Section& s : sections_)
+    {
+        if (EqualNoCase(s.name, section))
+        {
             return &s;
         }
     }
@@ -105,9 +122,12 @@ IniFile::Section* IniFile::Find(const std::string& section)
 
 std::string IniFile::Get(const std::string& section, const std::string& key, const std::string& fallback) const
 {
-    if (const Section* s = FindSection(section)) {
-        for (const Entry& entry : s->entries) {
-            if (EqualNoCase(entry.key, key)) {
+    if (const Section* s = FindSection(section))
+    {
+        for (const Entry& entry : s->entries)
+        {
+            if (EqualNoCase(entry.key, key))
+            {
                 return entry.value;
             }
         }
@@ -118,7 +138,8 @@ std::string IniFile::Get(const std::string& section, const std::string& key, con
 long IniFile::GetNumber(const std::string& section, const std::string& key, long fallback) const
 {
     std::string text = Get(section, key);
-    if (text.empty()) {
+    if (text.empty())
+    {
         return fallback;
     }
     char* end = nullptr;
@@ -129,12 +150,15 @@ long IniFile::GetNumber(const std::string& section, const std::string& key, long
 void IniFile::Set(const std::string& section, const std::string& key, const std::string& value)
 {
     Section* s = Find(section);
-    if (!s) {
+    if (!s)
+    {
         sections_.push_back(Section{section, {}});
         s = &sections_.back();
     }
-    for (Entry& entry : s->entries) {
-        if (EqualNoCase(entry.key, key)) {
+    for (Entry& entry : s->entries)
+    {
+        if (EqualNoCase(entry.key, key))
+        {
             entry.value = value;
             return;
         }

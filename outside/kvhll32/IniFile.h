@@ -5,15 +5,19 @@
 #include <string>
 #include <vector>
 
-namespace kvhll {
+namespace kvhll
+{
 
-class IniFile {
+class IniFile
+{
 public:
-    struct Entry {
+    struct Entry
+    {
         std::string key;
         std::string value;
     };
-    struct Section {
+    struct Section
+    {
         std::string name;
         std::vector<Entry> entries;
     };

@@ -5,12 +5,19 @@
 #include <string_view>
 #include <vector>
 
-namespace kvhll {
+namespace kvhll
+{
 
-struct Key {
-    enum class Kind { Character, Aid, Reset };
+struct Key
+{
+    enum class Kind
+    {
+        Character,
+        Aid,
+        Reset
+    };
     Kind kind = Kind::Character;
-    char value = ' ';   // the character, or the AID: 'E' Enter, '1'-'9' PF1-PF9
+    char value = ' ';  // the character, or the AID: 'E' Enter, '1'-'9' PF1-PF9
 };
 
 // FALSE on an unknown mnemonic or a lone '@' at the end.

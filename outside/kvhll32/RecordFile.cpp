@@ -4,8 +4,10 @@
 
 #include "CodePage037.h"
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 void AppendEscaped(std::string& line, unsigned char byte)
 {
@@ -17,12 +19,16 @@ void AppendEscaped(std::string& line, unsigned char byte)
 
 void AppendCharacters(std::string& line, std::string_view bytes)
 {
-    for (char c : bytes) {
+    for (char c : bytes)
+    {
         unsigned char byte = static_cast<unsigned char>(c);
         unsigned char ansi = EbcdicToAnsi(byte);
-        if (ansi >= 0x20 && ansi <= 0x7E && ansi != '\\') {
+        if (ansi >= 0x20 && ansi <= 0x7E && ansi != '\\')
+        {
             line += static_cast<char>(ansi);
-        } else {
+        }
+        else
+        {
             AppendEscaped(line, byte);
         }
     }
@@ -30,13 +36,16 @@ void AppendCharacters(std::string& line, std::string_view bytes)
 
 int HexValue(char c)
 {
-    if (c >= '0' && c <= '9') {
+    if (c >= '0' && c <= '9')
+    {
         return c - '0';
     }
-    if (c >= 'A' && c <= 'F') {
+    if (c >= 'A' && c <= 'F')
+    {
         return c - 'A' + 10;
     }
-    if (c >= 'a' && c <= 'f') {
+    if (c >= 'a' && c <= 'f')
+    {
         return c - 'a' + 10;
     }
     return -1;
@@ -48,15 +57,21 @@ std::string EncodeRecordLine(std::string_view record, const std::vector<HostFiel
 {
     std::string line;
     size_t offset = 0;
-    for (const HostField& field : fields) {
+    for (const HostField& field : fields)
+    {
         size_t size = static_cast<size_t>(InternalSize(field));
-        if (offset + size > record.size()) {
+        if (offset + size > record.size())
+        {
             break;
         }
-        if (field.type == 'A') {
+        if (field.type == 'A')
+        {
             AppendCharacters(line, record.substr(offset, size));
-        } else {
-            for (size_t i = 0; i < size; ++i) {
+        }
+        else
+        {
+            for (size_t i = 0; i < size; ++i)
+            {
                 AppendEscaped(line, static_cast<unsigned char>(record[offset + i]));
             }
         }
@@ -71,20 +86,26 @@ std::string EncodeRecordLine(std::string_view record, const std::vector<HostFiel
 bool DecodeRecordLine(std::string_view line, size_t recordLength, std::string& record)
 {
     record.clear();
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\\') {
+    for (size_t i = 0; i < line.size(); ++i)
+    {
+        if (line[i] == '\\')
+        {
             int high = i + 2 < line.size() ? HexValue(line[i + 1]) : -1;
             int low = high >= 0 ? HexValue(line[i + 2]) : -1;
-            if (low < 0) {
+            if (low < 0)
+            {
                 return false;
             }
             record += static_cast<char>((high << 4) | low);
             i += 2;
-        } else {
+        }
+        else
+        {
             record += static_cast<char>(AnsiToEbcdic(static_cast<unsigned char>(line[i])));
         }
     }
-    if (record.size() > recordLength) {
+    if (record.size() > recordLength)
+    {
         return false;
     }
     record.resize(recordLength, static_cast<char>(kEbcdicBlank));
@@ -98,12 +119,15 @@ RecordFileResult ReadRecordFile(const std::string& path, size_t recordLength, st
     badRecord = 0;
     RecordFileReader reader;
     std::string record;
-    if (reader.Open(path, recordLength) == RecordFileResult::Ok) {
-        while (reader.Next(record)) {
+    if (reader.Open(path, recordLength) == RecordFileResult::Ok)
+    {
+        while (reader.Next(record))
+        {
             records.push_back(record);
         }
     }
-    if (reader.Result() == RecordFileResult::Damaged) {
+    if (reader.Result() == RecordFileResult::Damaged)
+    {
         badRecord = reader.Number();
     }
     return reader.Result();
@@ -116,9 +140,11 @@ RecordFileResult RecordFileReader::Open(const std::string& path, size_t recordLe
     number_ = 0;
     result_ = RecordFileResult::Ok;
     present_ = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    if (present_) {
+    if (present_)
+    {
         in_.open(path, std::ios::binary);
-        if (!in_) {
+        if (!in_)
+        {
             result_ = RecordFileResult::CannotOpen;
         }
     }
@@ -127,7 +153,8 @@ RecordFileResult RecordFileReader::Open(const std::string& path, size_t recordLe
 
 void RecordFileReader::Close()
 {
-    if (in_.is_open()) {
+    if (in_.is_open())
+    {
         in_.close();
     }
     in_.clear();
@@ -136,20 +163,25 @@ void RecordFileReader::Close()
 
 bool RecordFileReader::Next(std::string& record)
 {
-    if (!present_ || result_ != RecordFileResult::Ok) {
+    if (!present_ || result_ != RecordFileResult::Ok)
+    {
         return false;
     }
-    if (!std::getline(in_, line_)) {
-        if (in_.bad()) {
+    if (!std::getline(in_, line_))
+    {
+        if (in_.bad())
+        {
             result_ = RecordFileResult::CannotOpen;
         }
         return false;
     }
-    if (!line_.empty() && line_.back() == '\r') {
+    if (!line_.empty() && line_.back() == '\r')
+    {
         line_.pop_back();
     }
     ++number_;
-    if (!DecodeRecordLine(line_, recordLength_, record)) {
+    if (!DecodeRecordLine(line_, recordLength_, record))
+    {
         result_ = RecordFileResult::Damaged;
         return false;
     }
@@ -170,11 +202,13 @@ bool RecordFileWriter::Open(const std::string& path, bool replace)
 
 bool RecordFileWriter::Append(const std::vector<std::string>& records, const std::vector<HostField>& fields)
 {
-    if (!file_) {
+    if (!file_)
+    {
         return false;
     }
     std::string text;
-    for (const std::string& record : records) {
+    for (const std::string& record : records)
+    {
         text += EncodeRecordLine(record, fields);
         text += "\r\n";
     }
@@ -183,7 +217,8 @@ bool RecordFileWriter::Append(const std::vector<std::string>& records, const std
 
 void RecordFileWriter::Close()
 {
-    if (file_) {
+    if (file_)
+    {
         std::fclose(file_);
         file_ = nullptr;
     }

@@ -12,21 +12,28 @@
 
 #include "HostField.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 // One record as a line (without its line end). `fields` may be empty (every byte then in character form).
 std::string EncodeRecordLine(std::string_view record, const std::vector<HostField>& fields);
 // FALSE when the line holds a bad escape or more bytes than the record length.
 bool DecodeRecordLine(std::string_view line, size_t recordLength, std::string& record);
 
-enum class RecordFileResult { Ok, CannotOpen, Damaged };
+enum class RecordFileResult
+{
+    Ok,
+    CannotOpen,
+    Damaged
+};
 
 // Reads every record of the file; a missing file is an empty member. `badRecord` is 1-based.
 RecordFileResult ReadRecordFile(const std::string& path, size_t recordLength, std::vector<std::string>& records,
                                 size_t& badRecord);
 
 // Reads a record file one record at a time; a missing file reads as one without records.
-class RecordFileReader {
+class RecordFileReader
+{
 public:
     RecordFileResult Open(const std::string& path, size_t recordLength);
     void Close();
@@ -46,7 +53,8 @@ private:
 };
 
 // Appends records to a member file kept open for one transfer.
-class RecordFileWriter {
+class RecordFileWriter
+{
 public:
     RecordFileWriter() = default;
     RecordFileWriter(const RecordFileWriter&) = delete;

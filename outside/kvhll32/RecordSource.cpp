@@ -1,10 +1,12 @@
 #include "RecordSource.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 bool ListedRecords::Next(std::string& record)
 {
-    if (next_ >= records_.size()) {
+    if (next_ >= records_.size())
+    {
         return false;
     }
     record = records_[next_++];
@@ -16,18 +18,22 @@ StoredRecords::Check StoredRecords::Open(const std::string& path, size_t recordL
     convert_ = std::move(convert);
     count_ = 0;
     RecordFileReader check;
-    if (check.Open(path, recordLength) != RecordFileResult::Ok) {
+    if (check.Open(path, recordLength) != RecordFileResult::Ok)
+    {
         return Check::CannotOpen;
     }
     std::string sent;
-    while (check.Next(stored_)) {
-        if (!convert_(stored_, sent, badField_)) {
+    while (check.Next(stored_))
+    {
+        if (!convert_(stored_, sent, badField_))
+        {
             badRecord_ = check.Number();
             return Check::BadValue;
         }
         ++count_;
     }
-    switch (check.Result()) {
+    switch (check.Result())
+    {
     case RecordFileResult::Ok:
         break;
     case RecordFileResult::Damaged:

@@ -9,9 +9,11 @@
 
 #include "RecordFile.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-class RecordSource {
+class RecordSource
+{
 public:
     virtual ~RecordSource() = default;
     virtual size_t Count() const = 0;
@@ -20,7 +22,8 @@ public:
 };
 
 // Records held in memory (the host's list files).
-class ListedRecords : public RecordSource {
+class ListedRecords : public RecordSource
+{
 public:
     explicit ListedRecords(std::vector<std::string> records) : records_(std::move(records)) {}
     size_t Count() const override { return records_.size(); }
@@ -34,11 +37,18 @@ private:
 // The records of a member or file in the store, read as they are sent, so that memory does not grow with the
 // member. Opening reads the file once to count the records and to check that each can be read and converted: a
 // damaged record is refused before anything is sent, as a host that checks the member first would.
-class StoredRecords : public RecordSource {
+class StoredRecords : public RecordSource
+{
 public:
     // Turns a stored record into the form it travels in; FALSE with the index of the field that cannot be.
     using Convert = std::function<bool(const std::string& stored, std::string& sent, int& badField)>;
-    enum class Check { Ok, CannotOpen, Damaged, BadValue };
+    enum class Check
+    {
+        Ok,
+        CannotOpen,
+        Damaged,
+        BadValue
+    };
 
     Check Open(const std::string& path, size_t recordLength, Convert convert);
     // After Damaged or BadValue: the 1-based record, and with BadValue the field.

@@ -12,11 +12,13 @@
 #include "HostField.h"
 #include "S36Store.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 constexpr size_t kS36CommandColumns = 50;
 
-struct S36Command {
+struct S36Command
+{
     char verb = ' ';
     char disposition = ' ';
     long allocation = 0;
@@ -25,7 +27,12 @@ struct S36Command {
     S36Object object;
 };
 
-enum class S36CommandProblem { None, Layout, Name };
+enum class S36CommandProblem
+{
+    None,
+    Layout,
+    Name
+};
 
 // `badName` receives the name that is not valid.
 S36CommandProblem ParseS36Command(const std::string& line, S36Command& command, std::string& badName);

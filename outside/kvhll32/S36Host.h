@@ -15,9 +15,11 @@
 #include "S36Screens.h"
 #include "S36Store.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-class S36Host : public HostProgram {
+class S36Host : public HostProgram
+{
 public:
     explicit S36Host(const HostEnvironment& environment) : environment_(environment) {}
 
@@ -25,7 +27,14 @@ public:
     Screen Answer(char aid, const Screen& screen) override;
 
 private:
-    enum class Stage { CommandEntry, Ready, Reading, Writing, Ended };
+    enum class Stage
+    {
+        CommandEntry,
+        Ready,
+        Reading,
+        Writing,
+        Ended
+    };
 
     Screen AnswerCommandEntry(const Screen& screen);
     Screen AnswerReady(const std::string& line, const Screen& screen);
@@ -43,12 +52,12 @@ private:
     Stage stage_ = Stage::CommandEntry;
     // The request in progress.
     bool hex_ = false;
-    bool display_ = false;              // records travel as display forms of `fields_`
+    bool display_ = false;  // records travel as display forms of `fields_`
     std::vector<HostField> fields_;
-    int transferLength_ = 0;            // characters of one record on the screen
-    StoredRecords records_;             // read: the records as they travel (before hexadecimal coding)
-    std::string unreadable_;            // read: the message when the store can no longer be read
-    size_t done_ = 0;                   // records sent or written
+    int transferLength_ = 0;  // characters of one record on the screen
+    StoredRecords records_;   // read: the records as they travel (before hexadecimal coding)
+    std::string unreadable_;  // read: the message when the store can no longer be read
+    size_t done_ = 0;         // records sent or written
     int buffers_ = 0;
     RecordFileWriter writer_;
 };

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-namespace kvhll {
+namespace kvhll
+{
 
 S36Reply S36Error(const std::string& message)
 {
@@ -43,11 +44,16 @@ Screen S36ProgramScreen(const S36Reply& reply, const HostSwitches& switches)
     screen.DefineInput(kS36DataArea, kS36DataLength + kColumns);
     char marker = (switches.badMarker && !reply.ready) ? ' ' : '*';
     std::string line;
-    if (reply.code == 'E') {
+    if (reply.code == 'E')
+    {
         line = std::string("E") + marker + reply.message.substr(0, 74);
-    } else if (reply.ready) {
+    }
+    else if (reply.ready)
+    {
         line = " *";
-    } else {
+    }
+    else
+    {
         char text[32];
         std::snprintf(text, sizeof text, "%c%c %06u  %04d", reply.code, marker, reply.count % 1000000u,
                       (reply.recordLength + switches.recordLengthDelta) % 10000);

@@ -9,7 +9,8 @@
 #include "HostProgram.h"
 #include "Screen.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 constexpr int kS36LinePosition = PositionOf(1, 3);
 constexpr int kS36LineLength = 50;
@@ -18,13 +19,14 @@ constexpr int kS36CommandLength = 78;
 constexpr int kS36DataArea = PositionOf(2, 1);
 constexpr int kS36DataLength = 1760;
 
-struct S36Reply {
+struct S36Reply
+{
     char code = ' ';
-    bool ready = false;     // " *": nothing pending
+    bool ready = false;  // " *": nothing pending
     unsigned count = 0;
     int recordLength = 0;
-    std::string area;       // EBCDIC, from (2, 1)
-    std::string message;    // of an 'E' reply
+    std::string area;     // EBCDIC, from (2, 1)
+    std::string message;  // of an 'E' reply
 };
 
 S36Reply S36Error(const std::string& message);

@@ -3,8 +3,10 @@
 #include "IniFile.h"
 #include "StoreFiles.h"
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 const char* MemberSection(char memberType)
 {
@@ -30,7 +32,8 @@ bool S36Store::HasLibrary(const std::string& library) const
 
 std::string S36Store::DataPath(const S36Object& object) const
 {
-    if (object.memberType == ' ') {
+    if (object.memberType == ' ')
+    {
         return FilePath(object.file) + ".DAT";
     }
     return JoinPath(LibraryPath(object.library), object.member + (object.memberType == 'S' ? ".SRC" : ".PRC"));
@@ -40,19 +43,25 @@ StoreResult S36Store::RecordLength(const S36Object& object, int& recordLength) c
 {
     IniFile definition;
     long length = 0;
-    if (object.memberType == ' ') {
-        if (!FileExists(FilePath(object.file) + ".INI") || !definition.Load(FilePath(object.file) + ".INI")) {
+    if (object.memberType == ' ')
+    {
+        if (!FileExists(FilePath(object.file) + ".INI") || !definition.Load(FilePath(object.file) + ".INI"))
+        {
             return StoreResult::NotFound;
         }
         length = definition.GetNumber("File", "RecordLength", 0);
-    } else {
+    }
+    else
+    {
         definition.Load(JoinPath(LibraryPath(object.library), "LIBRARY.INI"));
-        if (definition.Get(MemberSection(object.memberType), object.member).empty()) {
+        if (definition.Get(MemberSection(object.memberType), object.member).empty())
+        {
             return StoreResult::NotFound;
         }
         length = definition.GetNumber(MemberSection(object.memberType), object.member, 0);
     }
-    if (length < 1 || length > 4096) {
+    if (length < 1 || length > 4096)
+    {
         return StoreResult::Damaged;
     }
     recordLength = static_cast<int>(length);
@@ -63,15 +72,19 @@ StoreResult S36Store::Define(const S36Object& object, int recordLength, long all
 {
     IniFile definition;
     std::string path;
-    if (object.memberType == ' ') {
-        if (!MakeFolder(JoinPath(folder_, "FILES"))) {
+    if (object.memberType == ' ')
+    {
+        if (!MakeFolder(JoinPath(folder_, "FILES")))
+        {
             return StoreResult::WriteFailed;
         }
         path = FilePath(object.file) + ".INI";
         definition.Load(path);
         definition.Set("File", "RecordLength", std::to_string(recordLength));
         definition.Set("File", "Records", std::to_string(allocation));
-    } else {
+    }
+    else
+    {
         path = JoinPath(LibraryPath(object.library), "LIBRARY.INI");
         definition.Load(path);
         definition.Set(MemberSection(object.memberType), object.member, std::to_string(recordLength));

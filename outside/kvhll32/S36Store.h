@@ -10,17 +10,20 @@
 
 #include "As400Store.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 // What a read or write names: a file, or a member ('S' source, 'P' procedure) of a library.
-struct S36Object {
+struct S36Object
+{
     std::string file;
     std::string library;
     std::string member;
-    char memberType = ' ';   // ' ' for a file
+    char memberType = ' ';  // ' ' for a file
 };
 
-class S36Store {
+class S36Store
+{
 public:
     explicit S36Store(std::string folder) : folder_(std::move(folder)) {}
 

@@ -2,24 +2,31 @@
 
 #include <cstdlib>
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 SessionKind KindOf(const std::string& text, SessionKind fallback)
 {
-    if (EqualNoCase(text, "AS400")) {
+    if (EqualNoCase(text, "AS400"))
+    {
         return SessionKind::As400;
     }
-    if (EqualNoCase(text, "S36")) {
+    if (EqualNoCase(text, "S36"))
+    {
         return SessionKind::S36;
     }
-    if (EqualNoCase(text, "PRINTER")) {
+    if (EqualNoCase(text, "PRINTER"))
+    {
         return SessionKind::Printer;
     }
-    if (EqualNoCase(text, "INACTIVE")) {
+    if (EqualNoCase(text, "INACTIVE"))
+    {
         return SessionKind::Inactive;
     }
-    if (EqualNoCase(text, "NONE")) {
+    if (EqualNoCase(text, "NONE"))
+    {
         return SessionKind::None;
     }
     return fallback;
@@ -30,19 +37,23 @@ std::vector<HostUpdate> ReadUpdates(const std::string& text)
 {
     std::vector<HostUpdate> updates;
     size_t start = 0;
-    while (start < text.size()) {
+    while (start < text.size())
+    {
         size_t end = text.find(',', start);
         std::string item = Trim(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         size_t colon = item.find(':');
         HostUpdate update;
         update.returnCode = std::atoi(item.substr(0, colon).c_str());
-        if (colon != std::string::npos) {
+        if (colon != std::string::npos)
+        {
             update.flags = static_cast<int>(std::strtol(item.c_str() + colon + 1, nullptr, 0));
         }
-        if (!item.empty()) {
+        if (!item.empty())
+        {
             updates.push_back(update);
         }
-        if (end == std::string::npos) {
+        if (end == std::string::npos)
+        {
             break;
         }
         start = end + 1;
@@ -92,7 +103,8 @@ void ReadSession(const IniFile& file, const std::string& section, SessionSetting
 Scenario DefaultScenario()
 {
     Scenario scenario;
-    for (char letter = 'A'; letter <= 'H'; ++letter) {
+    for (char letter = 'A'; letter <= 'H'; ++letter)
+    {
         SessionSettings& s = scenario.sessions[letter];
         s.kind = letter <= 'D' ? SessionKind::As400 : SessionKind::S36;
         s.name = std::string(letter <= 'D' ? "AS400 " : "S36 ") + letter;
@@ -106,17 +118,21 @@ Scenario ReadScenario(const IniFile& file)
     scenario.trace = file.Get("Bridge", "Trace");
     scenario.systemError = file.GetNumber("Bridge", "SystemError", 0) != 0;
     scenario.querySessionsRc = static_cast<int>(file.GetNumber("Bridge", "QuerySessionsRc", -1));
-    for (const IniFile::Section& section : file.Sections()) {
+    for (const IniFile::Section& section : file.Sections())
+    {
         std::string name = ToUpper(section.name);
-        if (name.size() == 9 && name.compare(0, 8, "SESSION ") == 0 && name[8] >= 'A' && name[8] <= 'Z') {
+        if (name.size() == 9 && name.compare(0, 8, "SESSION ") == 0 && name[8] >= 'A' && name[8] <= 'Z')
+        {
             SessionSettings& s = scenario.sessions[name[8]];
-            if (s.name.empty()) {
+            if (s.name.empty())
+            {
                 s.name = std::string("Session ") + name[8];
             }
             ReadSession(file, section.name, s);
         }
     }
-    for (auto it = scenario.sessions.begin(); it != scenario.sessions.end();) {
+    for (auto it = scenario.sessions.begin(); it != scenario.sessions.end();)
+    {
         it = it->second.kind == SessionKind::None ? scenario.sessions.erase(it) : std::next(it);
     }
     return scenario;

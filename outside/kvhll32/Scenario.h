@@ -12,21 +12,31 @@
 #include "HostProgram.h"
 #include "IniFile.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-enum class SessionKind { None, As400, S36, Printer, Inactive };
+enum class SessionKind
+{
+    None,
+    As400,
+    S36,
+    Printer,
+    Inactive
+};
 
 // One reply of Query Host Update: its return code and the update flags.
-struct HostUpdate {
+struct HostUpdate
+{
     int returnCode = 0;
     int flags = 0;
 };
 
-struct SessionSettings {
+struct SessionSettings
+{
     SessionKind kind = SessionKind::None;
-    std::string name;                      // long name, at most 8 characters shown
-    bool busy = false;                     // in use by another application
-    bool keyboardLocked = false;           // input inhibited
+    std::string name;             // long name, at most 8 characters shown
+    bool busy = false;            // in use by another application
+    bool keyboardLocked = false;  // input inhibited
     bool operatorError = false;
     bool neverAnswer = false;              // AID keys get no answer while set
     bool keepSignalling = false;           // while an answer is awaited, another screen update is always pending
@@ -38,10 +48,11 @@ struct SessionSettings {
     HostSwitches host;
 };
 
-struct Scenario {
-    std::string trace;                     // file for the trace, relative to the store ("": none)
-    bool systemError = false;              // every call returns 9
-    int querySessionsRc = -1;              // Query Sessions returns this (-1: normal)
+struct Scenario
+{
+    std::string trace;         // file for the trace, relative to the store ("": none)
+    bool systemError = false;  // every call returns 9
+    int querySessionsRc = -1;  // Query Sessions returns this (-1: normal)
     std::map<char, SessionSettings> sessions;
 };
 

@@ -4,8 +4,10 @@
 
 #include "CodePage037.h"
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 int Clip(int position, int length)
 {
@@ -53,8 +55,10 @@ std::string Screen::ReadAnsi(int position, int length) const
 std::string Screen::ReadTyped(int position, int length) const
 {
     std::string text = ReadAnsi(position, length);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (!modified[position - 1 + i]) {
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        if (!modified[position - 1 + i])
+        {
             text[i] = ' ';
         }
     }

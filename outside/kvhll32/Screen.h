@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace kvhll {
+namespace kvhll
+{
 
 constexpr int kRows = 24;
 constexpr int kColumns = 80;
@@ -18,7 +19,8 @@ constexpr int PositionOf(int row, int column)
     return (row - 1) * kColumns + column;
 }
 
-struct Screen {
+struct Screen
+{
     std::array<unsigned char, kScreenSize> cells{};
     std::array<bool, kScreenSize> input{};
     std::array<bool, kScreenSize> modified{};

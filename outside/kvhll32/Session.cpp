@@ -7,7 +7,8 @@
 #include "Keys.h"
 #include "S36Host.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 bool Session::IsDisplay() const
 {
@@ -23,26 +24,32 @@ bool Session::IsHostDisplay() const
 void Session::Configure(const SessionSettings& settings, const std::string& storeFolder, HostTime now)
 {
     SessionKind before = host_ ? settings_.kind : SessionKind::None;
-    if (settings.damageSeed != settings_.damageSeed) {
+    if (settings.damageSeed != settings_.damageSeed)
+    {
         answersDamaged_ = 0;
     }
     settings_ = settings;
     environment_.storeFolder = storeFolder;
     environment_.switches = settings.host;
-    if (settings.kind == before) {
+    if (settings.kind == before)
+    {
         return;
     }
     waitingForHost_ = false;
     changePending_ = false;
     typingError_ = false;
     host_.reset();
-    if (settings.kind == SessionKind::As400) {
+    if (settings.kind == SessionKind::As400)
+    {
         host_ = std::make_unique<As400Host>(environment_);
-    } else if (settings.kind == SessionKind::S36) {
+    }
+    else if (settings.kind == SessionKind::S36)
+    {
         host_ = std::make_unique<S36Host>(environment_);
     }
     screen_.Clear();
-    if (host_) {
+    if (host_)
+    {
         Show(host_->FirstScreen(), now);
     }
 }
@@ -60,23 +67,29 @@ bool Session::OperatorError() const
 int Session::SendKeys(std::string_view text, HostTime now)
 {
     std::vector<Key> keys;
-    if (!ParseKeys(text, keys)) {
+    if (!ParseKeys(text, keys))
+    {
         return 2;
     }
-    for (const Key& key : keys) {
-        if (key.kind == Key::Kind::Reset) {
+    for (const Key& key : keys)
+    {
+        if (key.kind == Key::Kind::Reset)
+        {
             typingError_ = false;
             continue;
         }
-        if (InputInhibited() || OperatorError()) {
+        if (InputInhibited() || OperatorError())
+        {
             return 5;
         }
-        if (key.kind == Key::Kind::Aid) {
+        if (key.kind == Key::Kind::Aid)
+        {
             PressAid(key.value, now);
             continue;
         }
         int at = screen_.cursor - 1;
-        if (!screen_.input[at]) {
+        if (!screen_.input[at])
+        {
             typingError_ = true;
             return 0;
         }
@@ -92,11 +105,15 @@ void Session::PressAid(char aid, HostTime now)
     waitingForHost_ = true;
     changePending_ = false;
     scripted_ = !settings_.updateScript.empty();
-    if (scripted_) {
-        for (const HostUpdate& update : settings_.updateScript) {
+    if (scripted_)
+    {
+        for (const HostUpdate& update : settings_.updateScript)
+        {
             Announce(update);
         }
-    } else {
+    }
+    else
+    {
         Announce(HostUpdate{21, 0x100});
     }
     answer_ = host_->Answer(aid, screen_);
@@ -107,12 +124,14 @@ void Session::PressAid(char aid, HostTime now)
 void Session::ApplyAnswer(HostTime now)
 {
     waitingForHost_ = false;
-    if (settings_.damageSeed != 0) {
+    if (settings_.damageSeed != 0)
+    {
         DamageReplyLine(answer_);
     }
     bool changed = answer_.cells != screen_.cells;
     Show(answer_, now);
-    if (!scripted_) {
+    if (!scripted_)
+    {
         Announce(HostUpdate{changed ? 23 : 21, 0x200});
     }
 }
@@ -129,7 +148,8 @@ void Session::DamageReplyLine(Screen& screen)
     };
     // Characters that no reply holds at any of its places: never a reply code, a digit, a marker or a blank.
     static const char kForeign[] = "?!%#/Z";
-    for (int i = 0; i < settings_.damageBytes; ++i) {
+    for (int i = 0; i < settings_.damageBytes; ++i)
+    {
         const unsigned at = next() % kReplyLength;
         const char foreign = kForeign[next() % (sizeof kForeign - 1)];
         screen.cells[kReplyStart + at] = AnsiToEbcdic(static_cast<unsigned char>(foreign));
@@ -143,23 +163,28 @@ void Session::Show(const Screen& screen, HostTime now)
     changeDelay_ = FromMilliseconds(host_->ChangeDelay());
     changePending_ = changeDelay_ > 0;
     changeFrom_ = now;
-    if (observer_) {
+    if (observer_)
+    {
         observer_(letter_, screen_);
     }
 }
 
 void Session::Tick(HostTime now)
 {
-    if (waitingForHost_ && settings_.keepSignalling && updates_.empty()) {
+    if (waitingForHost_ && settings_.keepSignalling && updates_.empty())
+    {
         Announce(HostUpdate{22, 0});
     }
-    if (waitingForHost_ && !settings_.neverAnswer && now - answerFrom_ >= FromMilliseconds(settings_.replyDelayMs)) {
+    if (waitingForHost_ && !settings_.neverAnswer && now - answerFrom_ >= FromMilliseconds(settings_.replyDelayMs))
+    {
         ApplyAnswer(now);
     }
-    if (changePending_ && !waitingForHost_ && now - changeFrom_ >= changeDelay_) {
+    if (changePending_ && !waitingForHost_ && now - changeFrom_ >= changeDelay_)
+    {
         Screen before = screen_;
         Show(host_->Change(screen_), now);
-        if (before.cells != screen_.cells) {
+        if (before.cells != screen_.cells)
+        {
             Announce(HostUpdate{22, 0});
         }
     }
@@ -172,10 +197,12 @@ HostTime Session::Due(HostTime now) const
         return passed >= delay ? 0 : delay - passed;
     };
     HostTime due = kNever;
-    if (waitingForHost_ && !settings_.neverAnswer) {
+    if (waitingForHost_ && !settings_.neverAnswer)
+    {
         due = remaining(answerFrom_, FromMilliseconds(settings_.replyDelayMs));
     }
-    if (changePending_ && !waitingForHost_) {
+    if (changePending_ && !waitingForHost_)
+    {
         due = std::min(due, remaining(changeFrom_, changeDelay_));
     }
     return due;
@@ -183,7 +210,8 @@ HostTime Session::Due(HostTime now) const
 
 HANDLE Session::StartNotification()
 {
-    if (!event_) {
+    if (!event_)
+    {
         event_.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
     }
     ResetEvent(event_.Get());
@@ -200,7 +228,8 @@ void Session::StopNotification()
 
 void Session::Announce(const HostUpdate& update)
 {
-    if (!notifying_) {
+    if (!notifying_)
+    {
         return;
     }
     updates_.push_back(update);
@@ -209,15 +238,18 @@ void Session::Announce(const HostUpdate& update)
 
 bool Session::NextUpdate(HostUpdate& update)
 {
-    if (updates_.empty()) {
+    if (updates_.empty())
+    {
         return false;
     }
     update = updates_.front();
     updates_.pop_front();
-    if (updates_.empty() && waitingForHost_ && settings_.keepSignalling) {
+    if (updates_.empty() && waitingForHost_ && settings_.keepSignalling)
+    {
         updates_.push_back(HostUpdate{22, 0});
     }
-    if (!updates_.empty()) {
+    if (!updates_.empty())
+    {
         SetEvent(event_.Get());
     }
     return true;

@@ -18,9 +18,11 @@
 #include "Scenario.h"
 #include "Screen.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-class Session {
+class Session
+{
 public:
     explicit Session(char letter) : letter_(letter) {}
     Session(const Session&) = delete;
@@ -30,7 +32,7 @@ public:
     void Configure(const SessionSettings& settings, const std::string& storeFolder, HostTime now);
     const SessionSettings& Settings() const { return settings_; }
     bool IsDisplay() const;
-    bool IsHostDisplay() const;   // a display with a host behind it (a presentation space)
+    bool IsHostDisplay() const;  // a display with a host behind it (a presentation space)
 
     // Send Key: 0 done, 2 bad key text, 5 keyboard locked (nothing more typed).
     int SendKeys(std::string_view text, HostTime now);

@@ -8,21 +8,26 @@
 #include "IniFile.h"
 #include "OwnedHandles.h"
 
-namespace kvhll {
-namespace {
+namespace kvhll
+{
+namespace
+{
 
 std::vector<std::string> List(const std::string& folder, const std::string& pattern, bool folders)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
     OwnedFind search(FindFirstFileA(JoinPath(folder, pattern).c_str(), &found));
-    if (!search) {
+    if (!search)
+    {
         return names;
     }
-    do {
+    do
+    {
         bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         std::string name = found.cFileName;
-        if (isFolder == folders && name != "." && name != "..") {
+        if (isFolder == folders && name != "." && name != "..")
+        {
             names.push_back(ToUpper(name));
         }
     } while (FindNextFileA(search.Get(), &found));
@@ -34,7 +39,8 @@ std::vector<std::string> List(const std::string& folder, const std::string& patt
 
 std::string JoinPath(const std::string& folder, const std::string& name)
 {
-    if (folder.empty() || folder.back() == '\\' || folder.back() == '/') {
+    if (folder.empty() || folder.back() == '\\' || folder.back() == '/')
+    {
         return folder + name;
     }
     return folder + "\\" + name;
@@ -72,19 +78,24 @@ DescriptionFileResult ReadDescriptionFile(const std::string& path, std::vector<H
     fields.clear();
     badLine = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (!in)
+    {
         return DescriptionFileResult::CannotOpen;
     }
     std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
+    while (std::getline(in, line))
+    {
+        if (!line.empty() && line.back() == '\r')
+        {
             line.pop_back();
         }
         HostField field;
-        if (line.size() < static_cast<size_t>(kDescriptionLength)) {
+        if (line.size() < static_cast<size_t>(kDescriptionLength))
+        {
             line.resize(kDescriptionLength, ' ');
         }
-        if (ParseDescription(line, field) != FieldProblem::None) {
+        if (ParseDescription(line, field) != FieldProblem::None)
+        {
             badLine = fields.size() + 1;
             return DescriptionFileResult::Damaged;
         }
@@ -96,7 +107,8 @@ DescriptionFileResult ReadDescriptionFile(const std::string& path, std::vector<H
 bool WriteDescriptionFile(const std::string& path, const std::vector<HostField>& fields)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const HostField& field : fields) {
+    for (const HostField& field : fields)
+    {
         out << FormatDescription(field) << "\r\n";
     }
     return static_cast<bool>(out.flush());

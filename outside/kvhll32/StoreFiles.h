@@ -7,7 +7,8 @@
 
 #include "HostField.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
 std::string JoinPath(const std::string& folder, const std::string& name);
 bool FolderExists(const std::string& path);
@@ -17,7 +18,12 @@ bool MakeFolder(const std::string& path);
 std::vector<std::string> ListFolders(const std::string& folder);
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern);
 
-enum class DescriptionFileResult { Ok, CannotOpen, Damaged };
+enum class DescriptionFileResult
+{
+    Ok,
+    CannotOpen,
+    Damaged
+};
 // A line shorter than 66 characters is filled with blanks (the end of its text); `badLine` is 1-based.
 DescriptionFileResult ReadDescriptionFile(const std::string& path, std::vector<HostField>& fields, size_t& badLine);
 bool WriteDescriptionFile(const std::string& path, const std::vector<HostField>& fields);

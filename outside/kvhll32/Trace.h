@@ -9,9 +9,11 @@
 
 #include "OwnedHandles.h"
 
-namespace kvhll {
+namespace kvhll
+{
 
-class Trace {
+class Trace
+{
 public:
     Trace() = default;
     Trace(const Trace&) = delete;

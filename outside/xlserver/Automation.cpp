@@ -174,9 +174,8 @@ HRESULT CAutomationObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISP
         }
     }
 
-    std::string line = std::string("invoke ") + TypeName() + "." +
-                       (member ? Utf8(member->name) : std::string("?")) + " " + std::to_string(id) + " " +
-                       KindText(flags) + " (";
+    std::string line = std::string("invoke ") + TypeName() + "." + (member ? Utf8(member->name) : std::string("?")) +
+                       " " + std::to_string(id) + " " + KindText(flags) + " (";
     for (UINT i = 0; i < count; ++i)
         line += (i ? ", " : "") + ArgumentText(arguments[i]);
     char code[16];

@@ -23,8 +23,8 @@ enum class CellKind
 struct Cell
 {
     CellKind kind = CellKind::Number;
-    double number = 0;      // Number, Date (serial), Boolean (0 or 1), Error (the error code, as 2042 for #N/A)
-    std::wstring text;      // Text
+    double number = 0;  // Number, Date (serial), Boolean (0 or 1), Error (the error code, as 2042 for #N/A)
+    std::wstring text;  // Text
 };
 
 struct Sheet
@@ -47,7 +47,7 @@ struct Book
 {
     std::vector<Sheet> sheets;
     int active = 0;
-    std::wstring path;      // empty until the book is saved or was opened
+    std::wstring path;  // empty until the book is saved or was opened
 };
 
 // A new workbook: three empty sheets, the first active, no path.

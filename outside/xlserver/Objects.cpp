@@ -54,9 +54,9 @@ protected:
     const std::vector<Member>& Members() const override
     {
         static const std::vector<Member> members = {
-            {kValue, L"Value", MemberKind::GetPut, 0},   {kClear, L"Clear", MemberKind::Method, 0},
-            {kCount, L"Count", MemberKind::Get, 0},      {kColumns, L"Columns", MemberKind::Get, 0},
-            {kItem, L"Item", MemberKind::Get, 2},        {kEntireRow, L"EntireRow", MemberKind::Get, 0},
+            {kValue, L"Value", MemberKind::GetPut, 0}, {kClear, L"Clear", MemberKind::Method, 0},
+            {kCount, L"Count", MemberKind::Get, 0},    {kColumns, L"Columns", MemberKind::Get, 0},
+            {kItem, L"Item", MemberKind::Get, 2},      {kEntireRow, L"EntireRow", MemberKind::Get, 0},
             {kColumn, L"Column", MemberKind::Get, 0}};
         return members;
     }

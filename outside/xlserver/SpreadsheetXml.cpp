@@ -365,8 +365,8 @@ bool LoadBookFile(const std::wstring& path, Book& book, FileProblem& problem)
 {
     std::string text;
     {
-        OwnedFile file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                   nullptr));
+        OwnedFile file(
+            CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.IsValid())
         {
             problem = SystemProblem(GetLastError());

@@ -11,7 +11,7 @@ struct XmlElement
     std::string name;                               // local name, without its prefix
     std::map<std::string, std::string> attributes;  // by local name; values with references resolved (UTF-8)
     std::vector<XmlElement> children;
-    std::string text;                               // the element's own character data (UTF-8), children's not
+    std::string text;  // the element's own character data (UTF-8), children's not
 
     const XmlElement* Child(const char* childName) const;
     // The element's text and that of every element inside it, in document order.

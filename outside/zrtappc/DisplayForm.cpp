@@ -114,9 +114,7 @@ bool FormatDisplayNumber(char type, int digits, int decimals, const unsigned cha
     const int integerDigits = digits - decimals;
     const std::string integer = all.substr(0, integerDigits);
     const size_t firstDigit = integer.find_first_not_of('0');
-    std::string text = firstDigit != std::string::npos ? integer.substr(firstDigit)
-                       : integerDigits > 0             ? "0"
-                                                       : "";
+    std::string text = firstDigit != std::string::npos ? integer.substr(firstDigit) : integerDigits > 0 ? "0" : "";
     if (decimals > 0)
     {
         text += '.';
@@ -129,6 +127,8 @@ bool FormatDisplayNumber(char type, int digits, int decimals, const unsigned cha
     memset(display, kEbcdicBlank, width);
     unsigned char* out = display + width - text.size();
     for (char c : text)
-        *out++ = c == '-' ? kEbcdicMinus : c == '.' ? kEbcdicPoint : static_cast<unsigned char>(kEbcdicZero + (c - '0'));
+        *out++ = c == '-'   ? kEbcdicMinus
+                 : c == '.' ? kEbcdicPoint
+                            : static_cast<unsigned char>(kEbcdicZero + (c - '0'));
     return true;
 }

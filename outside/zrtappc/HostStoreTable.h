@@ -10,22 +10,22 @@
 
 struct HostColumn
 {
-    std::string name;       // without trailing blanks
-    std::string text;       // without trailing blanks
-    char type;              // 'A', 'P', 'S' or 'B'
-    int length;             // bytes for 'A', digits otherwise
+    std::string name;  // without trailing blanks
+    std::string text;  // without trailing blanks
+    char type;         // 'A', 'P', 'S' or 'B'
+    int length;        // bytes for 'A', digits otherwise
     int decimals;
 };
 
 enum class StoreResult
 {
     Ok,
-    End,                    // no record is left
-    NoTable,                // the library or the file is not in the store
-    NoMember,               // the file has no such member, or no member at all
-    BadDescription,         // the description cannot be read or holds an invalid field
-    CannotRead,             // the member's record file exists but cannot be opened
-    BadRecord,              // a record line does not decode into a record of the file
+    End,             // no record is left
+    NoTable,         // the library or the file is not in the store
+    NoMember,        // the file has no such member, or no member at all
+    BadDescription,  // the description cannot be read or holds an invalid field
+    CannotRead,      // the member's record file exists but cannot be opened
+    BadRecord,       // a record line does not decode into a record of the file
 };
 
 class CHostStoreTable

@@ -12,9 +12,9 @@ enum class TableSyntax
 
 struct PlainSelectTable
 {
-    std::string library;    // upper case
-    std::string file;       // upper case
-    std::string member;     // upper case; empty for the first member
+    std::string library;  // upper case
+    std::string file;     // upper case
+    std::string member;   // upper case; empty for the first member
 };
 
 // TRUE when the statement is "SELECT * FROM <table>" (keywords in any case, words separated by blanks, blanks around

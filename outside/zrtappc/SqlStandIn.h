@@ -12,7 +12,7 @@
 // What sets the two libraries apart.
 struct SqlStandInKind
 {
-    const char* name;       // "Zrtappc": the log file is <name>.log beside the library
+    const char* name;  // "Zrtappc": the log file is <name>.log beside the library
     TableSyntax syntax;
 };
 

@@ -9,18 +9,18 @@
 
 enum class ScriptAction
 {
-    Window,     // the pick window is shown as without a script
-    Choose,     // the row of Row= or Name= is chosen at the end of the list, without a window
-    Cancel,     // the browse ends at the end of the list without a choice and without a window
+    Window,  // the pick window is shown as without a script
+    Choose,  // the row of Row= or Name= is chosen at the end of the list, without a window
+    Cancel,  // the browse ends at the end of the list without a choice and without a window
 };
 
 struct BrowseScript
 {
-    std::string path;           // empty: no script
+    std::string path;  // empty: no script
     ScriptAction action = ScriptAction::Window;
-    int row = 0;                // 1 = the first row
+    int row = 0;  // 1 = the first row
     std::string name;
-    std::string tracePath;      // empty: no trace
+    std::string tracePath;  // empty: no trace
 
     // The row that a Choose script picks from the list, or -1 when it names none.
     int ChosenRow(const CBrowseRows& rows) const;

@@ -18,8 +18,7 @@ std::string LoadText(HMODULE module, UINT id)
     return text;
 }
 
-std::string FormatText(HMODULE module, UINT id, const char* first = "", const char* second = "",
-                       const char* third = "")
+std::string FormatText(HMODULE module, UINT id, const char* first = "", const char* second = "", const char* third = "")
 {
     std::vector<char> text(1024);
     std::snprintf(text.data(), text.size(), LoadText(module, id).c_str(), first, second, third);
@@ -76,9 +75,8 @@ BOOL CHostBrowser::Open(HANDLE argument)
     char argumentText[32];
     std::snprintf(argumentText, sizeof argumentText, "%llu",
                   static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(argument)));
-    Trace("Open arg=" + std::string(argumentText) + " request=" + m_request.request + " library=" +
-          m_request.library + " file=" + m_request.file + " member=" + m_request.member + " current=" +
-          m_request.current);
+    Trace("Open arg=" + std::string(argumentText) + " request=" + m_request.request + " library=" + m_request.library +
+          " file=" + m_request.file + " member=" + m_request.member + " current=" + m_request.current);
     return TRUE;
 }
 
@@ -186,8 +184,8 @@ BOOL CHostBrowser::ShowPickWindow()
         content.prompt = FormatText(m_module, IDS_HV_PROMPT_FIELDS, r.library.c_str(), r.file.c_str());
         break;
     case ListKind::Records:
-        content.prompt =
-            FormatText(m_module, IDS_HV_PROMPT_RECORDS, r.library.c_str(), r.file.c_str(), r.member.c_str());
+        content.prompt = FormatText(m_module, IDS_HV_PROMPT_RECORDS, r.library.c_str(), r.file.c_str(),
+                                    r.member.c_str());
         break;
     }
     content.choosable = r.ChoiceParameter() != 0;
@@ -211,8 +209,7 @@ void CHostBrowser::HandBackChoice(int row)
         return;
     m_handedBack = true;
     const int parameter = m_request.ChoiceParameter();
-    if (row < 0 || parameter == 0 || static_cast<size_t>(row) >= m_rows.Rows().size() ||
-        m_rows.Rows()[row].empty())
+    if (row < 0 || parameter == 0 || static_cast<size_t>(row) >= m_rows.Rows().size() || m_rows.Rows()[row].empty())
     {
         Trace("Chosen none");
         return;

@@ -74,8 +74,8 @@ void Layout(HWND window)
                std::max(0, buttonsTop - kMargin - listTop), TRUE);
     MoveWindow(GetDlgItem(window, IDCANCEL), width - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight,
                TRUE);
-    MoveWindow(GetDlgItem(window, IDOK), width - 2 * (kMargin + kButtonWidth), buttonsTop, kButtonWidth,
-               kButtonHeight, TRUE);
+    MoveWindow(GetDlgItem(window, IDOK), width - 2 * (kMargin + kButtonWidth), buttonsTop, kButtonWidth, kButtonHeight,
+               TRUE);
 }
 
 HWND AddChild(HWND parent, const char* className, const char* text, DWORD style, int id)
@@ -254,9 +254,8 @@ bool CPickWindow::Start(PickContent content)
     auto session = std::make_shared<Session>();
     session->content = std::move(content);
     session->stop.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    if (!session->stop ||
-        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&PickThread),
-                            &session->module))
+    if (!session->stop || !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                                              reinterpret_cast<LPCSTR>(&PickThread), &session->module))
         return false;
     auto* parameter = new std::shared_ptr<Session>(session);
     m_thread.Reset(CreateThread(nullptr, 0, PickThread, parameter, 0, nullptr));

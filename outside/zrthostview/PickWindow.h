@@ -32,8 +32,8 @@ struct PickContent
     std::string cancelText;
     std::vector<BrowseColumn> columns;
     std::vector<BrowseRow> rows;
-    int selected = -1;          // row selected when the window opens
-    bool choosable = true;      // false: the list is only shown, OK is hidden
+    int selected = -1;      // row selected when the window opens
+    bool choosable = true;  // false: the list is only shown, OK is hidden
 };
 
 class CPickWindow

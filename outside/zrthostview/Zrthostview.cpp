@@ -46,10 +46,7 @@ struct BrowserEntries
     {
         return Forward([](CHostBrowser& b) { return b.Connect(); }, FALSE);
     }
-    static BOOL ZRTAPI QueryInfo(char*, int*, int*)
-    {
-        return FALSE;
-    }
+    static BOOL ZRTAPI QueryInfo(char*, int*, int*) { return FALSE; }
     static BOOL ZRTAPI Disconnect()
     {
         return Forward([](CHostBrowser& b) { return b.Disconnect(); }, FALSE);
@@ -58,10 +55,7 @@ struct BrowserEntries
     {
         return Forward([&](CHostBrowser& b) { return b.Open(argument); }, FALSE);
     }
-    static BOOL ZRTAPI GetRecordLayout(DSRecordLayout**)
-    {
-        return FALSE;
-    }
+    static BOOL ZRTAPI GetRecordLayout(DSRecordLayout**) { return FALSE; }
     static BOOL ZRTAPI SetRecordLayout(const DSRecordLayout* host)
     {
         return Forward([&](CHostBrowser& b) { return b.SetRecordLayout(host); }, FALSE);
@@ -70,10 +64,7 @@ struct BrowserEntries
     {
         return Forward([](CHostBrowser& b) { return b.Close(); }, FALSE);
     }
-    static BOOL ZRTAPI GetField(DSField*)
-    {
-        return FALSE;
-    }
+    static BOOL ZRTAPI GetField(DSField*) { return FALSE; }
     static BOOL ZRTAPI PutField(const DSField* host)
     {
         return Forward([&](CHostBrowser& b) { return b.PutField(host); }, FALSE);
@@ -91,9 +82,9 @@ struct BrowserEntries
         return Forward([](CHostBrowser& b) { return b.GetRecordCount(); }, 0);
     }
 
-    static constexpr DataSourceFunctions kTable = {Connect, QueryInfo, Disconnect, Open,
-                                                   GetRecordLayout, SetRecordLayout, Close, GetField,
-                                                   PutField, NextField, EndOfData, GetRecordCount};
+    static constexpr DataSourceFunctions kTable = {Connect,         QueryInfo,       Disconnect, Open,
+                                                   GetRecordLayout, SetRecordLayout, Close,      GetField,
+                                                   PutField,        NextField,       EndOfData,  GetRecordCount};
 };
 
 DataSourceFunctions g_tables[2] = {BrowserEntries<SlotA>::kTable, BrowserEntries<SlotB>::kTable};
@@ -119,8 +110,8 @@ extern "C" BOOL ZRTAPI ZRTCreateObject(const ProfileCallbacks* profile, const Er
         Destroy(slot);
         if (!functions || !profile || !errorSink)
             return FALSE;
-        g_browsers[slot] =
-            new (std::nothrow) CHostBrowser(slot == SlotA ? 'A' : 'B', g_module, profile, errorSink, environment);
+        g_browsers[slot] = new (std::nothrow)
+            CHostBrowser(slot == SlotA ? 'A' : 'B', g_module, profile, errorSink, environment);
         if (!g_browsers[slot])
             return FALSE;
         *functions = &g_tables[slot];

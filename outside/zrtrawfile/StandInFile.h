@@ -32,6 +32,6 @@ private:
 
     OwnedFile m_file;
     std::vector<char> m_buffer;
-    size_t m_position = 0;     // next byte to read from the buffer
+    size_t m_position = 0;  // next byte to read from the buffer
     bool m_writing = false;
 };

@@ -35,104 +35,103 @@ void LoadText(UINT id, char* text, int size)
 
 }
 
-extern "C" {
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+extern "C"
 {
-    if (reason == DLL_PROCESS_ATTACH)
-        g_module = instance;
-    return TRUE;
-}
-
-// The entries that build strings end in no key and no texts when memory runs out: nothing may throw to the caller.
-void WINAPI GetInstallationRegistryKey(char* path, DWORD* rootKey, int size)
-{
-    HKEY root = nullptr;
-    try
+    BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     {
-        root = FindInstallationKey(path, size);
+        if (reason == DLL_PROCESS_ATTACH)
+            g_module = instance;
+        return TRUE;
     }
-    catch (...)
+
+    // The entries that build strings end in no key and no texts when memory runs out: nothing may throw to the caller.
+    void WINAPI GetInstallationRegistryKey(char* path, DWORD* rootKey, int size)
     {
-        if (size > 0)
-            path[0] = '\0';
+        HKEY root = nullptr;
+        try
+        {
+            root = FindInstallationKey(path, size);
+        }
+        catch (...)
+        {
+            if (size > 0)
+                path[0] = '\0';
+        }
+        // A predefined root key is a 32-bit value (sign-extended in a 64-bit HKEY): the word keeps its low half.
+        *rootKey = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(root));
     }
-    // A predefined root key is a 32-bit value (sign-extended in a 64-bit HKEY): the word keeps its low half.
-    *rootKey = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(root));
-}
 
-void WINAPI GetCopyright(char* text, int size)
-{
-    LoadText(IDS_COPYRIGHT, text, size);
-}
-
-void WINAPI GetProductVersion(char* text, int size)
-{
-    LoadText(IDS_PRODUCT_VERSION, text, size);
-}
-
-void WINAPI GetUILanguage(char* text)
-{
-    // No resource library: the programs run with their own resources.
-    text[0] = '\0';
-}
-
-void WINAPI GetProductName(char* text, int size)
-{
-    LoadText(IDS_PRODUCT_NAME, text, size);
-}
-
-void WINAPI GetGenericCaption(char* text, int size)
-{
-    LoadText(IDS_GENERIC_CAPTION, text, size);
-}
-
-void WINAPI GetFileData(const char* modulePath, char* version, char* description)
-{
-    try
+    void WINAPI GetCopyright(char* text, int size)
     {
-        ReadFileData(modulePath, version, description);
+        LoadText(IDS_COPYRIGHT, text, size);
     }
-    catch (...)
+
+    void WINAPI GetProductVersion(char* text, int size)
     {
-        version[0] = '\0';
-        description[0] = '\0';
+        LoadText(IDS_PRODUCT_VERSION, text, size);
     }
-}
 
-void WINAPI GetSupportData(int, unsigned char* record)
-{
-    std::memcpy(record, &kSupportFileCount, sizeof kSupportFileCount);
-    std::memcpy(record + 4, &kCodeTableIndex, sizeof kCodeTableIndex);
-    for (int i = 0; i < kSupportFileCount; ++i)
+    void WINAPI GetUILanguage(char* text)
     {
-        unsigned char* name = record + kSupportNamesOffset + i * kSupportNameSize;
-        lstrcpynA(reinterpret_cast<char*>(name), kSupportFiles[i], kSupportNameSize);
+        // No resource library: the programs run with their own resources.
+        text[0] = '\0';
     }
-}
 
-void WINAPI GetANSItoEBCDICtable(int, DWORD* table)
-{
-    for (int ebcdic = 0; ebcdic < 256; ++ebcdic)
-        table[g_ebcdic037ToLatin1[ebcdic]] = static_cast<DWORD>(ebcdic);
-}
+    void WINAPI GetProductName(char* text, int size)
+    {
+        LoadText(IDS_PRODUCT_NAME, text, size);
+    }
 
-void WINAPI GetEBCDICtoANSItable(int, DWORD* table)
-{
-    for (int ebcdic = 0; ebcdic < 256; ++ebcdic)
-        table[ebcdic] = g_ebcdic037ToLatin1[ebcdic];
-}
+    void WINAPI GetGenericCaption(char* text, int size)
+    {
+        LoadText(IDS_GENERIC_CAPTION, text, size);
+    }
 
-int WINAPI GetConnectionID()
-{
-    return kConnectionId;
-}
+    void WINAPI GetFileData(const char* modulePath, char* version, char* description)
+    {
+        try
+        {
+            ReadFileData(modulePath, version, description);
+        }
+        catch (...)
+        {
+            version[0] = '\0';
+            description[0] = '\0';
+        }
+    }
 
-void WINAPI GetAPPCLanguage(int, char* locale, char* codePage, char* language)
-{
-    LoadText(IDS_APPC_LOCALE, locale, 12);
-    LoadText(IDS_APPC_CODE_PAGE, codePage, 12);
-    LoadText(IDS_APPC_LANGUAGE, language, 12);
-}
+    void WINAPI GetSupportData(int, unsigned char* record)
+    {
+        std::memcpy(record, &kSupportFileCount, sizeof kSupportFileCount);
+        std::memcpy(record + 4, &kCodeTableIndex, sizeof kCodeTableIndex);
+        for (int i = 0; i < kSupportFileCount; ++i)
+        {
+            unsigned char* name = record + kSupportNamesOffset + i * kSupportNameSize;
+            lstrcpynA(reinterpret_cast<char*>(name), kSupportFiles[i], kSupportNameSize);
+        }
+    }
 
+    void WINAPI GetANSItoEBCDICtable(int, DWORD* table)
+    {
+        for (int ebcdic = 0; ebcdic < 256; ++ebcdic)
+            table[g_ebcdic037ToLatin1[ebcdic]] = static_cast<DWORD>(ebcdic);
+    }
+
+    void WINAPI GetEBCDICtoANSItable(int, DWORD* table)
+    {
+        for (int ebcdic = 0; ebcdic < 256; ++ebcdic)
+            table[ebcdic] = g_ebcdic037ToLatin1[ebcdic];
+    }
+
+    int WINAPI GetConnectionID()
+    {
+        return kConnectionId;
+    }
+
+    void WINAPI GetAPPCLanguage(int, char* locale, char* codePage, char* language)
+    {
+        LoadText(IDS_APPC_LOCALE, locale, 12);
+        LoadText(IDS_APPC_CODE_PAGE, codePage, 12);
+        LoadText(IDS_APPC_LANGUAGE, language, 12);
+    }
 }

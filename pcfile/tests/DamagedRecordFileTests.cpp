@@ -6,10 +6,8 @@
 
 namespace
 {
-const std::vector<HostFieldDefinition> kFields = {{"NAME", HFT_CHARACTER, 6, 0},
-                                            {"PRICE", HFT_PACKED, 7, 2},
-                                            {"QTY", HFT_ZONED, 4, 0},
-                                            {"CODE", HFT_BINARY, 6, 0}};
+const std::vector<HostFieldDefinition> kFields = {
+    {"NAME", HFT_CHARACTER, 6, 0}, {"PRICE", HFT_PACKED, 7, 2}, {"QTY", HFT_ZONED, 4, 0}, {"CODE", HFT_BINARY, 6, 0}};
 const std::vector<std::vector<std::string>> kRecords = {{"ab\"c", "-012.50", " 042", "    -7"},
                                                         {"", " 000.01", "-001", "     0"},
                                                         {"x,y z", " 999.99", " 000", " 32767"},
@@ -20,8 +18,8 @@ constexpr int kAppends = 150;
 
 std::string Damaged(const std::string& file, std::mt19937& random)
 {
-    static const char interesting[] = {'"', '\r', '\n', ',', '-', '0', '1', '9', 'V', '*', ' ', '\x0D', '\x1A', '\0',
-                                       '\x01', '\x04', '\x0A', '\x0F', '\x7F', '\xFF'};
+    static const char interesting[] = {'"', '\r',   '\n',   ',',  '-',    '0',    '1',    '9',    'V',    '*',
+                                       ' ', '\x0D', '\x1A', '\0', '\x01', '\x04', '\x0A', '\x0F', '\x7F', '\xFF'};
     return Mutate(file, random, std::string(interesting, sizeof interesting), 8, true);
 }
 

@@ -90,7 +90,8 @@ TEST_F(DbfFormat, ColumnsOfOtherWidthsAreLaidIntoTheirFields)
     EXPECT_EQ(read.records, (std::vector<std::vector<std::string>>{{"abcd      ", "   12"}, {"xy        ", "   -0"}}));
 
     const std::vector<DbfColumnDefinition> wide = {{"NAME", 'C', 12, 0}, {"QTY", 'N', 5, 0}};
-    const TransferOutcome cut = ReadBack(m_runner, Transfer({}), DbfHeaderBytes(1, wide) + " abcdefghij      7" + "\x1A");
+    const TransferOutcome cut = ReadBack(m_runner, Transfer({}),
+                                         DbfHeaderBytes(1, wide) + " abcdefghij      7" + "\x1A");
     EXPECT_EQ(cut.records, (std::vector<std::vector<std::string>>{{"abcdefghij", "    7"}}));
     ExpectFailure(Read(DbfHeaderBytes(1, wide) + " abcdefghijkl    7" + "\x1A"), ZriText(12, "0"));
     const std::vector<DbfColumnDefinition> wideNumber = {{"NAME", 'C', 10, 0}, {"QTY", 'N', 7, 0}};
@@ -147,8 +148,8 @@ TEST_F(DbfFormat, TheHeadersRecordCountIsHeld)
     const TransferOutcome counted = ReadBack(m_runner, Transfer({}), DbfHeaderBytes(3, kColumns) + body + "\x1A");
     ASSERT_EQ(counted.records.size(), 3u);
     EXPECT_EQ(counted.records[2], (std::vector<std::string>{"r2        ", "    1"}));
-    const TransferOutcome trailing =
-        ReadBack(m_runner, Transfer({}), DbfHeaderBytes(25, kColumns) + body + "\x1Agarbage\x1A\x1A");
+    const TransferOutcome trailing = ReadBack(m_runner, Transfer({}),
+                                              DbfHeaderBytes(25, kColumns) + body + "\x1Agarbage\x1A\x1A");
     EXPECT_EQ(trailing.records.size(), 25u);
 }
 
@@ -177,7 +178,8 @@ TEST_F(DbfFormat, AppendingContinuesTheCountAndKeepsTheDate)
     PcTransfer transfer = Transfer({{"new", "    6"}, {"newer", "   -7"}});
     transfer.profile = {{ZRP_PC_WRITE_MODE, ZRPCWM_APPEND}};
     transfer.fileBefore = before;
-    std::string expected = before.substr(0, before.size() - 1) + Record("new", "    6") + Record("newer", "   -7") + "\x1A";
+    std::string expected = before.substr(0, before.size() - 1) + Record("new", "    6") + Record("newer", "   -7") +
+                           "\x1A";
     expected[4] = 3;
     EXPECT_BYTES(WriteFile(m_runner, transfer), expected);
 
@@ -193,11 +195,11 @@ TEST_F(DbfFormat, AppendingToATableOfOtherColumnsIsRefused)
 {
     PcTransfer transfer = Transfer({{"new", "    6"}});
     transfer.profile = {{ZRP_PC_WRITE_MODE, ZRPCWM_APPEND}};
-    for (const std::vector<DbfColumnDefinition>& columns : std::vector<std::vector<DbfColumnDefinition>>{
-             {{"NAME", 'C', 10, 0}, {"QTY", 'N', 6, 0}},
-             {{"NAME", 'C', 9, 0}, {"QTY", 'N', 5, 0}},
-             {{"NAME", 'N', 10, 0}, {"QTY", 'N', 5, 0}},
-             {{"NAME", 'C', 10, 0}}})
+    for (const std::vector<DbfColumnDefinition>& columns :
+         std::vector<std::vector<DbfColumnDefinition>>{{{"NAME", 'C', 10, 0}, {"QTY", 'N', 6, 0}},
+                                                       {{"NAME", 'C', 9, 0}, {"QTY", 'N', 5, 0}},
+                                                       {{"NAME", 'N', 10, 0}, {"QTY", 'N', 5, 0}},
+                                                       {{"NAME", 'C', 10, 0}}})
     {
         transfer.fileBefore = DbfHeaderBytes(0, columns) + "\x1A";
         const TransferOutcome outcome = m_runner.ToPc(transfer);

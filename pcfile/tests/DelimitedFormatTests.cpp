@@ -8,7 +8,8 @@ class DelimitedFormats : public PcFileFormatTest
 };
 
 using Records = std::vector<std::vector<std::string>>;
-const std::vector<HostFieldDefinition> kTwoTexts = {{"NAME      ", HFT_CHARACTER, 4, 0}, {"CITY      ", HFT_CHARACTER, 4, 0}};
+const std::vector<HostFieldDefinition> kTwoTexts = {{"NAME      ", HFT_CHARACTER, 4, 0},
+                                                    {"CITY      ", HFT_CHARACTER, 4, 0}};
 const std::vector<HostFieldDefinition> kTextAndNumber = {{"NAME", HFT_CHARACTER, 4, 0}, {"QTY", HFT_PACKED, 7, 2}};
 }
 
@@ -75,7 +76,8 @@ TEST_F(DelimitedFormats, TabAndPrnWriteADecimalCommaWhenTheDotIsOff)
 TEST_F(DelimitedFormats, AFirstLineOfFieldNamesIsPassedOver)
 {
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NAME,CITY\r\n\"a\",\"b\"\r\n"), (Records{{"a   ", "b   "}}));
-    EXPECT_EQ(ReadRecords(PCFT_TAB, kTwoTexts, "\"NAME\"\tCITY      \r\n\"a\"\t\"b\"\r\n"), (Records{{"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_TAB, kTwoTexts, "\"NAME\"\tCITY      \r\n\"a\"\t\"b\"\r\n"),
+              (Records{{"a   ", "b   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NAME,CITX\r\n\"a\",\"b\"\r\n"),
               (Records{{"NAME", "CITX"}, {"a   ", "b   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NAME,CITY\r\nNAME,CITY\r\n"), (Records{{"NAME", "CITY"}}));
@@ -85,7 +87,8 @@ TEST_F(DelimitedFormats, AFirstLineOfFieldNamesIsPassedOver)
 
 TEST_F(DelimitedFormats, AFirstDataLineThatOnlyResemblesTheNamesIsKept)
 {
-    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"\",\"\"\r\n\"a\",\"b\"\r\n"), (Records{{"    ", "    "}, {"a   ", "b   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"\",\"\"\r\n\"a\",\"b\"\r\n"),
+              (Records{{"    ", "    "}, {"a   ", "b   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "NA,CI\r\n"), (Records{{"NA  ", "CI  "}}));
     const std::vector<HostFieldDefinition> narrow = {{"NAME", HFT_CHARACTER, 2, 0}, {"CITY", HFT_CHARACTER, 2, 0}};
     EXPECT_EQ(ReadRecords(PCFT_CSV, narrow, "NA,CI\r\nxy,zw\r\n"), (Records{{"xy", "zw"}}));
@@ -99,11 +102,11 @@ TEST_F(DelimitedFormats, NumbersAreLaidRightAlignedWithTheirDecimals)
         HostFieldDefinition field;
         const char* value;
     } cases[] = {
-        {"1.5E2", {"N", HFT_PACKED, 8, 2}, "  150.00"},  {"12.5", {"N", HFT_PACKED, 7, 2}, "  12.50"},
-        {"12.9", {"N", HFT_PACKED, 5, 0}, "   12"},      {"-3e1", {"N", HFT_ZONED, 5, 0}, "  -30"},
-        {"000123", {"N", HFT_ZONED, 5, 0}, "  123"},     {"", {"N", HFT_ZONED, 5, 0}, "     "},
-        {" 42 ", {"N", HFT_BINARY, 7, 2}, "  42.00"},    {"+7", {"N", HFT_BINARY, 3, 0}, " +7"},
-        {"-.5", {"N", HFT_PACKED, 6, 2}, "  -.50"},      {"0012.345", {"N", HFT_PACKED, 7, 2}, "0012.34"},
+        {"1.5E2", {"N", HFT_PACKED, 8, 2}, "  150.00"}, {"12.5", {"N", HFT_PACKED, 7, 2}, "  12.50"},
+        {"12.9", {"N", HFT_PACKED, 5, 0}, "   12"},     {"-3e1", {"N", HFT_ZONED, 5, 0}, "  -30"},
+        {"000123", {"N", HFT_ZONED, 5, 0}, "  123"},    {"", {"N", HFT_ZONED, 5, 0}, "     "},
+        {" 42 ", {"N", HFT_BINARY, 7, 2}, "  42.00"},   {"+7", {"N", HFT_BINARY, 3, 0}, " +7"},
+        {"-.5", {"N", HFT_PACKED, 6, 2}, "  -.50"},     {"0012.345", {"N", HFT_PACKED, 7, 2}, "0012.34"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadRecords(PCFT_CSV, {{"NAME", HFT_CHARACTER, 1, 0}, c.field}, std::string("x,") + c.line),
@@ -149,8 +152,8 @@ TEST_F(DelimitedFormats, ALineWithSeveralFaultsIsReportedByTheWholeLineFirst)
         Refused("bad number, then one too many", PCFT_TAB, kTextAndNumber, "a\t1\r\nb\tx\t3\r\n", Zri(17, "2")),
         Refused("too long, then not closed", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abcdefg\",\"unterminated",
                 Zri(12, "1")),
-        Refused("too long, then text after a quote", PCFT_CSV, kTwoTexts,
-                "\"a\",\"b\"\r\n\"abcdefg\",\"b\"x\r\n", Zri(12, "1")),
+        Refused("too long, then text after a quote", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abcdefg\",\"b\"x\r\n",
+                Zri(12, "1")),
         Refused("too long, then CR alone", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abcdefg\",\"b\"\rX", Zri(12, "1")),
         Refused("both too long", PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"abcdefg\",\"hijklmn\"\r\n", Zri(12, "0")),
         Refused("after the names, too long and one too many", PCFT_CSV, kTwoTexts,
@@ -163,7 +166,8 @@ TEST_F(DelimitedFormats, ALineWithSeveralFaultsIsReportedByTheWholeLineFirst)
 TEST_F(DelimitedFormats, TheLastLineNeedsNoLineEndAndACtrlZEndsTheData)
 {
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\""), (Records{{"a   ", "b   "}}));
-    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"c\",\"d\""), (Records{{"a   ", "b   "}, {"c   ", "d   "}}));
+    EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\"c\",\"d\""),
+              (Records{{"a   ", "b   "}, {"c   ", "d   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\r\n\x1A"), (Records{{"a   ", "b   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\"a\",\"b\"\x1A\r\n\x1A\x1A\r\n\n"), (Records{{"a   ", "b   "}}));
     EXPECT_EQ(ReadRecords(PCFT_CSV, kTwoTexts, "\x1A"), Records{});
@@ -218,5 +222,6 @@ TEST_F(DelimitedFormats, PrnPassesOverRepeatedBlanksAndAlignsTextRight)
 {
     const std::vector<HostFieldDefinition> fields = {{"NAME", HFT_CHARACTER, 4, 0}, {"QTY", HFT_ZONED, 7, 0}};
     EXPECT_EQ(ReadRecords(PCFT_PRN, fields, "\"AB\"     42\r\n"), (Records{{"  AB", "     42"}}));
-    EXPECT_EQ(ReadRecords(PCFT_PRN, fields, "   AB 42   \r\nCD\t -7\r\n"), (Records{{"  AB", "     42"}, {" CD\t", "     -7"}}));
+    EXPECT_EQ(ReadRecords(PCFT_PRN, fields, "   AB 42   \r\nCD\t -7\r\n"),
+              (Records{{"  AB", "     42"}, {" CD\t", "     -7"}}));
 }

@@ -52,8 +52,8 @@ TEST_F(DifFormat, OneRecordGivesTheHeaderATupleAndEod)
 
 TEST_F(DifFormat, VectorsCountsRecordsAndTuplesFields)
 {
-    const std::string file =
-        WriteFile(m_runner, Transfer(kThree, {{"a\"b", "  12.50", " 007"}, {"", "-001.00", "-042"}}));
+    const std::string file = WriteFile(m_runner,
+                                       Transfer(kThree, {{"a\"b", "  12.50", " 007"}, {"", "-001.00", "-042"}}));
     EXPECT_BYTES(file, DifHeaderBytes("2", "3") + Text("a\"\"b ") + Number("  12.50") + Number(" 007") + kNextTuple +
                            Text("    ") + Number("-001.00") + Number("-042") + kEnd);
     EXPECT_EQ(file.find("EOD"), file.rfind("EOD"));
@@ -115,9 +115,9 @@ TEST_F(DifFormat, AppendingToAnotherStructureIsRefusedWithoutTouchingTheFile)
     PcTransfer transfer = Transfer(kNameQty, {{"C", "56"}});
     transfer.profile = {{ZRP_PC_WRITE_MODE, ZRPCWM_APPEND}};
     const std::string good = DifHeaderBytes("1", "2") + Text("A") + Number("12") + kEnd;
-    for (const std::string& before : {DifHeaderBytes("1", "2") + Number("12") + Text("A") + kEnd,
-                                      DifHeaderBytes("1", "2") + Text("A") + kEnd, good.substr(0, good.size() - 5),
-                                      good + "more\r\n", std::string("TABLE\r\n0,1\r\n")})
+    for (const std::string& before :
+         {DifHeaderBytes("1", "2") + Number("12") + Text("A") + kEnd, DifHeaderBytes("1", "2") + Text("A") + kEnd,
+          good.substr(0, good.size() - 5), good + "more\r\n", std::string("TABLE\r\n0,1\r\n")})
     {
         transfer.fileBefore = before;
         const TransferOutcome outcome = m_runner.ToPc(transfer);

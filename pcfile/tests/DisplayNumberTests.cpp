@@ -87,8 +87,8 @@ TEST(DosRandomField, StoredWidthsFollowTheDisplayLength)
     {
         int type, length, decimals;
         size_t width;
-    } widths[] = {{PFT_PACKED, 7, 2, 3}, {PFT_PACKED, 8, 2, 4}, {PFT_PACKED, 6, 0, 3}, {PFT_PACKED, 7, 0, 4},
-                  {PFT_ZONED, 6, 0, 5},  {PFT_ZONED, 8, 3, 6},  {PFT_BINARY, 7, 2, 2}, {PFT_BINARY, 8, 2, 4},
+    } widths[] = {{PFT_PACKED, 7, 2, 3}, {PFT_PACKED, 8, 2, 4}, {PFT_PACKED, 6, 0, 3},    {PFT_PACKED, 7, 0, 4},
+                  {PFT_ZONED, 6, 0, 5},  {PFT_ZONED, 8, 3, 6},  {PFT_BINARY, 7, 2, 2},    {PFT_BINARY, 8, 2, 4},
                   {PFT_BINARY, 6, 0, 2}, {PFT_BINARY, 7, 0, 4}, {PFT_TEXT_ASCII, 9, 0, 9}};
     for (const auto& w : widths)
     {
@@ -123,12 +123,9 @@ TEST(DosRandomField, BinaryDecimalsAreExactAndValuesThatDoNotFitAreRefused)
         const char* display;
         int length, decimals;
         std::string stored;
-    } exact[] = {{" 001.15", 7, 2, std::string("\x73\x00", 2)},
-                 {" 000.29", 7, 2, std::string("\x1D\x00", 2)},
-                 {"   9.95", 7, 2, std::string("\xE3\x03", 2)},
-                 {" 327.67", 7, 2, std::string("\xFF\x7F", 2)},
-                 {"-327.68", 7, 2, std::string("\x00\x80", 2)},
-                 {" 32767", 6, 0, std::string("\xFF\x7F", 2)}};
+    } exact[] = {{" 001.15", 7, 2, std::string("\x73\x00", 2)}, {" 000.29", 7, 2, std::string("\x1D\x00", 2)},
+                 {"   9.95", 7, 2, std::string("\xE3\x03", 2)}, {" 327.67", 7, 2, std::string("\xFF\x7F", 2)},
+                 {"-327.68", 7, 2, std::string("\x00\x80", 2)}, {" 32767", 6, 0, std::string("\xFF\x7F", 2)}};
     for (const auto& c : exact)
     {
         std::string stored;
@@ -139,9 +136,9 @@ TEST(DosRandomField, BinaryDecimalsAreExactAndValuesThatDoNotFitAreRefused)
     {
         const char* display;
         int length, decimals;
-    } refused[] = {{" 40000", 6, 0},      {" 327.68", 7, 2},   {"-32769", 6, 0},     {" 2147483648", 11, 0},
-                   {" 12.345", 7, 2},     {"  12a", 5, 0},     {"1.2.3", 5, 0},      {"--1", 3, 0},
-                   {"9999999999999999999", 19, 0}};
+    } refused[] = {{" 40000", 6, 0},       {" 327.68", 7, 2}, {"-32769", 6, 0},
+                   {" 2147483648", 11, 0}, {" 12.345", 7, 2}, {"  12a", 5, 0},
+                   {"1.2.3", 5, 0},        {"--1", 3, 0},     {"9999999999999999999", 19, 0}};
     for (const auto& c : refused)
     {
         std::string stored;

@@ -4,9 +4,9 @@
 namespace
 {
 const std::vector<HostFieldDefinition> kExample = {{"NAME", HFT_CHARACTER, 3, 0},
-                                             {"AMOUNT", HFT_PACKED, 7, 2},
-                                             {"COUNT", HFT_ZONED, 6, 0},
-                                             {"CODE", HFT_BINARY, 6, 0}};
+                                                   {"AMOUNT", HFT_PACKED, 7, 2},
+                                                   {"COUNT", HFT_ZONED, 6, 0},
+                                                   {"CODE", HFT_BINARY, 6, 0}};
 const std::vector<std::string> kExampleRecord = {"ABC", "-123.45", "-00042", "    42"};
 const std::string kDr1Record = std::string("ABC\x12\x34\x5B") + "0004\xB2" + std::string("\x2A\x00", 2);
 const std::string kDr2Record = std::string("ABC\x12\x34\x5D") + "0004\x72" + std::string("\x2A\x00", 2);
@@ -38,8 +38,8 @@ TEST_F(DosRandomFormats, EveryFieldIsReadBackAtItsOwnPlaceAndWidth)
 {
     for (int type : {PCFT_DR1, PCFT_DR2})
     {
-        const TransferOutcome read =
-            ReadBack(m_runner, Transfer(type), type == PCFT_DR1 ? kDr1Record + kDr1Record : kDr2Record + kDr2Record);
+        const TransferOutcome read = ReadBack(m_runner, Transfer(type),
+                                              type == PCFT_DR1 ? kDr1Record + kDr1Record : kDr2Record + kDr2Record);
         EXPECT_EQ(read.records, (std::vector<std::vector<std::string>>{kExampleRecord, kExampleRecord}));
     }
 }
@@ -97,7 +97,10 @@ TEST_F(DosRandomFormats, ARecordBeginningWithCtrlZIsRead)
     transfer.fields = {{"CODE", HFT_BINARY, 6, 0}, {"NAME", HFT_CHARACTER, 2, 0}};
     transfer.records = {{"    26", "ab"}, {"    26", "cd"}};
     const std::string file = WriteFile(m_runner, transfer);
-    EXPECT_BYTES(file, std::string("\x1A\x00" "ab\x1A\x00" "cd", 8));
+    EXPECT_BYTES(file, std::string("\x1A\x00"
+                                   "ab\x1A\x00"
+                                   "cd",
+                                   8));
     const TransferOutcome read = ReadBack(m_runner, transfer, file);
     EXPECT_EQ(read.records, transfer.records);
 }

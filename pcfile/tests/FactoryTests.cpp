@@ -79,8 +79,8 @@ TEST_F(Factory, RefusesAWrongDirectionOrTypeWithItsMessage)
         int direction;
         int type;
         int message;
-    } cases[] = {{3, PCFT_CSV, 2}, {0, PCFT_CSV, 2}, {1, PCFT_BINARY, 1}, {1, PCFT_FMT, 1}, {2, PCFT_WKQ, 1},
-                 {2, PCFT_WKS, 1}, {2, PCFT_XLS, 1}, {2, 0, 1}};
+    } cases[] = {{3, PCFT_CSV, 2}, {0, PCFT_CSV, 2}, {1, PCFT_BINARY, 1}, {1, PCFT_FMT, 1},
+                 {2, PCFT_WKQ, 1}, {2, PCFT_WKS, 1}, {2, PCFT_XLS, 1},    {2, 0, 1}};
     for (const auto& c : cases)
     {
         m_errors.Clear();

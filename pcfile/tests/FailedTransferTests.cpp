@@ -47,8 +47,8 @@ protected:
 
 TEST_F(FailedTransfer, LeavesTheFileAsItWasInEveryModeAndFormat)
 {
-    for (int type : {PCFT_TXT, PCFT_CSV, PCFT_DLM, PCFT_DIF, PCFT_DBF, PCFT_DR1, PCFT_DR2, PCFT_WKQ, PCFT_WKS,
-                     PCFT_XLS})
+    for (int type :
+         {PCFT_TXT, PCFT_CSV, PCFT_DLM, PCFT_DIF, PCFT_DBF, PCFT_DR1, PCFT_DR2, PCFT_WKQ, PCFT_WKS, PCFT_XLS})
     {
         PcTransfer earlier = FailingAfterSomeBuffers(type, ZRPCWM_CREATE);
         earlier.records = {{"yd", " 0007"}, {"ye", " 0008"}};

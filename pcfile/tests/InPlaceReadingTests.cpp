@@ -20,8 +20,8 @@ struct SplitLine
     LineStatus status = LineStatus::NoData;
     std::vector<std::string> values;
     std::vector<bool> quoted;
-    size_t used = 0;        // bytes of the line, its line end included
-    size_t lookedAt = 0;    // one past the last byte looked at (the size itself for the end of the data)
+    size_t used = 0;      // bytes of the line, its line end included
+    size_t lookedAt = 0;  // one past the last byte looked at (the size itself for the end of the data)
 };
 
 // The grammar read one byte at a time: the end of the text is the end of the data.
@@ -210,8 +210,9 @@ TEST(DelimitedLineScan, PassesOverControlCharactersThatEndNoValue)
     std::mt19937 random(9137);
     for (const DelimitedSyntax& syntax : kSyntaxes)
     {
-        const char bytes[] = {'a', '\0', '\t', '\n', '\x0C', '\x0E', '\x19', '\x1B', '\x1F', '\x7F', '\x80', '\x8D',
-                              '\x9A', '\xA0', '\xFF', '"', '\r', 0x1A, syntax.separator, syntax.separator};
+        const char bytes[] = {'a',    '\0',   '\t',   '\n',   '\x0C',           '\x0E',          '\x19',
+                              '\x1B', '\x1F', '\x7F', '\x80', '\x8D',           '\x9A',          '\xA0',
+                              '\xFF', '"',    '\r',   0x1A,   syntax.separator, syntax.separator};
         for (int run = 0; run < 400; ++run)
         {
             std::string text;

@@ -6,10 +6,8 @@
 
 namespace
 {
-const std::vector<HostFieldDefinition> kFields = {{"NAME", HFT_CHARACTER, 12, 0},
-                                            {"PRICE", HFT_PACKED, 9, 2},
-                                            {"QTY", HFT_ZONED, 6, 0},
-                                            {"CODE", HFT_BINARY, 4, 0}};
+const std::vector<HostFieldDefinition> kFields = {
+    {"NAME", HFT_CHARACTER, 12, 0}, {"PRICE", HFT_PACKED, 9, 2}, {"QTY", HFT_ZONED, 6, 0}, {"CODE", HFT_BINARY, 4, 0}};
 const std::vector<std::vector<std::string>> kRecords = {{"Widget, big", " 01234.50", " 00042", "-123"},
                                                         {"Say \"hi\"", "-00000.99", "-00001", "   0"},
                                                         {"tab\there", " 99999.99", " 99999", " 999"},

@@ -7,10 +7,10 @@
 namespace
 {
 const std::vector<HostFieldDefinition> kFields = {{"NAME      ", HFT_CHARACTER, 12, 0},
-                                            {"PRICE     ", HFT_PACKED, 9, 2},
-                                            {"QTY       ", HFT_ZONED, 6, 0},
-                                            {"CODE      ", HFT_BINARY, 6, 0},
-                                            {"TOTAL     ", HFT_BINARY, 11, 0}};
+                                                  {"PRICE     ", HFT_PACKED, 9, 2},
+                                                  {"QTY       ", HFT_ZONED, 6, 0},
+                                                  {"CODE      ", HFT_BINARY, 6, 0},
+                                                  {"TOTAL     ", HFT_BINARY, 11, 0}};
 const std::vector<std::vector<std::string>> kRecords = {
     {"Widget, big", " 01234.50", " 00042", "  -123", " 2147483647"},
     {"Say \"hi\"", "-00000.99", "-00001", "     0", "-2147483648"},
@@ -70,7 +70,8 @@ TEST_F(SheetFiles, LongLabelsAndManyRecords)
     std::string text300;
     for (int i = 0; i < 300; ++i)
         text300 += static_cast<char>('a' + i % 26);
-    const std::vector<HostFieldDefinition> wide = {{"LONG      ", HFT_CHARACTER, 300, 0}, {"N         ", HFT_ZONED, 3, 0}};
+    const std::vector<HostFieldDefinition> wide = {{"LONG      ", HFT_CHARACTER, 300, 0},
+                                                   {"N         ", HFT_ZONED, 3, 0}};
     for (const auto& [name, type] : {std::pair{"long.xls", PCFT_XLS}, std::pair{"long.wks", PCFT_WKS}})
         Write(name, type, {{text300, " 01"}, {"short", "-02"}}, wide);
 
@@ -81,7 +82,8 @@ TEST_F(SheetFiles, LongLabelsAndManyRecords)
         std::snprintf(number, sizeof number, " %02d", i % 100);
         many.push_back({"row " + std::to_string(i + 1), number});
     }
-    const std::vector<HostFieldDefinition> small = {{"ROW       ", HFT_CHARACTER, 9, 0}, {"N         ", HFT_ZONED, 3, 0}};
+    const std::vector<HostFieldDefinition> small = {{"ROW       ", HFT_CHARACTER, 9, 0},
+                                                    {"N         ", HFT_ZONED, 3, 0}};
     for (const auto& [name, type] : {std::pair{"many.dif", PCFT_DIF}, std::pair{"many.xls", PCFT_XLS}})
         Write(name, type, many, small);
 }

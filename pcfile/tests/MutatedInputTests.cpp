@@ -6,9 +6,8 @@
 
 namespace
 {
-const std::vector<HostFieldDefinition> kFields = {{"NAME", HFT_CHARACTER, 6, 0},
-                                            {"PRICE", HFT_PACKED, 7, 2},
-                                            {"QTY", HFT_ZONED, 4, 0}};
+const std::vector<HostFieldDefinition> kFields = {
+    {"NAME", HFT_CHARACTER, 6, 0}, {"PRICE", HFT_PACKED, 7, 2}, {"QTY", HFT_ZONED, 4, 0}};
 const std::vector<std::vector<std::string>> kRecords = {
     {"ab\"c", " 012.50", " 042"}, {"", "-000.01", "-001"}, {"x,y z", " 999.99", " 000"}, {"\t", " 001.00", " 123"}};
 

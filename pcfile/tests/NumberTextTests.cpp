@@ -93,9 +93,9 @@ TEST(IsFieldNumber, TakesPlainNumbersWithTheFieldsDecimalsAtMost)
         const char* text;
         unsigned decimals;
         bool held;
-    } cases[] = {{" 012.50", 2, true}, {"-12.5", 2, true}, {"  42", 0, true}, {"    ", 0, true},
-                 {"2345.6712", 2, false}, {"12.", 0, false}, {"12.0", 0, false}, {"1E2", 2, false},
-                 {"1 2", 2, false}};
+    } cases[] = {{" 012.50", 2, true}, {"-12.5", 2, true},      {"  42", 0, true},
+                 {"    ", 0, true},    {"2345.6712", 2, false}, {"12.", 0, false},
+                 {"12.0", 0, false},   {"1E2", 2, false},       {"1 2", 2, false}};
     for (const auto& c : cases)
         EXPECT_EQ(IsFieldNumber(c.text, std::strlen(c.text), c.decimals), c.held) << c.text;
 }

@@ -123,8 +123,8 @@ TEST_F(PcFileAccess, AFileHeldByAnotherProcessCannotBeOpened)
         LockedFile held(m_runner.PathOf("held.csv"));
         ASSERT_TRUE(held.IsHeld());
         transfer.fileBefore.reset();
-        const TransferOutcome outcome =
-            direction == ZRDIR_HOST_TO_PC ? m_runner.ToPc(transfer) : m_runner.FromPc(transfer);
+        const TransferOutcome outcome = direction == ZRDIR_HOST_TO_PC ? m_runner.ToPc(transfer)
+                                                                      : m_runner.FromPc(transfer);
         EXPECT_FALSE(outcome.steps.opened);
         EXPECT_TRUE(outcome.steps.closed);
         EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>{Zri(10)});
@@ -160,7 +160,8 @@ TEST_F(PcFileAccess, FieldsWithoutAPcFormAreRefusedWhenTheLayoutIsTaken)
     EXPECT_FALSE(outcome.steps.layoutTaken);
     EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>{Zri(5, "1")});
 
-    transfer.fields = {{"A", HFT_CHARACTER, 30000, 0}, {"B", HFT_CHARACTER, 30000, 0}, {"C", HFT_PACKED_BYTES, 3000, 0}};
+    transfer.fields = {
+        {"A", HFT_CHARACTER, 30000, 0}, {"B", HFT_CHARACTER, 30000, 0}, {"C", HFT_PACKED_BYTES, 3000, 0}};
     outcome = m_runner.ToPc(transfer);
     EXPECT_FALSE(outcome.steps.layoutTaken);
     EXPECT_EQ(outcome.ErrorTexts(), std::vector<std::string>{Zri(5, "2")});

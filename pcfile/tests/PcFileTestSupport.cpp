@@ -42,8 +42,8 @@ std::string WriteFile(TransferRunner& runner, const PcTransfer& transfer)
     return FileOf(outcome);
 }
 
-TransferCase Refused(const char* name, int type, const std::vector<HostFieldDefinition>& fields, const std::string& file,
-                     const std::string& message, const std::vector<Setting>& profile)
+TransferCase Refused(const char* name, int type, const std::vector<HostFieldDefinition>& fields,
+                     const std::string& file, const std::string& message, const std::vector<Setting>& profile)
 {
     TransferCase refused;
     refused.name = name;
@@ -57,10 +57,8 @@ TransferCase Refused(const char* name, int type, const std::vector<HostFieldDefi
     return refused;
 }
 
-const std::vector<HostFieldDefinition> kMixed = {{"NAME", HFT_CHARACTER, 10, 0},
-                                           {"QTY", HFT_PACKED, 7, 2},
-                                           {"COUNT", HFT_ZONED, 6, 0},
-                                           {"CODE", HFT_BINARY, 4, 0}};
+const std::vector<HostFieldDefinition> kMixed = {
+    {"NAME", HFT_CHARACTER, 10, 0}, {"QTY", HFT_PACKED, 7, 2}, {"COUNT", HFT_ZONED, 6, 0}, {"CODE", HFT_BINARY, 4, 0}};
 const std::vector<std::vector<std::string>> kMixedRecords = {{"He \"X\"", "  12.50", " 00042", "-123"},
                                                              {"", "-001.50", " 00000", "   0"}};
 
@@ -74,8 +72,8 @@ std::string PcFileFormatTest::Written(int type, std::vector<Setting> profile)
     return WriteFile(m_runner, transfer);
 }
 
-TransferOutcome PcFileFormatTest::Read(int type, const std::vector<HostFieldDefinition>& fields, const std::string& file,
-                                       std::vector<Setting> profile)
+TransferOutcome PcFileFormatTest::Read(int type, const std::vector<HostFieldDefinition>& fields,
+                                       const std::string& file, std::vector<Setting> profile)
 {
     PcTransfer transfer;
     transfer.fileType = type;
@@ -85,7 +83,8 @@ TransferOutcome PcFileFormatTest::Read(int type, const std::vector<HostFieldDefi
     return m_runner.FromPc(transfer);
 }
 
-std::vector<std::vector<std::string>> PcFileFormatTest::ReadRecords(int type, const std::vector<HostFieldDefinition>& fields,
+std::vector<std::vector<std::string>> PcFileFormatTest::ReadRecords(int type,
+                                                                    const std::vector<HostFieldDefinition>& fields,
                                                                     const std::string& file,
                                                                     std::vector<Setting> profile)
 {

@@ -20,8 +20,8 @@ std::string FileOf(const TransferOutcome& outcome);
 std::string WriteFile(TransferRunner& runner, const PcTransfer& transfer);
 
 // A PC file that the reader must refuse with exactly the one message.
-TransferCase Refused(const char* name, int type, const std::vector<HostFieldDefinition>& fields, const std::string& file,
-                     const std::string& message, const std::vector<Setting>& profile = {});
+TransferCase Refused(const char* name, int type, const std::vector<HostFieldDefinition>& fields,
+                     const std::string& file, const std::string& message, const std::vector<Setting>& profile = {});
 
 // Host fields of every kind and two records of them, quotes and an empty text included.
 extern const std::vector<HostFieldDefinition> kMixed;

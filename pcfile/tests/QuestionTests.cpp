@@ -87,12 +87,15 @@ TEST_F(Questions, NothingIsAskedWhenTheOptionIsOffOrTheCaseDoesNotArise)
         bool exists;
         int confirmCreating;
         int confirmReplacing;
-    } cases[] = {{ZRPCWM_CREATE, true, 1, 0},  {ZRPCWM_REPLACE, false, 0, 1}, {ZRPCWM_CREATE, false, 1, 1},
-                 {ZRPCWM_REPLACE, true, 1, 1}, {ZRPCWM_APPEND, true, 1, 1}};
+    } cases[] = {{ZRPCWM_CREATE, true, 1, 0},
+                 {ZRPCWM_REPLACE, false, 0, 1},
+                 {ZRPCWM_CREATE, false, 1, 1},
+                 {ZRPCWM_REPLACE, true, 1, 1},
+                 {ZRPCWM_APPEND, true, 1, 1}};
     for (const auto& c : cases)
     {
-        const TransferOutcome outcome =
-            m_runner.ToPc(Transfer(c.mode, c.exists, c.confirmCreating, c.confirmReplacing));
+        const TransferOutcome outcome = m_runner.ToPc(
+            Transfer(c.mode, c.exists, c.confirmCreating, c.confirmReplacing));
         EXPECT_TRUE(outcome.Succeeded()) << c.mode << "/" << c.exists;
     }
     EXPECT_TRUE(m_watcher.Seen().empty());

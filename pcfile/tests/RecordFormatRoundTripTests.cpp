@@ -6,13 +6,16 @@ namespace
 {
 const std::vector<HostFieldDefinition> kEveryType = {
     {"TEXT      ", HFT_CHARACTER, 12, 0}, {"PACKED    ", HFT_PACKED, 9, 2}, {"PACKINT   ", HFT_PACKED, 6, 0},
-    {"ZONED     ", HFT_ZONED, 8, 3},      {"ZONEINT   ", HFT_ZONED, 4, 0}, {"BINARY    ", HFT_BINARY, 7, 2},
+    {"ZONED     ", HFT_ZONED, 8, 3},      {"ZONEINT   ", HFT_ZONED, 4, 0},  {"BINARY    ", HFT_BINARY, 7, 2},
     {"BININT    ", HFT_BINARY, 11, 0},
 };
 
 std::string Accented(int characterSet)
 {
-    return characterSet == ZRCS_EBCDIC_TO_ASCII ? "caf\x82 \x81" "ber" : "caf\xE9 \xFC" "ber";
+    return characterSet == ZRCS_EBCDIC_TO_ASCII ? "caf\x82 \x81"
+                                                  "ber"
+                                                : "caf\xE9 \xFC"
+                                                  "ber";
 }
 
 // Numbers in the display forms that the DOS random formats give back: packed and zoned with a sign position and
@@ -84,10 +87,10 @@ TEST_F(RecordFormatRoundTrip, DosRandomFilesKeepTheValuesOfOtherForms)
         transfer.records = AnyFormRecords(ZRCS_EBCDIC_TO_ASCII);
         const std::string file = WriteFile(m_runner, transfer);
         const TransferOutcome read = ReadBack(m_runner, transfer, file);
-        const std::vector<std::string> blanks = {"blanks      ", " 00000.00", " 00000", " 000.000", " 000", "   0.00",
-                                                 "          0"};
-        const std::vector<std::string> shortForms = {"short forms ", "-00001.50", "-00042", " 000.100", "-001",
-                                                     "   1.15", "          1"};
+        const std::vector<std::string> blanks = {"blanks      ", " 00000.00", " 00000",     " 000.000",
+                                                 " 000",         "   0.00",   "          0"};
+        const std::vector<std::string> shortForms = {"short forms ", "-00001.50", "-00042",     " 000.100",
+                                                     "-001",         "   1.15",   "          1"};
         ASSERT_EQ(read.records.size(), transfer.records.size());
         EXPECT_EQ(read.records[5], blanks);
         EXPECT_EQ(read.records[6], shortForms);

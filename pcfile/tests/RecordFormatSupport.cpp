@@ -50,7 +50,8 @@ std::string LotusLabel(unsigned column, unsigned row, const std::string& text)
 
 std::string LotusInteger(unsigned column, unsigned row, int value)
 {
-    return LotusRecord(0x000D, std::string("\xFF") + Le16(column) + Le16(row) + Le16(static_cast<unsigned>(value) & 0xFFFF));
+    return LotusRecord(0x000D,
+                       std::string("\xFF") + Le16(column) + Le16(row) + Le16(static_cast<unsigned>(value) & 0xFFFF));
 }
 
 std::string LotusNumber(unsigned column, unsigned row, double value)
@@ -101,7 +102,9 @@ std::string BiffEof()
 
 std::string DifHeaderBytes(const std::string& records, const std::string& fields)
 {
-    auto count = [](const std::string& value) { return value + std::string(4 - std::min<size_t>(4, value.size()), ' '); };
+    auto count = [](const std::string& value) {
+        return value + std::string(4 - std::min<size_t>(4, value.size()), ' ');
+    };
     return "TABLE\r\n0,1\r\n\"\"\r\nVECTORS\r\n0," + count(records) + "\r\n\"\"\r\nTUPLES\r\n0," + count(fields) +
            "\r\n\"\"\r\nDATA\r\n0,0\r\n\"\"\r\n-1,0\r\nBOT\r\n";
 }

@@ -7,13 +7,16 @@ namespace
 {
 const std::vector<HostFieldDefinition> kEveryType = {
     {"TEXT      ", HFT_CHARACTER, 12, 0}, {"PACKED    ", HFT_PACKED, 9, 2}, {"PACKINT   ", HFT_PACKED, 6, 0},
-    {"ZONED     ", HFT_ZONED, 8, 3},      {"ZONEINT   ", HFT_ZONED, 4, 0}, {"BINARY    ", HFT_BINARY, 7, 2},
+    {"ZONED     ", HFT_ZONED, 8, 3},      {"ZONEINT   ", HFT_ZONED, 4, 0},  {"BINARY    ", HFT_BINARY, 7, 2},
     {"BININT    ", HFT_BINARY, 11, 0},
 };
 
 std::vector<std::vector<std::string>> RecordsFor(int characterSet)
 {
-    const std::string accented = characterSet == ZRCS_EBCDIC_TO_ASCII ? "caf\x82 \x81" "ber" : "caf\xE9 \xFC" "ber";
+    const std::string accented = characterSet == ZRCS_EBCDIC_TO_ASCII ? "caf\x82 \x81"
+                                                                        "ber"
+                                                                      : "caf\xE9 \xFC"
+                                                                        "ber";
     return {
         {"Hello, \"W\"!", " 12345.67", " 12345", " 123.456", " 999", " 327.67", " 2147483647"},
         {"  lead blank", "-00001.50", "-00042", "-000.001", "-001", "-000.05", "-2147483648"},
@@ -27,8 +30,7 @@ class RoundTrip : public testing::Test
 {
 protected:
     // Writes the records and reads the file back with the same settings.
-    void Run(int type, int characterSet, std::vector<Setting> profile, TransferOutcome& written,
-             TransferOutcome& read)
+    void Run(int type, int characterSet, std::vector<Setting> profile, TransferOutcome& written, TransferOutcome& read)
     {
         profile.push_back({ZRP_CHARACTER_SET, characterSet});
         PcTransfer transfer;
@@ -52,8 +54,8 @@ TEST_F(RoundTrip, EveryTextFormatGivesBackTheHostBytes)
         for (int characterSet : {ZRCS_EBCDIC_TO_ASCII, ZRCS_EBCDIC_TO_ANSI})
             for (int dot : {1, 0})
             {
-                SCOPED_TRACE(testing::Message() << "type " << type << ", character set " << characterSet
-                                                << ", decimal dot " << dot);
+                SCOPED_TRACE(testing::Message()
+                             << "type " << type << ", character set " << characterSet << ", decimal dot " << dot);
                 TransferOutcome written, read;
                 Run(type, characterSet, {{ZRP_DECIMAL_CHAR_IS_DOT, dot}}, written, read);
                 ASSERT_TRUE(written.Succeeded());

@@ -81,9 +81,9 @@ TEST_F(Spreadsheets, ThreeRecordsFillRowsOneToThreeAndDimensions)
 TEST_F(Spreadsheets, NumbersBecomeIntegerCellsOnlyWhenWholeAndSmall)
 {
     const std::vector<HostFieldDefinition> fields = {{"WHOLE", HFT_ZONED, 6, 0},
-                                               {"PRICE", HFT_PACKED, 7, 2},
-                                               {"BIG", HFT_BINARY, 11, 0},
-                                               {"HUGE", HFT_PACKED, 15, 0}};
+                                                     {"PRICE", HFT_PACKED, 7, 2},
+                                                     {"BIG", HFT_BINARY, 11, 0},
+                                                     {"HUGE", HFT_PACKED, 15, 0}};
     const std::vector<std::vector<std::string>> records = {{" 40000", "  12.50", " 2147483648", "-12345678901234"},
                                                            {"   123", " 000.00", "-0000032768", "             7"},
                                                            {"    -5", "-000.01", "      32767", "              "}};
@@ -200,7 +200,8 @@ TEST_F(Spreadsheets, RowsBeyondTheRowFieldAreRefused)
     const std::string lotusBefore = LotusNames() + LotusLabel(0, 1, "a  ") + LotusInteger(1, 1, 1) +
                                     LotusLabel(0, 65534, "b  ") + LotusInteger(1, 65534, 1) + LotusEof();
     const std::string lotus = WriteFile(m_runner, Append(PCFT_WKS, {{"y", "    2"}}, lotusBefore));
-    EXPECT_BYTES(lotus.substr(lotus.size() - 4 - 25), LotusLabel(0, 65535, "y  ") + LotusInteger(1, 65535, 2) + LotusEof());
+    EXPECT_BYTES(lotus.substr(lotus.size() - 4 - 25),
+                 LotusLabel(0, 65535, "y  ") + LotusInteger(1, 65535, 2) + LotusEof());
     const TransferOutcome lotusFull = m_runner.ToPc(Append(PCFT_WKQ, {{"z", "    3"}}, lotus));
     ExpectFailure(lotusFull, ZriText(20, "65536"));
 }

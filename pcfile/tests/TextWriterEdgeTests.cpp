@@ -170,8 +170,8 @@ TEST_F(TextWriterEdges, LinesLongerThanTheRoomKeptFreeAreWrittenWholeWhereverThe
         int width;
     };
     const Case cases[] = {{PCFT_CSV, ",", true, 1995}, {PCFT_CSV, ",", true, 3000}, {PCFT_TAB, "\t", true, 3000},
-                          {PCFT_PRN, " ", true, 3500},  {PCFT_TXT, "", false, 3990}, {PCFT_TXT, "", false, 4608},
-                          {PCFT_TXT, "", false, 5000},  {PCFT_DLM, "", false, 4608}};
+                          {PCFT_PRN, " ", true, 3500}, {PCFT_TXT, "", false, 3990}, {PCFT_TXT, "", false, 4608},
+                          {PCFT_TXT, "", false, 5000}, {PCFT_DLM, "", false, 4608}};
     const std::vector<bool> isText = {true, false};
     for (const Case& format : cases)
     {
@@ -182,7 +182,7 @@ TEST_F(TextWriterEdges, LinesLongerThanTheRoomKeptFreeAreWrittenWholeWhereverThe
         {
             const size_t filled = i * 7919 % format.width;
             std::string text = i % 2 ? std::string(filled, '"') + std::string(format.width - filled, 'a')
-                                      : std::string(filled, 'a') + std::string(format.width - filled, ' ');
+                                     : std::string(filled, 'a') + std::string(format.width - filled, ' ');
             transfer.records.push_back({text, i % 3 ? " 0042" : "-0001"});
         }
         for (bool removeBlanks : {false, true})

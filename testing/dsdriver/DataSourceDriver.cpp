@@ -54,8 +54,7 @@ TransferSteps DataSourceDriver::ToPc(HostRecords& host, const EnvironmentCallbac
     return steps;
 }
 
-TransferSteps DataSourceDriver::FromPc(HostRecords& host, const EnvironmentCallbacks* environment,
-                                       HANDLE cancelEvent)
+TransferSteps DataSourceDriver::FromPc(HostRecords& host, const EnvironmentCallbacks* environment, HANDLE cancelEvent)
 {
     TransferSteps steps;
     DataSourceFunctions* pc = m_table;

@@ -22,11 +22,11 @@ struct TransferSteps
     bool connected = false;
     bool opened = false;
     bool layoutTaken = false;
-    bool loopDone = false;      // every field moved (or the data ended or the transfer was cancelled)
-    bool finished = false;      // the destination's EndOfData after the loop
+    bool loopDone = false;  // every field moved (or the data ended or the transfer was cancelled)
+    bool finished = false;  // the destination's EndOfData after the loop
     bool closed = false;
     bool disconnected = false;
-    int recordCount = 0;        // the data source's GetRecordCount before Close
+    int recordCount = 0;  // the data source's GetRecordCount before Close
 
     bool Succeeded() const { return connected && opened && layoutTaken && loopDone && finished && closed; }
 };

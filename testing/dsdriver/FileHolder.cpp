@@ -8,8 +8,8 @@ int main(int argc, char** argv)
 {
     if (argc != 4)
         return 2;
-    OwnedFile file(CreateFileA(argv[1], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                               nullptr));
+    OwnedFile file(
+        CreateFileA(argv[1], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return 1;
     OwnedEvent ready(OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]));

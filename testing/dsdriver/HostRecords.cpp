@@ -70,7 +70,7 @@ void HostRecords::AddRecordText(const std::vector<std::string>& values, const En
 }
 
 std::vector<std::vector<std::string>> HostRecords::RecordTexts(const EnvironmentCallbacks* environment,
-                                                                int characterSet) const
+                                                               int characterSet) const
 {
     std::vector<std::vector<std::string>> texts;
     for (const std::string& record : m_records)

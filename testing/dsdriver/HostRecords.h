@@ -10,7 +10,7 @@
 struct HostFieldDefinition
 {
     const char* name;
-    int type;       // HostFieldType; 1, 3, 5 and 7 carry the display length
+    int type;  // HostFieldType; 1, 3, 5 and 7 carry the display length
     int length;
     int decimals;
 };
@@ -34,8 +34,7 @@ public:
                        int characterSet);
     const std::vector<std::string>& Records() const { return m_records; }
     // The records' fields translated back to PC text.
-    std::vector<std::vector<std::string>> RecordTexts(const EnvironmentCallbacks* environment,
-                                                      int characterSet) const;
+    std::vector<std::vector<std::string>> RecordTexts(const EnvironmentCallbacks* environment, int characterSet) const;
     void ClearRecords() { m_records.clear(); }
 
     // The reading side breaks off, as a failing host does: GetField fails once `records` records were handed out.

@@ -41,7 +41,7 @@ std::string Escaped(const std::string& bytes)
 testing::AssertionResult RunTransferCase(TransferRunner& runner, const TransferCase& transferCase)
 {
     const TransferOutcome outcome = transferCase.direction == ZRDIR_HOST_TO_PC ? runner.ToPc(transferCase.transfer)
-                                                                              : runner.FromPc(transferCase.transfer);
+                                                                               : runner.FromPc(transferCase.transfer);
     testing::AssertionResult result = testing::AssertionSuccess();
     auto fail = [&](const std::string& what) {
         if (result)
@@ -53,8 +53,7 @@ testing::AssertionResult RunTransferCase(TransferRunner& runner, const TransferC
     if (outcome.ErrorTexts() != transferCase.errors)
         fail("messages " + Quoted(outcome.ErrorTexts()) + "\n  expected " + Quoted(transferCase.errors));
     if (transferCase.file && outcome.file != transferCase.file)
-        fail("file\n" + Escaped(outcome.file.value_or("(none)")) + "\n  expected\n" +
-             Escaped(*transferCase.file));
+        fail("file\n" + Escaped(outcome.file.value_or("(none)")) + "\n  expected\n" + Escaped(*transferCase.file));
     if (transferCase.records && outcome.records != *transferCase.records)
     {
         std::string got;

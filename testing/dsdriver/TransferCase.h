@@ -15,9 +15,9 @@ struct TransferCase
     int direction = ZRDIR_HOST_TO_PC;
     PcTransfer transfer;
     bool succeeds = true;
-    std::optional<std::string> file;                                // the PC file's bytes afterwards
-    std::optional<std::vector<std::vector<std::string>>> records;   // the records the host received, as PC text
-    std::vector<std::string> errors;                                // every message reported, in order
+    std::optional<std::string> file;                               // the PC file's bytes afterwards
+    std::optional<std::vector<std::vector<std::string>>> records;  // the records the host received, as PC text
+    std::vector<std::string> errors;                               // every message reported, in order
 };
 
 // Runs the case and compares everything it names; the failure message shows bytes with escapes.

@@ -7,8 +7,8 @@
 
 namespace
 {
-const char* const kExtensions[] = {"", "", "bin", "txt", "tab", "csv", "prn", "dlm", "dif",
-                                   "dbf", "dr1", "dr2", "wkq", "wks", "xls"};
+const char* const kExtensions[] = {"",    "",    "bin", "txt", "tab", "csv", "prn", "dlm",
+                                   "dif", "dbf", "dr1", "dr2", "wkq", "wks", "xls"};
 
 int ValueOf(const std::vector<Setting>& settings, int id, int fallback)
 {
@@ -79,9 +79,8 @@ TransferOutcome TransferRunner::Run(const PcTransfer& transfer, int direction)
     ErrorSinkCapture errors;
     const int type = transfer.fileType;
     const bool namedType = type >= 0 && type < static_cast<int>(std::size(kExtensions));
-    const std::string path =
-        PathOf(transfer.fileName.empty() ? std::string("data.") + (namedType ? kExtensions[type] : "pc")
-                                         : transfer.fileName);
+    const std::string path = PathOf(
+        transfer.fileName.empty() ? std::string("data.") + (namedType ? kExtensions[type] : "pc") : transfer.fileName);
     DeleteFileA(path.c_str());
     if (transfer.fileBefore)
         WriteWholeFile(path, *transfer.fileBefore);

@@ -42,9 +42,9 @@ struct PcTransfer
 struct TransferOutcome
 {
     TransferSteps steps;
-    std::optional<std::string> file;                    // the PC file after the transfer
-    std::vector<std::string> hostRecords;               // host bytes sent (host to PC) or received (PC to host)
-    std::vector<std::vector<std::string>> records;      // the records received as PC text (PC to host)
+    std::optional<std::string> file;                // the PC file after the transfer
+    std::vector<std::string> hostRecords;           // host bytes sent (host to PC) or received (PC to host)
+    std::vector<std::vector<std::string>> records;  // the records received as PC text (PC to host)
     std::vector<CapturedError> errors;
 
     bool Succeeded() const { return steps.Succeeded(); }

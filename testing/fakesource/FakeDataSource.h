@@ -53,7 +53,7 @@ private:
     std::map<std::string, int> m_calls;
     std::vector<DSField> m_fields;
     std::vector<char> m_buffer;
-    std::vector<bool> m_zoned;      // per field: zoned digits rather than text
+    std::vector<bool> m_zoned;  // per field: zoned digits rather than text
     DSRecordLayout m_layout = {};
     int m_count = 0;
     OwnedEvent m_cancelEvent;

@@ -20,7 +20,7 @@
 struct FakeFieldDefinition
 {
     std::string name;
-    char kind = 'A';    // 'A' character, 'S' zoned
+    char kind = 'A';  // 'A' character, 'S' zoned
     int length = 0;
 };
 
@@ -30,7 +30,7 @@ struct FakeScenario
     std::vector<FakeFieldDefinition> fields;
     int records = 0;
     std::string failOperation;
-    int failAt = 0;     // 0: every call
+    int failAt = 0;  // 0: every call
     int cancelAt = 0;
     int recordDelayMs = 0;
     bool logFields = false;

@@ -31,8 +31,8 @@ struct Entries
 
     static DataSourceFunctions Table()
     {
-        return {Connect, QueryInfo, Disconnect, Open, GetRecordLayout, SetRecordLayout,
-                Close,   GetField,  PutField,   NextField, EndOfData, GetRecordCount};
+        return {Connect, QueryInfo, Disconnect, Open,      GetRecordLayout, SetRecordLayout,
+                Close,   GetField,  PutField,   NextField, EndOfData,       GetRecordCount};
     }
 };
 

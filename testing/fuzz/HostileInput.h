@@ -9,9 +9,9 @@
 
 enum class HostileVerdict
 {
-    Refused,        // the reader failed and said why
-    Clean,          // the reader took the input, and what it gave is what the input holds
-    Wrong,          // the reader gave data the input does not hold, or failed without a word
+    Refused,  // the reader failed and said why
+    Clean,    // the reader took the input, and what it gave is what the input holds
+    Wrong,    // the reader gave data the input does not hold, or failed without a word
 };
 
 // One reader of outside input with its cases.

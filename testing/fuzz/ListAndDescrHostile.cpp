@@ -86,8 +86,8 @@ public:
         const std::string path = m_folder.PathOf("fields.fmt");
         WriteAll(path, bytes);
         std::vector<DescrField> fields;
-        const DescrFileStatus status =
-            m_byLines ? LoadDescrFile(path.c_str(), fields) : ReadDescrRecords(path.c_str(), fields, 500);
+        const DescrFileStatus status = m_byLines ? LoadDescrFile(path.c_str(), fields)
+                                                 : ReadDescrRecords(path.c_str(), fields, 500);
         if (status != DescrFileStatus::Ok)
             return HostileVerdict::Refused;
         if (!m_byLines && fields.size() * DESCR_RECORD_BYTES != bytes.size())

@@ -11,13 +11,10 @@
 
 namespace
 {
-const std::vector<HostFieldDefinition> kTextFields = {{"NAME", HFT_CHARACTER, 6, 0},
-                                                {"PRICE", HFT_PACKED, 7, 2},
-                                                {"QTY", HFT_ZONED, 4, 0}};
-const std::vector<HostFieldDefinition> kRecordFields = {{"NAME", HFT_CHARACTER, 6, 0},
-                                                  {"PRICE", HFT_PACKED, 7, 2},
-                                                  {"QTY", HFT_ZONED, 4, 0},
-                                                  {"CODE", HFT_BINARY, 6, 0}};
+const std::vector<HostFieldDefinition> kTextFields = {
+    {"NAME", HFT_CHARACTER, 6, 0}, {"PRICE", HFT_PACKED, 7, 2}, {"QTY", HFT_ZONED, 4, 0}};
+const std::vector<HostFieldDefinition> kRecordFields = {
+    {"NAME", HFT_CHARACTER, 6, 0}, {"PRICE", HFT_PACKED, 7, 2}, {"QTY", HFT_ZONED, 4, 0}, {"CODE", HFT_BINARY, 6, 0}};
 const std::vector<std::vector<std::string>> kRecords = {{"ab\"c", "-012.50", " 042", "    -7"},
                                                         {"", " 000.01", "-001", "     0"},
                                                         {"x,y z", " 999.99", " 000", " 32767"},
@@ -26,8 +23,8 @@ constexpr size_t kDosRandomRecord = 6 + 3 + 3 + 2;
 constexpr size_t kDlmRecord = 6 + 7 + 4;
 constexpr char kEndMark = 0x1A;
 
-const char kInteresting[] = {'"', ',', '\t', ' ', '\r', '\n', '.', '-', '0', '1', '9', 'E', 'V', '*',
-                             '\x0D', '\x1A', '\0', '\x01', '\x04', '\x0F', '\x7F', '\xFF'};
+const char kInteresting[] = {'"', ',', '\t', ' ',    '\r',   '\n', '.',    '-',    '0',    '1',    '9',
+                             'E', 'V', '*',  '\x0D', '\x1A', '\0', '\x01', '\x04', '\x0F', '\x7F', '\xFF'};
 
 bool OnlyLineEndsFrom(const std::string& file, size_t at)
 {
@@ -285,9 +282,9 @@ std::unique_ptr<HostileReader> MakePcFileReader(const std::string& name)
     {
         const char* name;
         int type;
-    } kFormats[] = {{"pc-txt", PCFT_TXT}, {"pc-tab", PCFT_TAB}, {"pc-csv", PCFT_CSV}, {"pc-prn", PCFT_PRN},
-                    {"pc-dlm", PCFT_DLM}, {"pc-dif", PCFT_DIF}, {"pc-dbf", PCFT_DBF}, {"pc-dr1", PCFT_DR1},
-                    {"pc-dr2", PCFT_DR2}};
+    } kFormats[] = {{"pc-txt", PCFT_TXT}, {"pc-tab", PCFT_TAB}, {"pc-csv", PCFT_CSV},
+                    {"pc-prn", PCFT_PRN}, {"pc-dlm", PCFT_DLM}, {"pc-dif", PCFT_DIF},
+                    {"pc-dbf", PCFT_DBF}, {"pc-dr1", PCFT_DR1}, {"pc-dr2", PCFT_DR2}};
     for (const auto& format : kFormats)
         if (name == format.name)
             return std::make_unique<PcFileReader>(format.name, format.type);

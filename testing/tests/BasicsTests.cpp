@@ -86,7 +86,8 @@ TEST(TempProgramFolder, HoldsCopiesAndDisappearsWithEverythingInIt)
         folder.AddCodeTable(FolderPlace::Parent);
         folder.WriteFile("note.txt", "x");
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.PathOf("Zrtver.dll").c_str()));
-        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.PathOf("ZRT850.TBL", FolderPlace::Parent).c_str()));
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES,
+                  GetFileAttributesA(folder.PathOf("ZRT850.TBL", FolderPlace::Parent).c_str()));
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.PathOf("ZRT850.TBL").c_str()));
     }
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(parent.c_str()));

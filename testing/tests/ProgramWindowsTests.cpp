@@ -41,7 +41,9 @@ std::string CustomerProfile(const std::string& csv)
            "Character set=EBCDIC to ANSI\r\nAuto close=No\r\nTransfer type=Conversion\r\n"
            "[Host request]\r\nPresentation space ID=A\r\nHost file type=Data\r\nDescription file=\r\n"
            "SQL from=QGPL/CUSTOMER(CUSTOMER)\r\n"
-           "[PC request]\r\nFilename=" + csv + "\r\nPC file type=CSV (Comma delimiter)\r\nRemove blanks=Yes\r\n"
+           "[PC request]\r\nFilename=" +
+           csv +
+           "\r\nPC file type=CSV (Comma delimiter)\r\nRemove blanks=Yes\r\n"
            "Decimal char is dot=Yes\r\nPC write mode=Create file\r\n";
 }
 

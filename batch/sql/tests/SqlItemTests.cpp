@@ -15,10 +15,18 @@ namespace
 {
 using Texts = std::vector<std::string>;
 
-const int kHostToPcTexts[] = {ZRP_SQL_SELECT,     ZRP_HOST_SOURCE_NAME, ZRP_SQL_WHERE,
-                              ZRP_SQL_JOIN,       ZRP_SQL_GROUP_BY,     ZRP_SQL_HAVING,
-                              ZRP_SQL_ORDER_BY,   ZRP_SQL_STATEMENT,    ZRP_SQL_USER_DEFINED_HEAD,
-                              ZRP_SQL_USER_DEFINED_TAIL, ZRP_SQL_EXTRA_TEXT, ZRP_SQL_SYSTEM_NAME};
+const int kHostToPcTexts[] = {ZRP_SQL_SELECT,
+                              ZRP_HOST_SOURCE_NAME,
+                              ZRP_SQL_WHERE,
+                              ZRP_SQL_JOIN,
+                              ZRP_SQL_GROUP_BY,
+                              ZRP_SQL_HAVING,
+                              ZRP_SQL_ORDER_BY,
+                              ZRP_SQL_STATEMENT,
+                              ZRP_SQL_USER_DEFINED_HEAD,
+                              ZRP_SQL_USER_DEFINED_TAIL,
+                              ZRP_SQL_EXTRA_TEXT,
+                              ZRP_SQL_SYSTEM_NAME};
 const int kPcToHostTexts[] = {ZRP_SQL_SYSTEM_NAME, ZRP_SQL_REPLACE,   ZRP_HOST_TARGET_NAME, ZRP_SQL_REFERENCE_FILE,
                               ZRP_SQL_EXTRA_TEXT,  ZRP_SQL_FILE_TEXT, ZRP_SQL_MEMBER_TEXT};
 const int kPcToHostNumbers[] = {ZRP_HOST_FILE_TYPE, ZRP_HOST_WRITE_MODE, ZRP_RECORD_LENGTH, ZRP_SQL_AUTHORITY};
@@ -61,10 +69,19 @@ TEST_F(SqlItemTest, NewHostToPcPart)
     {
         std::unique_ptr<CZRRequestPart> part(tcpip ? static_cast<CZRRequestPart*>(new CZRHostRequestTcpipH2P)
                                                    : new CZRHostRequestAppcH2P);
-        EXPECT_EQ(Snapshot(*part), (std::vector<std::pair<int, std::string>>{
-                                       {306, ""}, {311, ""}, {312, "*"}, {313, ""}, {314, ""}, {315, ""},
-                                       {316, ""}, {317, ""}, {318, "1"}, {324, ""}, {325, ""}, {326, ""},
-                                       {327, ""}}));
+        EXPECT_EQ(Snapshot(*part), (std::vector<std::pair<int, std::string>>{{306, ""},
+                                                                             {311, ""},
+                                                                             {312, "*"},
+                                                                             {313, ""},
+                                                                             {314, ""},
+                                                                             {315, ""},
+                                                                             {316, ""},
+                                                                             {317, ""},
+                                                                             {318, "1"},
+                                                                             {324, ""},
+                                                                             {325, ""},
+                                                                             {326, ""},
+                                                                             {327, ""}}));
     }
 }
 
@@ -74,9 +91,17 @@ TEST_F(SqlItemTest, NewPcToHostPart)
     {
         std::unique_ptr<CZRRequestPart> part(tcpip ? static_cast<CZRRequestPart*>(new CZRHostRequestTcpipP2H)
                                                    : new CZRHostRequestAppcP2H);
-        EXPECT_EQ(Snapshot(*part), (std::vector<std::pair<int, std::string>>{
-                                       {304, "1"}, {307, ""}, {308, "5"}, {309, "92"}, {311, ""}, {319, "*"},
-                                       {320, ""}, {321, ""}, {322, ""}, {323, "2"}, {327, ""}}));
+        EXPECT_EQ(Snapshot(*part), (std::vector<std::pair<int, std::string>>{{304, "1"},
+                                                                             {307, ""},
+                                                                             {308, "5"},
+                                                                             {309, "92"},
+                                                                             {311, ""},
+                                                                             {319, "*"},
+                                                                             {320, ""},
+                                                                             {321, ""},
+                                                                             {322, ""},
+                                                                             {323, "2"},
+                                                                             {327, ""}}));
     }
 }
 
@@ -193,8 +218,8 @@ TEST_F(SqlItemTest, SplitOfTargetAndReferenceNames)
         part.SplitName(parts);
         EXPECT_EQ(parts, c.parts) << c.target;
     }
-    for (const Case& c : {Case{"LIB/REF", {"LIB", "REF"}}, Case{"REF", {"", ""}}, Case{"", {"", ""}},
-                          Case{"A/B/C", {"A", "B/C"}}})
+    for (const Case& c :
+         {Case{"LIB/REF", {"LIB", "REF"}}, Case{"REF", {"", ""}}, Case{"", {"", ""}}, Case{"A/B/C", {"A", "B/C"}}})
     {
         part.SetValue(ZRP_SQL_REFERENCE_FILE, c.target);
         Texts parts{"left over"};
@@ -287,14 +312,13 @@ TEST_F(SqlProfileKindTest, ConnectionValueChoosesTheKind)
         ZRSqlProfileResult result;
         int kind;
     };
-    for (const Case& c : {Case{"APPC", ZRSqlProfileResult::Made, ZRCONN_APPC},
-                          Case{"appc", ZRSqlProfileResult::Made, ZRCONN_APPC},
-                          Case{"TCP/IP", ZRSqlProfileResult::Made, ZRCONN_TCPIP},
-                          Case{"tcp/IP", ZRSqlProfileResult::Made, ZRCONN_TCPIP},
-                          Case{"HLLAPI", ZRSqlProfileResult::NotSql, 0},
-                          Case{"APPC ", ZRSqlProfileResult::NotSql, 0}, Case{"TCP", ZRSqlProfileResult::NotSql, 0},
-                          Case{"", ZRSqlProfileResult::NotSql, 0},
-                          Case{"Default value (value not found)", ZRSqlProfileResult::NotSql, 0}})
+    for (const Case& c :
+         {Case{"APPC", ZRSqlProfileResult::Made, ZRCONN_APPC}, Case{"appc", ZRSqlProfileResult::Made, ZRCONN_APPC},
+          Case{"TCP/IP", ZRSqlProfileResult::Made, ZRCONN_TCPIP},
+          Case{"tcp/IP", ZRSqlProfileResult::Made, ZRCONN_TCPIP}, Case{"HLLAPI", ZRSqlProfileResult::NotSql, 0},
+          Case{"APPC ", ZRSqlProfileResult::NotSql, 0}, Case{"TCP", ZRSqlProfileResult::NotSql, 0},
+          Case{"", ZRSqlProfileResult::NotSql, 0},
+          Case{"Default value (value not found)", ZRSqlProfileResult::NotSql, 0}})
     {
         SCOPED_TRACE(c.connection);
         CZRProfile* made = reinterpret_cast<CZRProfile*>(1);

@@ -78,8 +78,7 @@ TEST_F(SqlReadingTest, TcpipSelectListStopsAtAValueWithAComma)
         SetHostValue(path, "SQL select 1", "A");
         SetHostValue(path, "SQL select 2", "B1,B2");
         SetHostValue(path, "SQL select 3", "D");
-        EXPECT_EQ(HostText(*ExpectReads(path), ZRP_SQL_SELECT),
-                  std::string(connection) == "APPC" ? "A, B1,B2, D" : "A")
+        EXPECT_EQ(HostText(*ExpectReads(path), ZRP_SQL_SELECT), std::string(connection) == "APPC" ? "A, B1,B2, D" : "A")
             << connection;
     }
     std::string path = HostToPc("TCP/IP");
@@ -110,12 +109,12 @@ TEST_F(SqlReadingTest, NumberedListsHaveTheirBounds)
         const char* separator;
         bool pcToHost;
     };
-    for (const Bound& bound : {Bound{"SQL select", 256, ZRP_SQL_SELECT, ", ", false},
-                               Bound{"SQL from", 32, ZRP_HOST_SOURCE_NAME, ", ", false},
-                               Bound{"SQL join", 32, ZRP_SQL_JOIN, " AND ", false},
-                               Bound{"SQL group by", 50, ZRP_SQL_GROUP_BY, ", ", false},
-                               Bound{"SQL order by", 120, ZRP_SQL_ORDER_BY, ", ", false},
-                               Bound{"SQL replace", 256, ZRP_SQL_REPLACE, ", ", true}})
+    for (const Bound& bound :
+         {Bound{"SQL select", 256, ZRP_SQL_SELECT, ", ", false},
+          Bound{"SQL from", 32, ZRP_HOST_SOURCE_NAME, ", ", false}, Bound{"SQL join", 32, ZRP_SQL_JOIN, " AND ", false},
+          Bound{"SQL group by", 50, ZRP_SQL_GROUP_BY, ", ", false},
+          Bound{"SQL order by", 120, ZRP_SQL_ORDER_BY, ", ", false},
+          Bound{"SQL replace", 256, ZRP_SQL_REPLACE, ", ", true}})
     {
         SCOPED_TRACE(bound.key);
         std::string path = bound.pcToHost ? PcToHost() : HostToPc();
@@ -158,10 +157,10 @@ TEST_F(SqlReadingTest, BrokenQueryPartsFailSilently)
         const char* key;
         const char* value;
     };
-    for (const Broken& broken : {Broken{"SQL where 1", "X = 1"}, Broken{"SQL where 1", nullptr},
-                                 Broken{"SQL where 1", "@X = 1"}, Broken{"SQL join 1", nullptr},
-                                 Broken{"SQL group by 1", nullptr}, Broken{"SQL having 1", "X@"},
-                                 Broken{"SQL having 1", nullptr}, Broken{"SQL order by 1", nullptr}})
+    for (const Broken& broken :
+         {Broken{"SQL where 1", "X = 1"}, Broken{"SQL where 1", nullptr}, Broken{"SQL where 1", "@X = 1"},
+          Broken{"SQL join 1", nullptr}, Broken{"SQL group by 1", nullptr}, Broken{"SQL having 1", "X@"},
+          Broken{"SQL having 1", nullptr}, Broken{"SQL order by 1", nullptr}})
     {
         SCOPED_TRACE(std::string(broken.key) + "=" + (broken.value ? broken.value : "(missing)"));
         std::string path = HostToPc();
@@ -257,12 +256,12 @@ TEST_F(SqlReadingTest, PcToHostCodedValues)
         int id;
         int code;
     };
-    for (const Coded& coded : {Coded{"Host file type", "Source", ZRP_HOST_FILE_TYPE, 2},
-                               Coded{"Host write mode", "Create host file", ZRP_HOST_WRITE_MODE, 1},
-                               Coded{"Host write mode", "replace HOST member", ZRP_HOST_WRITE_MODE, 5},
-                               Coded{"Authority", "Read", ZRP_SQL_AUTHORITY, 1},
-                               Coded{"Authority", "ALL", ZRP_SQL_AUTHORITY, 3},
-                               Coded{"Authority", "none", ZRP_SQL_AUTHORITY, 4}})
+    for (const Coded& coded :
+         {Coded{"Host file type", "Source", ZRP_HOST_FILE_TYPE, 2},
+          Coded{"Host write mode", "Create host file", ZRP_HOST_WRITE_MODE, 1},
+          Coded{"Host write mode", "replace HOST member", ZRP_HOST_WRITE_MODE, 5},
+          Coded{"Authority", "Read", ZRP_SQL_AUTHORITY, 1}, Coded{"Authority", "ALL", ZRP_SQL_AUTHORITY, 3},
+          Coded{"Authority", "none", ZRP_SQL_AUTHORITY, 4}})
     {
         SCOPED_TRACE(std::string(coded.key) + "=" + coded.value);
         std::string codedPath = PcToHost();
@@ -278,10 +277,10 @@ TEST_F(SqlReadingTest, PcToHostRejectsUnknownCodes)
         const char* key;
         const char* value;
     };
-    for (const Bad& bad : {Bad{"Host file type", "Member/Source"}, Bad{"Host file type", nullptr},
-                           Bad{"Host file type", ""}, Bad{"Host write mode", "Append host member"},
-                           Bad{"Host write mode", "Replace host file"}, Bad{"Host write mode", nullptr},
-                           Bad{"Authority", "Owner"}, Bad{"Authority", nullptr}})
+    for (const Bad& bad :
+         {Bad{"Host file type", "Member/Source"}, Bad{"Host file type", nullptr}, Bad{"Host file type", ""},
+          Bad{"Host write mode", "Append host member"}, Bad{"Host write mode", "Replace host file"},
+          Bad{"Host write mode", nullptr}, Bad{"Authority", "Owner"}, Bad{"Authority", nullptr}})
     {
         SCOPED_TRACE(std::string(bad.key) + "=" + (bad.value ? bad.value : "(missing)"));
         std::string path = PcToHost();
@@ -299,14 +298,13 @@ TEST_F(SqlReadingTest, RecordLengthRangeFollowsHostFileTypeAndConnection)
         const char* length;
         bool valid;
     };
-    for (const Length& length :
-         {Length{"APPC", "Source", "12", false}, Length{"APPC", "Data", "12", true},
-          Length{"APPC", "Source", "13", true}, Length{"APPC", "Data", "1", true},
-          Length{"APPC", "Data", "0", false}, Length{"APPC", "Data", nullptr, false},
-          Length{"APPC", "Data", "-5", false}, Length{"APPC", "Data", "4105", true},
-          Length{"APPC", "Data", "5000", false}, Length{"TCP/IP", "Data", "5000", true},
-          Length{"TCP/IP", "Source", "32767", true}, Length{"TCP/IP", "Data", "32768", false},
-          Length{"APPC", "Data", "92abc", false}, Length{"APPC", "Data", "4294967388", false}})
+    for (const Length& length : {Length{"APPC", "Source", "12", false}, Length{"APPC", "Data", "12", true},
+                                 Length{"APPC", "Source", "13", true}, Length{"APPC", "Data", "1", true},
+                                 Length{"APPC", "Data", "0", false}, Length{"APPC", "Data", nullptr, false},
+                                 Length{"APPC", "Data", "-5", false}, Length{"APPC", "Data", "4105", true},
+                                 Length{"APPC", "Data", "5000", false}, Length{"TCP/IP", "Data", "5000", true},
+                                 Length{"TCP/IP", "Source", "32767", true}, Length{"TCP/IP", "Data", "32768", false},
+                                 Length{"APPC", "Data", "92abc", false}, Length{"APPC", "Data", "4294967388", false}})
     {
         SCOPED_TRACE(std::string(length.connection) + " " + length.fileType + " " +
                      (length.length ? length.length : "(missing)"));

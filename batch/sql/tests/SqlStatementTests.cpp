@@ -28,7 +28,7 @@ protected:
     {
         const std::pair<int, const char*> items[] = {
             {ZRP_SQL_SELECT, parts.select},   {ZRP_HOST_SOURCE_NAME, parts.tables}, {ZRP_SQL_WHERE, parts.where},
-            {ZRP_SQL_JOIN, parts.join},       {ZRP_SQL_GROUP_BY, parts.groupBy},   {ZRP_SQL_HAVING, parts.having},
+            {ZRP_SQL_JOIN, parts.join},       {ZRP_SQL_GROUP_BY, parts.groupBy},    {ZRP_SQL_HAVING, parts.having},
             {ZRP_SQL_ORDER_BY, parts.orderBy}};
         for (const auto& [id, text] : items)
             EXPECT_TRUE(part.SetValue(id, text));
@@ -101,9 +101,9 @@ TEST_F(SqlStatementTest, TcpipTableList)
         const char* tables;
         const char* formatted;
     };
-    for (const Case& c : {Case{"LIB/FILE(MBR), LIB2/FILE2(M2)", "LIB.FILE T1, LIB2.FILE2 T2"},
-                          Case{"LIB/FILE(MBR,X)", "LIB.FILE"}, Case{"LIB/FILE", "LIB."}, Case{"", ""},
-                          Case{"A/B(M), C/D(N), E/F(O,P)", "A.B T1, C.D T2, E.F T3"}})
+    for (const Case& c :
+         {Case{"LIB/FILE(MBR), LIB2/FILE2(M2)", "LIB.FILE T1, LIB2.FILE2 T2"}, Case{"LIB/FILE(MBR,X)", "LIB.FILE"},
+          Case{"LIB/FILE", "LIB."}, Case{"", ""}, Case{"A/B(M), C/D(N), E/F(O,P)", "A.B T1, C.D T2, E.F T3"}})
     {
         CZRHostRequestTcpipH2P part;
         part.SetValue(ZRP_HOST_SOURCE_NAME, c.tables);
@@ -125,12 +125,11 @@ TEST_F(SqlStatementTest, StatementFromTheUserDefinedParts)
 TEST_F(SqlStatementTest, StatementFromTheParts)
 {
     CZRHostRequestAppcH2P appc;
-    EXPECT_EQ(SelectStatement(appc, {.select = "X, Y",
-                                     .tables = "A/B(M), D/E(N)",
-                                     .where = "X > 1",
-                                     .join = "A.K = D.K",
-                                     .orderBy = "X"}),
-              "SELECT X, Y FROM A/B(M), D/E(N) WHERE A.K = D.K AND X > 1 ORDER BY X");
+    EXPECT_EQ(
+        SelectStatement(
+            appc,
+            {.select = "X, Y", .tables = "A/B(M), D/E(N)", .where = "X > 1", .join = "A.K = D.K", .orderBy = "X"}),
+        "SELECT X, Y FROM A/B(M), D/E(N) WHERE A.K = D.K AND X > 1 ORDER BY X");
     EXPECT_EQ(SelectStatement(appc, {.tables = "A/B(M), D/E(N)", .join = "A.K = D.K"}),
               "SELECT * FROM A/B(M), D/E(N) WHERE A.K = D.K");
     EXPECT_EQ(SelectStatement(appc, {.tables = "A/B(M), D/E(N)", .where = "X > 1"}),
@@ -139,12 +138,11 @@ TEST_F(SqlStatementTest, StatementFromTheParts)
     EXPECT_EQ(SelectStatement(appc, {.tables = "A/B(M)", .join = "A.K = D.K"}), "SELECT * FROM A/B(M)");
     EXPECT_EQ(SelectStatement(appc, {.tables = "A/B(M)", .where = "X > 1", .join = "A.K = D.K"}),
               "SELECT * FROM A/B(M) WHERE X > 1");
-    EXPECT_EQ(SelectStatement(appc, {.select = "X, COUNT(*)",
-                                     .tables = "A/B(M)",
-                                     .groupBy = "X",
-                                     .having = "COUNT(*) > 1",
-                                     .orderBy = "X"}),
-              "SELECT X, COUNT(*) FROM A/B(M) GROUP BY X HAVING COUNT(*) > 1 ORDER BY X");
+    EXPECT_EQ(
+        SelectStatement(
+            appc,
+            {.select = "X, COUNT(*)", .tables = "A/B(M)", .groupBy = "X", .having = "COUNT(*) > 1", .orderBy = "X"}),
+        "SELECT X, COUNT(*) FROM A/B(M) GROUP BY X HAVING COUNT(*) > 1 ORDER BY X");
 
     CZRHostRequestTcpipH2P tcpip;
     EXPECT_EQ(SelectStatement(tcpip, {.tables = "A/B(M), D/E(N)", .where = "T1.X > 1", .join = "T1.K = T2.K"}),

@@ -165,9 +165,9 @@ TEST_F(SqlWritingTest, HostToPcReadsBackAsWritten)
         Set(*profile, ZRP_SQL_USER_DEFINED_TAIL, "WHERE T1.A = T2.B");
         ASSERT_TRUE(profile->Write());
         auto read = ExpectReads(profile->GetFileName());
-        for (int id : {ZRP_SQL_SYSTEM_NAME, ZRP_SQL_SELECT, ZRP_HOST_SOURCE_NAME, ZRP_SQL_WHERE, ZRP_SQL_JOIN,
-                       ZRP_SQL_GROUP_BY, ZRP_SQL_HAVING, ZRP_SQL_ORDER_BY, ZRP_SQL_USER_DEFINED_HEAD,
-                       ZRP_SQL_USER_DEFINED_TAIL})
+        for (int id :
+             {ZRP_SQL_SYSTEM_NAME, ZRP_SQL_SELECT, ZRP_HOST_SOURCE_NAME, ZRP_SQL_WHERE, ZRP_SQL_JOIN, ZRP_SQL_GROUP_BY,
+              ZRP_SQL_HAVING, ZRP_SQL_ORDER_BY, ZRP_SQL_USER_DEFINED_HEAD, ZRP_SQL_USER_DEFINED_TAIL})
             EXPECT_EQ(HostText(*read, id), HostText(*profile, id)) << "id " << id;
         EXPECT_EQ(HostText(*read, ZRP_SQL_STATEMENT),
                   tcpip ? "SELECT A, B FROM LIB.FILE T1, LIB2.FILE2 T2 WHERE T1.A = T2.B"
@@ -216,8 +216,7 @@ TEST_F(SqlWritingTest, UnknownCodesAreWrittenEmptyAndDoNotReadBack)
     Set(*profile, ZRP_SQL_AUTHORITY, 9);
     KeyValues keys = WrittenHostKeys(*profile);
     for (const char* key : {"Host file type", "Host write mode", "Authority"})
-        EXPECT_NE(std::find(keys.begin(), keys.end(), std::pair<std::string, std::string>(key, "")), keys.end())
-            << key;
+        EXPECT_NE(std::find(keys.begin(), keys.end(), std::pair<std::string, std::string>(key, "")), keys.end()) << key;
     ExpectReadFails(profile->GetFileName(), {InvalidEntry("Host file type")});
 }
 }

@@ -151,7 +151,8 @@ BOOL StartTransfer(int entry, HANDLE cancelEvent)
     Log("entry " + std::to_string(entry));
     if (Setting("PostFails", 0))
     {
-        g_sink->ReportText("Error ZRM004: The Data Transfer Manager failed to send message because of a Windows problem.");
+        g_sink->ReportText(
+            "Error ZRM004: The Data Transfer Manager failed to send message because of a Windows problem.");
         return FALSE;
     }
     g_cancel = DuplicateOwnHandle(cancelEvent);
@@ -201,7 +202,8 @@ BOOL ZRTAPI QueryHostInfo(char* text, int* count, int*)
     return TRUE;
 }
 
-template <int entry> BOOL ZRTAPI Entry()
+template <int entry>
+BOOL ZRTAPI Entry()
 {
     return Called(entry);
 }

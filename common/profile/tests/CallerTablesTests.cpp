@@ -343,8 +343,8 @@ TEST_F(EnvironmentTest, EveryModeLengthAndOverlapAsTheByteLoopReads)
                     std::string expected = bytes;
                     const int n = count < capacity ? count : capacity;
                     for (int i = 0; i < n; ++i)
-                        expected[from + shift + i] =
-                            static_cast<char>(codes[static_cast<unsigned char>(expected[from + i])]);
+                        expected[from + shift + i] = static_cast<char>(
+                            codes[static_cast<unsigned char>(expected[from + i])]);
                     for (int i = n; i < capacity; ++i)
                         expected[from + shift + i] = fill[mode];
                     ASSERT_EQ(length, n);

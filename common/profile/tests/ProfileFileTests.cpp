@@ -81,9 +81,8 @@ TEST_F(ProfileFileTest, EachProfileKindReadsBackTheValuesItWrote)
         profile->PcRequest()->SetValue(ZRP_PC_WRITE_MODE, &three);
         profile->HostRequest()->SetValue(ZRP_PRESENTATION_SPACE_ID, "q");
         profile->HostRequest()->SetValue(ZRP_DESCRIPTION_FILE, "D:\\fmt\\orders.fmt");
-        profile->HostRequest()->SetValue(kind.direction == ZRDIR_HOST_TO_PC ? ZRP_HOST_SOURCE_NAME
-                                                                            : ZRP_HOST_TARGET_NAME,
-                                         kind.name);
+        profile->HostRequest()->SetValue(
+            kind.direction == ZRDIR_HOST_TO_PC ? ZRP_HOST_SOURCE_NAME : ZRP_HOST_TARGET_NAME, kind.name);
         profile->HostRequest()->SetValue(ZRP_HOST_WRITE_MODE, &create);
         profile->HostRequest()->SetValue(ZRP_RECORD_LENGTH, &length);
         profile->HostRequest()->SetValue(ZRP_NUMBER_OF_RECORDS, &records);
@@ -102,9 +101,14 @@ TEST_F(ProfileFileTest, EachProfileKindReadsBackTheValuesItWrote)
 TEST_F(ProfileFileTest, KeywordsAreReadWithoutRegardToCase)
 {
     std::string text = kAs400HostToPcFile;
-    for (auto [from, to] : {std::pair{"HLLAPI", "hLLaPi"}, {"Host to PC", "HOST TO pc"}, {"AS/400", "as/400"},
-                            {"EBCDIC to ANSI", "ebcdic TO ansi"}, {"Auto close=Yes", "Auto close=yES"},
-                            {"Conversion", "CONVERSION"}, {"Data", "dATA"}, {"Create file", "create FILE"}})
+    for (auto [from, to] : {std::pair{"HLLAPI", "hLLaPi"},
+                            {"Host to PC", "HOST TO pc"},
+                            {"AS/400", "as/400"},
+                            {"EBCDIC to ANSI", "ebcdic TO ansi"},
+                            {"Auto close=Yes", "Auto close=yES"},
+                            {"Conversion", "CONVERSION"},
+                            {"Data", "dATA"},
+                            {"Create file", "create FILE"}})
         text.replace(text.find(from), strlen(from), to);
     BOOL read;
     auto profile = ReadProfile(WriteRaw("case.h2p", text), true, &read);
@@ -148,7 +152,9 @@ TEST_F(ProfileFileTest, InvalidAutoCloseIsOnWhenLenientAndFailsWhenStrict)
 
 TEST_F(ProfileFileTest, KeysWithoutDefaultFailInBothModesAndStopTheSection)
 {
-    for (auto [key, value] : {std::pair{"Connection", "SNA"}, {"Direction", "Sideways"}, {"Host type", "AS/500"},
+    for (auto [key, value] : {std::pair{"Connection", "SNA"},
+                              {"Direction", "Sideways"},
+                              {"Host type", "AS/500"},
                               {"Transfer type", nullptr}})
     {
         for (bool strict : {false, true})

@@ -56,7 +56,8 @@ TEST_F(ProfileListFile, RefusesListsWithoutProfilesAndFilesThatDoNotOpen)
     EXPECT_EQ(ReadProfileListFile(folder.PathOf("missing.prl"), entries), ProfileListResult::CannotOpen);
 
     folder.WriteFile("locked.prl", "C:\\t\\a.h2p\n");
-    OwnedFile lock(CreateFileA(folder.PathOf("locked.prl").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    OwnedFile lock(
+        CreateFileA(folder.PathOf("locked.prl").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_NE(lock.Get(), INVALID_HANDLE_VALUE);
     EXPECT_EQ(ReadProfileListFile(folder.PathOf("locked.prl"), entries), ProfileListResult::CannotOpen);
     lock.Reset();

@@ -51,7 +51,7 @@ struct KeyCase
     const char* kind;
     const char* section;
     const char* key;
-    const char* invalid; // null: the key is missing
+    const char* invalid;  // null: the key is missing
     int id;
     const char* replacement;
 };
@@ -340,7 +340,8 @@ TEST_F(RequestPartTest, ValuesByIdBelongToTheirPartOnly)
     EXPECT_EQ(host.GetSize(ZRP_PRESENTATION_SPACE_ID), 1);
 
     int value = 7;
-    for (int foreign : std::initializer_list<int>{ZRP_PC_FILE_NAME, ZRP_PC_WRITE_MODE, ZRP_CONNECTION_TYPE, ZRP_HOST_SOURCE_NAME, 311, 500})
+    for (int foreign : std::initializer_list<int>{ZRP_PC_FILE_NAME, ZRP_PC_WRITE_MODE, ZRP_CONNECTION_TYPE,
+                                                  ZRP_HOST_SOURCE_NAME, 311, 500})
     {
         EXPECT_FALSE(host.SetValue(foreign, &value)) << foreign;
         EXPECT_FALSE(host.GetValue(foreign, &value)) << foreign;
@@ -382,12 +383,9 @@ TEST_F(RequestPartTest, HostNamesSplitIntoTheirPieces)
         const char* name;
         Strings pieces;
     };
-    for (const Case& c : {Case{"QGPL/QCLSRC(PGM1)", {"QGPL", "QCLSRC", "PGM1"}},
-                          Case{"QGPL/QCLSRC", {"QGPL", "", ""}},
-                          Case{"QGPL/QCLSRC(PGM1", {"QGPL", "QCLSRC", ""}},
-                          Case{"NOSLASH(X)", {"", "", ""}},
-                          Case{"", {"", "", ""}},
-                          Case{"A/B()", {"A", "B", ""}}})
+    for (const Case& c : {Case{"QGPL/QCLSRC(PGM1)", {"QGPL", "QCLSRC", "PGM1"}}, Case{"QGPL/QCLSRC", {"QGPL", "", ""}},
+                          Case{"QGPL/QCLSRC(PGM1", {"QGPL", "QCLSRC", ""}}, Case{"NOSLASH(X)", {"", "", ""}},
+                          Case{"", {"", "", ""}}, Case{"A/B()", {"A", "B", ""}}})
     {
         Strings pieces{"stale"};
         SplitAs400Name(c.name, pieces);

@@ -88,8 +88,9 @@ TEST_F(CodeTableFileTest, MalformedLineFails)
 
 TEST_F(CodeTableFileTest, ShippedFileHoldsTwoInverseTables)
 {
-    ASSERT_TRUE(ReadCodeTableFile((TempProgramFolder::BuildProgramFolder() + "\\" + TempProgramFolder::kCodeTableFile).c_str(),
-                                  m_asciiToEbcdic, m_ebcdicToAscii));
+    ASSERT_TRUE(
+        ReadCodeTableFile((TempProgramFolder::BuildProgramFolder() + "\\" + TempProgramFolder::kCodeTableFile).c_str(),
+                          m_asciiToEbcdic, m_ebcdicToAscii));
     for (int b = 0; b < 256; ++b)
         EXPECT_EQ(b, m_ebcdicToAscii[m_asciiToEbcdic[b]]) << b;
     EXPECT_EQ(0xC1, m_asciiToEbcdic['A']);

@@ -37,10 +37,7 @@ protected:
         InstallErrorContext();
         ClearErrorList();
     }
-    void TearDown() override
-    {
-        ClearErrorList();
-    }
+    void TearDown() override { ClearErrorList(); }
 };
 
 }

@@ -13,7 +13,7 @@
 namespace
 {
 
-const char* const kNumberValues[] = {"HLLAPI timeout DDS", "HLLAPI timeout SendKey", "Remove blanks",
+const char* const kNumberValues[] = {"HLLAPI timeout DDS",       "HLLAPI timeout SendKey",    "Remove blanks",
                                      "Confirm PC file creating", "Confirm PC file replacing", "Decimal char is dot"};
 
 class OptionsTest : public ::testing::Test
@@ -86,15 +86,16 @@ TEST_F(OptionsTest, WithoutTheKeyEveryOptionTakesItsConstructionValueAndIsWritte
     OwnedRegistryKey key;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, OptionsPath().c_str(), 0, KEY_READ, key.Receive()));
     DWORD values = 0;
-    RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
-                     nullptr);
+    RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                     nullptr, nullptr);
     EXPECT_EQ(7u, values);
     for (const char* name : kNumberValues)
     {
         DWORD type = 0;
         DWORD data = 0;
         DWORD size = sizeof data;
-        ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size))
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size))
             << name;
         EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type) << name;
         EXPECT_EQ(std::string(name).rfind("HLLAPI", 0) == 0 ? 60u : 1u, data) << name;
@@ -217,8 +218,8 @@ TEST_F(OptionsTest, WrittenOptionsReadBackUnmodified)
 {
     CZROptions options;
     const DWORD values[] = {15, 170, 0, 0, 1, 0};
-    const int ids[] = {ZRO_HLLAPI_TIMEOUT_DDS, ZRO_HLLAPI_TIMEOUT_SENDKEY, ZRO_REMOVE_BLANKS, ZRO_CONFIRM_CREATING,
-                       ZRO_CONFIRM_REPLACING, ZRO_DECIMAL_CHAR_IS_DOT};
+    const int ids[] = {ZRO_HLLAPI_TIMEOUT_DDS, ZRO_HLLAPI_TIMEOUT_SENDKEY, ZRO_REMOVE_BLANKS,
+                       ZRO_CONFIRM_CREATING,   ZRO_CONFIRM_REPLACING,      ZRO_DECIMAL_CHAR_IS_DOT};
     for (int i = 0; i < 6; ++i)
         options.SetValue(ids[i], &values[i]);
     options.SetValue(ZRO_DEFAULT_DIRECTORY, m_folder.ParentPath().c_str());

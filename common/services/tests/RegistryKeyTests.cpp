@@ -119,7 +119,8 @@ TEST_F(RegistryKeyTest, GetStringReadsLongTextsWholeAndTextsWithoutTerminator)
     CRegistryKey key(PathOf("Strings").c_str(), HKEY_CURRENT_USER, ZRRK_CREATE);
     ASSERT_TRUE(key.SetString(std::string(5000, 'x').c_str(), "Long"));
     OwnedRegistryKey raw;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, PathOf("Strings").c_str(), 0, KEY_SET_VALUE, raw.Receive()));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExA(HKEY_CURRENT_USER, PathOf("Strings").c_str(), 0, KEY_SET_VALUE, raw.Receive()));
     ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(raw.Get(), "Bare", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3));
     raw.Reset();
 
@@ -211,8 +212,8 @@ TEST_F(RegistryKeyTest, RenameNeverDeletesAfterAPartialCopy)
     MakeTree(PathOf("Old"));
     // A volatile key cannot hold the non-volatile subkeys of the copy: the copy stops half way.
     OwnedRegistryKey volatileKey;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, PathOf("New").c_str(), 0, nullptr,
-                                             REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, volatileKey.Receive(), nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, PathOf("New").c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                                             KEY_ALL_ACCESS, nullptr, volatileKey.Receive(), nullptr));
     volatileKey.Reset();
 
     CRegistryKey key(PathOf("Old").c_str(), HKEY_CURRENT_USER, ZRRK_OPEN);

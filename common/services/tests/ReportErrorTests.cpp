@@ -141,8 +141,7 @@ TEST(ErrorSink, ReportTextOfNoTextRecordsAnEmptyLine)
     ClearErrorList();
     EXPECT_TRUE(GetErrorSinkFunctions()->ReportText(nullptr));
     std::vector<std::string> texts;
-    GetErrorList().Drain([&](const ErrorRecord& record) {
-        texts.push_back(std::string(record.source) + ":" + record.text);
-    });
+    GetErrorList().Drain(
+        [&](const ErrorRecord& record) { texts.push_back(std::string(record.source) + ":" + record.text); });
     EXPECT_EQ((std::vector<std::string>{"ZRErrorHandling:"}), texts);
 }

@@ -77,8 +77,8 @@ TEST_F(VersionLibraryTest, HoldsTheTextsKeyAndTablesOfTheLibraryInTheProgramFold
 
     char version[16] = {};
     char description[64] = {};
-    EXPECT_TRUE(library.GetFileData(m_folder.PathOf(TempProgramFolder::kVersionLibraryFile).c_str(), version,
-                                    description));
+    EXPECT_TRUE(
+        library.GetFileData(m_folder.PathOf(TempProgramFolder::kVersionLibraryFile).c_str(), version, description));
     EXPECT_STREQ("4.10", version);
     EXPECT_STREQ("ZRT version library", description);
 }

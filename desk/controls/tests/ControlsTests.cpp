@@ -15,8 +15,8 @@ class CTestEdit
 {
 public:
     explicit CTestEdit(DWORD style = 0)
-        : m_window(CreateWindowExA(0, "EDIT", "", WS_OVERLAPPED | WS_VISIBLE | style, 0, 0, 200, 60, nullptr,
-                                   nullptr, GetModuleHandleA(nullptr), nullptr))
+        : m_window(CreateWindowExA(0, "EDIT", "", WS_OVERLAPPED | WS_VISIBLE | style, 0, 0, 200, 60, nullptr, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr))
     {
     }
     ~CTestEdit() { DestroyWindow(m_window); }

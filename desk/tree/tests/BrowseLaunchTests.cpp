@@ -53,24 +53,25 @@ const char kProfile[] = "[General]\r\n"
 
 HTREEITEM Next(HWND tree, HTREEITEM node, UINT relation)
 {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(node)));
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(node)));
 }
 
 // The panel of the selected item: the view's child dialog that holds `controlId`.
 HWND PanelWith(HWND view, int controlId)
 {
     HWND found = nullptr;
-    WaitUntil([&] {
-        for (HWND child = GetWindow(view, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        {
-            if (GetDlgItem(child, controlId))
+    WaitUntil(
+        [&] {
+            for (HWND child = GetWindow(view, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             {
-                found = child;
+                if (GetDlgItem(child, controlId))
+                {
+                    found = child;
+                }
             }
-        }
-        return found != nullptr;
-    }, 10000);
+            return found != nullptr;
+        },
+        10000);
     return found;
 }
 
@@ -103,8 +104,8 @@ TEST(DeskBrowse, TheSimulatedHostsNamesComeBackIntoTheLocationAndTheSavedProfile
 {
     TempProgramFolder folder;
     TestRegistryKey key;
-    for (const char* file : {"Zrtdesk.exe", "Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll",
-                             "KVHLL32.dll", "Zrthostview.dll"})
+    for (const char* file :
+         {"Zrtdesk.exe", "Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrthostview.dll"})
     {
         folder.CopyFromBuild(file, file);
     }
@@ -116,8 +117,8 @@ TEST(DeskBrowse, TheSimulatedHostsNamesComeBackIntoTheLocationAndTheSavedProfile
     std::string script = folder.PathOf("browse.ini");
     SetEnvironmentVariableA("ZRTHOSTVIEW_SCRIPT", script.c_str());
     auto choose = [&](const char* name) {
-        folder.WriteFile("browse.ini", std::string("[Browse]\r\nAction=Choose\r\nName=") + name +
-                                           "\r\nTrace=browse.log\r\n");
+        folder.WriteFile("browse.ini",
+                         std::string("[Browse]\r\nAction=Choose\r\nName=") + name + "\r\nTrace=browse.log\r\n");
     };
 
     ProgramProcess desk(folder.PathOf("Zrtdesk.exe"), "");
@@ -142,8 +143,11 @@ TEST(DeskBrowse, TheSimulatedHostsNamesComeBackIntoTheLocationAndTheSavedProfile
         int button;
         const char* name;
     };
-    const Step steps[] = {{kBrowseLibrary, "SALES"}, {kBrowseFile, "ORDERS"}, {kBrowseMember, "ORDERS"},
-                          {kDds, "ORDERS"}, {kView, "ORDERS"}};
+    const Step steps[] = {{kBrowseLibrary, "SALES"},
+                          {kBrowseFile, "ORDERS"},
+                          {kBrowseMember, "ORDERS"},
+                          {kDds, "ORDERS"},
+                          {kView, "ORDERS"}};
     for (const Step& step : steps)
     {
         choose(step.name);

@@ -30,12 +30,9 @@ struct Kind
 };
 
 const Kind kKinds[] = {
-    {"as400-to-pc", ZRHOST_AS400, ZRDIR_HOST_TO_PC, false},
-    {"pc-to-as400", ZRHOST_AS400, ZRDIR_PC_TO_HOST, false},
-    {"s36-file-to-pc", ZRHOST_S36, ZRDIR_HOST_TO_PC, false},
-    {"s36-member-to-pc", ZRHOST_S36, ZRDIR_HOST_TO_PC, true},
-    {"pc-to-s36-file", ZRHOST_S36, ZRDIR_PC_TO_HOST, false},
-    {"pc-to-s36-member", ZRHOST_S36, ZRDIR_PC_TO_HOST, true},
+    {"as400-to-pc", ZRHOST_AS400, ZRDIR_HOST_TO_PC, false},  {"pc-to-as400", ZRHOST_AS400, ZRDIR_PC_TO_HOST, false},
+    {"s36-file-to-pc", ZRHOST_S36, ZRDIR_HOST_TO_PC, false}, {"s36-member-to-pc", ZRHOST_S36, ZRDIR_HOST_TO_PC, true},
+    {"pc-to-s36-file", ZRHOST_S36, ZRDIR_PC_TO_HOST, false}, {"pc-to-s36-member", ZRHOST_S36, ZRDIR_PC_TO_HOST, true},
 };
 
 // A valid profile of the kind: PC file type DBF, a location, a description file, the write mode that creates.
@@ -98,8 +95,8 @@ std::vector<Edit> EditsOf(const Kind& kind, const std::string& folder)
     {
         edits.push_back({"Host/Location", [](TreeHarness& h) { h.Type(IDC_ITEM_MEMBER, "MEMX"); }, "Host request",
                          locationKey, "LIB1(MEMX)"});
-        edits.push_back({"Host/Member type", [](TreeHarness& h) { h.Click(IDC_ITEM_SECOND_CHOICE); },
-                         "Host request", "Host file type", "Member/Procedure"});
+        edits.push_back({"Host/Member type", [](TreeHarness& h) { h.Click(IDC_ITEM_SECOND_CHOICE); }, "Host request",
+                         "Host file type", "Member/Procedure"});
     }
     else
     {
@@ -110,9 +107,8 @@ std::vector<Edit> EditsOf(const Kind& kind, const std::string& folder)
     {
         edits.push_back({"Host/Record length (bytes)", [](TreeHarness& h) { h.Type(IDC_ITEM_RECORD_LENGTH, "120"); },
                          "Host request", "Record length", "120"});
-        edits.push_back({"Host/New file size (records)",
-                         [](TreeHarness& h) { h.Type(IDC_ITEM_NEW_FILE_SIZE, "500"); }, "Host request",
-                         "Number of records", "500"});
+        edits.push_back({"Host/New file size (records)", [](TreeHarness& h) { h.Type(IDC_ITEM_NEW_FILE_SIZE, "500"); },
+                         "Host request", "Number of records", "500"});
         int mode = as400 ? ZRHWM_REPLACE_MEMBER : kind.member ? ZRHWM_REPLACE_MEMBER : ZRHWM_APPEND_FILE;
         edits.push_back({"Host/Write mode", [mode](TreeHarness& h) { h.Choose(IDC_ITEM_HOST_WRITE_MODES, mode); },
                          "Host request", "Host write mode",
@@ -128,14 +124,13 @@ std::vector<Edit> EditsOf(const Kind& kind, const std::string& folder)
                      "PC file type", "XLS (Microsoft Excel 97)"});
     if (toPc)
     {
-        edits.push_back({"PC/Write mode", [](TreeHarness& h) { h.Choose(IDC_ITEM_PC_WRITE_MODES, 2); },
-                         "PC request", "PC write mode", "Replace file"});
+        edits.push_back({"PC/Write mode", [](TreeHarness& h) { h.Choose(IDC_ITEM_PC_WRITE_MODES, 2); }, "PC request",
+                         "PC write mode", "Replace file"});
     }
     edits.push_back({"Advanced/Auto close background mode", [](TreeHarness& h) { h.Click(IDC_ITEM_AUTO_CLOSE); },
                      "General", "Auto close", "Yes"});
-    edits.push_back({"Advanced/Preserve field length",
-                     [](TreeHarness& h) { h.Click(IDC_ITEM_PRESERVE_FIELD_LENGTH); }, "PC request", "Remove blanks",
-                     "No"});
+    edits.push_back({"Advanced/Preserve field length", [](TreeHarness& h) { h.Click(IDC_ITEM_PRESERVE_FIELD_LENGTH); },
+                     "PC request", "Remove blanks", "No"});
     edits.push_back({"Advanced/Decimal symbol", [](TreeHarness& h) { h.ChooseIndex(IDC_ITEM_DECIMAL_SYMBOL, 1); },
                      "PC request", "Decimal char is dot", "No"});
     return edits;
@@ -164,8 +159,8 @@ TEST(PropertyTree, ItsShapeFollowsTheProfile)
         Prepare(harness, kKinds[0], folder.Path());
         SetParamInt(ZRP_PC_FILE_TYPE, 15);
         harness.Build();
-        EXPECT_EQ(harness.Children("Host"), (std::vector<std::string>{"Short HLLAPI name <A (available)>",
-                                                                       "Location <QGPL/CUSTOMER(MBR1)>"}));
+        EXPECT_EQ(harness.Children("Host"),
+                  (std::vector<std::string>{"Short HLLAPI name <A (available)>", "Location <QGPL/CUSTOMER(MBR1)>"}));
         EXPECT_EQ(harness.Children("General").size(), 0u);
         EXPECT_EQ(harness.Children("PC").size(), 2u);
         SetParamInt(ZRP_PC_FILE_TYPE, 5);
@@ -252,13 +247,29 @@ TEST(PropertyTree, AnInvalidValueBlocksTheSaveAndSelectsOnlyTheFirstInvalidItem)
         const char* selected;
     };
     const Case cases[] = {
-        {kKinds[0], [](TreeHarness& h) { h.Select("Host/Location"); h.Type(IDC_ITEM_LIBRARY, "1LIB"); },
+        {kKinds[0],
+         [](TreeHarness& h) {
+             h.Select("Host/Location");
+             h.Type(IDC_ITEM_LIBRARY, "1LIB");
+         },
          "Host library name", "Location"},
-        {kKinds[0], [](TreeHarness& h) { h.Select("Host/Location"); h.Type(IDC_ITEM_FILE, "A/B"); },
+        {kKinds[0],
+         [](TreeHarness& h) {
+             h.Select("Host/Location");
+             h.Type(IDC_ITEM_FILE, "A/B");
+         },
          "Host file name", "Location"},
-        {kKinds[4], [](TreeHarness& h) { h.Select("Host/Location"); h.Type(IDC_ITEM_FILE, "A B"); },
+        {kKinds[4],
+         [](TreeHarness& h) {
+             h.Select("Host/Location");
+             h.Type(IDC_ITEM_FILE, "A B");
+         },
          "Host file name", "Location"},
-        {kKinds[5], [](TreeHarness& h) { h.Select("Host/Location"); h.Type(IDC_ITEM_LIBRARY, ""); },
+        {kKinds[5],
+         [](TreeHarness& h) {
+             h.Select("Host/Location");
+             h.Type(IDC_ITEM_LIBRARY, "");
+         },
          "Host library name", "Location"},
         {kKinds[1],
          [](TreeHarness& h) {

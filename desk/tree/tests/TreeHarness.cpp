@@ -67,8 +67,7 @@ BOOL ZRTAPI FakeOpenBrowseAsync()
 BOOL ZRTAPI FakeBrowseData()
 {
     FakeHost& host = TestHost();
-    host.calls.push_back(IsWindowEnabled(FwGetMainWindow()) ? "BrowseData owner enabled"
-                                                                     : "BrowseData owner disabled");
+    host.calls.push_back(IsWindowEnabled(FwGetMainWindow()) ? "BrowseData owner enabled" : "BrowseData owner disabled");
     int id = BrowseText(ZRP_BROWSE_LIBRARY).empty() ? ZRP_BROWSE_LIBRARY
              : BrowseText(ZRP_BROWSE_FILE).empty()  ? ZRP_BROWSE_FILE
                                                     : ZRP_BROWSE_MEMBER;
@@ -102,8 +101,7 @@ std::string NameOf(const std::string& label)
 
 HTREEITEM Next(HWND tree, HTREEITEM node, UINT relation)
 {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(node)));
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(node)));
 }
 
 std::string LabelOf(HWND tree, HTREEITEM node)
@@ -140,14 +138,14 @@ TreeHarness::TreeHarness(int hostType, int direction, int transferType)
     windowClass.lpszClassName = kHostClass;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     RegisterClassA(&windowClass);
-    m_host = CreateWindowExA(0, kHostClass, "Property tree", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 420,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    m_host = CreateWindowExA(0, kHostClass, "Property tree", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 420, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "",
-                                WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES |
-                                    TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                                WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+                                    TVS_SHOWSELALWAYS,
                                 6, 6, 300, 380, m_host, reinterpret_cast<HMENU>(IDC_PARAM_TREE), nullptr, nullptr);
-    CreateWindowExA(0, "STATIC", "", WS_CHILD, 312, 6, 370, 380, m_host,
-                    reinterpret_cast<HMENU>(IDC_PANEL_PLACE), nullptr, nullptr);
+    CreateWindowExA(0, "STATIC", "", WS_CHILD, 312, 6, 370, 380, m_host, reinterpret_cast<HMENU>(IDC_PANEL_PLACE),
+                    nullptr, nullptr);
     m_tree.SubclassWindow(tree);
     SetParamTree(&m_tree);
     FwSetMainWindow(m_host);
@@ -383,15 +381,17 @@ ConfirmationAnswerer::~ConfirmationAnswerer()
 HWND WaitForHostWaitDialog()
 {
     HWND found = nullptr;
-    WaitUntil([&] {
-        for (HWND dialog : TopLevelWindows(WindowQuery{GetCurrentProcessId(), "#32770", {}}))
-        {
-            if (GetDlgItem(dialog, IDC_WAIT_ANIMATION))
+    WaitUntil(
+        [&] {
+            for (HWND dialog : TopLevelWindows(WindowQuery{GetCurrentProcessId(), "#32770", {}}))
             {
-                found = dialog;
+                if (GetDlgItem(dialog, IDC_WAIT_ANIMATION))
+                {
+                    found = dialog;
+                }
             }
-        }
-        return found != nullptr;
-    }, 10000);
+            return found != nullptr;
+        },
+        10000);
     return found;
 }

@@ -20,9 +20,9 @@ struct FakeHost
     std::string sessions = std::string("\1A\0\0B\0", 6);  // A available, B in use
     bool connects = true;
     bool opensBrowse = true;
-    bool postsOpen = true;             // whether the open request can be posted
-    bool notifies = true;              // whether the opened request sends its end notification
-    std::string choice;                // the name the browser puts into the browse parameter of the list
+    bool postsOpen = true;  // whether the open request can be posted
+    bool notifies = true;   // whether the opened request sends its end notification
+    std::string choice;     // the name the browser puts into the browse parameter of the list
     std::vector<std::string> calls;
     std::vector<std::string> browseRequests;  // 501 to 505 joined by "|" at each open
 };

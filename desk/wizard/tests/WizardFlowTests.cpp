@@ -163,9 +163,10 @@ TEST(WizardFlow, SummaryLeavesOutWhatTheTypeDoesNotAskFor)
     dds.pcWriteMode = 2;
     dds.pcWriteModeText = "Replace file";
     WizResult result;
-    EXPECT_EQ(BuildWizardSummary(dds, result),
-              "Profile type:  AS/400-to-PC via HLLAPI, DDS\r\nShort HLLAPI name:  B\r\nHost library name:  L\r\n"
-              "Host filename:  F\r\nHost member name:  \r\nPC filename:  C:\\d.fmt\r\nPC write mode:  Replace file\r\n");
+    EXPECT_EQ(
+        BuildWizardSummary(dds, result),
+        "Profile type:  AS/400-to-PC via HLLAPI, DDS\r\nShort HLLAPI name:  B\r\nHost library name:  L\r\n"
+        "Host filename:  F\r\nHost member name:  \r\nPC filename:  C:\\d.fmt\r\nPC write mode:  Replace file\r\n");
     EXPECT_EQ(result.conversion, 2);
     EXPECT_EQ(result.pcFileType, 15);
     EXPECT_EQ(result.hostFileType, 1);

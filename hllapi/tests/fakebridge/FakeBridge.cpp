@@ -34,7 +34,7 @@ struct State
     LONG eventValue = 0;
     std::string log;
     int aidKeys = 0;
-    std::multimap<int, std::pair<int, std::string>> onKey;   // AID key number -> position, text
+    std::multimap<int, std::pair<int, std::string>> onKey;  // AID key number -> position, text
 };
 
 State g_state;

@@ -9,9 +9,11 @@
 
 using namespace kvtest;
 
-namespace {
+namespace
+{
 
-class As400Test : public ::testing::Test {
+class As400Test : public ::testing::Test
+{
 protected:
     // The records of a member file in the store, as bytes.
     std::vector<std::string> Member(const std::string& path, size_t recordLength)
@@ -125,7 +127,8 @@ TEST_F(As400Test, ReadsAMemberInBinary)
     ASSERT_EQ(expected.size(), 25u);
     std::string received;
     std::string codes;
-    do {
+    do
+    {
         ASSERT_TRUE(host.Enter());
         std::string reply = host.Reply();
         codes += reply[0];
@@ -134,7 +137,8 @@ TEST_F(As400Test, ReadsAMemberInBinary)
     } while (host.Reply()[0] == '*');
     EXPECT_EQ(codes, "**+");
     std::string all;
-    for (const std::string& record : expected) {
+    for (const std::string& record : expected)
+    {
         all += record;
     }
     EXPECT_EQ(Hex(received), Hex(all));
@@ -157,7 +161,8 @@ TEST_F(As400Test, DescriptionsAsRecordsThenPf3)
 TEST_F(As400Test, ManyFieldsTakeSeveralScreensBothWays)
 {
     std::string descriptions;
-    for (int i = 1; i <= 27; ++i) {
+    for (int i = 1; i <= 27; ++i)
+    {
         descriptions += Description("F" + std::to_string(i), i % 2 ? 'A' : 'S', i % 2 ? 2 : 3, 0);
     }
     As400Session host;
@@ -185,7 +190,8 @@ TEST_F(As400Test, ErrorsOfTheReadCommand)
 {
     As400Session host;
     ASSERT_TRUE(host.StartProgram());
-    struct Case {
+    struct Case
+    {
         const char* command;
         const char* message;
     } cases[] = {
@@ -198,7 +204,8 @@ TEST_F(As400Test, ErrorsOfTheReadCommand)
         {"A QGPL CUSTOMER", "Input not expected: A QGPL CUSTOMER"},
         {"DSPLIB QGPL", "Input not expected: DSPLIB QGPL"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         ASSERT_TRUE(host.Type(c.command)) << c.command;
         EXPECT_EQ(host.Reply().substr(0, 15), "E  000001  0000") << c.command;
         EXPECT_EQ(host.Message().substr(0, std::string(c.message).size()), c.message) << c.command;
@@ -242,13 +249,17 @@ TEST_F(As400Test, ListsForBrowsing)
         EXPECT_TRUE(host.Enter());
         std::string reply = host.Reply();
         std::string result;
-        if (reply[0] == '+') {
+        if (reply[0] == '+')
+        {
             int count = std::stoi(reply.substr(3, 6), nullptr, 16);
             std::string area = Ansi(host.Area(count * 60));
-            for (int i = 0; i < count; ++i) {
+            for (int i = 0; i < count; ++i)
+            {
                 result += area.substr(i * 60, 60) + "|";
             }
-        } else {
+        }
+        else
+        {
             result = reply.substr(0, 15);
         }
         EXPECT_TRUE(host.Enter());
@@ -290,7 +301,11 @@ TEST_F(As400Test, CreatesAFileAndWritesTextRecords)
 
     // Display lengths 6 + 9 + 6 + 6 = 27: 65 records a buffer.
     std::string records = Ebcdic("WIDGET   123.45    42  -1.5") + Ebcdic("GADGET-0000.50  00007+12.0 ") +
-                          Ebcdic("BOLT  ") + Ebcdic(std::string("\x00" "12,5    ", 9)) + Ebcdic("-0012    0.0");
+                          Ebcdic("BOLT  ") +
+                          Ebcdic(std::string("\x00"
+                                             "12,5    ",
+                                             9)) +
+                          Ebcdic("-0012    0.0");
     ASSERT_EQ(records.size(), 81u);
     host.PutArea(records);
     ASSERT_TRUE(host.SendHeader('+', 3, 27));
@@ -317,7 +332,8 @@ TEST_F(As400Test, RefusesBadBuffersAndValuesThatDoNotFit)
                               std::string(14, ' ') + "         1.00" + "       1.00" + " .000" + "    1" +
                               "         1" + "    0.0");
     ASSERT_EQ(good.size(), 109u);
-    struct Case {
+    struct Case
+    {
         char code;
         int count;
         int length;
@@ -331,7 +347,8 @@ TEST_F(As400Test, RefusesBadBuffersAndValuesThatDoNotFit)
         {'+', 1, 109, good.substr(0, 87) + Ebcdic("32768") + good.substr(92), "Data error in record 1 field ORDERS"},
         {'+', 1, 109, good.substr(0, 82) + Ebcdic(".1234") + good.substr(87), "Data error in record 1 field DISCOUNT"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         start("' '");
         host.PutArea(c.data);
         ASSERT_TRUE(host.SendHeader(c.code, c.count, c.length));
@@ -369,7 +386,8 @@ TEST_F(As400Test, WriteModesOfExistingFiles)
     std::string record = before[0];
     auto write = [&](const std::string& command) {
         EXPECT_TRUE(host.Type(command));
-        if (host.Reply()[0] != 'S') {
+        if (host.Reply()[0] != 'S')
+        {
             std::string message = host.Message();
             EXPECT_TRUE(host.Enter());
             return message;
@@ -405,7 +423,8 @@ TEST_F(As400Test, SourceFilesAreCreatedAndWritten)
     ASSERT_EQ(host.Reply().substr(0, 15), "S  000000  0000");
     // 88 records of 20 fill exactly one buffer; an empty last buffer follows.
     std::string lines;
-    for (int i = 1; i <= 88; ++i) {
+    for (int i = 1; i <= 88; ++i)
+    {
         char line[32];
         std::snprintf(line, sizeof line, "%04d00000000LINE%04d", i, i);
         lines += line;
@@ -444,7 +463,8 @@ TEST_F(As400Test, NamesWithAtSignsAndTheTrace)
     EXPECT_EQ(host.Reply().substr(0, 15), "+  000001  0013");
     EXPECT_EQ(Ansi(host.Area(13)), "000100000000x");
     bool typed = false;
-    for (const std::string& line : store.TraceLines()) {
+    for (const std::string& line : store.TraceLines())
+    {
         typed = typed || line.find("keys=\"A LIB@@1 F M 'S' ' '@E\"") != std::string::npos;
     }
     EXPECT_TRUE(typed);
@@ -465,7 +485,8 @@ TEST_F(As400Test, FaultsOfTheDataStage)
     ASSERT_TRUE(a.Enter());
     ASSERT_TRUE(a.Type("P QGPL CUSTOMER X ' ' 'Y' ' ' 'H' '1'"));
     std::string record(80, '\x40');
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
+    {
         a.PutArea(Hex(std::string(11 * 80, '\0')), false);
         ASSERT_TRUE(a.SendHeader('*', 11, 80));
     }
@@ -477,7 +498,8 @@ TEST_F(As400Test, FaultsOfTheDataStage)
     DWORD start = GetTickCount();
     ASSERT_TRUE(b.Type(kReadCustomer));
     EXPECT_EQ(b.Reply().substr(0, 15), "W  000009  0066");
-    while (b.Reply()[0] == 'W' && GetTickCount() - start < 3000) {
+    while (b.Reply()[0] == 'W' && GetTickCount() - start < 3000)
+    {
         Sleep(20);
     }
     EXPECT_GE(GetTickCount() - start, 290u);
@@ -487,7 +509,8 @@ TEST_F(As400Test, FaultsOfTheDataStage)
     ASSERT_TRUE(b.Enter());
     EXPECT_EQ(b.Reply().substr(0, 15), "W  000019  0109");
     start = GetTickCount();
-    while (b.Reply()[0] == 'W' && GetTickCount() - start < 3000) {
+    while (b.Reply()[0] == 'W' && GetTickCount() - start < 3000)
+    {
         Sleep(20);
     }
     EXPECT_EQ(b.Reply().substr(0, 15), "+  000019  0109");
@@ -501,10 +524,12 @@ TEST_F(As400Test, EverySampleMemberReadsAsText)
         "A QGPL CUSTOMER CUSTOMER 'Y' ' '", "A QGPL CUSTOMER EMPTY 'Y' ' '", "A QGPL QCLSRC STARTUP 'Y' ' '",
         "A QGPL QCLSRC NIGHTLY 'S' ' '",    "A SALES ORDERS ORDERS 'Y' ' '",
     };
-    for (const char* command : commands) {
+    for (const char* command : commands)
+    {
         ASSERT_TRUE(host.Type(command));
         std::string codes;
-        for (int i = 0; i < 10 && std::string("F*").find(host.Reply()[0]) != std::string::npos; ++i) {
+        for (int i = 0; i < 10 && std::string("F*").find(host.Reply()[0]) != std::string::npos; ++i)
+        {
             codes += host.Reply()[0];
             ASSERT_TRUE(host.Enter());
         }

@@ -10,8 +10,10 @@
 
 namespace fs = std::filesystem;
 
-namespace kvtest {
-namespace {
+namespace kvtest
+{
+namespace
+{
 
 std::string ProgramFolder()
 {
@@ -31,7 +33,8 @@ TestStore::TestStore(bool withSamples)
                   .string();
     fs::remove_all(folder_);
     fs::create_directories(folder_);
-    if (withSamples) {
+    if (withSamples)
+    {
         fs::copy(fs::path(ProgramFolder()) / "host", folder_, fs::copy_options::recursive);
         fs::remove(fs::path(folder_) / "SCENARIO.INI");
     }
@@ -80,8 +83,10 @@ std::vector<std::string> TestStore::TraceLines() const
     std::vector<std::string> lines;
     std::istringstream in(ReadFile("trace.log"));
     std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
+    while (std::getline(in, line))
+    {
+        if (!line.empty() && line.back() == '\r')
+        {
             line.pop_back();
         }
         lines.push_back(line);
@@ -92,10 +97,11 @@ std::vector<std::string> TestStore::TraceLines() const
 BridgeClient::BridgeClient(const std::string& library)
 {
     library_.Reset(LoadLibraryA(library.c_str()));
-    if (library_) {
+    if (library_)
+    {
         hllapi_ = reinterpret_cast<HllapiEntry>(reinterpret_cast<void*>(GetProcAddress(library_.Get(), "hllapi")));
-        status_ =
-            reinterpret_cast<StatusEntry>(reinterpret_cast<void*>(GetProcAddress(library_.Get(), "KVRGetStatus")));
+        status_ = reinterpret_cast<StatusEntry>(
+            reinterpret_cast<void*>(GetProcAddress(library_.Get(), "KVRGetStatus")));
     }
 }
 
@@ -226,22 +232,27 @@ int BridgeClient::Status(char letter, int& status)
 bool BridgeClient::Press(const std::string& keys, DWORD timeoutMs)
 {
     HANDLE event = nullptr;
-    if (StartNotification(session_, event) != 0 || SendKeys(keys) != 0) {
+    if (StartNotification(session_, event) != 0 || SendKeys(keys) != 0)
+    {
         return false;
     }
     DWORD start = GetTickCount();
     bool locked = false;
-    while (GetTickCount() - start < timeoutMs) {
-        if (WaitForSingleObject(event, 20) != WAIT_OBJECT_0) {
+    while (GetTickCount() - start < timeoutMs)
+    {
+        if (WaitForSingleObject(event, 20) != WAIT_OBJECT_0)
+        {
             std::string oia;
             Oia(oia);
             continue;
         }
         int flags = 0;
         int rc = QueryUpdate(session_, flags);
-        if (rc == 21 || rc == 23) {
+        if (rc == 21 || rc == 23)
+        {
             locked = locked || (flags & 0x100) != 0;
-            if (locked && (flags & 0x200)) {
+            if (locked && (flags & 0x200))
+            {
                 return true;
             }
         }

@@ -9,13 +9,15 @@
 #include <string>
 #include <vector>
 
-namespace kvtest {
+namespace kvtest
+{
 
 using HllapiEntry = int(WINAPI*)(int*, char*, int*, int*);
 using StatusEntry = int(WINAPI*)(char, int*);
 
 // A temporary host store: a copy of the sample store in the program folder (or an empty one).
-class TestStore {
+class TestStore
+{
 public:
     explicit TestStore(bool withSamples = true);
     ~TestStore();
@@ -34,7 +36,8 @@ private:
     std::string folder_;
 };
 
-class BridgeClient {
+class BridgeClient
+{
 public:
     explicit BridgeClient(const std::string& library = "KVHLL32.dll");
     BridgeClient(const BridgeClient&) = delete;

@@ -9,14 +9,17 @@
 
 using namespace kvtest;
 
-namespace {
+namespace
+{
 
-class BridgeTest : public ::testing::Test {
+class BridgeTest : public ::testing::Test
+{
 protected:
     TestStore store;
 };
 
-struct SessionEntry {
+struct SessionEntry
+{
     char letter;
     std::string name;
     char type;
@@ -30,7 +33,8 @@ std::vector<SessionEntry> QuerySessions(BridgeClient& bridge, int& rc, int room 
     int word = 0;
     rc = bridge.Call(10, buffer.data(), length, word);
     std::vector<SessionEntry> entries;
-    for (int i = 0; i < length; ++i) {
+    for (int i = 0; i < length; ++i)
+    {
         const char* e = buffer.data() + i * 16;
         entries.push_back(SessionEntry{e[0], std::string(e + 1, 8), e[12],
                                        static_cast<unsigned char>(e[14]) | (static_cast<unsigned char>(e[15]) << 8)});
@@ -48,7 +52,8 @@ TEST_F(BridgeTest, DefaultSessionsAreEightDisplays)
     std::vector<SessionEntry> entries = QuerySessions(bridge, rc);
     EXPECT_EQ(rc, 0);
     ASSERT_EQ(entries.size(), 8u);
-    for (size_t i = 0; i < entries.size(); ++i) {
+    for (size_t i = 0; i < entries.size(); ++i)
+    {
         EXPECT_EQ(entries[i].letter, static_cast<char>('A' + i));
         EXPECT_EQ(entries[i].type, 'H');
         EXPECT_EQ(entries[i].size, 1920);
@@ -68,7 +73,8 @@ TEST_F(BridgeTest, ScenarioShapesTheSessionList)
     int rc = -1;
     std::vector<SessionEntry> entries = QuerySessions(bridge, rc);
     std::string letters;
-    for (const SessionEntry& e : entries) {
+    for (const SessionEntry& e : entries)
+    {
         letters += e.letter;
     }
     EXPECT_EQ(letters, "ABCDFGHP");
@@ -266,7 +272,8 @@ TEST_F(BridgeTest, SlowHostAnswersLater)
     int flags = 0;
     EXPECT_EQ(bridge.QueryUpdate('A', flags), 21);
     EXPECT_EQ(flags, 0x100);
-    while (bridge.Oia(oia) == 5 && GetTickCount() - start < 3000) {
+    while (bridge.Oia(oia) == 5 && GetTickCount() - start < 3000)
+    {
         Sleep(20);
     }
     EXPECT_GE(GetTickCount() - start, 290u);
@@ -322,7 +329,8 @@ TEST_F(BridgeTest, HostThatNeverAnswersUntilTheSwitchIsOff)
     ASSERT_EQ(bridge.SendKeys("@E"), 5) << "the keyboard is still locked";
     int flags = 0;
     bridge.Oia(oia);
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 50; ++i)
+    {
         ASSERT_EQ(WaitForSingleObject(event, 0), static_cast<DWORD>(WAIT_OBJECT_0));
         ASSERT_EQ(bridge.QueryUpdate('A', flags), 22);
     }
@@ -351,7 +359,8 @@ TEST_F(BridgeTest, OperatorErrorAndUpdateScriptFromTheScenario)
     ASSERT_EQ(bridge.SendKeys("@E"), 0);
     std::vector<std::pair<int, int>> seen;
     int flags = 0;
-    for (int rc = bridge.QueryUpdate('B', flags); rc != 0; rc = bridge.QueryUpdate('B', flags)) {
+    for (int rc = bridge.QueryUpdate('B', flags); rc != 0; rc = bridge.QueryUpdate('B', flags))
+    {
         seen.emplace_back(rc, flags);
     }
     std::vector<std::pair<int, int>> expected{{21, 0x200}, {21, 0x100}, {22, 0}, {23, 0x200}};

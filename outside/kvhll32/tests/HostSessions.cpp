@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-namespace kvtest {
+namespace kvtest
+{
 
 HostSession::HostSession(char letter)
 {
@@ -12,11 +13,13 @@ HostSession::HostSession(char letter)
 
 std::string HostSession::Area(int length, bool ebcdic)
 {
-    if (ebcdic) {
+    if (ebcdic)
+    {
         bridge_.SetParameters("EBCDIC");
     }
     std::string data = bridge_.Text(2, 1, length);
-    if (ebcdic) {
+    if (ebcdic)
+    {
         bridge_.SetParameters("NOEBCDIC");
     }
     return data;
@@ -24,14 +27,17 @@ std::string HostSession::Area(int length, bool ebcdic)
 
 int HostSession::PutArea(const std::string& data, bool ebcdic)
 {
-    if (data.empty()) {
+    if (data.empty())
+    {
         return 0;
     }
-    if (ebcdic) {
+    if (ebcdic)
+    {
         bridge_.SetParameters("EBCDIC");
     }
     int rc = bridge_.Put(2, 1, data);
-    if (ebcdic) {
+    if (ebcdic)
+    {
         bridge_.SetParameters("NOEBCDIC");
     }
     return rc;
@@ -52,11 +58,13 @@ bool As400Session::SendHeader(char code, int count, int recordLength)
 std::string As400Session::SendDescriptions(const std::string& descriptions)
 {
     size_t total = descriptions.size() / 66;
-    for (size_t first = 0; first < total; first += 26) {
+    for (size_t first = 0; first < total; first += 26)
+    {
         size_t count = std::min<size_t>(26, total - first);
         PutArea(descriptions.substr(first * 66, count * 66), false);
         SendHeader('F', static_cast<int>(count), 66);
-        if (Reply()[0] != 'S') {
+        if (Reply()[0] != 'S')
+        {
             return Reply();
         }
     }
@@ -86,7 +94,8 @@ std::string S36Line(char verb, char disposition, long records, char form, int re
 {
     std::string line(50, ' ');
     line[0] = verb;
-    if (verb == 'W') {
+    if (verb == 'W')
+    {
         char numbers[16];
         line[2] = disposition;
         std::snprintf(numbers, sizeof numbers, "%06ld", records);

@@ -6,9 +6,11 @@
 
 #include "BridgeClient.h"
 
-namespace kvtest {
+namespace kvtest
+{
 
-class HostSession {
+class HostSession
+{
 public:
     // Connects to the session and sets EXTEND_UPDATE; does not start the host program.
     explicit HostSession(char letter);
@@ -28,7 +30,8 @@ protected:
     BridgeClient bridge_;
 };
 
-class As400Session : public HostSession {
+class As400Session : public HostSession
+{
 public:
     explicit As400Session(char letter = 'A') : HostSession(letter) {}
     // Types "KVRTFR/KVRFT" on the command line; TRUE when KVFT001 shows.
@@ -41,7 +44,8 @@ public:
     std::string SendDescriptions(const std::string& descriptions);
 };
 
-class S36Session : public HostSession {
+class S36Session : public HostSession
+{
 public:
     explicit S36Session(char letter = 'E') : HostSession(letter) {}
     // Sets the cursor to (22, 3) and types "FT36"; TRUE when '*' shows at (1, 4).

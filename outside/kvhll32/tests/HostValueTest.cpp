@@ -11,7 +11,8 @@
 using namespace kvhll;
 using kvtest::FromHex;
 
-namespace {
+namespace
+{
 
 HostField F(char type, int length, int decimals)
 {
@@ -23,7 +24,8 @@ std::string Decode(const HostField& field, const std::string& hex)
 {
     std::string bytes = FromHex(hex);
     HostNumber number;
-    if (!DecodeNumber(field, reinterpret_cast<const unsigned char*>(bytes.data()), number)) {
+    if (!DecodeNumber(field, reinterpret_cast<const unsigned char*>(bytes.data()), number))
+    {
         return "error";
     }
     return (number.negative ? "-" : "") + number.digits;
@@ -33,11 +35,13 @@ std::string Decode(const HostField& field, const std::string& hex)
 std::string Parse(const HostField& field, const std::string& text)
 {
     HostNumber number;
-    if (!ParseDisplay(field, AnsiToEbcdic(text), number)) {
+    if (!ParseDisplay(field, AnsiToEbcdic(text), number))
+    {
         return "error";
     }
     std::string bytes(static_cast<size_t>(InternalSize(field)), '\0');
-    if (!EncodeNumber(field, number, reinterpret_cast<unsigned char*>(bytes.data()))) {
+    if (!EncodeNumber(field, number, reinterpret_cast<unsigned char*>(bytes.data())))
+    {
         return "does not fit";
     }
     return HexEncode(bytes) + " " + EbcdicToAnsi(FormatDisplay(field, number));
@@ -112,7 +116,8 @@ TEST(HostValueTest, HexadecimalCoding)
 TEST(HostValueTest, RecordLinesKeepEveryByte)
 {
     std::string all;
-    for (int i = 0; i < 256; ++i) {
+    for (int i = 0; i < 256; ++i)
+    {
         all += static_cast<char>(i);
     }
     std::string line = EncodeRecordLine(all, {});

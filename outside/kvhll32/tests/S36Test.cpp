@@ -9,9 +9,11 @@
 
 using namespace kvtest;
 
-namespace {
+namespace
+{
 
-class S36Test : public ::testing::Test {
+class S36Test : public ::testing::Test
+{
 protected:
     std::vector<std::string> Records(const std::string& path, size_t recordLength)
     {
@@ -71,7 +73,8 @@ TEST_F(S36Test, ReadsAFileAsCharactersAndInBinary)
     ASSERT_TRUE(host.Enter());
     EXPECT_EQ(host.Reply().substr(0, 15), "+* 000012  0064");
     std::string all;
-    for (const std::string& record : expected) {
+    for (const std::string& record : expected)
+    {
         all += record;
     }
     EXPECT_EQ(Hex(host.Area(12 * 64)), Hex(all));
@@ -95,8 +98,7 @@ TEST_F(S36Test, ReadsAFileThroughAFieldList)
     ASSERT_TRUE(host.Enter());
     EXPECT_EQ(host.Reply().substr(0, 15), "+* 000012  0076");
     std::string area = Ansi(host.Area(12 * 76));
-    EXPECT_EQ(area.substr(0, 76),
-              "   1001Anderson Hardware        Minneapolis       12500.75 50000.00   12NORT");
+    EXPECT_EQ(area.substr(0, 76), "   1001Anderson Hardware        Minneapolis       12500.75 50000.00   12NORT");
     std::string fifth = area.substr(4 * 76, 76);
     EXPECT_EQ(fifth.substr(47, 11), "-9999999.99");
     EXPECT_EQ(fifth.substr(67, 5), "-9999");
@@ -128,7 +130,8 @@ TEST_F(S36Test, ReadsLibraryMembers)
     ASSERT_TRUE(host.Type("C"));
     EXPECT_EQ(host.Reply().substr(0, 3), " * ") << "C cancels the read";
 
-    struct Case {
+    struct Case
+    {
         std::string line;
         std::string message;
     } cases[] = {
@@ -139,7 +142,8 @@ TEST_F(S36Test, ReadsLibraryMembers)
         {ReadLine(' ', "ZRTLIB", 'Q', "DAILY"), "INVALID COMMAND"},
         {"D", "INVALID COMMAND D"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         ASSERT_TRUE(host.Command(c.line));
         EXPECT_EQ(host.Reply().substr(0, 2), "E*") << c.line;
         EXPECT_EQ(host.Message().substr(0, c.message.size()), c.message);
@@ -158,7 +162,8 @@ TEST_F(S36Test, CreatesAFileThroughAFieldListAndAddsToIt)
     ASSERT_TRUE(host.Command(S36Line('W', '2', 500, 'Y', 21, "STOCK", ' ', "")));
     ASSERT_EQ(host.Reply().substr(0, 15), " * 000000  0021");
     std::string records;
-    for (int i = 0; i < 83; ++i) {
+    for (int i = 0; i < 83; ++i)
+    {
         records += Ebcdic("WIDGET-00012.50-0004");
         records += Ebcdic(std::string(1, static_cast<char>('0' + i % 10)));
     }
@@ -216,7 +221,8 @@ TEST_F(S36Test, WritesMembersAndBinaryFiles)
     ASSERT_TRUE(host.Command(S36Line('W', '2', 100, 'H', 100, "RAW", ' ', "")));
     ASSERT_EQ(host.Reply().substr(0, 15), " * 000000  0200") << "the record length in hexadecimal characters";
     std::string bytes;
-    for (int i = 0; i < 8 * 100; ++i) {
+    for (int i = 0; i < 8 * 100; ++i)
+    {
         bytes += static_cast<char>(i * 7);
     }
     host.PutArea(Hex(bytes), false);
@@ -227,7 +233,8 @@ TEST_F(S36Test, WritesMembersAndBinaryFiles)
     ASSERT_TRUE(host.Enter());
     std::vector<std::string> stored = Records("S36\\FILES\\RAW.DAT", 100);
     std::string all;
-    for (const std::string& record : stored) {
+    for (const std::string& record : stored)
+    {
         all += record;
     }
     EXPECT_EQ(Hex(all), Hex(bytes));
@@ -273,7 +280,8 @@ TEST_F(S36Test, SampleDescriptionFileMatchesTheSampleFile)
     ASSERT_EQ(fmt.size() % 68, 0u);
     std::string fields;
     int displayLength = 0;
-    for (size_t at = 0; at < fmt.size(); at += 68) {
+    for (size_t at = 0; at < fmt.size(); at += 68)
+    {
         char type = fmt[at + 10];
         int length = std::stoi(fmt.substr(at + 11, 3));
         int decimals = std::stoi(fmt.substr(at + 14, 2));

@@ -94,7 +94,8 @@ TEST_F(StandInDriveTest, UnknownTablesAndMembers)
                   "Zrtappc: The table TLIB/NONE is not in the host store " + m_store.Path() + ".");
     ExpectRefused("Zrttcp.dll", "SELECT * FROM NOLIB.ITEMS",
                   "Zrttcp: The table NOLIB.ITEMS is not in the host store " + m_store.Path() + ".");
-    ExpectRefused("Zrtappc.dll", "SELECT * FROM TLIB/ITEMS(NEXT) ", "Zrtappc: The table TLIB/ITEMS has no member NEXT.");
+    ExpectRefused("Zrtappc.dll", "SELECT * FROM TLIB/ITEMS(NEXT) ",
+                  "Zrtappc: The table TLIB/ITEMS has no member NEXT.");
     m_store.Write("AS400\\TLIB\\ITEMS.FMT", "ITEMNO    Q00500\r\n");
     ExpectRefused("Zrtappc.dll", "SELECT * FROM TLIB/ITEMS(CURRENT) ",
                   "Zrtappc: The description of the table TLIB/ITEMS cannot be read or holds an invalid field.");

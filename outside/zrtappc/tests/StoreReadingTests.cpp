@@ -55,7 +55,7 @@ struct Number
     int digits;
     int decimals;
     std::string stored;
-    const char* display;    // nullptr: invalid
+    const char* display;  // nullptr: invalid
 };
 
 TEST(DisplayFormTest, HostNumbersInDisplayForm)
@@ -170,9 +170,9 @@ TEST_F(StoreTableTest, MissingTablesMembersAndBrokenFiles)
     m_store.Write("AS400\\TLIB\\NOMBRS.FMT", "A         A00100\r\n");
     EXPECT_EQ(Open("TLIB", "NOMBRS", ""), StoreResult::NoMember);
 
-    for (const char* description : {"", "A         X00100\r\n", "A         A00101\r\n", "A         P03200\r\n",
-                                    "A         B01000\r\n", "A         S00506\r\n", "A         A0x100\r\n",
-                                    "A         A00000\r\n"})
+    for (const char* description :
+         {"", "A         X00100\r\n", "A         A00101\r\n", "A         P03200\r\n", "A         B01000\r\n",
+          "A         S00506\r\n", "A         A0x100\r\n", "A         A00000\r\n"})
     {
         m_store.Write("AS400\\TLIB\\BROKEN.INI", "[File]\r\nType=DATA\r\n[Members]\r\nM=\r\n");
         m_store.Write("AS400\\TLIB\\BROKEN.FMT", description);
@@ -189,8 +189,8 @@ TEST_F(StoreTableTest, MissingTablesMembersAndBrokenFiles)
 
 TEST_F(StoreTableTest, DamagedRecordLineIsNamed)
 {
-    m_store.Write("AS400\\TLIB\\ITEMS\\CURRENT.MBR", "\\00\\00\\1FWasher\r\n\\00\\00\\1F" + std::string(20, 'x') +
-                                                         "\r\n");
+    m_store.Write("AS400\\TLIB\\ITEMS\\CURRENT.MBR",
+                  "\\00\\00\\1FWasher\r\n\\00\\00\\1F" + std::string(20, 'x') + "\r\n");
     ASSERT_EQ(Open("TLIB", "ITEMS", "CURRENT"), StoreResult::Ok);
     std::string record(m_table.RecordLength(), '\0');
     EXPECT_EQ(m_table.Next(reinterpret_cast<unsigned char*>(record.data())), StoreResult::Ok);

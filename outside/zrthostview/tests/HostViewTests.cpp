@@ -6,7 +6,6 @@
 #include "ProgramWindows.h"
 #include "WindowPicture.h"
 
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -34,10 +33,7 @@ public:
     }
     ~BrowseScriptFile() { SetEnvironmentVariableA("ZRTHOSTVIEW_SCRIPT", nullptr); }
 
-    void Write(const std::string& browse) const
-    {
-        std::ofstream(m_path) << "[Browse]\nTrace=browse.log\n" << browse;
-    }
+    void Write(const std::string& browse) const { std::ofstream(m_path) << "[Browse]\nTrace=browse.log\n" << browse; }
     // The trace lines of one browser, without the browser's letter and thread id.
     std::vector<std::string> Trace(char browser) const
     {
@@ -182,8 +178,8 @@ TEST(Zrthostview, TheTwoTablesDriveTwoIndependentBrowsers)
     ASSERT_TRUE(create(tables.ProfileTable(), errors.Sink(), tables.OptionTable(), tables.EnvironmentTable(), &b, 0));
     ASSERT_NE(a, b);
 
-    char names[] = "\xD5\xC1\xD4\xC5\xF1\x40\x40\x40\x40\x40"    // "NAME1" in EBCDIC
-                   "\xD5\xC1\xD4\xC5\xF2\x40\x40\x40\x40\x40";   // "NAME2"
+    char names[] = "\xD5\xC1\xD4\xC5\xF1\x40\x40\x40\x40\x40"   // "NAME1" in EBCDIC
+                   "\xD5\xC1\xD4\xC5\xF2\x40\x40\x40\x40\x40";  // "NAME2"
     DSField field{};
     std::memcpy(field.name, "Name", 5);
     field.type = HFT_CHARACTER;

@@ -12,9 +12,18 @@
 namespace
 {
 
-const char* const kEntries[] = {"GetInstallationRegistryKey", "GetCopyright", "GetProductVersion", "GetUILanguage",
-                                "GetProductName", "GetGenericCaption", "GetFileData", "GetSupportData",
-                                "GetANSItoEBCDICtable", "GetEBCDICtoANSItable", "GetConnectionID", "GetAPPCLanguage"};
+const char* const kEntries[] = {"GetInstallationRegistryKey",
+                                "GetCopyright",
+                                "GetProductVersion",
+                                "GetUILanguage",
+                                "GetProductName",
+                                "GetGenericCaption",
+                                "GetFileData",
+                                "GetSupportData",
+                                "GetANSItoEBCDICtable",
+                                "GetEBCDICtoANSItable",
+                                "GetConnectionID",
+                                "GetAPPCLanguage"};
 
 typedef void(WINAPI* GetKeyProc)(char*, DWORD*, int);
 typedef void(WINAPI* GetTableProc)(int, DWORD*);

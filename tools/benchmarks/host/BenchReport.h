@@ -17,10 +17,10 @@ struct BestFigures
     int runs = 0;
     bool ok = true;
     double seconds = 0;
-    std::vector<double> cpus;       // each round's CPU time, in the order of the rounds
-    std::vector<double> userCpus;   // its user-mode part
-    std::vector<double> kernelCpus; // its kernel-mode part
-    double answering = 0;           // wall time spent answering the calls
+    std::vector<double> cpus;        // each round's CPU time, in the order of the rounds
+    std::vector<double> userCpus;    // its user-mode part
+    std::vector<double> kernelCpus;  // its kernel-mode part
+    double answering = 0;            // wall time spent answering the calls
     HllapiCounts counts = {};
     std::vector<std::string> errors;
 
@@ -30,15 +30,15 @@ struct BestFigures
 struct TransferResult
 {
     std::string title;
-    const char* hostLibrary = "";   // Zrtas400 or Zrts36
+    const char* hostLibrary = "";  // Zrtas400 or Zrts36
     ScreenKind kind = ScreenKind::TextRead;
     int records = 0;
-    long long otherScreens = 0;     // data-area copies of descriptions or a field list
-    BestFigures real;               // through the manager and the simulated host
+    long long otherScreens = 0;  // data-area copies of descriptions or a field list
+    BestFigures real;            // through the manager and the simulated host
     // With the host's answers played back from a recording:
-    BestFigures calls;              // the transfer's HLLAPI calls alone
-    BestFigures alone;              // the host data source alone
-    BestFigures whole;              // the transfer through the manager
+    BestFigures calls;  // the transfer's HLLAPI calls alone
+    BestFigures alone;  // the host data source alone
+    BestFigures whole;  // the transfer through the manager
 
     long long Screens() const { return real.counts.areaCopies - otherScreens; }
 };

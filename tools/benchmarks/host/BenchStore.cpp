@@ -10,21 +10,24 @@ namespace
 struct BenchField
 {
     const char* name;
-    char type;      // A, P, S or B
-    int length;     // characters of A, digits of the others
+    char type;   // A, P, S or B
+    int length;  // characters of A, digits of the others
     int decimals;
     const char* text;
 };
 
 const BenchField kFields[] = {
-    {"CUSTNO", 'P', 7, 0, "Customer number"},   {"NAME", 'A', 30, 0, "Name"},
-    {"CITY", 'A', 20, 0, "City"},               {"BALANCE", 'P', 11, 2, "Balance"},
-    {"CREDIT", 'S', 9, 2, "Credit limit"},      {"ORDERS", 'B', 4, 0, "Orders this year"},
+    {"CUSTNO", 'P', 7, 0, "Customer number"},
+    {"NAME", 'A', 30, 0, "Name"},
+    {"CITY", 'A', 20, 0, "City"},
+    {"BALANCE", 'P', 11, 2, "Balance"},
+    {"CREDIT", 'S', 9, 2, "Credit limit"},
+    {"ORDERS", 'B', 4, 0, "Orders this year"},
     {"POINTS", 'B', 9, 0, "Bonus points"},
 };
 
-const char* const kCities[] = {"Rochester",   "Armonk",  "Boca Raton", "Endicott", "Poughkeepsie",
-                               "San Jose",    "Austin",  "Raleigh"};
+const char* const kCities[] = {"Rochester",    "Armonk",   "Boca Raton", "Endicott",
+                               "Poughkeepsie", "San Jose", "Austin",     "Raleigh"};
 
 int HostBytes(const BenchField& field)
 {

@@ -13,8 +13,8 @@ inline constexpr char BENCH_S36_FILE[] = "ORDERS";
 struct BenchLayout
 {
     int fields;
-    int bytes;          // a record on the host
-    int displayChars;   // a record in text mode (every number in its display form)
+    int bytes;         // a record on the host
+    int displayChars;  // a record in text mode (every number in its display form)
 };
 
 BenchLayout BenchRecordLayout();

@@ -16,7 +16,7 @@ struct Figures
 {
     bool ok = false;
     double seconds = 0;
-    double cpu = 0;         // user + kernel
+    double cpu = 0;  // user + kernel
     double userCpu = 0;
     double kernelCpu = 0;
     HllapiCounts counts = {};

@@ -64,8 +64,7 @@ std::size_t OutputBytes(int function, int length)
 }
 }
 
-CallRecording::CallRecording()
-    : m_event(CreateEventA(nullptr, TRUE, TRUE, nullptr))
+CallRecording::CallRecording() : m_event(CreateEventA(nullptr, TRUE, TRUE, nullptr))
 {
 }
 
@@ -78,8 +77,17 @@ void CallRecording::Clear()
 
 int CallRecording::RecordCall(HllapiForward forward, int* function, char* data, int* length, int* returnCode)
 {
-    Call call = {*function, data != nullptr, length != nullptr, returnCode != nullptr, length ? *length : 0,
-                 returnCode ? *returnCode : 0, std::string(), std::string(), 0, 0, 0};
+    Call call = {*function,
+                 data != nullptr,
+                 length != nullptr,
+                 returnCode != nullptr,
+                 length ? *length : 0,
+                 returnCode ? *returnCode : 0,
+                 std::string(),
+                 std::string(),
+                 0,
+                 0,
+                 0};
     if (data)
         call.input.assign(data, InputBytes(call.function, call.lengthIn));
     call.result = forward(function, data, length, returnCode);

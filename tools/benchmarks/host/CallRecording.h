@@ -47,8 +47,8 @@ private:
         bool hasReturnCode;
         int lengthIn;
         int returnCodeIn;
-        std::string input;      // the bytes the data buffer carried in
-        std::string output;     // the bytes the bridge left in it
+        std::string input;   // the bytes the data buffer carried in
+        std::string output;  // the bytes the bridge left in it
         int lengthOut;
         int returnCodeOut;
         int result;
@@ -59,5 +59,5 @@ private:
     std::vector<Call> m_calls;
     std::size_t m_next = 0;
     long long m_unexpected = 0;
-    OwnedEvent m_event;   // the notification event of the played-back host: always signalled
+    OwnedEvent m_event;  // the notification event of the played-back host: always signalled
 };

@@ -11,8 +11,7 @@ Entry Find(HMODULE module, const char* name)
 }
 }
 
-CountingBridge::CountingBridge(const std::string& path)
-    : m_module(LoadLibraryA(path.c_str()))
+CountingBridge::CountingBridge(const std::string& path) : m_module(LoadLibraryA(path.c_str()))
 {
     m_read = Find<HllapiCounterReadEntry>(m_module.Get(), HLLAPI_COUNTER_READ);
     m_reset = Find<HllapiCounterResetEntry>(m_module.Get(), HLLAPI_COUNTER_RESET);

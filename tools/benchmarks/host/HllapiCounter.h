@@ -30,13 +30,13 @@ struct HllapiCallRow
 
 struct HllapiCounts
 {
-    HllapiCallRow all;              // every call since the last reset
-    long long answerTicks;          // QueryPerformanceCounter ticks spent answering (in the simulated host's bridge)
+    HllapiCallRow all;      // every call since the last reset
+    long long answerTicks;  // QueryPerformanceCounter ticks spent answering (in the simulated host's bridge)
     // Copies of the data area (Copy Presentation Space to String from, or Copy String to Presentation Space at,
     // row 2 column 1): one per screen of data, descriptions or field list that crossed the session.
     long long areaCopies;
-    HllapiCallRow atSecondArea;     // the counts just after the second data-area copy
-    HllapiCallRow atLastArea;       // the counts just after the latest data-area copy
+    HllapiCallRow atSecondArea;  // the counts just after the second data-area copy
+    HllapiCallRow atLastArea;    // the counts just after the latest data-area copy
     // Playing back: calls other than the recorded ones (or past their end), and recorded calls not made.
     long long unexpected;
     long long unanswered;

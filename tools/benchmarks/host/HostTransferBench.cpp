@@ -22,7 +22,7 @@
 namespace
 {
 constexpr int kRecords = 100000;
-constexpr int kRealRounds = 2;     // through the simulated host, after the recording run
+constexpr int kRealRounds = 2;  // through the simulated host, after the recording run
 // Rounds with the answers played back, each the three runs back to back, one run each: the machine's other work
 // moves a run's CPU time by more than the cost measured, alike for runs close together, so short rounds and many.
 constexpr int kRounds = 25;
@@ -54,8 +54,8 @@ struct TransferPlan
     ScreenKind kind;
     std::string pcFile;
     std::function<void(BenchTransfer&)> configure;
-    std::function<std::string()> check;     // what is wrong with what a run left, or nothing
-    std::function<void()> undo;             // the host store as before a run (PC to host)
+    std::function<std::string()> check;  // what is wrong with what a run left, or nothing
+    std::function<void()> undo;          // the host store as before a run (PC to host)
 };
 
 void Check(Figures& figures, const std::function<std::string()>& check)
@@ -174,12 +174,9 @@ int main()
     const TransferPlan plans[] = {
         {"AS/400 host to PC, text mode, CSV", ZRDIR_HOST_TO_PC, ZRHOST_AS400, ScreenKind::TextRead, csv,
          [&](BenchTransfer& t) { t.Set(ZRP_HOST_SOURCE_NAME, (as400Name + BENCH_AS400_MEMBER + ")").c_str()); },
-         [&] {
-             return CountLines(ReadAll(csv)) == kRecords ? std::string() : "the CSV file lacks records";
-         },
-         nothing},
-        {"AS/400 PC to host, text mode, CSV into a new member", ZRDIR_PC_TO_HOST, ZRHOST_AS400,
-         ScreenKind::TextWrite, csv,
+         [&] { return CountLines(ReadAll(csv)) == kRecords ? std::string() : "the CSV file lacks records"; }, nothing},
+        {"AS/400 PC to host, text mode, CSV into a new member", ZRDIR_PC_TO_HOST, ZRHOST_AS400, ScreenKind::TextWrite,
+         csv,
          [&](BenchTransfer& t) {
              t.Set(ZRP_HOST_TARGET_NAME, (as400Name + "BACK)").c_str());
              t.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
@@ -195,12 +192,10 @@ int main()
              t.Set(ZRP_HOST_SOURCE_NAME, BENCH_S36_FILE);
              t.Set(ZRP_DESCRIPTION_FILE, descriptions.c_str());
          },
-         [&] {
-             return ReadAll(csv36) == ReadAll(csv) ? std::string() : "the CSV file differs from the AS/400's";
-         },
+         [&] { return ReadAll(csv36) == ReadAll(csv) ? std::string() : "the CSV file differs from the AS/400's"; },
          nothing},
-        {"System/36 PC to host, text mode, CSV into a new file", ZRDIR_PC_TO_HOST, ZRHOST_S36,
-         ScreenKind::TextWrite, csv36,
+        {"System/36 PC to host, text mode, CSV into a new file", ZRDIR_PC_TO_HOST, ZRHOST_S36, ScreenKind::TextWrite,
+         csv36,
          [&](BenchTransfer& t) {
              t.Set(ZRP_HOST_TARGET_NAME, "ORDBACK");
              t.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_FILE);

@@ -43,8 +43,7 @@ double Now()
 
 bool WriteText(const std::string& path, const std::string& text)
 {
-    OwnedFile file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    OwnedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
     DWORD written = 0;
@@ -163,11 +162,11 @@ struct BatchFigures
 
 std::string Profile(bool hostToPc, const std::string& csv)
 {
-    const std::string head = std::string("[General]\r\nConnection=HLLAPI\r\nDirection=") +
-                             (hostToPc ? "Host to PC" : "PC to Host") +
-                             "\r\nHost type=AS/400\r\nCharacter set=" + (hostToPc ? "EBCDIC to ANSI" : "ANSI to EBCDIC") +
-                             "\r\nAuto close=No\r\nTransfer type=Conversion\r\n"
-                             "[Host request]\r\nPresentation space ID=A\r\nHost file type=Data\r\nDescription file=\r\n";
+    const std::string head =
+        std::string("[General]\r\nConnection=HLLAPI\r\nDirection=") + (hostToPc ? "Host to PC" : "PC to Host") +
+        "\r\nHost type=AS/400\r\nCharacter set=" + (hostToPc ? "EBCDIC to ANSI" : "ANSI to EBCDIC") +
+        "\r\nAuto close=No\r\nTransfer type=Conversion\r\n"
+        "[Host request]\r\nPresentation space ID=A\r\nHost file type=Data\r\nDescription file=\r\n";
     const std::string pc = "[PC request]\r\nFilename=" + csv +
                            "\r\nPC file type=CSV (Comma delimiter)\r\nRemove blanks=Yes\r\nDecimal char is dot=Yes\r\n";
     if (hostToPc)
@@ -317,9 +316,10 @@ int RunBatch(const TempProgramFolder& work)
         std::printf("%-11s peak working set %7.1f MB against %7.1f MB = %.2f  (goal <= %.1f)%s\n", title,
                     figures.large.peakWorkingSet / 1048576.0, figures.small.peakWorkingSet / 1048576.0, memory,
                     kMemoryGoal, memory <= kMemoryGoal ? "" : "  MISSED");
-        std::printf("%-11s last record written after %6.2f s, Success after %6.2f s: %.2f s later  (goal <= %.1f s)%s\n",
-                    title, figures.large.lastRecord, figures.large.success, afterData, kSuccessGoalSeconds,
-                    afterData <= kSuccessGoalSeconds ? "" : "  MISSED");
+        std::printf(
+            "%-11s last record written after %6.2f s, Success after %6.2f s: %.2f s later  (goal <= %.1f s)%s\n", title,
+            figures.large.lastRecord, figures.large.success, afterData, kSuccessGoalSeconds,
+            afterData <= kSuccessGoalSeconds ? "" : "  MISSED");
         std::printf("%-11s (%d records: Success %.2f s after the last record)\n", title, kSmallRecords,
                     figures.small.success - figures.small.lastRecord);
     }

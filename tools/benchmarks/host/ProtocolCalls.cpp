@@ -21,10 +21,9 @@ const std::vector<ScreenCall> kTextRead = {{COPY_OIA, 1},          {START_HOST_N
                                            {SEND_KEY, 1},          {QUERY_HOST_UPDATE, 2},
                                            {COPY_PS_TO_STRING, 2}, {SET_SESSION_PARAMETERS, 2}};
 // Writer: copy the data area to the screen, type the header, Enter, read the host's answer to the buffer.
-const std::vector<ScreenCall> kTextWrite = {{SET_SESSION_PARAMETERS, 2}, {COPY_STRING_TO_PS, 2},
-                                            {COPY_OIA, 1},               {START_HOST_NOTIFICATION, 1},
-                                            {SEND_KEY, 1},               {QUERY_HOST_UPDATE, 2},
-                                            {COPY_PS_TO_STRING, 1}};
+const std::vector<ScreenCall> kTextWrite = {
+    {SET_SESSION_PARAMETERS, 2}, {COPY_STRING_TO_PS, 2}, {COPY_OIA, 1}, {START_HOST_NOTIFICATION, 1}, {SEND_KEY, 1},
+    {QUERY_HOST_UPDATE, 2},      {COPY_PS_TO_STRING, 1}};
 }
 
 const std::vector<ScreenCall>& ProtocolScreenCalls(ScreenKind kind)

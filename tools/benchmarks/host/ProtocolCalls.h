@@ -12,8 +12,8 @@ struct ScreenCall
 
 enum class ScreenKind
 {
-    TextRead,     // host to PC, text mode
-    TextWrite,    // PC to host, text mode
+    TextRead,   // host to PC, text mode
+    TextWrite,  // PC to host, text mode
 };
 
 const std::vector<ScreenCall>& ProtocolScreenCalls(ScreenKind kind);

@@ -30,8 +30,8 @@ DataSourceFunctions* Create(HMODULE library, CFakeCallerTables& tables, const Er
     auto create = reinterpret_cast<ZRTCreateDataSourceProc>(
         reinterpret_cast<void*>(GetProcAddress(library, ZRT_CREATE_OBJECT_EXPORT)));
     DataSourceFunctions* table = nullptr;
-    if (!create || !create(tables.ProfileTable(), errors, tables.OptionTable(), tables.EnvironmentTable(), &table,
-                           TRUE))
+    if (!create ||
+        !create(tables.ProfileTable(), errors, tables.OptionTable(), tables.EnvironmentTable(), &table, TRUE))
         return nullptr;
     return table;
 }
@@ -44,8 +44,8 @@ bool RunAlone(ManagerTestBed& bed)
     DataSourceFunctions* host = Create(hostLibrary.Get(), bed.Tables(), bed.Errors().Sink());
     DataSourceFunctions* pc = Create(pcLibrary.Get(), bed.Tables(), bed.Errors().Sink());
     DSRecordLayout* layout = nullptr;
-    bool ok = host && pc && host->Connect() && pc->Connect() && host->Open(nullptr) &&
-              host->GetRecordLayout(&layout) && pc->Open(nullptr) && pc->SetRecordLayout(layout);
+    bool ok = host && pc && host->Connect() && pc->Connect() && host->Open(nullptr) && host->GetRecordLayout(&layout) &&
+              pc->Open(nullptr) && pc->SetRecordLayout(layout);
     DSField field = {};
     while (ok && !host->EndOfData())
         ok = host->GetField(&field) && pc->PutField(&field) && host->NextField() && pc->NextField();

@@ -17,17 +17,17 @@ namespace
 constexpr int kRecords = 200000;
 constexpr int kRounds = 7;
 const std::vector<HostFieldDefinition> kFields = {{"NAME      ", HFT_CHARACTER, 20, 0},
-                                            {"CITY      ", HFT_CHARACTER, 15, 0},
-                                            {"QTY       ", HFT_ZONED, 7, 0},
-                                            {"AMOUNT    ", HFT_PACKED, 11, 2}};
+                                                  {"CITY      ", HFT_CHARACTER, 15, 0},
+                                                  {"QTY       ", HFT_ZONED, 7, 0},
+                                                  {"AMOUNT    ", HFT_PACKED, 11, 2}};
 
 struct Format
 {
     const char* name;
     int type;
     std::string file;
-    std::string bytes{};            // what the writer wrote
-    std::vector<double> writer{};   // seconds of each round
+    std::string bytes{};           // what the writer wrote
+    std::vector<double> writer{};  // seconds of each round
     std::vector<double> reader{};
     std::vector<double> fwrite{};
     std::vector<double> fread{};
@@ -142,9 +142,8 @@ int main()
         return 2;
     }
     std::vector<Format> formats;
-    for (const auto& [name, type] : {std::pair{"TXT", PCFT_TXT}, std::pair{"TAB", PCFT_TAB},
-                                     std::pair{"CSV", PCFT_CSV}, std::pair{"PRN", PCFT_PRN},
-                                     std::pair{"DLM", PCFT_DLM}})
+    for (const auto& [name, type] : {std::pair{"TXT", PCFT_TXT}, std::pair{"TAB", PCFT_TAB}, std::pair{"CSV", PCFT_CSV},
+                                     std::pair{"PRN", PCFT_PRN}, std::pair{"DLM", PCFT_DLM}})
         formats.push_back({name, type, folder.PathOf((std::string("bench.") + name).c_str())});
     MeasureWriters(driver, formats);
     MeasureReaders(driver, formats);
@@ -169,12 +168,13 @@ int main()
         const double fwriteRate = MegabytesPerSecond(bytes, Median(format.fwrite));
         const double ratio = writerRate / fwriteRate;
         met = met && ratio >= 1.0 / 3.0;
-        std::printf("  %-6s %5.1f   %12.0f  %6.1f   %12.0f  %6.1f   %11.1f  %10.1f  %13.2f\n", format.name,
-                    bytes / 1e6, kRecords / writer, writerRate, kRecords / reader, MegabytesPerSecond(bytes, reader),
-                    fwriteRate, MegabytesPerSecond(bytes, Median(format.fread)), ratio);
+        std::printf("  %-6s %5.1f   %12.0f  %6.1f   %12.0f  %6.1f   %11.1f  %10.1f  %13.2f\n", format.name, bytes / 1e6,
+                    kRecords / writer, writerRate, kRecords / reader, MegabytesPerSecond(bytes, reader), fwriteRate,
+                    MegabytesPerSecond(bytes, Median(format.fread)), ratio);
     }
-    std::printf("  the calling side alone (host records, one TranslateCodePage per field, nothing written): %.0f rec/s\n",
-                CallingSideRate());
+    std::printf(
+        "  the calling side alone (host records, one TranslateCodePage per field, nothing written): %.0f rec/s\n",
+        CallingSideRate());
     std::printf("  goal: every writer at least a third of the fwrite rate: %s\n", met ? "met" : "missed");
     return met ? 0 : 1;
 }

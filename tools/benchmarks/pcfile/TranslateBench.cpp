@@ -141,8 +141,8 @@ void RunCopy(const Pieces& pieces)
 // untimed pass, which brings its tables and code back into the caches after the other paths.
 Figures Measure(const Pieces& pieces)
 {
-    void (*const runs[kPaths])(const Pieces&) = {RunTranslation, RunConversionToPc, RunConversionToHost,
-                                                  RunTableLoop, RunCopy};
+    void (*const runs[kPaths])(const Pieces&) = {RunTranslation, RunConversionToPc, RunConversionToHost, RunTableLoop,
+                                                 RunCopy};
     double Figures::*const figures[kPaths] = {&Figures::translate, &Figures::toPc, &Figures::toHost, &Figures::table,
                                               &Figures::copy};
     Pieces warming = pieces;

@@ -16,10 +16,10 @@ namespace
 constexpr int kRecords = 60000;
 constexpr int kRounds = 5;
 const std::vector<HostFieldDefinition> kFields = {{"NAME      ", HFT_CHARACTER, 20, 0},
-                                            {"CITY      ", HFT_CHARACTER, 15, 0},
-                                            {"QTY       ", HFT_ZONED, 7, 0},
-                                            {"AMOUNT    ", HFT_PACKED, 11, 2},
-                                            {"CODE      ", HFT_BINARY, 6, 0}};
+                                                  {"CITY      ", HFT_CHARACTER, 15, 0},
+                                                  {"QTY       ", HFT_ZONED, 7, 0},
+                                                  {"AMOUNT    ", HFT_PACKED, 11, 2},
+                                                  {"CODE      ", HFT_BINARY, 6, 0}};
 
 struct Format
 {
@@ -110,7 +110,8 @@ int main()
     } kinds[] = {{"DIF", PCFT_DIF, true},  {"DBF", PCFT_DBF, true},  {"DR1", PCFT_DR1, true}, {"DR2", PCFT_DR2, true},
                  {"WKQ", PCFT_WKQ, false}, {"WKS", PCFT_WKS, false}, {"XLS", PCFT_XLS, false}};
     for (const auto& kind : kinds)
-        formats.push_back({kind.name, kind.type, kind.readable, folder.PathOf((std::string("bench.") + kind.name).c_str())});
+        formats.push_back(
+            {kind.name, kind.type, kind.readable, folder.PathOf((std::string("bench.") + kind.name).c_str())});
     MeasureWriters(driver, formats);
     MeasureReaders(driver, formats);
 
