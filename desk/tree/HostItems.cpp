@@ -260,10 +260,11 @@ void CListItemHostWriteMode::OnPanelCommand(UINT id, UINT code)
     }
 }
 
-CListItemHostNumber::CListItemHostNumber(CListItem* parent, const NumberSpec& spec)
-    : CPropertyItem(parent, spec.nameId, spec.kind, spec.image, spec.helpContext, spec.templateId),
-      m_paramId(spec.paramId), m_editId(spec.editId), m_maxCharacters(spec.maxCharacters),
-      m_argumentId(spec.argumentId), m_maximum(spec.maximum)
+CListItemHostNumber::CListItemHostNumber(CListItem* parent, const NumberDefinition& definition)
+    : CPropertyItem(parent, definition.nameId, definition.kind, definition.image, definition.helpContext,
+                    definition.templateId),
+      m_paramId(definition.paramId), m_editId(definition.editId), m_maxCharacters(definition.maxCharacters),
+      m_argumentId(definition.argumentId), m_maximum(definition.maximum)
 {
 }
 

@@ -79,7 +79,7 @@ public:
     void OnPanelCommand(UINT id, UINT code) override;
 
 protected:
-    struct NumberSpec
+    struct NumberDefinition
     {
         UINT nameId;
         int kind;
@@ -92,7 +92,7 @@ protected:
         UINT argumentId;
         int maximum;
     };
-    CListItemHostNumber(CListItem* parent, const NumberSpec& spec);
+    CListItemHostNumber(CListItem* parent, const NumberDefinition& definition);
     void UpdateValue() override;
     // The smallest valid value.
     virtual int Minimum() const { return 1; }
