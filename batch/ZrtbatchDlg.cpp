@@ -20,12 +20,6 @@
 
 namespace
 {
-const UINT_PTR kElapsedTimerId = 100;
-const UINT kElapsedTimerPeriod = 1000;
-// The record count is repainted at most this often: the manager posts a count every ten records, faster than the
-// window can repaint them.
-const UINT_PTR kCountTimerId = 101;
-const DWORD kCountRepaintPeriod = 100;
 const int kHelpContext = 49;
 const char kConnectionMissing[] = "Default value (value not found)";
 const DWORD kConnectionSize = 81;
@@ -34,8 +28,6 @@ const WPARAM kRecordCountAlso = ZRM_NOTIFY_RECORD_COUNT + 1;
 
 // The manager's table while a transfer is prepared or runs; null between profiles.
 ZRMFunctions* g_manager = nullptr;
-// Set while a timer message is handled, so that a late one is dropped.
-bool g_inTimer = false;
 
 // The full path of a run-list entry, so that the profile functions never look in the Windows folder; empty
 // when the entry names no path.
@@ -52,10 +44,9 @@ std::string FullPathOf(const std::string& entry)
 }
 
 CZrtbatchDlg::CZrtbatchDlg(const CZrtbatchApp& application)
-    : CFwDialog(IDD_ZRTBATCH), m_application(application), m_icon(FwLoadIcon(IDI_ZRTBATCH)),
-      m_smallIcon(FwLoadIcon(IDI_ZRTBATCH, GetSystemMetrics(SM_CXSMICON))), m_hostLeftIcon(FwLoadIcon(IDI_HOST_LEFT)),
-      m_pcIcon(FwLoadIcon(IDI_PC)), m_hostRightIcon(FwLoadIcon(IDI_HOST_RIGHT)),
-      m_stopEvent(CreateEventA(nullptr, FALSE, FALSE, nullptr)), m_startTime(time(nullptr))
+    : CFwDialog(IDD_ZRTBATCH), m_application(application), m_progress(IDC_TRANSFER_TIME, IDC_RECORDS),
+      m_icon(IDI_ZRTBATCH), m_pictures(IDI_HOST_LEFT, IDI_PC, IDI_HOST_RIGHT),
+      m_stopEvent(CreateEventA(nullptr, FALSE, FALSE, nullptr))
 {
 }
 
@@ -85,8 +76,8 @@ const FwMessageMap* CZrtbatchDlg::ClassMessageMap()
 
 void CZrtbatchDlg::DoDataExchange(CFwDataExchange& exchange)
 {
-    exchange.Text(IDC_RECORDS, m_records);
-    exchange.Text(IDC_TRANSFER_TIME, m_time);
+    exchange.Text(IDC_RECORDS, m_progress.RecordsText());
+    exchange.Text(IDC_TRANSFER_TIME, m_progress.TimeText());
     exchange.Text(IDC_PROFILE_NAME, m_profileName);
     exchange.Text(IDC_STATUS, m_status);
 }
@@ -95,6 +86,7 @@ BOOL CZrtbatchDlg::OnInitDialog()
 {
     CFwDialog::OnInitDialog();
     FwSetMainWindow(m_hWnd);
+    m_progress.Attach(m_hWnd);
     MeasureLogLayout();
 
     CVersionLibrary* library = GetVersionLibrary();
@@ -113,8 +105,7 @@ BOOL CZrtbatchDlg::OnInitDialog()
         DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
         DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
     }
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon.Get()));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    m_icon.Apply(m_hWnd);
 
     m_animation.Attach(GetDlgItem(IDC_ANIMATION));
     SetUpLogList();
@@ -154,12 +145,11 @@ void CZrtbatchDlg::PrepareProfile()
                                                                             {static_cast<int>(m_current + 1),
                                                                              static_cast<int>(runList.size())})
                                                              : std::string());
-    m_records.assign(1, '0');
+    m_progress.Restart();
     m_profileName = runList[m_current];
     FitPathToWindow(m_profileName, GetDlgItem(IDC_PROFILE_NAME));
     m_status = FwLoadString(IDS_TRANSFER_STARTING);
-    m_startTime = time(nullptr);
-    UpdateElapsedTime();
+    UpdateData(FALSE);
 }
 
 BOOL CZrtbatchDlg::OpenProfile()
@@ -236,42 +226,16 @@ LRESULT CZrtbatchDlg::OnTransferNotify(WPARAM code, LPARAM value)
         break;
     case ZRM_NOTIFY_RECORD_COUNT:
     case kRecordCountAlso:
-        OnRecordCount(value);
+        m_progress.TakeRecordCount(value);
         break;
     case ZRM_NOTIFY_REQUEST_DONE:
-        ShowRecordCount();
+        m_progress.ShowRecordCount();
         OnRequestFinished(value != 0);
         break;
     default:
         break;
     }
     return 0;
-}
-
-void CZrtbatchDlg::OnRecordCount(LPARAM count)
-{
-    // Taking a count costs next to nothing; repainting it for each one would leave the dialog working through a
-    // backlog of counts long after the last record.
-    m_records = FwFormat("%d", static_cast<int>(count));
-    if (GetTickCount() - m_countShownAt >= kCountRepaintPeriod)
-    {
-        ShowRecordCount();
-    }
-    else if (!m_countTimerId)
-    {
-        m_countTimerId = SetTimer(m_hWnd, kCountTimerId, kCountRepaintPeriod, nullptr);
-    }
-}
-
-void CZrtbatchDlg::ShowRecordCount()
-{
-    if (m_countTimerId)
-    {
-        KillTimer(m_hWnd, m_countTimerId);
-        m_countTimerId = 0;
-    }
-    SetDlgItemText(IDC_RECORDS, m_records);
-    m_countShownAt = GetTickCount();
 }
 
 void CZrtbatchDlg::OnStepFinished(LPARAM step)
@@ -283,12 +247,12 @@ void CZrtbatchDlg::OnStepFinished(LPARAM step)
         if (!m_stopping)
         {
             SetStatus(IDS_TRANSFER_RUNNING);
-            StartTimer();
+            m_progress.StartTimer();
             PlayAnimation(IDR_AVI_RUNNING);
         }
         break;
     case ZRM_STEP_TRANSFER_DATA:
-        StopTimer();
+        m_progress.StopTimer();
         if (!m_stopping)
         {
             SetStatus(IDS_TRANSFER_CLOSING);
@@ -305,7 +269,7 @@ void CZrtbatchDlg::OnStepFinished(LPARAM step)
 
 void CZrtbatchDlg::OnRequestFinished(BOOL succeeded)
 {
-    StopTimer();
+    m_progress.StopTimer();
     ReleaseTransfer();
     if (m_stopping)
     {
@@ -324,7 +288,7 @@ void CZrtbatchDlg::OnRequestFinished(BOOL succeeded)
     UpdateData(TRUE);
     if (succeeded)
     {
-        LogLine(__LINE__, IDS_TRANSFER_COMPLETED_RECORDS, m_records.c_str());
+        LogLine(__LINE__, IDS_TRANSFER_COMPLETED_RECORDS, m_progress.RecordsText().c_str());
         SetStatus(IDS_TRANSFER_COMPLETED);
     }
     else
@@ -362,7 +326,7 @@ void CZrtbatchDlg::EndRun()
 
 LRESULT CZrtbatchDlg::OnStop(WPARAM, LPARAM)
 {
-    StopTimer();
+    m_progress.Freeze();
     if (m_running)
     {
         SetEvent(m_stopEvent.Get());
@@ -390,54 +354,13 @@ void CZrtbatchDlg::OnCancel()
         ShowMessage(IDS_CANNOT_CLOSE, nullptr, ZRMSG_MODE_BOX, ZRMSG_ERROR);
         return;
     }
-    StopTimer();
+    m_progress.StopTimer();
     EndDialog(IDCANCEL);
 }
 
 LRESULT CZrtbatchDlg::OnTimer(WPARAM timerId, LPARAM)
 {
-    if (g_inTimer)
-    {
-        return 0;
-    }
-    if (timerId == m_countTimerId && m_countTimerId != 0)
-    {
-        ShowRecordCount();
-        return 0;
-    }
-    if (timerId != m_timerId || m_timerId == 0)
-    {
-        return Default();
-    }
-    g_inTimer = true;
-    UpdateElapsedTime();
-    g_inTimer = false;
-    return 0;
-}
-
-void CZrtbatchDlg::StartTimer()
-{
-    m_timerId = SetTimer(m_hWnd, kElapsedTimerId, kElapsedTimerPeriod, nullptr);
-}
-
-void CZrtbatchDlg::StopTimer()
-{
-    // After Stop the time stays as it was when the user stopped.
-    if (!m_stopping)
-    {
-        UpdateElapsedTime();
-    }
-    if (m_timerId)
-    {
-        KillTimer(m_hWnd, m_timerId);
-        m_timerId = 0;
-    }
-}
-
-void CZrtbatchDlg::UpdateElapsedTime()
-{
-    m_time = FwFormatSpan(static_cast<long long>(difftime(time(nullptr), m_startTime)), "%Dd %Hh %Mm %Ss");
-    UpdateData(FALSE);
+    return m_progress.OnTimer(timerId) ? 0 : Default();
 }
 
 void CZrtbatchDlg::SetStatus(UINT id)
@@ -456,8 +379,7 @@ void CZrtbatchDlg::SetDirectionIcons()
 {
     CZRProfile* profile = GetCurrentProfile();
     bool hostToPc = profile && profile->General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
-    FwSetStaticIcon(GetDlgItem(IDC_SOURCE_PICTURE), hostToPc ? m_hostRightIcon.Get() : m_pcIcon.Get());
-    FwSetStaticIcon(GetDlgItem(IDC_DESTINATION_PICTURE), hostToPc ? m_pcIcon.Get() : m_hostLeftIcon.Get());
+    m_pictures.Show(GetDlgItem(IDC_SOURCE_PICTURE), GetDlgItem(IDC_DESTINATION_PICTURE), hostToPc);
 }
 
 void CZrtbatchDlg::PlayAnimation(UINT id)
@@ -496,23 +418,10 @@ LRESULT CZrtbatchDlg::OnSysCommand(WPARAM command, LPARAM)
 
 LRESULT CZrtbatchDlg::OnPaint(WPARAM, LPARAM)
 {
-    if (!IsIconic(m_hWnd))
-    {
-        return Default();
-    }
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client;
-    GetClientRect(m_hWnd, &client);
-    int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, m_icon.Get());
-    EndPaint(m_hWnd, &paint);
-    return 0;
+    return m_icon.PaintMinimized(m_hWnd) ? 0 : Default();
 }
 
 LRESULT CZrtbatchDlg::OnQueryDragIcon(WPARAM, LPARAM)
 {
-    return reinterpret_cast<LRESULT>(m_icon.Get());
+    return m_icon.DragIcon();
 }

@@ -8,8 +8,9 @@
 #include "FwListCtrl.h"
 #include "LogListCtrl.h"
 #include "OwnedHandles.h"
+#include "TransferDialogIcons.h"
+#include "TransferProgress.h"
 
-#include <ctime>
 #include <string>
 
 class CZrtbatchApp;
@@ -45,17 +46,11 @@ private:
     BOOL OpenProfile();
     BOOL CreateTransferManager();
     void ReleaseTransfer();
-    // Takes the newest record count; the control shows it at most ten times a second.
-    void OnRecordCount(LPARAM count);
-    void ShowRecordCount();
     void OnStepFinished(LPARAM step);
     void OnRequestFinished(BOOL succeeded);
     void EndRun();
-    void UpdateElapsedTime();
     void SetDirectionIcons();
     void PlayAnimation(UINT id);
-    void StartTimer();
-    void StopTimer();
     void SetStatus(UINT id);
     // Reports a line into the error list and moves the list into the log.
     void LogLine(int line, UINT id, const char* argument = nullptr);
@@ -77,24 +72,16 @@ private:
     void MoveControlTo(UINT id, int top) const;
 
     const CZrtbatchApp& m_application;
-    std::string m_records = "0";
-    std::string m_time;
+    CTransferProgress m_progress;
     std::string m_profileName;
     std::string m_status;
-    OwnedIcon m_icon;
-    OwnedIcon m_smallIcon;
-    OwnedIcon m_hostLeftIcon;
-    OwnedIcon m_pcIcon;
-    OwnedIcon m_hostRightIcon;
+    CDialogIcon m_icon;
+    CDirectionPictures m_pictures;
     OwnedEvent m_stopEvent;
-    UINT_PTR m_timerId = 0;
-    UINT_PTR m_countTimerId = 0;
-    DWORD m_countShownAt = 0;
     bool m_running = true;
     bool m_stopping = false;
     size_t m_current = 0;
     bool m_waitCursor = false;
-    time_t m_startTime;
     bool m_allOk = true;
     bool m_autoClose = true;
     CFwAnimateCtrl m_animation;

@@ -17,20 +17,14 @@
 
 namespace
 {
-const UINT_PTR kElapsedTimerId = 100;
-const UINT kElapsedTimerPeriod = 1000;
 const int kHelpContext = 47;
-// Posted to itself when a record count arrived: the newest count is shown once the queued ones are read.
-const UINT WM_ZRTDESK_SHOW_COUNT = WM_USER + 7;
 // The manager's notification codes 10 and 11 both carry a record count.
 const WPARAM kRecordCountAlso = ZRM_NOTIFY_RECORD_COUNT + 1;
 }
 
 CTransferProgressDlg::CTransferProgressDlg(HWND parent)
-    : CFwDialog(IDD_TRANSFER_PROGRESS, parent), m_icon(FwLoadIcon(IDR_MAINFRAME)),
-      m_smallIcon(FwLoadIcon(IDR_MAINFRAME, GetSystemMetrics(SM_CXSMICON))), m_hostLeftIcon(FwLoadIcon(IDI_HOST_LEFT)),
-      m_pcIcon(FwLoadIcon(IDI_PC)), m_hostRightIcon(FwLoadIcon(IDI_HOST_RIGHT)),
-      m_stopEvent(CreateEventA(nullptr, FALSE, FALSE, nullptr)), m_startTime(time(nullptr))
+    : CFwDialog(IDD_TRANSFER_PROGRESS, parent), m_progress(IDC_TRANSFER_TIME, IDC_RECORDS), m_icon(IDR_MAINFRAME),
+      m_pictures(IDI_HOST_LEFT, IDI_PC, IDI_HOST_RIGHT), m_stopEvent(CreateEventA(nullptr, FALSE, FALSE, nullptr))
 {
 }
 
@@ -38,7 +32,6 @@ const FwMessageMap* CTransferProgressDlg::ClassMessageMap()
 {
     static const FwMessageEntry entries[] = {
         FW_ON_MESSAGE(WM_ZRTDESK_TRANSFER, &CTransferProgressDlg::OnTransferNotify),
-        FW_ON_MESSAGE(WM_ZRTDESK_SHOW_COUNT, &CTransferProgressDlg::OnShowRecordCount),
         FW_ON_MESSAGE(WM_TIMER, &CTransferProgressDlg::OnTimer),
         FW_ON_MESSAGE(WM_SETCURSOR, &CTransferProgressDlg::OnSetCursor),
         FW_ON_MESSAGE(WM_PAINT, &CTransferProgressDlg::OnPaint),
@@ -52,8 +45,8 @@ const FwMessageMap* CTransferProgressDlg::ClassMessageMap()
 
 void CTransferProgressDlg::DoDataExchange(CFwDataExchange& exchange)
 {
-    exchange.Text(IDC_RECORDS, m_records);
-    exchange.Text(IDC_TRANSFER_TIME, m_time);
+    exchange.Text(IDC_RECORDS, m_progress.RecordsText());
+    exchange.Text(IDC_TRANSFER_TIME, m_progress.TimeText());
     exchange.Text(IDC_PROFILE_NAME, m_profileName);
     exchange.Text(IDC_STATUS, m_status);
 }
@@ -63,8 +56,8 @@ BOOL CTransferProgressDlg::OnInitDialog()
     m_status = FwLoadString(IDS_TRANSFER_STARTING);
     CVersionLibrary* library = GetVersionLibrary();
     SetWindowText(FwFormatArgs(FwLoadString(IDS_PROGRESS_CAPTION), {library ? library->GetShortProductName() : ""}));
-    m_startTime = time(nullptr);
-    m_time = FwFormatSpan(0, "%Dd %Hh %Mm %Ss");
+    m_progress.Attach(m_hWnd);
+    m_progress.Restart();
     CFwApp* application = CFwApp::Current();
     CFwDocument* document = application && application->GetDocTemplate() ? application->GetDocTemplate()->GetDocument()
                                                                          : nullptr;
@@ -78,8 +71,7 @@ BOOL CTransferProgressDlg::OnInitDialog()
         DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
         DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
     }
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon.Get()));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    m_icon.Apply(m_hWnd);
     g_environmentCallbacks.hwndNotify = m_hWnd;
     CenterWindow();
     SetDirectionIcons();
@@ -106,11 +98,7 @@ LRESULT CTransferProgressDlg::OnTransferNotify(WPARAM code, LPARAM value)
         break;
     case ZRM_NOTIFY_RECORD_COUNT:
     case kRecordCountAlso:
-        m_latestCount = static_cast<long long>(value);
-        if (!m_countPending)
-        {
-            m_countPending = PostMessageA(m_hWnd, WM_ZRTDESK_SHOW_COUNT, 0, 0) != FALSE;
-        }
+        m_progress.TakeRecordCount(value);
         break;
     case ZRM_NOTIFY_REQUEST_DONE:
         OnRequestFinished(value != 0);
@@ -119,19 +107,6 @@ LRESULT CTransferProgressDlg::OnTransferNotify(WPARAM code, LPARAM value)
         break;
     }
     return 0;
-}
-
-LRESULT CTransferProgressDlg::OnShowRecordCount(WPARAM, LPARAM)
-{
-    m_countPending = false;
-    ShowRecordCount();
-    return 0;
-}
-
-void CTransferProgressDlg::ShowRecordCount()
-{
-    m_records = FwFormat("%lld", m_latestCount);
-    SetDlgItemText(IDC_RECORDS, m_records);
 }
 
 void CTransferProgressDlg::OnStepFinished(LPARAM step)
@@ -143,12 +118,12 @@ void CTransferProgressDlg::OnStepFinished(LPARAM step)
         if (!m_stopped)
         {
             SetStatus(IDS_TRANSFER_RUNNING);
-            StartTimer();
+            m_progress.StartTimer();
             PlayAnimation(IDR_AVI_RUNNING);
         }
         break;
     case ZRM_STEP_TRANSFER_DATA:
-        StopTimer();
+        m_progress.StopTimer();
         if (!m_stopped)
         {
             SetStatus(IDS_TRANSFER_CLOSING);
@@ -166,8 +141,8 @@ void CTransferProgressDlg::OnStepFinished(LPARAM step)
 
 void CTransferProgressDlg::OnRequestFinished(BOOL succeeded)
 {
-    StopTimer();
-    ShowRecordCount();
+    m_progress.StopTimer();
+    m_progress.ShowRecordCount();
     if (m_stopped)
     {
         SetStatus(IDS_TRANSFER_CANCELED);
@@ -191,7 +166,7 @@ void CTransferProgressDlg::EndRunning()
 
 LRESULT CTransferProgressDlg::OnStop(WPARAM, LPARAM)
 {
-    StopTimer();
+    m_progress.Freeze();
     if (!m_running)
     {
         EndDialog(IDCANCEL);
@@ -217,45 +192,13 @@ void CTransferProgressDlg::OnCancel()
         ShowMessage(IDS_CANNOT_CLOSE_TRANSFER, nullptr, ZRMSG_MODE_BOX, ZRMSG_ERROR);
         return;
     }
-    StopTimer();
+    m_progress.StopTimer();
     EndDialog(IDCANCEL);
 }
 
 LRESULT CTransferProgressDlg::OnTimer(WPARAM timerId, LPARAM)
 {
-    if (m_inTimer)
-    {
-        return 0;
-    }
-    if (timerId != m_timerId || m_timerId == 0)
-    {
-        return Default();
-    }
-    m_inTimer = true;
-    UpdateElapsedTime();
-    m_inTimer = false;
-    return 0;
-}
-
-void CTransferProgressDlg::StartTimer()
-{
-    m_timerId = SetTimer(m_hWnd, kElapsedTimerId, kElapsedTimerPeriod, nullptr);
-}
-
-void CTransferProgressDlg::StopTimer()
-{
-    if (m_timerId)
-    {
-        UpdateElapsedTime();
-        KillTimer(m_hWnd, m_timerId);
-        m_timerId = 0;
-    }
-}
-
-void CTransferProgressDlg::UpdateElapsedTime()
-{
-    m_time = FwFormatSpan(static_cast<long long>(difftime(time(nullptr), m_startTime)), "%Dd %Hh %Mm %Ss");
-    SetDlgItemText(IDC_TRANSFER_TIME, m_time);
+    return m_progress.OnTimer(timerId) ? 0 : Default();
 }
 
 void CTransferProgressDlg::SetStatus(UINT id)
@@ -275,8 +218,7 @@ void CTransferProgressDlg::SetDirectionIcons()
 {
     CZRProfile* profile = GetCurrentProfile();
     bool hostToPc = profile && profile->General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
-    FwSetStaticIcon(GetDlgItem(IDC_SOURCE_PICTURE), hostToPc ? m_hostRightIcon.Get() : m_pcIcon.Get());
-    FwSetStaticIcon(GetDlgItem(IDC_DESTINATION_PICTURE), hostToPc ? m_pcIcon.Get() : m_hostLeftIcon.Get());
+    m_pictures.Show(GetDlgItem(IDC_SOURCE_PICTURE), GetDlgItem(IDC_DESTINATION_PICTURE), hostToPc);
 }
 
 LRESULT CTransferProgressDlg::OnHelpButton(WPARAM, LPARAM)
@@ -297,23 +239,10 @@ LRESULT CTransferProgressDlg::OnSetCursor(WPARAM, LPARAM)
 
 LRESULT CTransferProgressDlg::OnPaint(WPARAM, LPARAM)
 {
-    if (!IsIconic(m_hWnd))
-    {
-        return Default();
-    }
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client;
-    GetClientRect(m_hWnd, &client);
-    int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, m_icon.Get());
-    EndPaint(m_hWnd, &paint);
-    return 0;
+    return m_icon.PaintMinimized(m_hWnd) ? 0 : Default();
 }
 
 LRESULT CTransferProgressDlg::OnQueryDragIcon(WPARAM, LPARAM)
 {
-    return reinterpret_cast<LRESULT>(m_icon.Get());
+    return m_icon.DragIcon();
 }

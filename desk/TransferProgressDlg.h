@@ -5,8 +5,9 @@
 #include "FwControls.h"
 #include "FwDialog.h"
 #include "OwnedHandles.h"
+#include "TransferDialogIcons.h"
+#include "TransferProgress.h"
 
-#include <ctime>
 #include <string>
 
 class CTransferProgressDlg : public CFwDialog
@@ -25,7 +26,6 @@ protected:
 
 private:
     LRESULT OnTransferNotify(WPARAM wParam, LPARAM lParam);
-    LRESULT OnShowRecordCount(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnStop(WPARAM wParam, LPARAM lParam);
     LRESULT OnHelpButton(WPARAM wParam, LPARAM lParam);
@@ -37,32 +37,18 @@ private:
     void OnRequestFinished(BOOL succeeded);
     // The transfer is over: the button closes the dialog.
     void EndRunning();
-    void ShowRecordCount();
-    void UpdateElapsedTime();
-    void StartTimer();
-    void StopTimer();
     void SetStatus(UINT id);
     void PlayAnimation(UINT id);
     void SetDirectionIcons();
 
-    std::string m_records = "0";
-    std::string m_time;
+    CTransferProgress m_progress;
     std::string m_profileName;
     std::string m_status;
-    OwnedIcon m_icon;
-    OwnedIcon m_smallIcon;
-    OwnedIcon m_hostLeftIcon;
-    OwnedIcon m_pcIcon;
-    OwnedIcon m_hostRightIcon;
+    CDialogIcon m_icon;
+    CDirectionPictures m_pictures;
     OwnedEvent m_stopEvent;
-    time_t m_startTime;
-    UINT_PTR m_timerId = 0;
-    bool m_inTimer = false;
     bool m_running = true;
     bool m_stopped = false;
     bool m_busyCursor = false;
-    // The newest record count and whether it waits to be shown.
-    long long m_latestCount = 0;
-    bool m_countPending = false;
     CFwAnimateCtrl m_animation;
 };
