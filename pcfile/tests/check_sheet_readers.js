@@ -8,6 +8,7 @@ const path = require('path');
 
 const [folder, csvFolder, modules] = process.argv.slice(2);
 const XLSX = require(path.resolve(modules, 'xlsx'));
+const {Checker, csvRows, sheetJsRows} = require('../../testing/readers/sheet_checks.js');
 
 const NAMES = ['NAME', 'PRICE', 'QTY', 'CODE', 'TOTAL'];
 const RECORDS = [
@@ -19,98 +20,7 @@ const RECORDS = [
 const LONG = Array.from({length: 300}, (_, i) => String.fromCharCode(97 + i % 26)).join('');
 const MANY = Array.from({length: 10000}, (_, i) => ['row ' + (i + 1), i % 100]);
 
-let failures = 0;
-function fail(file, reader, text) {
-  console.log(`${file} (${reader}): ${text}`);
-  ++failures;
-}
-
-// Rows as a reader gives them: arrays of cells, empty cells at a row's end left off.
-function trimRow(row) {
-  const cells = row.map((cell) => (cell === undefined || cell === null ? '' : cell));
-  while (cells.length && cells[cells.length - 1] === '') cells.pop();
-  return cells;
-}
-
-// How a reader's value is compared: texts without trailing blanks; numbers exactly unless `digits` significant
-// digits are all the reader keeps.
-function sameValue(actual, expected, options) {
-  if (typeof expected === 'number') {
-    const value = typeof actual === 'number' ? actual : Number(String(actual).trim());
-    if (String(actual).trim() === '' || Number.isNaN(value)) return false;
-    if (options.digits) return Math.abs(value - expected) <= Math.abs(expected) * Math.pow(10, 1 - options.digits);
-    return value === expected;
-  }
-  let text = expected;
-  if (options.dropsControls) text = text.replace(/[\x00-\x1f]/g, '');
-  return String(actual).replace(/ +$/, '') === text;
-}
-
-function compare(file, reader, rows, expected, options = {}) {
-  const got = rows.map(trimRow);
-  while (got.length && got[got.length - 1].length === 0) got.pop();
-  if (got.length !== expected.length) {
-    fail(file, reader, `${got.length} rows, expected ${expected.length}`);
-    return;
-  }
-  let wrong = 0;
-  expected.forEach((row, r) => {
-    const width = trimRow(row).length;
-    if (got[r].length !== width) {
-      if (wrong++ < 3) fail(file, reader, `row ${r + 1}: ${got[r].length} columns, expected ${width}`);
-      return;
-    }
-    row.forEach((cell, c) => {
-      const actual = c < got[r].length ? got[r][c] : '';
-      if (!sameValue(actual, cell, options) && wrong++ < 3)
-        fail(file, reader, `row ${r + 1}, column ${c + 1}: ${JSON.stringify(actual)}, expected ${JSON.stringify(cell)}`);
-    });
-  });
-  if (wrong === 0) console.log(`${file} (${reader}): ${expected.length} rows as written`);
-}
-
-function sheetJsRows(file) {
-  const workbook = XLSX.read(fs.readFileSync(path.join(folder, file)), {type: 'buffer', WTF: true});
-  const sheet = workbook.Sheets[workbook.SheetNames[0]];
-  // Lotus files have no range record: the range is made from the cells.
-  const cells = Object.keys(sheet).filter((key) => key[0] !== '!');
-  if (cells.length === 0) return [];
-  const range = {s: {r: 0, c: 0}, e: {r: 0, c: 0}};
-  for (const key of cells) {
-    const at = XLSX.utils.decode_cell(key);
-    range.e.r = Math.max(range.e.r, at.r);
-    range.e.c = Math.max(range.e.c, at.c);
-  }
-  sheet['!ref'] = XLSX.utils.encode_range(range);
-  return XLSX.utils.sheet_to_json(sheet, {header: 1, raw: true, defval: ''});
-}
-
-function csvRows(text) {
-  const rows = [];
-  let row = [];
-  let cell = '';
-  let quoted = false;
-  for (let i = 0; i < text.length; ++i) {
-    const c = text[i];
-    if (quoted) {
-      if (c === '"' && text[i + 1] === '"') cell += text[++i];
-      else if (c === '"') quoted = false;
-      else cell += c;
-    } else if (c === '"') quoted = true;
-    else if (c === ',') {
-      row.push(cell);
-      cell = '';
-    } else if (c === '\n' || c === '\r') {
-      if (c === '\r' && text[i + 1] === '\n') ++i;
-      row.push(cell);
-      rows.push(row);
-      row = [];
-      cell = '';
-    } else cell += c;
-  }
-  if (cell !== '' || row.length) rows.push([...row, cell]);
-  return rows;
-}
+const checker = new Checker();
 
 function libreOfficeRows(file) {
   const extension = path.extname(file).slice(1);
@@ -125,7 +35,7 @@ function dosRandomRows(file, signs) {
   const bytes = fs.readFileSync(path.join(folder, file));
   const width = 12 + 4 + 5 + 2 + 4;
   if (bytes.length % width !== 0) {
-    fail(file, 'bytes', `${bytes.length} bytes is no whole number of ${width}-byte records`);
+    checker.fail(file, 'bytes', `${bytes.length} bytes is no whole number of ${width}-byte records`);
     return [];
   }
   const rows = [];
@@ -135,12 +45,12 @@ function dosRandomRows(file, signs) {
     for (let i = 0; i < 4; ++i) digits += (bytes[at + 12 + i] >> 4).toString() + (i < 3 ? (bytes[at + 12 + i] & 15) : '');
     const packedSign = bytes[at + 15] & 15;
     if (![signs.packedPlus, signs.packedMinus].includes(packedSign) || /[^0-9]/.test(digits))
-      fail(file, 'bytes', `record ${rows.length + 1}: packed ${bytes.slice(at + 12, at + 16).toString('hex')}`);
+      checker.fail(file, 'bytes', `record ${rows.length + 1}: packed ${bytes.slice(at + 12, at + 16).toString('hex')}`);
     const price = (packedSign === signs.packedMinus ? -1 : 1) * Number(digits) / 100;
     const zoned = bytes.slice(at + 16, at + 21);
     const zone = zoned[4] >> 4;
     if (![signs.zonedPlus, signs.zonedMinus].includes(zone))
-      fail(file, 'bytes', `record ${rows.length + 1}: zoned ${zoned.toString('hex')}`);
+      checker.fail(file, 'bytes', `record ${rows.length + 1}: zoned ${zoned.toString('hex')}`);
     const qty = (zone === signs.zonedMinus ? -1 : 1) *
         Number(zoned.toString('latin1', 0, 4) + String(zoned[4] & 15));
     rows.push([name, price, qty, bytes.readInt16LE(at + 21), bytes.readInt32LE(at + 23)]);
@@ -174,35 +84,35 @@ console.log('Readers: SheetJS and LibreOffice for DIF, DBF, WKQ, WKS and XLS. No
             'their bytes are decoded by the formats\' tables. LibreOffice\'s Lotus import keeps 8 significant ' +
             'digits and drops control characters; its values are compared accordingly.');
 const files = fs.readdirSync(folder).sort();
-if (files.length === 0) fail(folder, 'files', 'no files were written');
+if (files.length === 0) checker.fail(folder, 'files', 'no files were written');
 for (const file of files) {
   const extension = path.extname(file).slice(1);
   const base = path.basename(file, '.' + extension);
   const expected = expectedRows(base, extension);
   if (extension === 'dr1' || extension === 'dr2') {
-    compare(file, 'bytes', dosRandomRows(file, DR_SIGNS[extension]), base === 'empty' ? [] : RECORDS);
+    checker.compare(file, 'bytes', dosRandomRows(file, DR_SIGNS[extension]), base === 'empty' ? [] : RECORDS);
     continue;
   }
   if (extension === 'wkq') {
     const wks = path.join(folder, base + '.wks');
     if (!fs.existsSync(wks) || !fs.readFileSync(wks).equals(fs.readFileSync(path.join(folder, file))))
-      fail(file, 'bytes', `differs from ${base}.wks`);
+      checker.fail(file, 'bytes', `differs from ${base}.wks`);
   }
   try {
-    compare(file, 'SheetJS', sheetJsRows(file), expected);
+    checker.compare(file, 'SheetJS', sheetJsRows(XLSX, path.join(folder, file)), expected);
   } catch (error) {
-    fail(file, 'SheetJS', `cannot be read: ${error.message}`);
+    checker.fail(file, 'SheetJS', `cannot be read: ${error.message}`);
   }
   if (LIBREOFFICE[extension]) {
     const rows = libreOfficeRows(file);
-    if (rows === null) fail(file, 'LibreOffice', 'cannot be read');
+    if (rows === null) checker.fail(file, 'LibreOffice', 'cannot be read');
     else if (LIBREOFFICE[extension].typedHeader && rows.length && !rows[0].every((cell) => /,[CN],\d+(,\d+)?$/.test(cell)))
-      fail(file, 'LibreOffice', `header ${JSON.stringify(rows[0])} has no field descriptors`);
+      checker.fail(file, 'LibreOffice', `header ${JSON.stringify(rows[0])} has no field descriptors`);
     else {
       if (LIBREOFFICE[extension].typedHeader && rows.length)
         rows[0] = rows[0].map((cell) => cell.replace(/,[CN],\d+(,\d+)?$/, ''));
-      compare(file, 'LibreOffice', rows, expected, LIBREOFFICE[extension]);
+      checker.compare(file, 'LibreOffice', rows, expected, LIBREOFFICE[extension]);
     }
   }
 }
-process.exit(failures ? 1 : 0);
+checker.exit();

@@ -6,17 +6,8 @@ set -euo pipefail
 folder=$1
 tools=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-if [ ! -d "$tools/node_modules/xlsx" ]; then
-  echo "SheetJS is missing in $tools/node_modules: run tools/setup" >&2
-  exit 1
-fi
-if ! command -v soffice >/dev/null 2>&1; then
-  echo "LibreOffice (soffice) is missing: run tools/setup" >&2
-  exit 1
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$here/../../testing/readers/sheet_checks.sh"
+start_reader_check "$tools"
 mkdir -p "$work/dif" "$work/sheets" "$work/csv"
 # Converted files are named after their input; the extension goes into the name so that none overwrites another.
 for file in "$folder"/*.dif; do
@@ -29,12 +20,11 @@ for extension in dbf wks wkq xls; do
 done
 
 # DIF is read only when its import filter is named; dBase files and the worksheets are recognised by their content. The two
-# conversions run side by side, each with a profile of its own. Cells are written with all their digits.
-csv='csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false'
-timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile-dif" --infilter=DIF --convert-to "$csv" \
+# conversions run side by side, each with a profile of its own.
+timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile-dif" --infilter=DIF --convert-to "$csv_filter" \
   --outdir "$work/csv" "$work"/dif/* >"$work/dif.log" 2>&1 &
 difs=$!
-timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile-sheets" --convert-to "$csv" \
+timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile-sheets" --convert-to "$csv_filter" \
   --outdir "$work/csv" "$work"/sheets/* >"$work/sheets.log" 2>&1 &
 sheets=$!
 wait "$difs" || echo "LibreOffice ended with status $? converting the DIF files" >&2
