@@ -127,8 +127,9 @@ BOOL BrowseDescriptionFile(HWND edit, HWND owner)
     return TRUE;
 }
 
-std::string FormatProfileCaption(UINT sourceId, UINT destinationId, UINT connectionId, UINT transferId)
+std::string FormatProfileCaption(bool hostToPc, const std::string& host, const std::string& transfer)
 {
-    return FwFormatArgs(FwLoadString(IDS_PROFILE_CAPTION), {FwLoadString(sourceId), FwLoadString(destinationId),
-                                                            FwLoadString(connectionId), FwLoadString(transferId)});
+    std::string pc = FwLoadString(IDS_PC);
+    return FwFormatArgs(FwLoadString(IDS_PROFILE_CAPTION),
+                        {hostToPc ? host : pc, hostToPc ? pc : host, FwLoadString(IDS_HLLAPI), transfer});
 }

@@ -20,5 +20,6 @@ BOOL BrowsePcFile(std::string& path, HWND owner, int pcFileType);
 // The Open dialog for a description file, starting with the edit's text; on OK the edit shows the full path.
 BOOL BrowseDescriptionFile(HWND edit, HWND owner);
 
-// "%s-to-%s via %s, %s" of the four strings: source side, destination side, connection, transfer kind.
-std::string FormatProfileCaption(UINT sourceId, UINT destinationId, UINT connectionId, UINT transferId);
+// "%s-to-%s via %s, %s": the host and the PC in the transfer's direction, the HLLAPI connection and the kind of
+// transfer.
+std::string FormatProfileCaption(bool hostToPc, const std::string& host, const std::string& transfer);

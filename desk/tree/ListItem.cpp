@@ -1,5 +1,6 @@
 #include "ListItem.h"
 
+#include "DialogHelpers.h"
 #include "FwModule.h"
 #include "FwText.h"
 #include "HostItems.h"
@@ -436,11 +437,8 @@ void CListItemGeneral::UpdateValue()
     {
         return;
     }
-    std::string host = HostText(*profile);
-    std::string pc = FwLoadString(IDS_PC);
     bool hostToPc = profile->General().Get(ZRP_DIRECTION) == ZRDIR_HOST_TO_PC;
-    m_value = FwFormatArgs(FwLoadString(IDS_PROFILE_CAPTION), {hostToPc ? host : pc, hostToPc ? pc : host,
-                                                               FwLoadString(IDS_HLLAPI), TransferTypeText(*profile)});
+    m_value = FormatProfileCaption(hostToPc, HostText(*profile), TransferTypeText(*profile));
 }
 
 CListItemProfile::CListItemProfile()

@@ -1,5 +1,6 @@
 #include "WizardFlow.h"
 
+#include "DialogHelpers.h"
 #include "FwModule.h"
 #include "FwText.h"
 #include "TextChecks.h"
@@ -36,19 +37,15 @@ std::string Piece(unsigned id, std::initializer_list<CFwFormatArg> arguments)
     return FwFormatArgs(FwLoadString(id), arguments);
 }
 
-// "%s-to-%s via %s, %s": the two sides, the connection and the kind of transfer.
 std::string ProfileCaption(int type)
 {
     unsigned host = IsAs400Type(type) ? IDS_AS400 : IsS36FileType(type) ? IDS_S36_FILE : IDS_S36_MEMBER;
-    unsigned from = IsHostToPcType(type) ? host : IDS_PC;
-    unsigned to = IsHostToPcType(type) ? IDS_PC : host;
     unsigned kind = IsDatabaseType(type)    ? IDS_DATABASE
                     : IsPlainType(type)     ? IDS_PLAIN_TEXT
                     : IsBinaryType(type)    ? IDS_BINARY
                     : IsS36MemberType(type) ? IDS_SOURCE_PROCEDURE
                                             : IDS_DDS;
-    return Piece(IDS_PROFILE_CAPTION,
-                 {FwLoadString(from), FwLoadString(to), FwLoadString(IDS_HLLAPI), FwLoadString(kind)});
+    return FormatProfileCaption(IsHostToPcType(type), FwLoadString(host), FwLoadString(kind));
 }
 }
 
