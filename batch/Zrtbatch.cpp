@@ -18,9 +18,6 @@
 namespace
 {
 const int kHelpContext = 49;
-const char kHelpFileName[] = "\\Zrthelp.hlp";
-const char kVersionLibraryName[] = "Zrtver.dll";
-const char kManagerName[] = "Zrtmgr.dll";
 
 template <class... Arguments>
 void Report(int line, UINT stringId, Arguments... arguments)
@@ -34,10 +31,14 @@ BOOL CZrtbatchApp::InitInstance()
     FwSetHelpContext(kHelpContext);
     SetProfileNameWarningId(IDS_ZRG016_ENTRY_UNREADABLE);
     bool ok = InstallErrorContext();
-    ok = ok && LoadVersionLibrary();
+    if (ok && !m_libraries.LoadVersionLibrary(nullptr))
+    {
+        Report(__LINE__, IDS_ZRG001_CANNOT_LOAD, CProgramLibraries::kVersionLibraryName);
+        ok = false;
+    }
     if (ok)
     {
-        LoadResourceLibrary();
+        m_libraries.LoadLanguageLibrary("Zrtbatch");
     }
     // The starter waits for one of its events: they are opened even after a failed step, so that Failure can be set.
     BatchCommandLine command = ParseCommandTail(GetCommandTail());
@@ -52,11 +53,7 @@ BOOL CZrtbatchApp::InitInstance()
     }
     ok = ok && InstallOptionsCallbacks(&m_options);
     ok = ok && InstallEnvironmentCallbacks(nullptr);
-    if (CVersionLibrary* library = GetVersionLibrary())
-    {
-        g_environmentCallbacks.rightToLeft = library->IsRightToLeft();
-        g_environmentCallbacks.hdcReorder = library->GetReorderDC();
-    }
+    m_libraries.ShareReadingOrder();
     ok = ok && LoadTransferManager();
     // A scheduler waits for the outcome, not for the user: Failure is set before the error list waits for a person.
     if (!ok && m_hFailureEvent)
@@ -85,41 +82,8 @@ int CZrtbatchApp::ExitInstance()
 {
     m_hFailureEvent.Reset();
     m_hSuccessEvent.Reset();
-    m_managerModule.Reset();
-    if (m_resourceModule)
-    {
-        FwSetResourceModule(nullptr);
-        m_resourceModule.Reset();
-    }
-    delete GetVersionLibrary();
-    SetVersionLibrary(nullptr);
+    m_libraries.FreeAll();
     return CFwApp::ExitInstance();
-}
-
-BOOL CZrtbatchApp::LoadVersionLibrary()
-{
-    CVersionLibrary* library = new (std::nothrow) CVersionLibrary(kHelpFileName);
-    if (!library || library->GetStatus() != ZRVL_READY)
-    {
-        delete library;
-        SetVersionLibrary(nullptr);
-        Report(__LINE__, IDS_ZRG001_CANNOT_LOAD, kVersionLibraryName);
-        return FALSE;
-    }
-    SetVersionLibrary(library);
-    FwSetHelpFile(library->GetHelpFilePath());
-    return TRUE;
-}
-
-void CZrtbatchApp::LoadResourceLibrary()
-{
-    const CVersionLibrary& library = *GetVersionLibrary();
-    std::string path = library.GetProgramFolder() + FwFormat("\\Zrtbatch%s.dll", library.GetUILanguage().c_str());
-    m_resourceModule.Reset(LoadLibraryA(path.c_str()));
-    if (m_resourceModule)
-    {
-        FwSetResourceModule(m_resourceModule.Get());
-    }
 }
 
 void CZrtbatchApp::OpenStarterEvents(const std::string& name)
@@ -169,19 +133,15 @@ BOOL CZrtbatchApp::ReadProfileList()
 
 BOOL CZrtbatchApp::LoadTransferManager()
 {
-    std::string path = GetVersionLibrary()->GetProgramFolder() + "\\" + kManagerName;
-    m_managerModule.Reset(LoadLibraryA(path.c_str()));
-    if (!m_managerModule)
+    switch (m_libraries.LoadManager())
     {
-        Report(__LINE__, IDS_ZRG001_CANNOT_LOAD, kManagerName);
+    case CProgramLibraries::ManagerLoad::CannotLoad:
+        Report(__LINE__, IDS_ZRG001_CANNOT_LOAD, CProgramLibraries::kManagerName);
         return FALSE;
-    }
-    m_managerFactory = reinterpret_cast<ZRTCreateManagerProc>(
-        reinterpret_cast<void*>(GetProcAddress(m_managerModule.Get(), ZRT_CREATE_OBJECT_EXPORT)));
-    if (!m_managerFactory)
-    {
-        Report(__LINE__, IDS_ZRG013_CORRUPTED, kManagerName);
+    case CProgramLibraries::ManagerLoad::NoFactory:
+        Report(__LINE__, IDS_ZRG013_CORRUPTED, CProgramLibraries::kManagerName);
         return FALSE;
+    default:
+        return TRUE;
     }
-    return TRUE;
 }

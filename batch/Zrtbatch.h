@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "FwApp.h"
 #include "OwnedHandles.h"
+#include "ProgramLibraries.h"
 #include "ZRManagerTable.h"
 #include "ZROptions.h"
 
@@ -24,13 +25,11 @@ public:
     const std::vector<std::string>& GetRunList() const { return m_runList; }
     BOOL IsList() const { return m_isList; }
     const std::string& GetCommandLinePath() const { return m_commandLinePath; }
-    ZRTCreateManagerProc GetManagerFactory() const { return m_managerFactory; }
+    ZRTCreateManagerProc GetManagerFactory() const { return m_libraries.GetManagerFactory(); }
     HANDLE GetFailureEvent() const { return m_hFailureEvent.Get(); }
     HANDLE GetSuccessEvent() const { return m_hSuccessEvent.Get(); }
 
 private:
-    BOOL LoadVersionLibrary();
-    void LoadResourceLibrary();
     void OpenStarterEvents(const std::string& name);
     BOOL ReadCommandLine(const BatchCommandLine& command);
     BOOL ReadProfileList();
@@ -40,10 +39,8 @@ private:
     std::vector<std::string> m_runList;
     std::string m_commandLinePath;
     bool m_isList = false;
-    ZRTCreateManagerProc m_managerFactory = nullptr;
     OwnedEvent m_hFailureEvent;
     OwnedEvent m_hSuccessEvent;
-    OwnedModule m_managerModule;
-    OwnedModule m_resourceModule;
+    CProgramLibraries m_libraries;
     CZROptions m_options;
 };

@@ -28,9 +28,6 @@ namespace
 {
 const int kStartHelpContext = 26;
 const size_t kRecentFiles = 4;
-const char kHelpFileName[] = "\\Zrthelp.hlp";
-const char kVersionLibraryName[] = "Zrtver.dll";
-const char kManagerName[] = "Zrtmgr.dll";
 
 template <class... Arguments>
 void Report(int line, UINT stringId, Arguments... arguments)
@@ -75,14 +72,13 @@ BOOL CZrtdeskApp::InitInstance()
     ok = ok && InstallEnvironmentCallbacks(nullptr);
     if (ok)
     {
-        g_environmentCallbacks.rightToLeft = GetVersionLibrary()->IsRightToLeft();
-        g_environmentCallbacks.hdcReorder = GetVersionLibrary()->GetReorderDC();
+        m_libraries.ShareReadingOrder();
     }
     ok = ok && InstallOptionsCallbacks(&m_options);
     ok = ok && LoadTransferManager();
     if (ok)
     {
-        LoadResourceDll();
+        m_libraries.LoadLanguageLibrary("Zrtdesk");
         RegisterDocTemplate();
     }
     if (GetErrorList().HasRecords())
@@ -110,14 +106,7 @@ int CZrtdeskApp::ExitInstance()
     // The document releases its manager before Zrtmgr goes.
     CloseDocumentFlow();
     SaveOptions();
-    if (m_resourceModule)
-    {
-        FwSetResourceModule(nullptr);
-        m_resourceModule.Reset();
-    }
-    delete GetVersionLibrary();
-    SetVersionLibrary(nullptr);
-    m_managerModule.Reset();
+    m_libraries.FreeAll();
     Desk().managerFactory = nullptr;
     return CFwApp::ExitInstance();
 }
@@ -133,17 +122,11 @@ int CZrtdeskApp::DoMessageBox(const std::string& text, UINT style)
 
 BOOL CZrtdeskApp::LoadVersionLibrary()
 {
-    CVersionLibrary* library = new (std::nothrow)
-        CVersionLibrary(kHelpFileName, m_programFolder.empty() ? nullptr : m_programFolder.c_str());
-    if (!library || library->GetStatus() != ZRVL_READY)
+    if (!m_libraries.LoadVersionLibrary(m_programFolder.empty() ? nullptr : m_programFolder.c_str()))
     {
-        delete library;
-        SetVersionLibrary(nullptr);
-        Report(__LINE__, IDS_ZRH001_CANNOT_LOAD, kVersionLibraryName);
+        Report(__LINE__, IDS_ZRH001_CANNOT_LOAD, CProgramLibraries::kVersionLibraryName);
         return FALSE;
     }
-    SetVersionLibrary(library);
-    FwSetHelpFile(library->GetHelpFilePath());
     return TRUE;
 }
 
@@ -164,31 +147,17 @@ void CZrtdeskApp::SaveOptions()
 
 BOOL CZrtdeskApp::LoadTransferManager()
 {
-    std::string path = GetVersionLibrary()->GetProgramFolder() + "\\" + kManagerName;
-    m_managerModule.Reset(LoadLibraryA(path.c_str()));
-    if (!m_managerModule)
+    switch (m_libraries.LoadManager())
     {
-        Report(__LINE__, IDS_ZRH001_CANNOT_LOAD, kManagerName);
+    case CProgramLibraries::ManagerLoad::CannotLoad:
+        Report(__LINE__, IDS_ZRH001_CANNOT_LOAD, CProgramLibraries::kManagerName);
         return FALSE;
-    }
-    Desk().managerFactory = reinterpret_cast<ZRTCreateManagerProc>(
-        reinterpret_cast<void*>(GetProcAddress(m_managerModule.Get(), ZRT_CREATE_OBJECT_EXPORT)));
-    if (!Desk().managerFactory)
-    {
-        Report(__LINE__, IDS_ZRH021_CORRUPTED, kManagerName);
+    case CProgramLibraries::ManagerLoad::NoFactory:
+        Report(__LINE__, IDS_ZRH021_CORRUPTED, CProgramLibraries::kManagerName);
         return FALSE;
-    }
-    return TRUE;
-}
-
-void CZrtdeskApp::LoadResourceDll()
-{
-    const CVersionLibrary& library = *GetVersionLibrary();
-    std::string path = library.GetProgramFolder() + FwFormat("\\Zrtdesk%s.dll", library.GetUILanguage().c_str());
-    m_resourceModule.Reset(LoadLibraryA(path.c_str()));
-    if (m_resourceModule)
-    {
-        FwSetResourceModule(m_resourceModule.Get());
+    default:
+        Desk().managerFactory = m_libraries.GetManagerFactory();
+        return TRUE;
     }
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "FwApp.h"
-#include "OwnedHandles.h"
+#include "ProgramLibraries.h"
 #include "ZROptions.h"
 
 #include <memory>
@@ -39,7 +39,6 @@ protected:
 private:
     BOOL LoadVersionLibrary();
     BOOL LoadTransferManager();
-    void LoadResourceDll();
     BOOL ReadOptions();
     void SaveOptions();
     void RegisterDocTemplate();
@@ -48,7 +47,6 @@ private:
     LRESULT OnAppAbout(WPARAM wParam, LPARAM lParam);
 
     std::string m_programFolder;
-    OwnedModule m_managerModule;
-    OwnedModule m_resourceModule;
+    CProgramLibraries m_libraries;
     CZROptions m_options;
 };
