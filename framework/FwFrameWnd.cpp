@@ -26,6 +26,13 @@ std::string CommandTextPart(UINT commandId, int part)
     return newline == std::string::npos ? std::string() : text.substr(newline + 1);
 }
 
+// Every modal dialog, sheet and box of the program disables its owner, and each chain of owners ends at the frame: a
+// disabled frame has one of them up, with the code that opened it still on the stack below its loop.
+bool IsUnderModalWindow(HWND frame)
+{
+    return !IsWindowEnabled(frame);
+}
+
 int Height(HWND window)
 {
     RECT rect{};
@@ -333,8 +340,10 @@ LRESULT CFwFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     HWND from = reinterpret_cast<HWND>(lParam);
     if (message == WM_COMMAND && HIWORD(wParam) <= 1 && (!from || from == m_toolBar))
     {
+        // A command that reaches a disabled frame (queued before a modal window opened, or posted by another program)
+        // would run inside that window's loop, under the code that opened it: it is dropped, as a click would be.
         UINT id = LOWORD(wParam);
-        if (IsCommandEnabled(id))
+        if (!IsUnderModalWindow(m_hWnd) && IsCommandEnabled(id))
         {
             OnCmdMsg(id, HIWORD(wParam), nullptr);
         }
@@ -381,9 +390,10 @@ LRESULT CFwFrameWnd::OnSize(WPARAM, LPARAM)
 
 LRESULT CFwFrameWnd::OnClose(WPARAM, LPARAM)
 {
-    // A close that arrives while the save question of an earlier one is open is dropped: the earlier one decides,
-    // and the document must not be deleted under it.
-    if (m_closing)
+    // A close (Alt+F4, the system menu, Exit, another program) is not acted on while a modal window is up: the code
+    // under that window still uses the document and the view. A close that arrives while the save question of an
+    // earlier one is open is dropped as well: the earlier one decides.
+    if (m_closing || IsUnderModalWindow(m_hWnd))
     {
         return 0;
     }

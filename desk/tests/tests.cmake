@@ -2,7 +2,7 @@
 # few runs of Zrtdesk.exe as a user would start it.
 set(dir ${CMAKE_CURRENT_LIST_DIR})
 zrt_add_test(desk_tests GUI TIMEOUT 900
-  SOURCES ${dir}/DeskSession.cpp ${dir}/StartupTests.cpp ${dir}/DocumentTests.cpp ${dir}/RunTests.cpp
+  SOURCES ${dir}/DeskSession.cpp ${dir}/StartupTests.cpp ${dir}/DocumentTests.cpp ${dir}/ModalTests.cpp ${dir}/RunTests.cpp
     ${dir}/OptionsTests.cpp ${dir}/ImportTests.cpp ${dir}/IconTests.cpp ${dir}/WizardNewTests.cpp ${CMAKE_CURRENT_SOURCE_DIR}/Zrtdesk.rc
   LIBS zrt_desk zrt_testing comctl32 advapi32)
 target_include_directories(desk_tests PRIVATE ${dir})

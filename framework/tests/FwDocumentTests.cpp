@@ -3,6 +3,7 @@
 #include "FwDocument.h"
 #include "FwFrameWnd.h"
 #include "FwModule.h"
+#include "FwProbeDialog.h"
 #include "FwResourceIds.h"
 #include "FwTestIds.h"
 #include "FwView.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,8 @@ std::vector<std::string> g_events;
 bool g_newSucceeds = true;
 bool g_docCommandEnabled = true;
 bool g_closeDuringQuestion = false;
+// What reaches the program while the modal dialog of ID_FW_MODAL_COMMAND is up; it gets the dialog.
+std::function<void(HWND)> g_whileModal;
 
 class TestDocument : public CFwDocument
 {
@@ -46,6 +50,14 @@ public:
         g_events.push_back("document");
         return 0;
     }
+    // A command that opens a modal dialog over the frame.
+    LRESULT OnModalCommand(WPARAM, LPARAM)
+    {
+        CProbeDialog dialog([](CProbeDialog& d) { g_whileModal(d.GetSafeHwnd()); });
+        dialog.DoModal();
+        g_events.push_back("modal ended");
+        return 0;
+    }
     LRESULT OnUpdateDocCommand(WPARAM, LPARAM ui)
     {
         reinterpret_cast<CFwCmdUI*>(ui)->Enable(g_docCommandEnabled);
@@ -58,6 +70,7 @@ const FwMessageMap* TestDocument::ClassMessageMap()
     static const FwMessageEntry entries[] = {
         FW_ON_COMMAND(ID_FW_DOC_COMMAND, &TestDocument::OnDocCommand),
         FW_ON_COMMAND(ID_FW_SHARED_COMMAND, &TestDocument::OnDocCommand),
+        FW_ON_COMMAND(ID_FW_MODAL_COMMAND, &TestDocument::OnModalCommand),
         FW_ON_UPDATE_COMMAND_UI(ID_FW_DOC_COMMAND, &TestDocument::OnUpdateDocCommand),
     };
     static const FwMessageMap map{CFwDocument::ClassMessageMap(), entries};
@@ -209,6 +222,39 @@ TEST(FwDocumentFlow, ACloseDuringTheSaveQuestionOfAnotherIsDropped)
     EXPECT_FALSE(IsWindow(frame));
     EXPECT_EQ(session.app.GetDocTemplate()->GetDocument(), nullptr);
     EXPECT_EQ(std::count(g_events.begin(), g_events.end(), "save question"), 1);
+}
+
+TEST(FwDocumentFlow, CloseExitAndCommandsThatArriveWhileAModalDialogIsUpAreNotActedOn)
+{
+    Session session;
+    CFwDocument* document = session.app.OpenDocumentFile(nullptr);
+    ASSERT_NE(document, nullptr);
+    HWND frame = session.Frame()->GetSafeHwnd();
+    bool frameDisabled = false;
+    g_whileModal = [&](HWND dialog) {
+        frameDisabled = !IsWindowEnabled(frame);
+        // Queued ahead of the dialog's own answer: its loop dispatches them while it is up.
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+        PostMessageA(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+        for (UINT id : {ID_APP_EXIT, ID_FILE_NEW, ID_FW_APP_COMMAND, ID_FW_MODAL_COMMAND})
+        {
+            PostMessageA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        }
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    };
+    session.Command(ID_FW_MODAL_COMMAND);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    {
+        DispatchMessageA(&message);
+    }
+    EXPECT_TRUE(frameDisabled);
+    EXPECT_TRUE(IsWindow(frame));
+    EXPECT_EQ(session.app.GetDocTemplate()->GetDocument(), document);
+    EXPECT_EQ(g_events, (std::vector<std::string>{"initial update", "modal ended"}));
+
+    SendMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(frame)) << "once the dialog has gone, the frame closes";
 }
 
 TEST(FwCommandRouting, ViewThenDocumentThenFrameThenApplicationAndDisabledCommandsDoNotRun)

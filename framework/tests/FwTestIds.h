@@ -15,6 +15,7 @@
 #define ID_FW_APP_COMMAND 32802
 #define ID_FW_SHARED_COMMAND 32803
 #define ID_FW_UNHANDLED_COMMAND 32804
+#define ID_FW_MODAL_COMMAND 32805
 
 // The wizard tests: three pages and the wizard's caption.
 #define IDD_FW_WIZARD_FIRST 211
