@@ -2,6 +2,12 @@
 
 #include <new>
 
+namespace
+{
+// The longest question, 100 characters, and its terminating zero.
+constexpr int kQuestionSize = 101;
+}
+
 BOOL AllocateLayoutFields(DSRecordLayout& layout, int count)
 {
     FreeRecordLayout(layout);
@@ -73,6 +79,27 @@ void CDataSource::Attach(HMODULE module, const ProfileCallbacks* profile, const 
     m_errorSink = errorSink;
     m_options = options;
     m_environment = environment;
+}
+
+int CDataSource::OptionValue(int id, int fallback) const
+{
+    int value = fallback;
+    return (m_options && m_options->GetOption(id, &value)) ? value : fallback;
+}
+
+bool CDataSource::AskQuestion(UINT id) const
+{
+    char question[kQuestionSize] = {};
+    char caption[MAX_PATH] = {};
+    LoadStringA(m_module, id, question, kQuestionSize);
+    HWND owner = nullptr;
+    if (m_environment)
+    {
+        m_environment->GetEnvString(ZRENV_PRODUCT_SHORT_NAME, caption);
+        owner = m_environment->hwndNotify;
+    }
+    caption[MAX_PATH - 1] = '\0';
+    return MessageBoxA(owner, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 BOOL CDataSource::Open(HANDLE cancelEvent)

@@ -64,6 +64,12 @@ public:
     CDataSource& operator=(const CDataSource&) = delete;
 
 protected:
+    // Option `id` of the caller's option table, or `fallback` when there is none.
+    int OptionValue(int id, int fallback) const;
+    // Asks question `id` of the library's string table (at most 100 characters) in a Yes/No box owned by the
+    // notification window and captioned with the product short name; true for Yes.
+    bool AskQuestion(UINT id) const;
+
     HMODULE m_module;
     const ProfileCallbacks* m_profile;
     const ErrorSinkFunctions* m_errorSink;

@@ -10,7 +10,6 @@ namespace
 {
 const wchar_t kExcel70ClassId[] = L"{00020841-0000-0000-C000-000000000046}";
 const wchar_t kExcel97ClassId[] = L"{00024500-0000-0000-C000-000000000046}";
-constexpr int kQuestionSize = 100;
 
 VARIANT LongArgument(long value)
 {
@@ -306,27 +305,6 @@ bool CZRSExcelCOM::FetchRow(long row, VARIANT& array)
     return Navigate(Saved(EXO_RANGE), ExcelMembers::Item, EXO_CELL, arguments, 2) &&
            Navigate(Saved(EXO_CELL), ExcelMembers::EntireRow, EXO_ROW) &&
            Call(Saved(EXO_ROW), ExcelMembers::Value, nullptr, 0, &array);
-}
-
-bool CZRSExcelCOM::AskQuestion(UINT id) const
-{
-    char question[kQuestionSize] = {};
-    char caption[MAX_PATH] = {};
-    LoadStringA(m_module, id, question, kQuestionSize);
-    HWND owner = nullptr;
-    if (m_environment)
-    {
-        m_environment->GetEnvString(ZRENV_PRODUCT_SHORT_NAME, caption);
-        owner = m_environment->hwndNotify;
-    }
-    caption[MAX_PATH - 1] = '\0';
-    return MessageBoxA(owner, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
-
-int CZRSExcelCOM::OptionValue(int id, int fallback) const
-{
-    int value = fallback;
-    return (m_options && m_options->GetOption(id, &value)) ? value : fallback;
 }
 
 bool CRowArray::Attach(VARIANT& value, long skipped)

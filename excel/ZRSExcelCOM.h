@@ -65,9 +65,6 @@ protected:
     bool ReadSheetGeometry();
     // The Value array of the worksheet row `row` of the kept range (Item(row, 1), EntireRow, Value).
     bool FetchRow(long row, VARIANT& array);
-    // Yes to the question of string `id` (a Yes/No box owned by the notification window).
-    bool AskQuestion(UINT id) const;
-    int OptionValue(int id, int fallback) const;
 
     ComPtr<IDispatch> m_application;
     IDispatch* m_current = nullptr;

@@ -122,12 +122,6 @@ int CZRSInternal::PcValue(int id, int fallback) const
     return m_profile->GetPc(id, &value) ? value : fallback;
 }
 
-int CZRSInternal::OptionValue(int id, int fallback) const
-{
-    int value = fallback;
-    return (m_options && m_options->GetOption(id, &value)) ? value : fallback;
-}
-
 BOOL CZRSInternal::LoadBuffer()
 {
     if (m_offset > 0)

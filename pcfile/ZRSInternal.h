@@ -43,7 +43,6 @@ protected:
 
     int GeneralValue(int id, int fallback) const;
     int PcValue(int id, int fallback) const;
-    int OptionValue(int id, int fallback) const;
     // Profile parameter 204: cut the blanks of values.
     BOOL RemoveBlanks() const { return PcValue(ZRP_REMOVE_BLANKS, FALSE) != 0; }
 

@@ -11,7 +11,6 @@
 namespace
 {
 const char kSource[] = "ZRSInternal";
-constexpr int kQuestionSize = 101;
 
 bool FileExists(const char* name)
 {
@@ -83,21 +82,6 @@ BOOL CZRSInternalTarget::OpenFile()
     if (m_writeMode == ZRPCWM_APPEND && !m_safeguard.BeginAppending(m_stream, m_fileLength))
         return ZRI_FAIL(kSource, IDS_ZRI013);
     return TRUE;
-}
-
-BOOL CZRSInternalTarget::AskQuestion(UINT id)
-{
-    char question[kQuestionSize] = {};
-    char caption[MAX_PATH] = {};
-    LoadStringA(m_module, id, question, kQuestionSize);
-    HWND owner = nullptr;
-    if (m_environment)
-    {
-        m_environment->GetEnvString(ZRENV_PRODUCT_SHORT_NAME, caption);
-        owner = m_environment->hwndNotify;
-    }
-    caption[MAX_PATH - 1] = '\0';
-    return MessageBoxA(owner, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 BOOL CZRSInternalTarget::SetRecordLayout(const DSRecordLayout* otherSide)

@@ -84,7 +84,6 @@ private:
     // After the last field of a record: makes room in the buffer, writes the header when it is due, then the record.
     BOOL PutRecord();
     void PutThroughFullBuffer(const char* bytes, size_t count);
-    BOOL AskQuestion(UINT id);
     BOOL PrepareAppend();
 
     bool m_writeFailed;

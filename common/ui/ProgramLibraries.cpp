@@ -34,8 +34,8 @@ bool CProgramLibraries::LoadVersionLibrary(const char* programFolder)
 void CProgramLibraries::LoadLanguageLibrary(const char* programName)
 {
     const CVersionLibrary& library = *GetVersionLibrary();
-    std::string path =
-        library.GetProgramFolder() + FwFormat("\\%s%s.dll", programName, library.GetUILanguage().c_str());
+    std::string path = library.GetProgramFolder() +
+                       FwFormat("\\%s%s.dll", programName, library.GetUILanguage().c_str());
     m_languageModule.Reset(LoadLibraryA(path.c_str()));
     if (m_languageModule)
     {
