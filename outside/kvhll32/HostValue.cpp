@@ -360,32 +360,34 @@ std::string HexEncode(std::string_view bytes)
     return text;
 }
 
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+    {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F')
+    {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f')
+    {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
 bool HexDecode(std::string_view text, std::string& bytes)
 {
     if (text.size() % 2 != 0)
     {
         return false;
     }
-    auto value = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-        {
-            return c - '0';
-        }
-        if (c >= 'A' && c <= 'F')
-        {
-            return c - 'A' + 10;
-        }
-        if (c >= 'a' && c <= 'f')
-        {
-            return c - 'a' + 10;
-        }
-        return -1;
-    };
     bytes.assign(text.size() / 2, '\0');
     for (size_t i = 0; i < bytes.size(); ++i)
     {
-        int high = value(text[2 * i]);
-        int low = value(text[2 * i + 1]);
+        int high = HexDigitValue(text[2 * i]);
+        int low = HexDigitValue(text[2 * i + 1]);
         if (high < 0 || low < 0)
         {
             return false;

@@ -41,5 +41,7 @@ bool DisplayToRecord(const std::vector<HostField>& fields, std::string_view disp
 std::string HexEncode(std::string_view bytes);
 // Two hexadecimal characters (ANSI, either case) per byte; FALSE on any other character or an odd count.
 bool HexDecode(std::string_view text, std::string& bytes);
+// The value of one hexadecimal digit (either case), -1 for any other character.
+int HexDigitValue(char c);
 
 }  // namespace kvhll

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "CodePage037.h"
+#include "HostValue.h"
 
 namespace kvhll
 {
@@ -32,23 +33,6 @@ void AppendCharacters(std::string& line, std::string_view bytes)
             AppendEscaped(line, byte);
         }
     }
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-    {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F')
-    {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f')
-    {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 }  // namespace
@@ -90,8 +74,8 @@ bool DecodeRecordLine(std::string_view line, size_t recordLength, std::string& r
     {
         if (line[i] == '\\')
         {
-            int high = i + 2 < line.size() ? HexValue(line[i + 1]) : -1;
-            int low = high >= 0 ? HexValue(line[i + 2]) : -1;
+            int high = i + 2 < line.size() ? HexDigitValue(line[i + 1]) : -1;
+            int low = high >= 0 ? HexDigitValue(line[i + 2]) : -1;
             if (low < 0)
             {
                 return false;
