@@ -7,8 +7,8 @@
 #include "HostBench.h"
 #include "HostStore.h"
 #include "Mutation.h"
+#include "ProfileFiles.h"
 
-#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -23,19 +23,6 @@ struct HostFile
 };
 const HostFile kAs400{ZRHOST_AS400, "QGPL/CUSTOMER(CUSTOMER)", "AS400\\QGPL\\CUSTOMER\\CUSTOMER.MBR", 80};
 const HostFile kS36{ZRHOST_S36, "CUSTMAST", "S36\\FILES\\CUSTMAST.DAT", 64};
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteAll(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // The records of a record file as the store's format defines them; false when a line holds a bad escape or more
 // bytes than the record. Characters are printable ASCII or CR here (the damage keeps them so).
@@ -85,7 +72,7 @@ public:
         m_bench.Set(ZRP_HOST_SOURCE_NAME, file.sourceName);
         m_bench.Tables().SetOption(ZRO_HLLAPI_TIMEOUT_DDS, 1);
         m_bench.Tables().SetOption(ZRO_HLLAPI_TIMEOUT_SENDKEY, 1);
-        m_good = ReadAll(m_bench.StorePath(file.recordFile));
+        m_good = ReadFileBytes(m_bench.StorePath(file.recordFile));
         StoreRecords(m_good, file.recordLength, m_goodRecords);
     }
 
@@ -98,9 +85,9 @@ public:
         const char session = m_file.hostType == ZRHOST_AS400 ? 'A' : 'E';
         if (m_damageReplies)
         {
-            WriteAll(m_bench.StorePath("SCENARIO.INI"),
-                     std::string("[Session ") + session + "]\r\nDamageReplies=" + std::to_string(number + 1) +
-                         "\r\nDamageBytes=" + std::to_string(1 + number % 3) + "\r\n");
+            WriteFileBytes(m_bench.StorePath("SCENARIO.INI"),
+                           std::string("[Session ") + session + "]\r\nDamageReplies=" + std::to_string(number + 1) +
+                               "\r\nDamageBytes=" + std::to_string(1 + number % 3) + "\r\n");
         }
         else
         {
@@ -109,7 +96,7 @@ public:
             for (char& c : damaged)
                 if ((c < ' ' || c > '~') && c != '\r' && c != '\n')
                     c = static_cast<char>(' ' + static_cast<unsigned char>(c) % 95);
-            WriteAll(m_bench.StorePath(m_file.recordFile), damaged);
+            WriteFileBytes(m_bench.StorePath(m_file.recordFile), damaged);
             expected.clear();
             if (!StoreRecords(damaged, m_file.recordLength, expected))
                 expected.assign(1, std::string("(unreadable)"));

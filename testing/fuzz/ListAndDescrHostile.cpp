@@ -5,19 +5,14 @@
 
 #include "DescrFile.h"
 #include "Mutation.h"
+#include "ProfileFiles.h"
 #include "TempProgramFolder.h"
 #include "ZRProfileListFile.h"
 
-#include <fstream>
 #include <random>
 
 namespace
 {
-void WriteAll(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 // The entries a list holds: its lines split at LF, each without a CR at its end, passing over lines of nothing
 // but blanks, CRs and Ctrl-Zs.
 std::vector<std::string> ListEntries(const std::string& bytes)
@@ -55,7 +50,7 @@ public:
         if (number % 7 == 0)
             bytes.insert(random() % (bytes.size() + 1), std::string(200 + random() % 2000, 'L'));
         const std::string path = m_folder.PathOf("list.prl");
-        WriteAll(path, bytes);
+        WriteFileBytes(path, bytes);
         std::vector<std::string> entries;
         const ProfileListResult result = ReadProfileListFile(path, entries);
         const std::vector<std::string> expected = ListEntries(bytes);
@@ -84,7 +79,7 @@ public:
         std::mt19937 random(number * 40503u + (m_byLines ? 11u : 5u));
         const std::string bytes = Damage(Good(), random, std::string(kInteresting, sizeof kInteresting));
         const std::string path = m_folder.PathOf("fields.fmt");
-        WriteAll(path, bytes);
+        WriteFileBytes(path, bytes);
         std::vector<DescrField> fields;
         const DescrFileStatus status = m_byLines ? LoadDescrFile(path.c_str(), fields)
                                                  : ReadDescrRecords(path.c_str(), fields, 500);

@@ -4,6 +4,7 @@
 #include "HostileReaders.h"
 
 #include "Mutation.h"
+#include "ProfileFiles.h"
 #include "ProfileTestSupport.h"
 #include "ZRCallbacks.h"
 #include "ZRErrorHandling.h"
@@ -11,10 +12,8 @@
 #include "ZRProfileHllAPI.h"
 
 #include <algorithm>
-#include <fstream>
 #include <random>
 #include <set>
-#include <sstream>
 
 namespace
 {
@@ -45,19 +44,6 @@ const char* const kProfiles[] = {
     "Remove blanks=No\r\nDecimal char is dot=No\r\n",
 };
 const char kInteresting[] = {'=', '[', ']', '\r', '\n', ' ', '\t', '0', '9', '-', '+', 'x', ';', '\0', '\xFF'};
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteAll(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 std::string Trimmed(std::string text)
 {
@@ -115,7 +101,7 @@ public:
         const size_t kind = number % std::size(kProfiles);
         // A name of its own for every case: the private-profile functions may keep a file they read.
         const std::string path = m_folder.File(("damaged" + std::to_string(number) + ".h2p").c_str());
-        WriteAll(path, Damage(kProfiles[kind], random, std::string(kInteresting, sizeof kInteresting)));
+        WriteFileBytes(path, Damage(kProfiles[kind], random, std::string(kInteresting, sizeof kInteresting)));
         ClearErrorList();
         BOOL read = FALSE;
         auto profile = ReadProfile(path, true, &read);
@@ -168,7 +154,7 @@ private:
         const std::string written = m_folder.File(("written" + std::to_string(number) + ".h2p").c_str());
         profile.SetFileName(written.c_str());
         profile.Write();
-        std::vector<IniLine> keys = ParseIni(ReadAll(written));
+        std::vector<IniLine> keys = ParseIni(ReadFileBytes(written));
         DeleteFileA(written.c_str());
         return keys;
     }
@@ -177,7 +163,7 @@ private:
     std::set<std::string> ResetKeys(const char* good, size_t kind)
     {
         const std::string path = m_folder.File(("good" + std::to_string(kind) + ".h2p").c_str());
-        WriteAll(path, good);
+        WriteFileBytes(path, good);
         BOOL read = FALSE;
         auto profile = ReadProfile(path, true, &read);
         TakeMessages();
