@@ -20,6 +20,34 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 
+std::string HllapiCsvProfile(const std::string& hostFile, const std::string& csv, bool autoClose)
+{
+    return std::string("[General]\r\n"
+                       "Connection=HLLAPI\r\n"
+                       "Direction=Host to PC\r\n"
+                       "Host type=AS/400\r\n"
+                       "Character set=EBCDIC to ANSI\r\n"
+                       "Auto close=") +
+           (autoClose ? "Yes" : "No") +
+           "\r\n"
+           "Transfer type=Conversion\r\n"
+           "[Host request]\r\n"
+           "Presentation space ID=A\r\n"
+           "Host file type=Data\r\n"
+           "Description file=\r\n"
+           "SQL from=" +
+           hostFile +
+           "\r\n"
+           "[PC request]\r\n"
+           "Filename=" +
+           csv +
+           "\r\n"
+           "PC file type=CSV (Comma delimiter)\r\n"
+           "Remove blanks=Yes\r\n"
+           "Decimal char is dot=Yes\r\n"
+           "PC write mode=Create file\r\n";
+}
+
 void SetProfileValue(const std::string& path, const char* section, const char* key, const char* value)
 {
     WritePrivateProfileStringA(section, key, value, path.c_str());

@@ -5,5 +5,8 @@
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// A host-to-PC HLLAPI profile reading `hostFile` ("LIB/FILE(MEMBER)") of the AS/400 on session A into the CSV
+// file `csv`.
+std::string HllapiCsvProfile(const std::string& hostFile, const std::string& csv, bool autoClose);
 // Sets (or, with a null value, deletes) one key of an INI file and makes sure the file on disk holds it.
 void SetProfileValue(const std::string& path, const char* section, const char* key, const char* value);

@@ -2,6 +2,7 @@
 #include "BatchDriver.h"
 #include "HostStore.h"
 #include "OwnedHandles.h"
+#include "ProfileFiles.h"
 #include "TestRegistryKey.h"
 
 #include <gtest/gtest.h>
@@ -68,33 +69,6 @@ std::string SqlProfile(const std::string& connection, const std::string& table, 
            "PC write mode=Create file\r\n";
 }
 
-// A host-to-PC HLLAPI profile reading a member of QGPL/CUSTOMER on session A into `csv`.
-std::string HllapiProfile(const std::string& member, const std::string& csv)
-{
-    return "[General]\r\n"
-           "Connection=HLLAPI\r\n"
-           "Direction=Host to PC\r\n"
-           "Host type=AS/400\r\n"
-           "Character set=EBCDIC to ANSI\r\n"
-           "Auto close=Yes\r\n"
-           "Transfer type=Conversion\r\n"
-           "[Host request]\r\n"
-           "Presentation space ID=A\r\n"
-           "Host file type=Data\r\n"
-           "Description file=\r\n"
-           "SQL from=QGPL/CUSTOMER(" +
-           member +
-           ")\r\n"
-           "[PC request]\r\n"
-           "Filename=" +
-           csv +
-           "\r\n"
-           "PC file type=CSV (Comma delimiter)\r\n"
-           "Remove blanks=Yes\r\n"
-           "Decimal char is dot=Yes\r\n"
-           "PC write mode=Create file\r\n";
-}
-
 // Three HLLAPI profiles reading the members of QGPL/CUSTOMER into first.csv, second.csv and third.csv, as a list.
 std::string WriteThreeProfiles(BatchFolder& folder, const std::string& secondMember)
 {
@@ -104,7 +78,8 @@ std::string WriteThreeProfiles(BatchFolder& folder, const std::string& secondMem
     for (const auto& [name, member] : profiles)
     {
         std::string profile = std::string(name) + ".h2p";
-        folder.WriteFile(profile, HllapiProfile(member, folder.PathOf(std::string(name) + ".csv")));
+        folder.WriteFile(profile, HllapiCsvProfile("QGPL/CUSTOMER(" + member + ")",
+                                                   folder.PathOf(std::string(name) + ".csv"), true));
         list += folder.PathOf(profile) + "\r\n";
     }
     folder.WriteFile("three.prl", list);
@@ -131,26 +106,7 @@ TEST(EndToEnd, AHostFileBecomesACsvFileThroughTheSystemsManager)
     SetEnvironmentVariableA("ZRT_HOST_DIR", (TempProgramFolder::BuildProgramFolder() + "\\host").c_str());
     BatchFolder folder(ManagerFile::Real);
     std::string csv = folder.PathOf("customer.csv");
-    folder.WriteFile("customer.h2p", "[General]\r\n"
-                                     "Connection=HLLAPI\r\n"
-                                     "Direction=Host to PC\r\n"
-                                     "Host type=AS/400\r\n"
-                                     "Character set=EBCDIC to ANSI\r\n"
-                                     "Auto close=No\r\n"
-                                     "Transfer type=Conversion\r\n"
-                                     "[Host request]\r\n"
-                                     "Presentation space ID=A\r\n"
-                                     "Host file type=Data\r\n"
-                                     "Description file=\r\n"
-                                     "SQL from=QGPL/CUSTOMER(CUSTOMER)\r\n"
-                                     "[PC request]\r\n"
-                                     "Filename=" +
-                                         csv +
-                                         "\r\n"
-                                         "PC file type=CSV (Comma delimiter)\r\n"
-                                         "Remove blanks=Yes\r\n"
-                                         "Decimal char is dot=Yes\r\n"
-                                         "PC write mode=Create file\r\n");
+    folder.WriteFile("customer.h2p", HllapiCsvProfile("QGPL/CUSTOMER(CUSTOMER)", csv, false));
     std::string name = "EndToEnd" + std::to_string(GetCurrentProcessId());
     StarterEvents events(name);
     BatchProcess process(folder.Path(), "/Event:" + name + " " + folder.PathOf("customer.h2p"));

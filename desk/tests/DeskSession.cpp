@@ -1,6 +1,7 @@
 #include "DeskSession.h"
 
 #include "OwnedHandles.h"
+#include "ProfileFiles.h"
 #include "ZrtdeskApp.h"
 
 #include <commctrl.h>
@@ -13,34 +14,6 @@
 
 namespace
 {
-const char kProfile[] = "[General]\r\n"
-                        "Connection=HLLAPI\r\n"
-                        "Direction=Host to PC\r\n"
-                        "Host type=AS/400\r\n"
-                        "Character set=EBCDIC to ANSI\r\n"
-                        "Auto close=No\r\n"
-                        "Transfer type=Conversion\r\n"
-                        "[Host request]\r\n"
-                        "Presentation space ID=A\r\n"
-                        "Host file type=Data\r\n"
-                        "Description file=\r\n"
-                        "SQL from=QGPL/CUSTOMER(%MEMBER%)\r\n"
-                        "[PC request]\r\n"
-                        "Filename=%PCFILE%\r\n"
-                        "PC file type=CSV (Comma delimiter)\r\n"
-                        "Remove blanks=Yes\r\n"
-                        "Decimal char is dot=Yes\r\n"
-                        "PC write mode=Create file\r\n";
-
-void Replace(std::string& text, const std::string& what, const std::string& with)
-{
-    size_t at = text.find(what);
-    if (at != std::string::npos)
-    {
-        text.replace(at, what.size(), with);
-    }
-}
-
 // Zrtdesk whose start-up result the test sees.
 class StartupProbe : public CZrtdeskApp
 {
@@ -108,10 +81,7 @@ std::string DeskSession::WriteFile(const std::string& name, const std::string& c
 
 std::string DeskSession::WriteProfile(const std::string& name, const std::string& pcName, const std::string& member)
 {
-    std::string content = kProfile;
-    Replace(content, "%MEMBER%", member);
-    Replace(content, "%PCFILE%", PathOf(pcName));
-    return WriteFile(name, content);
+    return WriteFile(name, HllapiCsvProfile("QGPL/CUSTOMER(" + member + ")", PathOf(pcName), false));
 }
 
 std::vector<std::string> DeskSession::ManagerCalls() const

@@ -24,32 +24,6 @@ const int kStop = 1127;
 const int kFileRun = 32772;
 const int kFileExit = 57665;
 
-std::string Profile(const std::string& csv, bool autoClose)
-{
-    return std::string("[General]\r\n"
-                       "Connection=HLLAPI\r\n"
-                       "Direction=Host to PC\r\n"
-                       "Host type=AS/400\r\n"
-                       "Character set=EBCDIC to ANSI\r\n"
-                       "Auto close=") +
-           (autoClose ? "Yes" : "No") +
-           "\r\n"
-           "Transfer type=Conversion\r\n"
-           "[Host request]\r\n"
-           "Presentation space ID=A\r\n"
-           "Host file type=Data\r\n"
-           "Description file=\r\n"
-           "SQL from=QGPL/CUSTOMER(CUSTOMER)\r\n"
-           "[PC request]\r\n"
-           "Filename=" +
-           csv +
-           "\r\n"
-           "PC file type=CSV (Comma delimiter)\r\n"
-           "Remove blanks=Yes\r\n"
-           "Decimal char is dot=Yes\r\n"
-           "PC write mode=Create file\r\n";
-}
-
 // A program folder as an installation has it, with the options of an unattended machine.
 class Installation
 {
@@ -101,8 +75,8 @@ TEST(DeskLaunch, AProfileOpenedFromTheSheetRunsThroughTheSimulatedHostAsZrtbatch
     Installation installation;
     std::string deskCsv = installation.PathOf("desk.csv");
     std::string batchCsv = installation.PathOf("batch.csv");
-    installation.WriteFile("desk.h2p", Profile(deskCsv, false));
-    installation.WriteFile("batch.h2p", Profile(batchCsv, true));
+    installation.WriteFile("desk.h2p", HllapiCsvProfile("QGPL/CUSTOMER(CUSTOMER)", deskCsv, false));
+    installation.WriteFile("batch.h2p", HllapiCsvProfile("QGPL/CUSTOMER(CUSTOMER)", batchCsv, true));
     std::string profile = installation.PathOf("desk.h2p");
 
     ProgramProcess batch(installation.PathOf("Zrtbatch.exe"), "\"" + installation.PathOf("batch.h2p") + "\"");

@@ -3,6 +3,7 @@
 // chosen library, file and member come back into the panel and into the saved profile; the field list of the
 // file and the records of the member reach the browser.
 #include "HostStore.h"
+#include "ProfileFiles.h"
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
 #include "TempProgramFolder.h"
@@ -31,25 +32,6 @@ const int kConfirmYes = 1114;
 const int kConfirmDontAsk = 1117;
 const int kFileSave = 57603;
 const int kFileExit = 57665;
-
-const char kProfile[] = "[General]\r\n"
-                        "Connection=HLLAPI\r\n"
-                        "Direction=Host to PC\r\n"
-                        "Host type=AS/400\r\n"
-                        "Character set=EBCDIC to ANSI\r\n"
-                        "Auto close=No\r\n"
-                        "Transfer type=Conversion\r\n"
-                        "[Host request]\r\n"
-                        "Presentation space ID=A\r\n"
-                        "Host file type=Data\r\n"
-                        "Description file=\r\n"
-                        "SQL from=QGPL/CUSTOMER(CUSTOMER)\r\n"
-                        "[PC request]\r\n"
-                        "Filename=C:\\out.csv\r\n"
-                        "PC file type=CSV (Comma delimiter)\r\n"
-                        "Remove blanks=Yes\r\n"
-                        "Decimal char is dot=Yes\r\n"
-                        "PC write mode=Create file\r\n";
 
 HTREEITEM Next(HWND tree, HTREEITEM node, UINT relation)
 {
@@ -112,7 +94,7 @@ TEST(DeskBrowse, TheSimulatedHostsNamesComeBackIntoTheLocationAndTheSavedProfile
     folder.AddVersionLibrary();
     folder.AddCodeTable();
     UseCopyOfSampleStore(folder.ParentPath() + "\\store");
-    folder.WriteFile("browse.h2p", kProfile);
+    folder.WriteFile("browse.h2p", HllapiCsvProfile("QGPL/CUSTOMER(CUSTOMER)", "C:\\out.csv", false));
     std::string profile = folder.PathOf("browse.h2p");
     std::string script = folder.PathOf("browse.ini");
     SetEnvironmentVariableA("ZRTHOSTVIEW_SCRIPT", script.c_str());
