@@ -114,7 +114,7 @@ int CZrtdeskApp::ExitInstance()
 int CZrtdeskApp::DoMessageBox(const std::string& text, UINT style)
 {
     HWND main = FwGetMainWindow();
-    HWND owner = main && IsWindow(main) ? GetLastActivePopup(main) : nullptr;
+    HWND owner = main && IsWindow(main) ? FwModalOwner() : nullptr;
     CVersionLibrary* library = GetVersionLibrary();
     std::string caption = library ? library->GetShortProductName() : FwLoadString(IDS_ZR_PRODUCT_LONG_NAME);
     return MessageBoxA(owner, text.c_str(), caption.c_str(), style);

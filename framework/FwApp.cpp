@@ -160,7 +160,7 @@ void CFwApp::CloseDocumentFlow()
 int CFwApp::DoMessageBox(const std::string& text, UINT style)
 {
     HWND main = FwGetMainWindow();
-    HWND owner = main && IsWindow(main) ? GetLastActivePopup(main) : nullptr;
+    HWND owner = main && IsWindow(main) ? FwModalOwner() : nullptr;
     std::string caption = m_template ? m_template->GetDocString(CFwDocTemplate::windowTitle) : std::string();
     return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
 }

@@ -53,7 +53,7 @@ public:
     // Writes the recent-file list back and destroys the template with its document.
     void CloseDocumentFlow();
 
-    // Message boxes of the framework (the save question): over the main window's last active popup.
+    // Message boxes of the framework (the save question): over the innermost modal window (FwModalOwner).
     virtual int DoMessageBox(const std::string& text, UINT style);
 
     LRESULT OnFileNew(WPARAM wParam, LPARAM lParam);

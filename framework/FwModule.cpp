@@ -10,6 +10,19 @@ HINSTANCE g_programModule = nullptr;
 HINSTANCE g_resourceModule = nullptr;
 std::string g_helpFile;
 int g_helpContext = 0;
+
+// Each modal dialog, sheet or box disables its owner, so of the thread's shown dialogs only the innermost is enabled.
+BOOL CALLBACK FindEnabledDialog(HWND window, LPARAM found)
+{
+    char className[16] = "";
+    if (IsWindowVisible(window) && IsWindowEnabled(window) && GetClassNameA(window, className, sizeof(className)) > 0 &&
+        lstrcmpA(className, "#32770") == 0)
+    {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
 }
 
 HWND FwGetMainWindow()
@@ -64,10 +77,16 @@ void FwSetHelpContext(int context)
 
 HWND FwModalOwner()
 {
+    HWND innermost = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindEnabledDialog, reinterpret_cast<LPARAM>(&innermost));
+    if (innermost)
+    {
+        return innermost;
+    }
     HWND main = g_mainWindow;
     if (main && IsWindow(main))
     {
-        return GetLastActivePopup(main);
+        return main;
     }
     return GetActiveWindow();
 }

@@ -25,8 +25,9 @@ const std::string& FwGetHelpFile();
 int FwGetHelpContext();
 void FwSetHelpContext(int context);
 
-// Owner of a modal dialog or sheet that names none: the main window's last active popup, else the thread's active
-// window (a modal dialog of its own, such as a start-up sheet), else none. Running modally disables the owner.
+// Owner of a modal dialog, sheet or box that names none: the innermost modal dialog that this thread shows (such as a
+// start-up sheet), else the main window, else the thread's active window, else none. Running modally disables the
+// owner. Found without asking which window was last active: a program in the background has no active window.
 HWND FwModalOwner();
 
 // WinHelp on the help file, owned by the main window (or the active window when there is no main window).

@@ -88,7 +88,7 @@ void ShowErrorList(BOOL showTimes)
     if (!list.HasRecords())
         return;
     HWND mainWindow = FwGetMainWindow();
-    HWND owner = mainWindow != nullptr && IsWindow(mainWindow) ? GetLastActivePopup(mainWindow) : nullptr;
+    HWND owner = mainWindow != nullptr && IsWindow(mainWindow) ? FwModalOwner() : nullptr;
     list.SetShowTimes(showTimes);
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ZR_ERROR_LIST), owner, ErrorListDialogProc, 0);
 }

@@ -6,7 +6,7 @@
 
 namespace
 {
-// Owner of a box: the main window's last active popup, brought to the foreground (a minimised main window is
+// Owner of a box: the innermost modal window over the main window, brought to the foreground (a minimised main window is
 // restored first); none without a main window.
 HWND PrepareOwner()
 {
@@ -19,7 +19,7 @@ HWND PrepareOwner()
     {
         ShowWindow(main, SW_RESTORE);
     }
-    HWND owner = GetLastActivePopup(main);
+    HWND owner = FwModalOwner();
     SetForegroundWindow(owner);
     return owner;
 }

@@ -117,11 +117,11 @@ const FwMessageMap* CHostWaitDlg::ClassMessageMap()
     return &map;
 }
 
-// The owner of a dialog without a parent: the main window's last active popup.
+// The owner of a dialog without a parent: the innermost modal window over the main window.
 HWND DialogOwner()
 {
     HWND main = FwGetMainWindow();
-    return main ? GetLastActivePopup(main) : nullptr;
+    return main ? FwModalOwner() : nullptr;
 }
 
 void ShowCollectedErrors()

@@ -110,3 +110,29 @@ TEST(FwModule, StringsComeFromTheResourceModuleWithTheProgramAsFallback)
     EXPECT_EQ(FwLoadString(other.Get(), IDS_FW_PROGRAM_ONLY), "");
     FwSetResourceModule(nullptr);
 }
+
+TEST(FwModule, ADialogWithoutParentIsOwnedByTheInnermostShownDialogWhicheverWindowIsActive)
+{
+    FwSetMainWindow(nullptr);
+    HWND outerWindow = nullptr;
+    HWND innerOwner = nullptr;
+    bool outerDisabled = false;
+    CProbeDialog outer([&](CProbeDialog& o) {
+        outerWindow = o.GetSafeHwnd();
+        // Another window of the program is the active one, as when the program was in the background meanwhile.
+        HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                     nullptr, nullptr, nullptr);
+        SetActiveWindow(other);
+        CProbeDialog inner([&](CProbeDialog& i) {
+            innerOwner = GetWindow(i.GetSafeHwnd(), GW_OWNER);
+            outerDisabled = !IsWindowEnabled(outerWindow);
+            i.EndDialog(IDOK);
+        });
+        inner.DoModal();
+        DestroyWindow(other);
+        o.EndDialog(IDOK);
+    });
+    outer.DoModal();
+    EXPECT_EQ(innerOwner, outerWindow);
+    EXPECT_TRUE(outerDisabled);
+}
