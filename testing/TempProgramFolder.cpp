@@ -86,6 +86,26 @@ void TempProgramFolder::CopyFromBuild(const char* relativePath, const char* name
         throw std::runtime_error("cannot copy " + source);
 }
 
+void TempProgramFolder::AddManager(ManagerLibrary kind, std::initializer_list<const char*> besideReal)
+{
+    switch (kind)
+    {
+    case ManagerLibrary::Fake:
+        CopyFromBuild("variants\\fake-zrtmgr\\Zrtmgr.dll", "Zrtmgr.dll");
+        break;
+    case ManagerLibrary::NoExport:
+        CopyFromBuild("variants\\zrtmgr-without-export\\Zrtmgr.dll", "Zrtmgr.dll");
+        break;
+    case ManagerLibrary::Real:
+        CopyFromBuild("Zrtmgr.dll", "Zrtmgr.dll");
+        for (const char* library : besideReal)
+            CopyFromBuild(library, library);
+        break;
+    case ManagerLibrary::Missing:
+        break;
+    }
+}
+
 void TempProgramFolder::WriteFile(const char* name, const std::string& content, FolderPlace place)
 {
     const std::string path = PathOf(name, place);

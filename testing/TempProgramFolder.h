@@ -2,7 +2,17 @@
 // Tests place the version library and the code-table file in it or in its parent, as an installation would.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+
+// Which Zrtmgr.dll a program folder holds.
+enum class ManagerLibrary
+{
+    Fake,  // the scripted stand-in of the programs' tests
+    Missing,
+    NoExport,  // a library without ZRTCreateObject
+    Real,      // the system's own
+};
 
 enum class FolderPlace
 {
@@ -34,6 +44,9 @@ public:
     void AddCodeTable(FolderPlace place = FolderPlace::Program);
     // A file of the build's program folder (a path relative to it), under `name`.
     void CopyFromBuild(const char* relativePath, const char* name, FolderPlace place = FolderPlace::Program);
+    // Zrtmgr.dll of that kind from the build; the real one with the files named in `besideReal` (from the build's
+    // program folder) beside it.
+    void AddManager(ManagerLibrary kind, std::initializer_list<const char*> besideReal);
     void WriteFile(const char* name, const std::string& content, FolderPlace place = FolderPlace::Program);
 
 private:

@@ -73,6 +73,21 @@ std::string TestRegistryKey::SubkeyPath(const char* subkey) const
     return m_path + "\\" + subkey;
 }
 
+bool TestRegistryKey::SwitchOffFileConfirmations() const
+{
+    OwnedRegistryKey options;
+    if (RegCreateKeyExA(Root(), SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, options.Receive(),
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    const DWORD off = 0;
+    bool ok = true;
+    for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
+        ok = RegSetValueExA(options.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off)) ==
+                 ERROR_SUCCESS &&
+             ok;
+    return ok;
+}
+
 void TestRegistryKey::DenyWriting(const std::string& path)
 {
     if (!SetAccess(path, KEY_READ))

@@ -20,6 +20,9 @@ public:
     const std::string& Path() const { return m_path; }
     // Path() + "\" + subkey.
     std::string SubkeyPath(const char* subkey) const;
+    // Unattended: the data sources ask no question before they create or replace a PC file (the options "Confirm PC
+    // file creating" and "Confirm PC file replacing" are 0). False when the options key cannot be written.
+    bool SwitchOffFileConfirmations() const;
     // Leaves everyone only read access to the key at `path` (under HKEY_CURRENT_USER) until the object goes.
     void DenyWriting(const std::string& path);
 

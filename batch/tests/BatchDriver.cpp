@@ -45,24 +45,8 @@ BatchFolder::BatchFolder(ManagerFile manager, bool versionLibrary)
         m_folder.AddVersionLibrary();
         m_folder.AddCodeTable();
     }
-    switch (manager)
-    {
-    case ManagerFile::Fake:
-        m_folder.CopyFromBuild("variants\\fake-zrtmgr\\Zrtmgr.dll", "Zrtmgr.dll");
-        break;
-    case ManagerFile::NoExport:
-        m_folder.CopyFromBuild("variants\\zrtmgr-without-export\\Zrtmgr.dll", "Zrtmgr.dll");
-        break;
-    case ManagerFile::Real:
-        for (const char* library :
-             {"Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrtappc.dll", "Zrttcp.dll"})
-        {
-            m_folder.CopyFromBuild(library, library);
-        }
-        break;
-    case ManagerFile::Missing:
-        break;
-    }
+    m_folder.AddManager(manager,
+                        {"Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrtappc.dll", "Zrttcp.dll"});
 }
 
 std::string BatchFolder::WriteProfile(const std::string& name, const std::string& key, bool autoClose,

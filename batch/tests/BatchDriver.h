@@ -13,14 +13,8 @@
 #include <string>
 #include <vector>
 
-// Which Zrtmgr.dll the program folder holds.
-enum class ManagerFile
-{
-    Fake,  // the scripted stand-in of the tests
-    Missing,
-    NoExport,  // a library without ZRTCreateObject
-    Real,      // the system's own, with the data-source libraries beside it
-};
+// Which Zrtmgr.dll the program folder holds; the real one with the data-source libraries beside it.
+using ManagerFile = ManagerLibrary;
 
 class BatchFolder
 {

@@ -20,20 +20,6 @@ const int kStatus = 1108;
 const int kStop = 1008;
 const int kLogList = 1118;
 
-// Unattended: the PC-file data source asks no question before it creates or replaces a file.
-void SwitchOffConfirmations(const TestRegistryKey& key)
-{
-    OwnedRegistryKey options;
-    ASSERT_EQ(RegCreateKeyExA(key.Root(), key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              options.Receive(), nullptr),
-              ERROR_SUCCESS);
-    DWORD off = 0;
-    for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
-    {
-        RegSetValueExA(options.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
-    }
-}
-
 // A host-to-PC profile of an SQL connection reading QGPL/CUSTOMER of the sample store into `csv`.
 std::string SqlProfile(const std::string& connection, const std::string& table, const std::string& csv)
 {
@@ -102,7 +88,7 @@ int LineCount(const std::string& path)
 TEST(EndToEnd, AHostFileBecomesACsvFileThroughTheSystemsManager)
 {
     TestRegistryKey key;
-    SwitchOffConfirmations(key);
+    ASSERT_TRUE(key.SwitchOffFileConfirmations());
     SetEnvironmentVariableA("ZRT_HOST_DIR", (TempProgramFolder::BuildProgramFolder() + "\\host").c_str());
     BatchFolder folder(ManagerFile::Real);
     std::string csv = folder.PathOf("customer.csv");
@@ -127,7 +113,7 @@ TEST(EndToEnd, AHostFileBecomesACsvFileThroughTheSystemsManager)
 TEST(EndToEnd, AppcAndTcpipProfilesOfAListRunThroughTheirDataSources)
 {
     TestRegistryKey key;
-    SwitchOffConfirmations(key);
+    ASSERT_TRUE(key.SwitchOffFileConfirmations());
     SetEnvironmentVariableA("ZRT_HOST_DIR", (TempProgramFolder::BuildProgramFolder() + "\\host").c_str());
     BatchFolder folder(ManagerFile::Real);
     folder.WriteFile("appc.h2p", SqlProfile("APPC", "QGPL/CUSTOMER(CUSTOMER)", folder.PathOf("appc.csv")));
@@ -160,7 +146,7 @@ TEST(EndToEnd, AppcAndTcpipProfilesOfAListRunThroughTheirDataSources)
 TEST(EndToEnd, AProfileThatFailsAtTheHostLogsTheHostsErrorAndTheListGoesOn)
 {
     TestRegistryKey key;
-    SwitchOffConfirmations(key);
+    ASSERT_TRUE(key.SwitchOffFileConfirmations());
     BatchFolder folder(ManagerFile::Real);
     UseCopyOfSampleStore(folder.PathOf("host"));
     std::string list = WriteThreeProfiles(folder, "NOSUCH");
@@ -193,7 +179,7 @@ TEST(EndToEnd, AProfileThatFailsAtTheHostLogsTheHostsErrorAndTheListGoesOn)
 TEST(EndToEnd, StopEndsTheHostTransferAndStartsNoFurtherProfile)
 {
     TestRegistryKey key;
-    SwitchOffConfirmations(key);
+    ASSERT_TRUE(key.SwitchOffFileConfirmations());
     BatchFolder folder(ManagerFile::Real);
     std::string store = folder.PathOf("host");
     UseCopyOfSampleStore(store);

@@ -42,35 +42,8 @@ DeskSession::DeskSession(DeskManager manager, bool versionLibrary)
         m_folder.AddVersionLibrary();
         m_folder.AddCodeTable();
     }
-    switch (manager)
-    {
-    case DeskManager::Fake:
-        m_folder.CopyFromBuild("variants\\fake-zrtmgr\\Zrtmgr.dll", "Zrtmgr.dll");
-        break;
-    case DeskManager::NoExport:
-        m_folder.CopyFromBuild("variants\\zrtmgr-without-export\\Zrtmgr.dll", "Zrtmgr.dll");
-        break;
-    case DeskManager::Real:
-        for (const char* library :
-             {"Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrthostview.dll"})
-        {
-            m_folder.CopyFromBuild(library, library);
-        }
-        break;
-    case DeskManager::Missing:
-        break;
-    }
-    // The data sources ask no question before they make or replace a PC file.
-    OwnedRegistryKey key;
-    if (RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Receive(),
-                        nullptr) == ERROR_SUCCESS)
-    {
-        DWORD no = 0;
-        for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
-        {
-            RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&no), sizeof(no));
-        }
-    }
+    m_folder.AddManager(manager, {"Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrthostview.dll"});
+    m_key.SwitchOffFileConfirmations();
 }
 
 std::string DeskSession::WriteFile(const std::string& name, const std::string& content)

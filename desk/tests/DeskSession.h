@@ -12,14 +12,9 @@
 #include <string>
 #include <vector>
 
-// Which Zrtmgr.dll the program folder holds.
-enum class DeskManager
-{
-    Fake,  // the scripted stand-in of the tests
-    Missing,
-    NoExport,  // a library without ZRTCreateObject
-    Real,      // the system's own, with the data sources, the bridge and the host browser stand-ins beside it
-};
+// Which Zrtmgr.dll the program folder holds; the real one with the data sources, the bridge and the host browser
+// stand-ins beside it.
+using DeskManager = ManagerLibrary;
 
 // What a box (message box or error list) said, and the button that answered it.
 struct DeskBox

@@ -38,14 +38,7 @@ public:
         m_folder.AddVersionLibrary();
         m_folder.AddCodeTable();
         UseCopyOfSampleStore(m_folder.ParentPath() + "\\store");
-        OwnedRegistryKey options;
-        RegCreateKeyExA(m_key.Root(), m_key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                        options.Receive(), nullptr);
-        DWORD off = 0;
-        for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
-        {
-            RegSetValueExA(options.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
-        }
+        m_key.SwitchOffFileConfirmations();
     }
 
     std::string PathOf(const std::string& name) const { return m_folder.PathOf(name.c_str()); }

@@ -86,16 +86,7 @@ TEST(DeskWizardLaunch, ANewProfileFromTheWizardRunsThroughTheSimulatedHost)
     folder.AddVersionLibrary();
     folder.AddCodeTable();
     UseCopyOfSampleStore(folder.ParentPath() + "\\store");
-    {
-        OwnedRegistryKey options;
-        RegCreateKeyExA(key.Root(), key.SubkeyPath("ZRT").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, options.Receive(),
-                        nullptr);
-        DWORD off = 0;
-        for (const char* name : {"Confirm PC file creating", "Confirm PC file replacing"})
-        {
-            RegSetValueExA(options.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
-        }
-    }
+    key.SwitchOffFileConfirmations();
     const std::string csv = folder.PathOf("customers.csv");
     const std::string profile = folder.PathOf("customers.h2p");
 
