@@ -139,16 +139,24 @@ struct Call
     }
 };
 
+// The display session whose letter stands in data[0], noted in the trace; null for a printer, an inactive or an
+// unknown session (return code 1).
+Session* NamedDisplay(Call& c)
+{
+    char letter = Letter(c.data);
+    c.Note([&] { return SessionText(letter); });
+    Session* session = c.state.Find(letter);
+    return session && session->IsHostDisplay() ? session : nullptr;
+}
+
 int Connect(Call& c)
 {
     if (!c.data)
     {
         return 2;
     }
-    char letter = Letter(c.data);
-    c.Note([&] { return SessionText(letter); });
-    Session* session = c.state.Find(letter);
-    if (!session || !session->IsHostDisplay())
+    Session* session = NamedDisplay(c);
+    if (!session)
     {
         return 1;
     }
@@ -156,7 +164,7 @@ int Connect(Call& c)
     int rc = settings.connectRc >= 0 ? settings.connectRc : (settings.busy ? 4 : (settings.keyboardLocked ? 5 : 0));
     if (rc == 0 || rc == 4 || rc == 5)
     {
-        c.state.connected_ = letter;
+        c.state.connected_ = Letter(c.data);
     }
     return rc;
 }
@@ -380,10 +388,8 @@ int StartNotification(Call& c)
     {
         return 2;
     }
-    char letter = Letter(c.data);
-    c.Note([&] { return SessionText(letter); });
-    Session* session = c.state.Find(letter);
-    if (!session || !session->IsHostDisplay())
+    Session* session = NamedDisplay(c);
+    if (!session)
     {
         return 1;
     }
@@ -407,10 +413,8 @@ int QueryUpdate(Call& c)
     {
         return 2;
     }
-    char letter = Letter(c.data);
-    c.Note([&] { return SessionText(letter); });
-    Session* session = c.state.Find(letter);
-    if (!session || !session->IsHostDisplay())
+    Session* session = NamedDisplay(c);
+    if (!session)
     {
         return 1;
     }
