@@ -20,6 +20,16 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 
+int LineCount(const std::string& path)
+{
+    std::ifstream file(path);
+    std::string line;
+    int count = 0;
+    while (std::getline(file, line))
+        ++count;
+    return count;
+}
+
 std::string HllapiCsvProfile(const std::string& hostFile, const std::string& csv, bool autoClose)
 {
     return std::string("[General]\r\n"

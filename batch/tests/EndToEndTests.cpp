@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <utility>
 
 namespace
@@ -70,18 +69,6 @@ std::string WriteThreeProfiles(BatchFolder& folder, const std::string& secondMem
     }
     folder.WriteFile("three.prl", list);
     return folder.PathOf("three.prl");
-}
-
-int LineCount(const std::string& path)
-{
-    std::ifstream file(path);
-    std::string line;
-    int count = 0;
-    while (std::getline(file, line))
-    {
-        ++count;
-    }
-    return count;
 }
 }
 

@@ -7,8 +7,6 @@
 
 #include <commctrl.h>
 
-#include <fstream>
-
 namespace
 {
 const int kImportName = 1049;
@@ -59,18 +57,6 @@ std::string Refusal(const std::string& path, const std::string& key)
 {
     return "Error ZRH023:  Unable to import the profile " + path + " because the '" + key +
            "' entry is invalid. Create a new profile. ";
-}
-
-int LineCount(const std::string& path)
-{
-    std::ifstream file(path);
-    std::string line;
-    int count = 0;
-    while (std::getline(file, line))
-    {
-        ++count;
-    }
-    return count;
 }
 }
 

@@ -2,6 +2,7 @@
 // caption, their texts and list items read from outside, its questions and error list answered, a command posted,
 // a picture taken; and a tree view and a list box of a second process read through buffers in that process.
 #include "MessageBoxWatcher.h"
+#include "ProfileFiles.h"
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
 #include "TempProgramFolder.h"
@@ -10,8 +11,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
@@ -45,15 +44,6 @@ std::string CustomerProfile(const std::string& csv)
            csv +
            "\r\nPC file type=CSV (Comma delimiter)\r\nRemove blanks=Yes\r\n"
            "Decimal char is dot=Yes\r\nPC write mode=Create file\r\n";
-}
-
-int LineCount(const std::string& path)
-{
-    std::ifstream file(path);
-    int count = 0;
-    for (std::string line; std::getline(file, line);)
-        ++count;
-    return count;
 }
 }
 
