@@ -1,5 +1,7 @@
 // Reading profile lists as both programs do: whole lines of any length, blank lines passed over, read-only files.
+// Writing them: CR LF after every path, and a failed write that leaves the old list whole.
 #include "OwnedHandles.h"
+#include "ProfileFiles.h"
 #include "TempProgramFolder.h"
 #include "ZRProfileListFile.h"
 
@@ -72,4 +74,33 @@ TEST_F(ProfileListFile, ReadsAReadOnlyList)
     EXPECT_EQ(ReadProfileListFile(path, entries), ProfileListResult::Read);
     EXPECT_EQ(entries, std::vector<std::string>{"C:\\t\\a.h2p"});
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ProfileListFile, WritesEveryPathWithCrLfAndReadsItBackTheSame)
+{
+    const std::vector<std::string> paths{"C:\\p\\a.h2p", std::string(300, 'x') + ".p2h", "C:\\p\\c.h2p"};
+    const std::string path = folder.PathOf("list.prl");
+    folder.WriteFile("list.prl", "C:\\old.h2p\r\nC:\\older.h2p\r\nC:\\oldest.h2p\r\nC:\\gone.h2p\r\n");
+    ASSERT_TRUE(WriteProfileListFile(path, paths));
+    EXPECT_EQ(ReadFileBytes(path), paths[0] + "\r\n" + paths[1] + "\r\n" + paths[2] + "\r\n");
+    EXPECT_EQ(ReadProfileListFile(path, entries), ProfileListResult::Read);
+    EXPECT_EQ(entries, paths);
+}
+
+// A list that cannot be replaced keeps its bytes, and nothing written for it stays behind in the folder.
+TEST_F(ProfileListFile, AFailedWriteLeavesTheOldListAndNoOtherFile)
+{
+    const std::string old = "C:\\p\\a.h2p\r\n";
+    folder.WriteFile("locked.prl", old);
+    const std::string locked = folder.PathOf("locked.prl");
+    {
+        OwnedFile lock(CreateFileA(locked.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock);
+        EXPECT_FALSE(WriteProfileListFile(locked, {"C:\\p\\b.h2p"}));
+    }
+    EXPECT_FALSE(WriteProfileListFile(folder.PathOf("no folder\\list.prl"), {"C:\\p\\b.h2p"}));
+    EXPECT_EQ(ReadFileBytes(locked), old);
+    WIN32_FIND_DATAA found;
+    OwnedFind search(FindFirstFileA(folder.PathOf("zrt*.tmp").c_str(), &found));
+    EXPECT_FALSE(search) << found.cFileName;
 }
