@@ -34,3 +34,19 @@
 #define IDS_ICON_CREATED 456
 #define IDS_ZRH015_NO_GROUP_NAME 10015
 #define IDS_ZRH016_DDE_ERROR 10016
+
+// Profile lists: the panels of the list and of its entries, the Up and Down icons (ids above 182, see above).
+#define IDD_PANEL_PROFILE_ENTRY 190
+#define IDD_PANEL_PROFILES 191
+#define IDC_MOVE_UP 1013
+#define IDC_MOVE_DOWN 1014
+#define IDC_REMOVE_PROFILE 1065
+#define IDC_ADD_PROFILE 1066
+#define IDI_MOVE_DOWN 183
+#define IDI_MOVE_UP 184
+#define IDS_ITEM_PROFILES 460
+#define IDS_ARG_PROFILE_NAME 461
+#define IDS_REMOVE_PROFILE_QUESTION 462
+#define IDS_FILTER_LIST_ENTRIES 463
+#define IDS_ZRH013_LIST_CORRUPTED 10013
+#define IDS_ZRH024_EMPTY_LIST 10024

@@ -47,14 +47,10 @@ private:
     int m_saved;
 };
 
-bool HoldsProfile()
+CZrtdeskDoc* ActiveDocument()
 {
-    CZrtdeskDoc* document = nullptr;
-    if (CFwFrameWnd* frame = dynamic_cast<CFwFrameWnd*>(CFwWnd::FromHandle(FwGetMainWindow())))
-    {
-        document = static_cast<CZrtdeskDoc*>(frame->GetActiveDocument());
-    }
-    return document && document->HoldsProfile();
+    CFwFrameWnd* frame = dynamic_cast<CFwFrameWnd*>(CFwWnd::FromHandle(FwGetMainWindow()));
+    return frame ? static_cast<CZrtdeskDoc*>(frame->GetActiveDocument()) : nullptr;
 }
 }
 
@@ -223,7 +219,8 @@ LRESULT CMainFrame::OnCreateIcon(WPARAM, LPARAM)
 
 LRESULT CMainFrame::OnUpdateCreateIcon(WPARAM, LPARAM ui)
 {
-    reinterpret_cast<CFwCmdUI*>(ui)->Enable(HoldsProfile());
+    CZrtdeskDoc* document = ActiveDocument();
+    reinterpret_cast<CFwCmdUI*>(ui)->Enable(document && (document->HoldsProfile() || document->HoldsProfileList()));
     return 0;
 }
 

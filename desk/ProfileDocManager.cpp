@@ -78,7 +78,12 @@ BOOL CProfileDocManager::DoPromptFileName(std::string& fileName, UINT, DWORD, BO
     const char* extension = nullptr;
     UINT filter = 0;
     CZRProfile* profile = GetCurrentProfile();
-    if (document && document->HoldsProfile() && profile)
+    if (document && document->HoldsProfileList())
+    {
+        extension = "prl";
+        filter = IDS_FILTER_LIST;
+    }
+    else if (document && document->HoldsProfile() && profile)
     {
         int direction = profile->General().Get(ZRP_DIRECTION);
         if (direction == ZRDIR_HOST_TO_PC)

@@ -92,6 +92,11 @@ bool CZrtdeskDoc::HoldsProfile() const
     return Desk().listMode == ZRLIST_PROFILE && m_profileRoot && GetCurrentProfile();
 }
 
+bool CZrtdeskDoc::HoldsProfileList() const
+{
+    return Desk().listMode == ZRLIST_PROFILE_LIST && m_listRoot;
+}
+
 void CZrtdeskDoc::ReleaseProfile()
 {
     if (Manager())
@@ -107,6 +112,7 @@ void CZrtdeskDoc::ReleaseProfile()
     InstallProfileCallbacks(nullptr);
     delete profile;
     m_profileRoot.reset();
+    m_listRoot.reset();
 }
 
 void CZrtdeskDoc::DiscardProfileAndTree(CZRProfile* previous)
@@ -117,6 +123,7 @@ void CZrtdeskDoc::DiscardProfileAndTree(CZRProfile* previous)
     }
     delete previous;
     m_profileRoot.reset();
+    m_listRoot.reset();
 }
 
 BOOL CZrtdeskDoc::CreateTransferManager()
@@ -238,8 +245,7 @@ BOOL CZrtdeskDoc::OnNewDocument()
         break;
     }
     case ZRNEW_PROFILE_LIST:
-        ShowMessage(IDS_PROFILE_LISTS_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
-        result = FALSE;
+        result = NewProfileList();
         break;
     case ZRNEW_IMPORT:
         result = ImportForeignProfile(Desk().importPath.c_str());
@@ -305,6 +311,62 @@ BOOL CZrtdeskDoc::OpenProfile(const char* path)
     return TRUE;
 }
 
+BOOL CZrtdeskDoc::NewProfileList()
+{
+    Desk().listMode = ZRLIST_PROFILE_LIST;
+    ReleaseProfile();
+    CFwDocument::OnNewDocument();
+    Desk().listModified = false;
+    m_listRoot.reset(new (std::nothrow) CListItemProfiles);
+    if (!m_listRoot)
+    {
+        Report(__LINE__, IDS_ZRH020_MEMORY);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CZrtdeskDoc::OpenProfileList(const char* path)
+{
+    Desk().listMode = ZRLIST_PROFILE_LIST;
+    ReleaseProfile();
+    // A list that cannot be read opens empty under its name, with the reason in the error list.
+    SetModifiedFlag(FALSE);
+    Desk().listModified = false;
+    m_listRoot.reset(new (std::nothrow) CListItemProfiles);
+    if (!m_listRoot)
+    {
+        Report(__LINE__, IDS_ZRH020_MEMORY);
+        return FALSE;
+    }
+    return m_listRoot->Load(path);
+}
+
+BOOL CZrtdeskDoc::SaveProfileList(const std::string& path)
+{
+    if (!m_listRoot->ValidateAll())
+    {
+        return FALSE;
+    }
+    if (!m_listRoot->Save(path.c_str()))
+    {
+        ShowMessage(IDS_ZRH006_CANNOT_SAVE, path.c_str(), ZRMSG_MODE_BOX, ZRMSG_ERROR);
+        return FALSE;
+    }
+    Desk().listModified = false;
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CZrtdeskDoc::ValidateDocument()
+{
+    if (HoldsProfile())
+    {
+        return m_profileRoot->Validate();
+    }
+    return HoldsProfileList() && m_listRoot->ValidateAll();
+}
+
 BOOL CZrtdeskDoc::NewProfileTree()
 {
     m_profileRoot.reset(new (std::nothrow) CListItemProfile);
@@ -334,7 +396,7 @@ BOOL CZrtdeskDoc::OnOpenDocument(const char* path)
     }
     else if (FwEqualsNoCase(extension, ".prl"))
     {
-        ShowMessage(IDS_PROFILE_LISTS_MISSING, nullptr, ZRMSG_MODE_BOX, ZRMSG_INFORMATION);
+        result = OpenProfileList(full.c_str());
     }
     else
     {
@@ -349,12 +411,16 @@ BOOL CZrtdeskDoc::OnOpenDocument(const char* path)
 
 BOOL CZrtdeskDoc::OnSaveDocument(const char* path)
 {
+    std::string full = FullPathOf(path);
+    if (HoldsProfileList())
+    {
+        return SaveProfileList(full);
+    }
     CZRProfile* profile = GetCurrentProfile();
     if (!HoldsProfile())
     {
         return FALSE;
     }
-    std::string full = FullPathOf(path);
     profile->SetFileName(full.c_str());
     if (!m_profileRoot->Validate())
     {
@@ -377,12 +443,16 @@ BOOL CZrtdeskDoc::SaveModified()
         CZRProfile* profile = GetCurrentProfile();
         SetModifiedFlag(HoldsProfile() && profile->IsModified());
     }
+    else
+    {
+        SetModifiedFlag(Desk().listModified);
+    }
     return CFwDocument::SaveModified();
 }
 
 LRESULT CZrtdeskDoc::OnSaveCommand(WPARAM, LPARAM)
 {
-    if (HoldsProfile() && m_profileRoot->Validate())
+    if (ValidateDocument())
     {
         DoFileSave();
     }
@@ -391,6 +461,6 @@ LRESULT CZrtdeskDoc::OnSaveCommand(WPARAM, LPARAM)
 
 LRESULT CZrtdeskDoc::OnUpdateSave(WPARAM, LPARAM ui)
 {
-    reinterpret_cast<CFwCmdUI*>(ui)->Enable(HoldsProfile());
+    reinterpret_cast<CFwCmdUI*>(ui)->Enable(HoldsProfile() || HoldsProfileList());
     return 0;
 }

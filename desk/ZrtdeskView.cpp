@@ -61,8 +61,12 @@ void CZrtdeskView::OnInitialUpdate()
         Desk().firstShow = false;
     }
     CZrtdeskDoc* document = static_cast<CZrtdeskDoc*>(GetDocument());
-    CListItem* root = document ? document->GetProfileRoot() : nullptr;
-    if (Desk().listMode == ZRLIST_PROFILE && root && root->InsertIntoTree(TVI_ROOT))
+    CListItem* root = nullptr;
+    if (document)
+    {
+        root = Desk().listMode == ZRLIST_PROFILE ? document->GetProfileRoot() : document->GetListRoot();
+    }
+    if (root && root->InsertIntoTree(TVI_ROOT))
     {
         m_tree.SelectAndFocus(root);
     }

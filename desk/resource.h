@@ -101,9 +101,6 @@
 #define IDS_CLOSE 328
 #define IDS_CANNOT_CLOSE_TRANSFER 329
 
-// Actions that later versions add; until then they say so.
-#define IDS_PROFILE_LISTS_MISSING 341
-
 // PC write modes (dialog helpers).
 #define IDS_CREATE_FILE 28
 #define IDS_REPLACE_FILE 33

@@ -109,6 +109,18 @@ HTREEITEM NextTreeItem(HWND tree, UINT relation, HTREEITEM item)
     return reinterpret_cast<HTREEITEM>(Send(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
 }
 
+HTREEITEM FindTreeItem(HWND tree, const RemoteBuffer& buffer, HTREEITEM first, const std::string& text)
+{
+    for (HTREEITEM item = first; item != nullptr; item = NextTreeItem(tree, TVGN_NEXT, item))
+    {
+        if (TreeItemText(tree, buffer, item) == text)
+            return item;
+        if (HTREEITEM found = FindTreeItem(tree, buffer, NextTreeItem(tree, TVGN_CHILD, item), text))
+            return found;
+    }
+    return nullptr;
+}
+
 void CollectTree(HWND tree, const RemoteBuffer& buffer, HTREEITEM first, int depth, std::vector<TreeLine>& lines)
 {
     for (HTREEITEM item = first; item != nullptr; item = NextTreeItem(tree, TVGN_NEXT, item))
@@ -278,6 +290,13 @@ std::string TreeViewSelection(HWND tree)
     HTREEITEM selected = NextTreeItem(tree, TVGN_CARET, nullptr);
     RemoteBuffer buffer(tree, sizeof(TVITEMA) + kTextChars);
     return selected && buffer ? TreeItemText(tree, buffer, selected) : std::string();
+}
+
+bool SelectTreeViewItem(HWND tree, const std::string& text)
+{
+    RemoteBuffer buffer(tree, sizeof(TVITEMA) + kTextChars);
+    HTREEITEM item = buffer ? FindTreeItem(tree, buffer, NextTreeItem(tree, TVGN_ROOT, nullptr), text) : nullptr;
+    return item && Send(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)) != 0;
 }
 
 void PostCommand(HWND window, int id)

@@ -61,6 +61,8 @@ struct TreeLine
 std::vector<TreeLine> TreeViewItems(HWND tree);
 // The text of the selected item of a tree view, or empty.
 std::string TreeViewSelection(HWND tree);
+// Selects the first item, depth first, whose text is `text`, as a click on it does; false when there is none.
+bool SelectTreeViewItem(HWND tree, const std::string& text);
 
 // Posts WM_COMMAND for the command `id`, as a click on the control of that id when the window has one, else as a
 // menu command.

@@ -117,7 +117,7 @@ def icon_entry(canvas):
     return header + bytes(xor) + bytes(mask)
 
 
-def write_icon(name, draw):
+def write_icon(name, draw, folder=HERE):
     images = [icon_entry(scaled(draw, size)) for size in (32, 16)]
     data = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
@@ -125,7 +125,7 @@ def write_icon(name, draw):
         data += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
         offset += len(image)
     data += b"".join(images)
-    with open(os.path.join(HERE, name), "wb") as f:
+    with open(os.path.join(folder, name), "wb") as f:
         f.write(data)
 
 

@@ -4,11 +4,15 @@
   Toolbar.bmp    toolbar images, 16 x 15 pixels each: New, Open, Save, Run, context help
   TreeImages.bmp property-tree images, 18 x 16 pixels each, 16 images (one per item kind's image index)
   NewKinds.bmp   images of the New page, 32 x 32 pixels each: host to PC, PC to host, profile list
-Teal (0, 128, 128) is the mask colour of every strip. The icons and animations are Zrtbatch's (batch/res).
+  MoveUp.ico     the profile-list entry's Up button (an arrow pointing up)
+  MoveDown.ico   its Down button
+Teal (0, 128, 128) is the mask colour of every strip. The other icons and the animations are Zrtbatch's (batch/res),
+whose script also writes the two arrow icons here.
 
 Run: python3 make_resources.py (standard library only). The outputs are committed; the build does not run this.
 """
 import os
+import runpy
 import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -104,6 +108,25 @@ def new_kinds():
     s.write("NewKinds.bmp")
 
 
+def arrow_icons():
+    batch = runpy.run_path(os.path.join(HERE, "..", "..", "batch", "res", "make_resources.py"))
+    black = batch["BLACK"]
+
+    def up(c):
+        for row in range(12):
+            c.rect(15 - row, 6 + row, 2 + 2 * row, 1, black)
+        c.rect(11, 18, 10, 9, black)
+
+    def down(c):
+        for row in range(12):
+            c.rect(15 - row, 25 - row, 2 + 2 * row, 1, black)
+        c.rect(11, 5, 10, 9, black)
+
+    batch["write_icon"]("MoveUp.ico", up, HERE)
+    batch["write_icon"]("MoveDown.ico", down, HERE)
+
+
 toolbar()
 tree()
 new_kinds()
+arrow_icons()

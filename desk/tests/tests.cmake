@@ -3,7 +3,8 @@
 set(dir ${CMAKE_CURRENT_LIST_DIR})
 zrt_add_test(desk_tests GUI TIMEOUT 900
   SOURCES ${dir}/DeskSession.cpp ${dir}/StartupTests.cpp ${dir}/DocumentTests.cpp ${dir}/ModalTests.cpp ${dir}/RunTests.cpp
-    ${dir}/OptionsTests.cpp ${dir}/ImportTests.cpp ${dir}/IconTests.cpp ${dir}/WizardNewTests.cpp ${CMAKE_CURRENT_SOURCE_DIR}/Zrtdesk.rc
+    ${dir}/OptionsTests.cpp ${dir}/ImportTests.cpp ${dir}/IconTests.cpp ${dir}/WizardNewTests.cpp
+    ${dir}/ProfileListTests.cpp ${CMAKE_CURRENT_SOURCE_DIR}/Zrtdesk.rc
   LIBS zrt_desk zrt_testing comctl32 advapi32)
 target_include_directories(desk_tests PRIVATE ${dir})
 add_dependencies(desk_tests FakeZrtmgr ZrtmgrWithoutExport)
