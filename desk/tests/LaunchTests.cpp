@@ -160,8 +160,8 @@ TEST(DeskLaunch, AProfileListMadeInZrtdeskRunsInZrtbatchAndAListWrittenByHandRea
     Installation installation;
     const std::string oneCsv = installation.PathOf("one.csv");
     const std::string twoCsv = installation.PathOf("two.csv");
-    installation.WriteFile("one.h2p", Profile(oneCsv, true));
-    installation.WriteFile("two.h2p", Profile(twoCsv, true));
+    installation.WriteFile("one.h2p", HllapiCsvProfile("QGPL/CUSTOMER(CUSTOMER)", oneCsv, true));
+    installation.WriteFile("two.h2p", HllapiCsvProfile("QGPL/CUSTOMER(CUSTOMER)", twoCsv, true));
     const std::string one = installation.PathOf("one.h2p");
     const std::string two = installation.PathOf("two.h2p");
     const std::string made = installation.PathOf("made.prl");
