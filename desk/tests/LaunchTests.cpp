@@ -1,6 +1,7 @@
 // Zrtdesk.exe started as a user would, with the system's own manager and data sources, the emulator bridge and the
 // host browser stand-ins: the start-up sheet, a profile opened and run through the simulated AS/400, the PC file
 // compared with the one Zrtbatch writes from the same profile; a profile list made in Zrtdesk and run by Zrtbatch.
+#include "DeskInstallation.h"
 #include "HostStore.h"
 #include "OwnedHandles.h"
 #include "ProfileFiles.h"
@@ -36,18 +37,7 @@ const int kBatchStop = 1008;
 class Installation
 {
 public:
-    Installation()
-    {
-        for (const char* file : {"Zrtdesk.exe", "Zrtbatch.exe", "Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll",
-                                 "Zrts36.dll", "KVHLL32.dll", "Zrthostview.dll"})
-        {
-            m_folder.CopyFromBuild(file, file);
-        }
-        m_folder.AddVersionLibrary();
-        m_folder.AddCodeTable();
-        UseCopyOfSampleStore(m_folder.ParentPath() + "\\store");
-        m_key.SwitchOffFileConfirmations();
-    }
+    Installation() { SetUpDeskInstallation(m_folder, m_key, true); }
 
     std::string PathOf(const std::string& name) const { return m_folder.PathOf(name.c_str()); }
     void WriteFile(const std::string& name, const std::string& content) { m_folder.WriteFile(name.c_str(), content); }

@@ -1,5 +1,6 @@
 // Zrtdesk.exe as a user starts it: a new profile made with the wizard over the simulated AS/400's sessions, saved,
 // and run through the simulated host into the PC file the wizard named.
+#include "DeskInstallation.h"
 #include "HostStore.h"
 #include "OwnedHandles.h"
 #include "ProgramProcess.h"
@@ -78,15 +79,7 @@ TEST(DeskWizardLaunch, ANewProfileFromTheWizardRunsThroughTheSimulatedHost)
 {
     TempProgramFolder folder;
     TestRegistryKey key;
-    for (const char* file :
-         {"Zrtdesk.exe", "Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrthostview.dll"})
-    {
-        folder.CopyFromBuild(file, file);
-    }
-    folder.AddVersionLibrary();
-    folder.AddCodeTable();
-    UseCopyOfSampleStore(folder.ParentPath() + "\\store");
-    key.SwitchOffFileConfirmations();
+    SetUpDeskInstallation(folder, key);
     const std::string csv = folder.PathOf("customers.csv");
     const std::string profile = folder.PathOf("customers.h2p");
 

@@ -11,7 +11,8 @@ add_dependencies(desk_tests FakeZrtmgr ZrtmgrWithoutExport)
 
 # Zrtdesk.exe as a user starts it, with the system's own libraries and the stand-ins of the outside ones.
 zrt_add_test(desk_launch_tests GUI TIMEOUT 600
-  SOURCES ${dir}/LaunchTests.cpp ${dir}/WizardLaunchTests.cpp ${CMAKE_SOURCE_DIR}/hllapi/tests/HostStore.cpp
+  SOURCES ${dir}/LaunchTests.cpp ${dir}/WizardLaunchTests.cpp ${dir}/DeskInstallation.cpp
+    ${CMAKE_SOURCE_DIR}/hllapi/tests/HostStore.cpp
   LIBS zrt_testing advapi32)
 target_include_directories(desk_launch_tests PRIVATE ${dir} ${CMAKE_SOURCE_DIR}/hllapi/tests)
 add_dependencies(desk_launch_tests Zrtdesk Zrtbatch)

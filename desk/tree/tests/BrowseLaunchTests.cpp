@@ -2,7 +2,7 @@
 // AS/400 library, the emulator bridge over the simulated host and the host browser in its scripted pick mode. The
 // chosen library, file and member come back into the panel and into the saved profile; the field list of the
 // file and the records of the member reach the browser.
-#include "HostStore.h"
+#include "DeskInstallation.h"
 #include "ProfileFiles.h"
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
@@ -14,8 +14,6 @@
 
 #include <commctrl.h>
 #include <prsht.h>
-
-#include <fstream>
 
 namespace
 {
@@ -75,25 +73,13 @@ std::string SavedLocation(const std::string& path)
     return text;
 }
 
-std::string ReadText(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 }
 
 TEST(DeskBrowse, TheSimulatedHostsNamesComeBackIntoTheLocationAndTheSavedProfile)
 {
     TempProgramFolder folder;
     TestRegistryKey key;
-    for (const char* file :
-         {"Zrtdesk.exe", "Zrtmgr.dll", "Zrtpcfile.dll", "Zrtas400.dll", "Zrts36.dll", "KVHLL32.dll", "Zrthostview.dll"})
-    {
-        folder.CopyFromBuild(file, file);
-    }
-    folder.AddVersionLibrary();
-    folder.AddCodeTable();
-    UseCopyOfSampleStore(folder.ParentPath() + "\\store");
+    SetUpDeskInstallation(folder, key);
     folder.WriteFile("browse.h2p", HllapiCsvProfile("QGPL/CUSTOMER(CUSTOMER)", "C:\\out.csv", false));
     std::string profile = folder.PathOf("browse.h2p");
     std::string script = folder.PathOf("browse.ini");
@@ -144,14 +130,14 @@ TEST(DeskBrowse, TheSimulatedHostsNamesComeBackIntoTheLocationAndTheSavedProfile
             PostMessageA(confirm, WM_COMMAND, kConfirmYes, 0);
         }
         std::string log = folder.PathOf("browse.log");
-        ASSERT_TRUE(WaitUntil([&] { return ReadText(log).find("Close") != std::string::npos; }, 20000));
+        ASSERT_TRUE(WaitUntil([&] { return ReadFileBytes(log).find("Close") != std::string::npos; }, 20000));
         ASSERT_TRUE(desk.WaitForIdle(10000));
         // The frame is enabled again once the browse has ended, and stays so once Zrtdesk's loop has run: a box left
         // up after the browse (an error list) would have disabled it again.
         ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(frame) != FALSE; }, 10000)) << step.button;
         SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
         ASSERT_TRUE(IsWindowEnabled(frame)) << step.button;
-        std::string trace = ReadText(log);
+        std::string trace = ReadFileBytes(log);
         DeleteFileA(log.c_str());
         if (step.button == kDds)
         {
