@@ -63,3 +63,9 @@ void SetProfileValue(const std::string& path, const char* section, const char* k
     WritePrivateProfileStringA(section, key, value, path.c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
+
+size_t FileSizeWithoutOpening(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : 0;
+}

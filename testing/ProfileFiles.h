@@ -4,6 +4,9 @@
 #include <string>
 
 std::string ReadFileBytes(const std::string& path);
+// The size of a file, read without opening it, so that a program may replace the file meanwhile; 0 when it is
+// missing.
+size_t FileSizeWithoutOpening(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // The number of lines of a text file (0 when it cannot be read).
 int LineCount(const std::string& path);

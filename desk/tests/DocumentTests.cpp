@@ -22,12 +22,6 @@ HWND ToolBar(HWND frame)
     return FindWindowExA(frame, nullptr, TOOLBARCLASSNAMEA, nullptr);
 }
 
-size_t FileSize(const std::string& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : 0;
-}
-
 bool RunEnabled(HWND frame)
 {
     return SendMessageA(ToolBar(frame), TB_ISBUTTONENABLED, kFileRun, 0) != 0;
@@ -101,7 +95,7 @@ TEST(DeskDocument, SavesAnUnchangedProfileByteForByteAndAsksBeforeLosingChanges)
         WriteFileBytes(profile, "changed on disk\r\n");
         FrameCommand(frame, kFileSave);
         // The size is read without opening the file, so that the save can put its new file in place.
-        WaitUntil([&] { return FileSize(profile) == before.size(); });
+        WaitUntil([&] { return FileSizeWithoutOpening(profile) == before.size(); });
         FrameCommand(frame, kRecentFile2);
         warning = s.AnswerBox();
         WaitUntil([&] { return WindowText(frame) == "lenient.h2p - ZRT (Zerathon)"; });

@@ -55,13 +55,6 @@ std::vector<TreeLine> ListTree(const std::vector<std::string>& paths)
     return lines;
 }
 
-// Read without opening the file, so that a save can put its new file in place meanwhile.
-size_t FileSize(const std::string& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : 0;
-}
-
 std::string ListBytes(const std::vector<std::string>& paths)
 {
     std::string bytes;
@@ -142,7 +135,7 @@ TEST(DeskProfileList, OpensInFileOrderAndSavesTheSameEntriesBack)
         title = WindowText(frame);
         WriteFileBytes(list, "changed on disk\r\n");
         FrameCommand(frame, kFileSave);
-        WaitUntil([&] { return FileSize(list) == ListBytes(three).size(); });
+        WaitUntil([&] { return FileSizeWithoutOpening(list) == ListBytes(three).size(); });
         saved = ReadFileBytes(list);
         FrameCommand(frame, kRecentFile2);
         WaitUntil([&] { return WindowText(frame) == "hand.prl - ZRT (Zerathon)"; });
@@ -279,7 +272,7 @@ TEST(DeskProfileList, MovingAndRemovingChangeTheListAndAnotherListForgetsUnsaved
         WaitUntil([&] { return TreeViewItems(MainTree(frame)).size() == 3; });
         removed = TreeViewItems(MainTree(frame));
         FrameCommand(frame, kFileSave);
-        WaitUntil([&] { return FileSize(list) == ListBytes({b, a}).size(); });
+        WaitUntil([&] { return FileSizeWithoutOpening(list) == ListBytes({b, a}).size(); });
         afterSave = ReadFileBytes(list);
 
         // A saved list is left without a question; changes to the next one are asked about, and No forgets them.

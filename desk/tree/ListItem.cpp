@@ -86,6 +86,14 @@ void CListItem::DestroyPanel()
     CListItemPanel::Destroy(std::move(m_panel));
 }
 
+void CListItem::SetLook(int kind, int image, int helpContext)
+{
+    m_kind = kind;
+    m_image = image;
+    m_selectedImage = image;
+    m_helpContext = helpContext;
+}
+
 BOOL CListItem::MakePanel(HWND parent, UINT templateId)
 {
     std::unique_ptr<CListItemPanel> panel(new (std::nothrow) CListItemPanel(templateId, parent, this));
@@ -354,10 +362,7 @@ CListItemGroup::CListItemGroup(CListItem* parent, UINT nameId, int kind, int ima
 {
     m_value = FwLoadString(nameId);
     m_hasValue = false;
-    m_kind = kind;
-    m_image = image;
-    m_selectedImage = image;
-    m_helpContext = helpContext;
+    SetLook(kind, image, helpContext);
 }
 
 void CListItemGroup::AddChild(CListItem* child, ShowRule rule)

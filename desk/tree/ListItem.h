@@ -64,6 +64,8 @@ public:
 protected:
     // Inserts the item's node last under `parent`, its text asked for when drawn.
     BOOL InsertNode(HTREEITEM parent);
+    // The item's kind, its image in the tree (selected or not) and its help context.
+    void SetLook(int kind, int image, int helpContext);
     // Makes the panel of template `templateId` on `parent`, lets the item set it up, then refreshes it.
     BOOL MakePanel(HWND parent, UINT templateId);
 

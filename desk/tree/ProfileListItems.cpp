@@ -66,10 +66,7 @@ CListItemProfileEntry::CListItemProfileEntry(CListItemProfiles* root, const std:
     : CListItem(root), m_root(root), m_path(path)
 {
     m_hasValue = false;
-    m_kind = kEntryKind;
-    m_image = kEntryImage;
-    m_selectedImage = kEntryImage;
-    m_helpContext = kEntryHelpContext;
+    SetLook(kEntryKind, kEntryImage, kEntryHelpContext);
 }
 
 BOOL CListItemProfileEntry::CreatePanel(HWND parent)
@@ -176,10 +173,7 @@ CListItemProfiles::CListItemProfiles() : CListItem(nullptr)
 {
     m_value = FwLoadString(IDS_ITEM_PROFILES);
     m_hasValue = false;
-    m_kind = kRootKind;
-    m_image = kRootImage;
-    m_selectedImage = kRootImage;
-    m_helpContext = kRootHelpContext;
+    SetLook(kRootKind, kRootImage, kRootHelpContext);
 }
 
 BOOL CListItemProfiles::Load(const char* path)

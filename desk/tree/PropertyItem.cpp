@@ -11,10 +11,7 @@ CPropertyItem::CPropertyItem(CListItem* parent, UINT nameId, int kind, int image
 {
     m_name = FwLoadString(nameId);
     m_hasValue = true;
-    m_kind = kind;
-    m_image = image;
-    m_selectedImage = image;
-    m_helpContext = helpContext;
+    SetLook(kind, image, helpContext);
 }
 
 BOOL CPropertyItem::InsertIntoTree(HTREEITEM parent)
