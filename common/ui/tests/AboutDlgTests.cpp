@@ -1,6 +1,7 @@
 #include "AboutDlg.h"
 #include "FwListCtrl.h"
 #include "ModulesListCtrl.h"
+#include "ProgramWindows.h"
 #include "TempProgramFolder.h"
 #include "TestRegistryKey.h"
 #include "VersionLibrary.h"
@@ -38,24 +39,9 @@ std::vector<std::string> Names(const std::vector<Found>& found)
 // Runs `inspect` on the first dialog of this process once it shows, from a timer of the modal loop.
 std::function<void(HWND)> g_inspect;
 
-BOOL CALLBACK FindOwnDialog(HWND window, LPARAM result)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof(name));
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::string(name) == "#32770")
-    {
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void CALLBACK InspectTimer(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    HWND dialog = nullptr;
-    EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&dialog));
+    HWND dialog = FindTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770"});
     if (dialog && g_inspect)
     {
         KillTimer(nullptr, timer);

@@ -1,6 +1,7 @@
 #include "FwModule.h"
 #include "MessageBoxWatcher.h"
 #include "OwnedHandles.h"
+#include "ProgramWindows.h"
 #include "UiTestIds.h"
 #include "VersionLibrary.h"
 #include "ZRMessages.h"
@@ -22,20 +23,6 @@ struct BoxLook
     bool mainWasIconic = true;
 };
 
-BOOL CALLBACK FindOwnBox(HWND window, LPARAM result)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof(name));
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::string(name) == "#32770")
-    {
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 std::string TextOf(HWND window)
 {
     char text[1024] = {};
@@ -47,12 +34,7 @@ std::string TextOf(HWND window)
 std::thread PressEnter(BoxLook& look, HWND main = nullptr)
 {
     return std::thread([&look, main] {
-        HWND box = nullptr;
-        for (int i = 0; i < 200 && !box; ++i)
-        {
-            Sleep(50);
-            EnumWindows(FindOwnBox, reinterpret_cast<LPARAM>(&box));
-        }
+        HWND box = WaitTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770"}, 10000);
         if (!box)
         {
             return;
