@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -15,29 +14,9 @@ namespace
 {
 using Strings = std::vector<std::string>;
 
-std::string Join(const Strings& texts)
-{
-    return std::accumulate(texts.begin(), texts.end(), std::string(),
-                           [](const std::string& all, const std::string& text) { return all + text + "\n"; });
-}
-
-bool Contains(const Strings& texts, const std::string& wanted)
-{
-    return std::find(texts.begin(), texts.end(), wanted) != texts.end();
-}
-
 bool AnyStartsWith(const Strings& texts, const std::string& start)
 {
     return std::any_of(texts.begin(), texts.end(), [&](const std::string& text) { return text.rfind(start, 0) == 0; });
-}
-
-// The message codes of the reported errors ("ZRT014"...).
-Strings Codes(const Strings& texts)
-{
-    Strings codes;
-    for (const std::string& text : texts)
-        codes.push_back(text.substr(6, 6));
-    return codes;
 }
 
 constexpr int kCustomerBytes = 80;
@@ -72,7 +51,7 @@ TEST(As400Source, ReadsADataMemberScreenByScreen)
     HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
     bench.Set(ZRP_HOST_SOURCE_NAME, "qgpl/customer(customer)");
     const HostRun run = bench.Read();
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     EXPECT_TRUE(bench.ErrorTexts().empty());
     ASSERT_EQ(25u, run.records.size());
     EXPECT_EQ(25, run.recordCount);
@@ -91,9 +70,9 @@ TEST(As400Source, BinaryModeDeliversTheHostBytes)
     HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC, ZRTT_BINARY);
     bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
     const HostRun run = bench.Read();
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     EXPECT_TRUE(SameRecords(bench.StoredRecords(kCustomerMember, kCustomerBytes), run.records));
-    EXPECT_TRUE(Contains(bench.Keys(), "A QGPL CUSTOMER CUSTOMER 'Y' 'H'"));
+    EXPECT_TRUE(ContainsText(bench.Keys(), "A QGPL CUSTOMER CUSTOMER 'Y' 'H'"));
 }
 
 TEST(As400Source, SourceMemberIsOneCharacterField)
@@ -102,12 +81,12 @@ TEST(As400Source, SourceMemberIsOneCharacterField)
     bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/QCLSRC(STARTUP)");
     bench.Set(ZRP_HOST_FILE_TYPE, ZRHFT_SOURCE);
     const HostRun run = bench.Read();
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     ASSERT_EQ(1u, run.fieldNames.size());
     const Strings stored = bench.StoredRecords("AS400\\QGPL\\QCLSRC\\STARTUP.MBR", 92);
     EXPECT_FALSE(stored.empty());
     EXPECT_TRUE(SameRecords(stored, run.records));
-    EXPECT_TRUE(Contains(bench.Keys(), "A QGPL QCLSRC STARTUP 'S' ' '"));
+    EXPECT_TRUE(ContainsText(bench.Keys(), "A QGPL QCLSRC STARTUP 'S' ' '"));
 }
 
 TEST(As400Source, EmptyMemberIsAnEmptyTransfer)
@@ -117,7 +96,7 @@ TEST(As400Source, EmptyMemberIsAnEmptyTransfer)
         HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC, type);
         bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(EMPTY)");
         const HostRun run = bench.Read();
-        EXPECT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        EXPECT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_TRUE(run.records.empty());
         EXPECT_EQ(0, run.recordCount);
     }
@@ -134,7 +113,7 @@ TEST(As400Source, SourceFileWithoutMembersIsAnEmptyTransfer)
         bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/QRPGSRC(*FIRST)");
         bench.Set(ZRP_HOST_FILE_TYPE, ZRHFT_SOURCE);
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_TRUE(run.records.empty());
         EXPECT_EQ(0, run.recordCount);
     }
@@ -145,7 +124,7 @@ TEST(As400Source, EmptyMemberNameDeliversTheFieldDescriptions)
     HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
     bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER()");
     const HostRun run = bench.Read();
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     EXPECT_EQ((Strings{"Name", "Type", "Length", "Decimal", "Comment"}), run.fieldNames);
     ASSERT_EQ(9u, run.records.size());
     EXPECT_EQ(Ebcdic("CUSTNO    P00700Customer number                                   "), run.records[0]);
@@ -174,7 +153,7 @@ TEST(As400Source, BadNamesAreRefusedBeforeAnythingIsTyped)
         bench.Set(ZRP_HOST_SOURCE_NAME, c.name);
         const HostRun run = bench.Read();
         EXPECT_FALSE(run.opened);
-        EXPECT_EQ(Strings{c.code}, Codes(bench.ErrorTexts()));
+        EXPECT_EQ(Strings{c.code}, MessageCodes(bench.ErrorTexts()));
         EXPECT_EQ((Strings{kStart, "@E", "@3"}), bench.Keys());
     }
 }
@@ -222,7 +201,7 @@ TEST(As400Source, AtSignsInNamesAreTypedTwice)
     HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
     bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(A@B)");
     bench.Read();
-    EXPECT_TRUE(Contains(bench.Keys(), "A QGPL CUSTOMER A@@B 'Y' ' '"));
+    EXPECT_TRUE(ContainsText(bench.Keys(), "A QGPL CUSTOMER A@@B 'Y' ' '"));
 }
 
 TEST(As400Source, AReadEndingOnAFullScreenTakesTheHostsEmptyLastBuffer)
@@ -251,12 +230,12 @@ TEST(As400Source, AReadEndingOnAFullScreenTakesTheHostsEmptyLastBuffer)
         bench.Set(ZRP_HOST_SOURCE_NAME, (std::string("QGPL/") + c.file + "(FULL)").c_str());
         bench.Set(ZRP_HOST_FILE_TYPE, c.fileType);
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_EQ(static_cast<std::size_t>(c.records), run.records.size());
         const Strings dialog = bench.Dialog();
         ASSERT_GE(dialog.size(), 8u);
         EXPECT_EQ((Strings{"@E", c.full, "@E", c.last, "@E", "{}", "@3"}), Strings(dialog.end() - 8, dialog.end() - 1))
-            << Join(dialog);
+            << JoinLines(dialog);
     }
 }
 
@@ -272,13 +251,13 @@ TEST(As400Source, ADescriptionReadEndingOnAFullScreenAbandonsTheDataStage)
     std::ofstream(bench.StorePath("AS400\\QGPL\\WIDE.INI")) << "[File]\nType=DATA\n\n[Members]\nM1=\n";
     bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/WIDE()");
     const HostRun run = bench.Read();
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     ASSERT_EQ(26u, run.records.size());
     const Strings dialog = bench.Dialog();
     ASSERT_GE(dialog.size(), 8u);
     EXPECT_EQ((Strings{"A QGPL WIDE *FIRST 'Y' ' '", "@E", "{F  00001A  0066}", "@3", "{}", "@3"}),
               Strings(dialog.end() - 7, dialog.end() - 1))
-        << Join(dialog);
+        << JoinLines(dialog);
 }
 
 TEST(As400Source, ListsOfTheHostForBrowsing)
@@ -287,7 +266,7 @@ TEST(As400Source, ListsOfTheHostForBrowsing)
         HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
         Browse(bench, "TABLES", "", "", "");
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_EQ((Strings{"Name      ", "Comment   "}), run.fieldNames);
         EXPECT_TRUE(AnyStartsWith(run.records, Ebcdic("QGPL ")));
         EXPECT_TRUE(AnyStartsWith(run.records, Ebcdic("SALES ")));
@@ -299,21 +278,21 @@ TEST(As400Source, ListsOfTheHostForBrowsing)
         HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
         Browse(bench, "TABLES", "QGPL", "", "");
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_TRUE(AnyStartsWith(run.records, Ebcdic("CUSTOMER ")));
         EXPECT_TRUE(AnyStartsWith(run.records, Ebcdic("QCLSRC ")));
-        EXPECT_TRUE(Contains(bench.Keys(), "FQGPL"));
-        EXPECT_TRUE(Contains(bench.Keys(), "A KVRTFR FL *FIRST 'Y' ' '"));
+        EXPECT_TRUE(ContainsText(bench.Keys(), "FQGPL"));
+        EXPECT_TRUE(ContainsText(bench.Keys(), "A KVRTFR FL *FIRST 'Y' ' '"));
     }
     {
         HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
         Browse(bench, "TABLES", "QGPL", "CUSTOMER", "");
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         ASSERT_EQ(2u, run.records.size());
         EXPECT_TRUE(AnyStartsWith(run.records, Ebcdic("EMPTY ")));
-        EXPECT_TRUE(Contains(bench.Keys(), "MQGPL CUSTOMER"));
-        EXPECT_TRUE(Contains(bench.Keys(), "A KVRTFR ML *FIRST 'Y' ' '"));
+        EXPECT_TRUE(ContainsText(bench.Keys(), "MQGPL CUSTOMER"));
+        EXPECT_TRUE(ContainsText(bench.Keys(), "A KVRTFR ML *FIRST 'Y' ' '"));
     }
 }
 
@@ -323,7 +302,7 @@ TEST(As400Source, BrowsingColumnsAndDataOfAMember)
         HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC);
         Browse(bench, "COLUMNS", "QGPL", "CUSTOMER", "");
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_EQ(9u, run.records.size());
         EXPECT_EQ(5u, run.fieldNames.size());
     }
@@ -332,7 +311,7 @@ TEST(As400Source, BrowsingColumnsAndDataOfAMember)
         HostBench bench(ZRHOST_AS400, ZRDIR_PC_TO_HOST);
         Browse(bench, "DATA", "QGPL", "CUSTOMER", "CUSTOMER");
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_EQ(25u, run.records.size());
     }
 }
@@ -344,7 +323,7 @@ TEST(As400Source, SessionListMarksBusySessions)
     char text[78] = {};
     int count = 0;
     int other = -1;
-    ASSERT_TRUE(bench.Source().QueryInfo(text, &count, &other)) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(bench.Source().QueryInfo(text, &count, &other)) << JoinLines(bench.ErrorTexts());
     EXPECT_EQ(6, count);
     EXPECT_EQ(0, other);
     EXPECT_EQ(std::string("\x01"
@@ -375,7 +354,7 @@ TEST(As400Session, FaultsOfTheSessionGiveTheirMessages)
         bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
         const HostRun run = bench.Read();
         EXPECT_FALSE(run.connected);
-        EXPECT_EQ(Strings{c.code}, Codes(bench.ErrorTexts()));
+        EXPECT_EQ(Strings{c.code}, MessageCodes(bench.ErrorTexts()));
         EXPECT_EQ(c.keys, bench.Keys());
     }
 }
@@ -386,7 +365,7 @@ TEST(As400Session, HostThatStopsAnsweringTimesOutAndCloseReportsTheLockedKeyboar
     bench.Tables().SetOption(ZRO_HLLAPI_TIMEOUT_SENDKEY, 1);
     bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
     DataSourceFunctions& source = bench.Source();
-    ASSERT_TRUE(source.Connect()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(source.Connect()) << JoinLines(bench.ErrorTexts());
     bench.WriteScenario("[Session A]\r\nNeverAnswer=1\r\n");
     // Without a connect, the bridge reads a changed scenario at once on Query Sessions.
     using HllapiEntry = int(WINAPI*)(int*, char*, int*, int*);
@@ -402,7 +381,7 @@ TEST(As400Session, HostThatStopsAnsweringTimesOutAndCloseReportsTheLockedKeyboar
     EXPECT_FALSE(source.Open(nullptr));
     EXPECT_LT(GetTickCount() - start, 3000u);
     EXPECT_FALSE(source.Close());
-    const Strings codes = Codes(bench.ErrorTexts());
+    const Strings codes = MessageCodes(bench.ErrorTexts());
     ASSERT_EQ(2u, codes.size());
     EXPECT_EQ((Strings{"ZRT038", "ZRT006"}), codes);
 }
@@ -415,7 +394,7 @@ TEST(As400Session, SlowHostsRunIntoTheDdsTimeOut)
         bench.WriteScenario("[Session A]\r\nDescriptionWaitMs=4000\r\n");
         bench.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
         EXPECT_FALSE(bench.Read().opened);
-        EXPECT_EQ(Strings{"ZRT005"}, Codes(bench.ErrorTexts()));
+        EXPECT_EQ(Strings{"ZRT005"}, MessageCodes(bench.ErrorTexts()));
     }
     {
         HostBench bench(ZRHOST_AS400, ZRDIR_HOST_TO_PC, ZRTT_BINARY);
@@ -425,7 +404,7 @@ TEST(As400Session, SlowHostsRunIntoTheDdsTimeOut)
         const HostRun run = bench.Read();
         EXPECT_TRUE(run.opened);
         EXPECT_FALSE(run.moved);
-        EXPECT_EQ(Strings{"ZRT017"}, Codes(bench.ErrorTexts()));
+        EXPECT_EQ(Strings{"ZRT017"}, MessageCodes(bench.ErrorTexts()));
     }
 }
 
@@ -449,7 +428,7 @@ TEST(As400Session, HostsThatAskToWaitAreWaitedFor)
         bench.WriteScenario(std::string("[Session A]\r\n") + c.scenario + "\r\n");
         bench.Set(ZRP_HOST_SOURCE_NAME, c.name);
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_EQ(c.records, run.records.size());
     }
 }
@@ -478,15 +457,15 @@ TEST(As400Target, TextRecordsWrittenBackGiveTheHostBytes)
     bench.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(COPY)");
     bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
     const HostRun run = bench.Write(texts);
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     EXPECT_EQ(25, run.recordCount);
     EXPECT_TRUE(SameRecords(bench.StoredRecords(kCustomerMember, kCustomerBytes),
                             bench.StoredRecords("AS400\\QGPL\\CUSTOMER\\COPY.MBR", kCustomerBytes)));
     const Strings keys = bench.Keys();
-    EXPECT_TRUE(Contains(keys, "A QGPL CUSTOMER *FIRST 'Y' ' '"));
-    EXPECT_TRUE(Contains(keys, "P QGPL CUSTOMER COPY 'M' 'Y' ' ' ' ' '1'"));
-    EXPECT_TRUE(Contains(keys, "[*  000016  0109]"));
-    EXPECT_TRUE(Contains(keys, "[+  000009  0109]"));
+    EXPECT_TRUE(ContainsText(keys, "A QGPL CUSTOMER *FIRST 'Y' ' '"));
+    EXPECT_TRUE(ContainsText(keys, "P QGPL CUSTOMER COPY 'M' 'Y' ' ' ' ' '1'"));
+    EXPECT_TRUE(ContainsText(keys, "[*  000016  0109]"));
+    EXPECT_TRUE(ContainsText(keys, "[+  000009  0109]"));
 }
 
 TEST(As400Target, AppendAndReplaceMembers)
@@ -497,22 +476,22 @@ TEST(As400Target, AppendAndReplaceMembers)
         HostBench bench(ZRHOST_AS400, ZRDIR_PC_TO_HOST);
         bench.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(CUSTOMER)");
         bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_APPEND_MEMBER);
-        ASSERT_TRUE(bench.Write(texts).Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(bench.Write(texts).Succeeded()) << JoinLines(bench.ErrorTexts());
         const Strings stored = bench.StoredRecords(kCustomerMember, kCustomerBytes);
         ASSERT_EQ(28u, stored.size());
         EXPECT_EQ(stored[0], stored[25]);
         EXPECT_EQ(stored[2], stored[27]);
-        EXPECT_TRUE(Contains(bench.Keys(), "P QGPL CUSTOMER CUSTOMER ' ' 'Y' ' ' ' ' '1'"));
+        EXPECT_TRUE(ContainsText(bench.Keys(), "P QGPL CUSTOMER CUSTOMER ' ' 'Y' ' ' ' ' '1'"));
     }
     {
         HostBench bench(ZRHOST_AS400, ZRDIR_PC_TO_HOST);
         const Strings before = bench.StoredRecords(kCustomerMember, kCustomerBytes);
         bench.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(CUSTOMER)");
         bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_REPLACE_MEMBER);
-        ASSERT_TRUE(bench.Write(texts).Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(bench.Write(texts).Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_TRUE(SameRecords(Strings(before.begin(), before.begin() + 3),
                                 bench.StoredRecords(kCustomerMember, kCustomerBytes)));
-        EXPECT_TRUE(Contains(bench.Keys(), "P QGPL CUSTOMER CUSTOMER 'X' 'Y' ' ' ' ' '1'"));
+        EXPECT_TRUE(ContainsText(bench.Keys(), "P QGPL CUSTOMER CUSTOMER 'X' 'Y' ' ' ' ' '1'"));
     }
 }
 
@@ -523,13 +502,13 @@ TEST(As400Target, BinaryRecordsReplaceAMember)
     bench.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(BINCOPY)");
     bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_REPLACE_MEMBER);
     const HostRun run = bench.WriteBinary(records);
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     EXPECT_TRUE(SameRecords(records, bench.StoredRecords("AS400\\QGPL\\CUSTOMER\\BINCOPY.MBR", kCustomerBytes)));
     // The binary writer reads the layout of the member as named, then writes in hexadecimal.
     const Strings keys = bench.Keys();
-    EXPECT_TRUE(Contains(keys, "A QGPL CUSTOMER BINCOPY 'Y' 'H'"));
-    EXPECT_TRUE(Contains(keys, "P QGPL CUSTOMER BINCOPY 'X' 'Y' ' ' 'H' '1'"));
-    EXPECT_TRUE(Contains(keys, "[*  000011  0080]"));
+    EXPECT_TRUE(ContainsText(keys, "A QGPL CUSTOMER BINCOPY 'Y' 'H'"));
+    EXPECT_TRUE(ContainsText(keys, "P QGPL CUSTOMER BINCOPY 'X' 'Y' ' ' 'H' '1'"));
+    EXPECT_TRUE(ContainsText(keys, "[*  000011  0080]"));
 }
 
 TEST(As400Target, CreatesAFileFromADescriptionFileInTextAndBinaryMode)
@@ -546,14 +525,14 @@ TEST(As400Target, CreatesAFileFromADescriptionFileInTextAndBinaryMode)
         bench.Set(ZRP_HOST_TARGET_NAME, "QGPL/WIDE(FIRST)");
         bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_FILE);
         const HostRun run = bench.Write({});
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         const std::string create = type == ZRTT_BINARY ? "P QGPL WIDE FIRST 'C' 'Y' 'Y' 'H' '1'"
                                                        : "P QGPL WIDE FIRST 'C' 'Y' 'Y' ' ' '1'";
         const Strings keys = bench.Keys();
         const auto at = std::find(keys.begin(), keys.end(), create);
-        ASSERT_NE(keys.end(), at) << Join(keys);
+        ASSERT_NE(keys.end(), at) << JoinLines(keys);
         const Strings conversation(at, std::min(keys.end(), at + 11));
-        ASSERT_EQ(11u, conversation.size()) << Join(keys);
+        ASSERT_EQ(11u, conversation.size()) << JoinLines(keys);
         EXPECT_EQ("@E", conversation[1]);
         EXPECT_EQ(0u, conversation[2].rfind(std::string("[") + DescriptionLine("F1", 'A', 5, 0).substr(0, 66)));
         EXPECT_EQ((Strings{"[F  000026  0066]", "@E"}), Strings(conversation.begin() + 3, conversation.begin() + 5));
@@ -577,7 +556,7 @@ TEST(As400Target, FullBuffersAreMarkedAndAnEmptyLastOneFollows)
     for (int i = 0; i < 34; ++i)
         texts.push_back({std::string("Line ") + std::to_string(i + 1)});
     const HostRun run = bench.Write(texts);
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     EXPECT_EQ(34, run.recordCount);
     Strings headers;
     for (const std::string& key : bench.Keys())
@@ -602,8 +581,8 @@ TEST(As400Target, SourceFilesAreCreatedAndWritten)
     for (const char* line : {"0001000000000000PGM", "0002000000000000ENDPGM"})
         texts.push_back({line});
     const HostRun run = bench.Write(texts);
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
-    EXPECT_TRUE(Contains(bench.Keys(), "P QGPL NEWSRC PGM1 'C' 'Y' 'S' ' ' '92'"));
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
+    EXPECT_TRUE(ContainsText(bench.Keys(), "P QGPL NEWSRC PGM1 'C' 'Y' 'S' ' ' '92'"));
     const Strings stored = bench.StoredRecords("AS400\\QGPL\\NEWSRC\\PGM1.MBR", 92);
     ASSERT_EQ(2u, stored.size());
     EXPECT_EQ(Ebcdic("0002000000000000ENDPGM"), stored[1].substr(0, 22));
@@ -617,8 +596,8 @@ TEST(As400Target, RefusesWhatCannotBeWritten)
         bench.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(CUSTOMER)");
         bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_REPLACE_FILE);
         EXPECT_FALSE(bench.Write({}).opened);
-        EXPECT_EQ(Strings{"ZRT010"}, Codes(bench.ErrorTexts()));
-        EXPECT_TRUE(Contains(bench.Keys(), "A QGPL CUSTOMER *FIRST 'Y' ' '"));
+        EXPECT_EQ(Strings{"ZRT010"}, MessageCodes(bench.ErrorTexts()));
+        EXPECT_TRUE(ContainsText(bench.Keys(), "A QGPL CUSTOMER *FIRST 'Y' ' '"));
         EXPECT_FALSE(AnyStartsWith(bench.Keys(), "P "));
     }
     const struct
@@ -646,7 +625,7 @@ TEST(As400Target, RefusesWhatCannotBeWritten)
         bench.Set(ZRP_HOST_TARGET_NAME, "QGPL/NEWFILE(M1)");
         bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_FILE);
         EXPECT_FALSE(bench.Write({}).opened);
-        EXPECT_EQ(Strings{c.code}, Codes(bench.ErrorTexts()));
+        EXPECT_EQ(Strings{c.code}, MessageCodes(bench.ErrorTexts()));
         EXPECT_EQ((Strings{kStart, "@E", "@3"}), bench.Keys());
     }
     HostBench bench(ZRHOST_AS400, ZRDIR_PC_TO_HOST);
@@ -686,7 +665,7 @@ TEST(As400Target, HostFailureWhileWritingIsAFailure)
         bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
         const HostRun run = bench.Write(texts);
         EXPECT_FALSE(run.Succeeded());
-        EXPECT_EQ(Strings{"ZRT014"}, Codes(bench.ErrorTexts()));
+        EXPECT_EQ(Strings{"ZRT014"}, MessageCodes(bench.ErrorTexts()));
         EXPECT_TRUE(bench.StoredRecords("AS400\\QGPL\\CUSTOMER\\BAD.MBR", kCustomerBytes).empty());
     }
 }
@@ -698,9 +677,9 @@ TEST(As400Target, StoppingInTheMiddleOfARecordKeepsTheWholeRecords)
     bench.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(CUT)");
     bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
     const HostRun run = bench.Write(std::vector<Strings>(texts.begin(), texts.begin() + 20), 4);
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     const Strings original = bench.StoredRecords(kCustomerMember, kCustomerBytes);
     EXPECT_TRUE(SameRecords(Strings(original.begin(), original.begin() + 19),
                             bench.StoredRecords("AS400\\QGPL\\CUSTOMER\\CUT.MBR", kCustomerBytes)));
-    EXPECT_TRUE(Contains(bench.Keys(), "[+  000003  0109]"));
+    EXPECT_TRUE(ContainsText(bench.Keys(), "[+  000003  0109]"));
 }

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -287,4 +288,25 @@ std::vector<std::string> HostBench::Dialog() const
     }
     dialog.insert(dialog.end(), shown.begin(), shown.end());
     return dialog;
+}
+
+std::string JoinLines(const std::vector<std::string>& texts)
+{
+    std::string all;
+    for (const std::string& text : texts)
+        all += text + "\n";
+    return all;
+}
+
+bool ContainsText(const std::vector<std::string>& texts, const std::string& wanted)
+{
+    return std::find(texts.begin(), texts.end(), wanted) != texts.end();
+}
+
+std::vector<std::string> MessageCodes(const std::vector<std::string>& texts)
+{
+    std::vector<std::string> codes;
+    for (const std::string& text : texts)
+        codes.push_back(text.substr(6, 6));
+    return codes;
 }

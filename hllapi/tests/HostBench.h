@@ -98,3 +98,9 @@ private:
 testing::AssertionResult SameRecords(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
 // A line of 66 characters and CR LF for a description file.
 std::string DescriptionLine(const char* name, char letter, int length, int decimals, const char* text = "");
+// The texts one a line, for a failure message.
+std::string JoinLines(const std::vector<std::string>& texts);
+// Whether one of the texts is `wanted`.
+bool ContainsText(const std::vector<std::string>& texts, const std::string& wanted);
+// The message codes of reported error texts ("ZRT014"...).
+std::vector<std::string> MessageCodes(const std::vector<std::string>& texts);

@@ -1,38 +1,18 @@
 // Zrts36.dll through its exported table against the stand-in bridge and its simulated System/36: the 50-column
 // commands and field lists, the records moved both ways in text and binary mode, and the failures.
 #include "HostBench.h"
+#include "ProfileFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
-#include <numeric>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace
 {
 using Strings = std::vector<std::string>;
-
-std::string Join(const Strings& texts)
-{
-    return std::accumulate(texts.begin(), texts.end(), std::string(),
-                           [](const std::string& all, const std::string& text) { return all + text + "\n"; });
-}
-
-bool Contains(const Strings& texts, const std::string& wanted)
-{
-    return std::find(texts.begin(), texts.end(), wanted) != texts.end();
-}
-
-Strings Codes(const Strings& texts)
-{
-    Strings codes;
-    for (const std::string& text : texts)
-        codes.push_back(text.substr(6, 6));
-    return codes;
-}
 
 // A 50-column command line from its parts at their columns.
 std::string Command(std::initializer_list<std::pair<int, const char*>> parts)
@@ -46,18 +26,10 @@ std::string Command(std::initializer_list<std::pair<int, const char*>> parts)
 constexpr int kCustmastBytes = 64;
 constexpr char kCustmast[] = "S36\\FILES\\CUSTMAST.DAT";
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 // The sample file's description file, in the bench's scratch folder, named in parameter 305.
 void UseCustmastDescriptions(HostBench& bench)
 {
-    bench.WriteScratch("custmast.fmt", ReadFile(bench.StorePath("S36\\FILES\\CUSTMAST.FMT")));
+    bench.WriteScratch("custmast.fmt", ReadFileBytes(bench.StorePath("S36\\FILES\\CUSTMAST.FMT")));
     bench.Set(ZRP_DESCRIPTION_FILE, bench.ScratchPath("custmast.fmt").c_str());
 }
 
@@ -67,7 +39,7 @@ std::vector<Strings> CustmastTexts()
     UseCustmastDescriptions(bench);
     bench.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
     const HostRun run = bench.Read();
-    EXPECT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    EXPECT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     std::vector<Strings> texts;
     for (const std::string& record : run.records)
         texts.push_back(bench.ToPcTexts(record));
@@ -83,7 +55,7 @@ TEST(S36Source, ReadsAFileWithItsFieldList)
     UseCustmastDescriptions(bench);
     bench.Set(ZRP_HOST_SOURCE_NAME, "custmast");
     const HostRun run = bench.Read();
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     ASSERT_EQ(12u, run.records.size());
     EXPECT_EQ(76u, run.records[0].size());
     EXPECT_EQ(Ebcdic("   1001Anderson Hardware        Minneapolis    "), run.records[0].substr(0, 47));
@@ -100,11 +72,12 @@ TEST(S36Source, FileWithoutFieldListIsOneFieldOfItsBytes)
         HostBench bench(ZRHOST_S36, ZRDIR_HOST_TO_PC, type);
         bench.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_EQ(1u, run.fieldNames.size());
         EXPECT_TRUE(SameRecords(bench.StoredRecords(kCustmast, kCustmastBytes), run.records));
         const char* hex = type == ZRTT_BINARY ? "H" : " ";
-        EXPECT_TRUE(Contains(bench.Keys(), Command({{0, "R"}, {10, hex}, {16, "CUSTMAST"}}))) << Join(bench.Keys());
+        EXPECT_TRUE(ContainsText(bench.Keys(), Command({{0, "R"}, {10, hex}, {16, "CUSTMAST"}})))
+            << JoinLines(bench.Keys());
     }
 }
 
@@ -118,7 +91,7 @@ TEST(S36Source, AnEmptyFileIsAnEmptyTransfer)
         std::ofstream(bench.StorePath("S36\\FILES\\NOTHING.DAT"));
         bench.Set(ZRP_HOST_SOURCE_NAME, "NOTHING");
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_TRUE(run.records.empty());
         EXPECT_EQ(0, run.recordCount);
     }
@@ -142,15 +115,16 @@ TEST(S36Source, SourceAndProcedureMembers)
         bench.Set(ZRP_HOST_SOURCE_NAME, c.name);
         bench.Set(ZRP_HOST_FILE_TYPE, c.fileType);
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         const Strings stored = bench.StoredRecords(c.stored, c.length);
         EXPECT_FALSE(stored.empty());
         EXPECT_TRUE(SameRecords(stored, run.records));
         const std::string member = std::string(c.name).substr(7, std::string(c.name).size() - 8);
         std::string upper = member;
         std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
-        EXPECT_TRUE(Contains(bench.Keys(), Command({{0, "R"}, {16, "ZRTLIB"}, {24, c.letter}, {25, upper.c_str()}})))
-            << Join(bench.Keys());
+        EXPECT_TRUE(
+            ContainsText(bench.Keys(), Command({{0, "R"}, {16, "ZRTLIB"}, {24, c.letter}, {25, upper.c_str()}})))
+            << JoinLines(bench.Keys());
     }
 }
 
@@ -165,13 +139,14 @@ TEST(S36Target, TextRecordsWrittenBackGiveTheHostBytes)
     bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_REPLACE_FILE);
     bench.Set(ZRP_NUMBER_OF_RECORDS, 500);
     const HostRun run = bench.Write(texts);
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     EXPECT_EQ(12, run.recordCount);
     EXPECT_TRUE(SameRecords(original, bench.StoredRecords(kCustmast, kCustmastBytes)));
     const Strings keys = bench.Keys();
-    EXPECT_TRUE(Contains(keys, std::string("[") + kCustmastList + "]"));
-    EXPECT_TRUE(Contains(keys, Command({{0, "W"}, {2, "1000500"}, {10, "Y0076"}, {16, "CUSTMAST"}}))) << Join(keys);
-    EXPECT_TRUE(Contains(keys, "[+          0012]"));
+    EXPECT_TRUE(ContainsText(keys, std::string("[") + kCustmastList + "]"));
+    EXPECT_TRUE(ContainsText(keys, Command({{0, "W"}, {2, "1000500"}, {10, "Y0076"}, {16, "CUSTMAST"}})))
+        << JoinLines(keys);
+    EXPECT_TRUE(ContainsText(keys, "[+          0012]"));
 }
 
 TEST(S36Target, NumbersGoZeroFilledWithTheSignFirst)
@@ -184,7 +159,7 @@ TEST(S36Target, NumbersGoZeroFilledWithTheSignFirst)
     bench.Set(ZRP_HOST_TARGET_NAME, "NEGATIVE");
     bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_FILE);
     const HostRun run = bench.Write(texts);
-    ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+    ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
     const Strings trace = bench.TraceLines();
     EXPECT_TRUE(std::any_of(trace.begin(), trace.end(), [](const std::string& line) {
         return line.find("fn=15") != std::string::npos && line.find("ebcdic=\"-000012Anderson") != std::string::npos;
@@ -203,11 +178,11 @@ TEST(S36Target, BinaryAppendAndMemberWrites)
         bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_APPEND_FILE);
         bench.Set(ZRP_RECORD_LENGTH, kCustmastBytes);
         const HostRun run = bench.WriteBinary(Strings(original.begin(), original.begin() + 2));
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         const Strings stored = bench.StoredRecords(kCustmast, kCustmastBytes);
         ASSERT_EQ(14u, stored.size());
         EXPECT_EQ(original[1], stored[13]);
-        EXPECT_TRUE(Contains(bench.Keys(), Command({{0, "W"}, {2, "0001000"}, {10, "H0064"}, {16, "CUSTMAST"}})));
+        EXPECT_TRUE(ContainsText(bench.Keys(), Command({{0, "W"}, {2, "0001000"}, {10, "H0064"}, {16, "CUSTMAST"}})));
     }
     {
         HostBench bench(ZRHOST_S36, ZRDIR_PC_TO_HOST, ZRTT_PLAIN);
@@ -216,13 +191,13 @@ TEST(S36Target, BinaryAppendAndMemberWrites)
         bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
         bench.Set(ZRP_RECORD_LENGTH, 96);
         const HostRun run = bench.Write({{"// LOAD PAYCALC"}, {"// RUN"}});
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         const Strings stored = bench.StoredRecords("S36\\LIBRARIES\\ZRTLIB\\NEWSRC.SRC", 96);
         ASSERT_EQ(2u, stored.size());
         EXPECT_EQ(Ebcdic("// RUN") + std::string(90, '\x40'), stored[1]);
-        EXPECT_TRUE(Contains(
+        EXPECT_TRUE(ContainsText(
             bench.Keys(), Command({{0, "W"}, {2, "2001000"}, {11, "0096"}, {16, "ZRTLIB"}, {24, "S"}, {25, "NEWSRC"}})))
-            << Join(bench.Keys());
+            << JoinLines(bench.Keys());
     }
 }
 
@@ -239,7 +214,7 @@ TEST(S36Target, PlainWritesToAnExistingFileTakeItsRecordLength)
         // The profile's record length is not the file's: the file's own length is asked for.
         bench.Set(ZRP_RECORD_LENGTH, 80);
         const HostRun run = bench.Write({{"   9001Added record"}});
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         const Strings stored = bench.StoredRecords(kCustmast, kCustmastBytes);
         const Strings expected = mode == ZRHWM_APPEND_FILE ? original : Strings();
         ASSERT_EQ(expected.size() + 1, stored.size());
@@ -251,7 +226,7 @@ TEST(S36Target, PlainWritesToAnExistingFileTakeItsRecordLength)
         EXPECT_EQ((Strings{"FT36", "@E", Command({{0, "R"}, {16, "CUSTMAST"}}), "@E", "C", "@E", "[0064001A06400]",
                            Command({{0, "W"}, {2, flag}, {3, "000500"}, {10, "Y0064"}, {16, "CUSTMAST"}}), "@E"}),
                   Strings(keys.begin(), keys.begin() + 9))
-            << Join(keys);
+            << JoinLines(keys);
     }
 }
 
@@ -263,7 +238,7 @@ TEST(S36Target, ABinaryWriteExpectsTwiceTheRecordLength)
     bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_APPEND_FILE);
     bench.Set(ZRP_RECORD_LENGTH, kCustmastBytes);
     EXPECT_FALSE(bench.WriteBinary({}).opened);
-    EXPECT_EQ(Strings{"ZRS042"}, Codes(bench.ErrorTexts()));
+    EXPECT_EQ(Strings{"ZRS042"}, MessageCodes(bench.ErrorTexts()));
 }
 
 TEST(S36Source, HostRecordsLongerThanTheDescriptionFileSaysAreRefused)
@@ -273,7 +248,7 @@ TEST(S36Source, HostRecordsLongerThanTheDescriptionFileSaysAreRefused)
     UseCustmastDescriptions(bench);
     bench.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
     EXPECT_FALSE(bench.Read().opened);
-    ASSERT_EQ(Strings{"ZRS052"}, Codes(bench.ErrorTexts()));
+    ASSERT_EQ(Strings{"ZRS052"}, MessageCodes(bench.ErrorTexts()));
     EXPECT_NE(std::string::npos, bench.ErrorTexts()[0].find(" records of 77 characters, ")) << bench.ErrorTexts()[0];
     EXPECT_NE(std::string::npos, bench.ErrorTexts()[0].find(" takes 76 characters ")) << bench.ErrorTexts()[0];
 }
@@ -303,7 +278,7 @@ TEST(S36Source, RefusesBadNamesAndDescriptionFiles)
         }
         bench.Set(ZRP_HOST_SOURCE_NAME, c.name);
         EXPECT_FALSE(bench.Read().opened);
-        EXPECT_EQ(Strings{c.code}, Codes(bench.ErrorTexts()));
+        EXPECT_EQ(Strings{c.code}, MessageCodes(bench.ErrorTexts()));
         // Close cancels whatever might be pending, then ends FT36.
         EXPECT_EQ((Strings{"FT36", "@E", "C", "@E", "X", "@E"}), bench.Keys());
     }
@@ -340,7 +315,7 @@ TEST(S36Source, FieldListsHoldAtMost292Fields)
     EXPECT_TRUE(std::any_of(keys.begin(), keys.end(), [](const std::string& key) {
         return key.size() == 1759 + 2 && key.rfind("[0292292", 0) == 0;
     }));
-    EXPECT_EQ(Strings{"ZRS043"}, Codes(bench.ErrorTexts()));
+    EXPECT_EQ(Strings{"ZRS043"}, MessageCodes(bench.ErrorTexts()));
 }
 
 TEST(S36Session, HostAndSessionFaults)
@@ -364,7 +339,7 @@ TEST(S36Session, HostAndSessionFaults)
         EXPECT_FALSE(bench.Read().Succeeded());
         const Strings errors = bench.ErrorTexts();
         ASSERT_FALSE(errors.empty());
-        EXPECT_EQ(c.code, Codes(errors)[0]) << Join(errors);
+        EXPECT_EQ(c.code, MessageCodes(errors)[0]) << JoinLines(errors);
         if (std::string(c.code) == "ZRS043")
         {
             EXPECT_EQ(0u, errors[0].rfind("Error ZRS043: The host sent the message, '", 0));
@@ -420,13 +395,13 @@ TEST(S36Source, AReadEndingOnAFullScreenTakesTheHostsEmptyLastBuffer)
             UseCustmastDescriptions(bench);
         bench.Set(ZRP_HOST_SOURCE_NAME, "FULL");
         const HostRun run = bench.Read();
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_EQ(static_cast<std::size_t>(c.records), run.records.size());
         const Strings dialog = bench.Dialog();
         ASSERT_GE(dialog.size(), 9u);
         EXPECT_EQ((Strings{"@E", c.full, "@E", c.last, "@E", "{ *}", "X", "@E"}),
                   Strings(dialog.end() - 9, dialog.end() - 1))
-            << Join(dialog);
+            << JoinLines(dialog);
     }
 }
 
@@ -449,7 +424,7 @@ TEST(S36Target, PlainMemberWritesPlaceTheFieldListOfTheirRecord)
         bench.Set(ZRP_HOST_WRITE_MODE, c.mode);
         bench.Set(ZRP_RECORD_LENGTH, 96);
         const HostRun run = bench.Write({{"// LOAD PAYCALC"}, {"// RUN"}});
-        ASSERT_TRUE(run.Succeeded()) << Join(bench.ErrorTexts());
+        ASSERT_TRUE(run.Succeeded()) << JoinLines(bench.ErrorTexts());
         EXPECT_EQ(2u, bench.StoredRecords(std::string("S36\\LIBRARIES\\ZRTLIB\\") + c.member + ".SRC", 96).size());
         const Strings dialog = bench.Dialog();
         const Strings expected = {
@@ -465,9 +440,9 @@ TEST(S36Target, PlainMemberWritesPlaceTheFieldListOfTheirRecord)
             "X",
             "@E"};
         const auto list = std::find(dialog.begin(), dialog.end(), expected[0]);
-        ASSERT_NE(dialog.end(), list) << Join(dialog);
+        ASSERT_NE(dialog.end(), list) << JoinLines(dialog);
         EXPECT_EQ(expected, Strings(list, std::min(dialog.end(), list + static_cast<std::ptrdiff_t>(expected.size()))))
-            << Join(dialog);
+            << JoinLines(dialog);
     }
 }
 
@@ -497,7 +472,7 @@ TEST(S36Target, RefusesRecordsAndFieldsThatDoNotFit)
         bench.Set(ZRP_HOST_TARGET_NAME, "BIGFILE");
         bench.Set(ZRP_HOST_WRITE_MODE, c.writeMode);
         EXPECT_FALSE(bench.Write({}).opened);
-        EXPECT_EQ(Strings{c.code}, Codes(bench.ErrorTexts()));
+        EXPECT_EQ(Strings{c.code}, MessageCodes(bench.ErrorTexts()));
         EXPECT_EQ((Strings{"FT36", "@E", "X", "@E"}), bench.Keys());
     }
 }
@@ -509,5 +484,5 @@ TEST(S36Target, WriteModesOutsideTheFiveAreRefused)
     bench.Set(ZRP_HOST_TARGET_NAME, "CUSTMAST");
     bench.Set(ZRP_HOST_WRITE_MODE, ZRHWM_APPEND_MEMBER);
     EXPECT_FALSE(bench.Write({}).opened);
-    EXPECT_EQ(Strings{"ZRS051"}, Codes(bench.ErrorTexts()));
+    EXPECT_EQ(Strings{"ZRS051"}, MessageCodes(bench.ErrorTexts()));
 }

@@ -1,14 +1,15 @@
 // Whole transfers as the programs run them: the real Zrtmgr loads the host library, Zrtpcfile (or the raw and
 // description-file stand-ins) and the stand-in bridge from one program folder, over a copy of the sample host store.
+#include "HostBench.h"
 #include "HostStore.h"
 #include "ManagerTestBed.h"
 #include "OwnedHandles.h"
+#include "ProfileFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -16,18 +17,6 @@
 namespace
 {
 using Strings = std::vector<std::string>;
-
-std::string Join(const Strings& texts)
-{
-    return std::accumulate(texts.begin(), texts.end(), std::string(),
-                           [](const std::string& all, const std::string& text) { return all + text + "\n"; });
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void WriteAll(const std::string& path, const std::string& bytes)
 {
@@ -98,8 +87,8 @@ std::string CustomerAsPcFile(int pcFileType)
 {
     HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_AS400, ZRTT_CONVERSION, pcFileType);
     transfer.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
-    EXPECT_TRUE(transfer.Run()) << Join(transfer.Errors());
-    return ReadAll(transfer.PcFile());
+    EXPECT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
+    return ReadFileBytes(transfer.PcFile());
 }
 
 // A System/36 file `name` of the store holding the records of CUSTMAST `times` times over, with its descriptions.
@@ -166,8 +155,8 @@ TEST(As400Transfer, EveryFieldFormatCarriesTheMemberThereAndBack)
         WriteAll(transfer.PcFile(), pcFile);
         transfer.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(BACK)");
         transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
-        EXPECT_TRUE(transfer.Errors().empty()) << Join(transfer.Errors());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
+        EXPECT_TRUE(transfer.Errors().empty()) << JoinLines(transfer.Errors());
         const std::string member = transfer.Store("AS400\\QGPL\\CUSTOMER\\");
         EXPECT_EQ(RecordFileRecords(member + "CUSTOMER.MBR", kCustomerBytes),
                   RecordFileRecords(member + "BACK.MBR", kCustomerBytes));
@@ -187,8 +176,8 @@ TEST(As400Transfer, BinaryModeMovesTheHostBytesBothWays)
     {
         HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_AS400, ZRTT_BINARY, PCFT_BINARY);
         transfer.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
-        raw = ReadAll(transfer.PcFile());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
+        raw = ReadFileBytes(transfer.PcFile());
         const Strings stored = RecordFileRecords(transfer.Store("AS400\\QGPL\\CUSTOMER\\CUSTOMER.MBR"), kCustomerBytes);
         EXPECT_EQ(std::accumulate(stored.begin(), stored.end(), std::string()), raw);
     }
@@ -199,7 +188,7 @@ TEST(As400Transfer, BinaryModeMovesTheHostBytesBothWays)
         WriteAll(transfer.PcFile(), raw);
         transfer.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(RAW)");
         transfer.Set(ZRP_HOST_WRITE_MODE, mode);
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
         const std::string member = transfer.Store("AS400\\QGPL\\CUSTOMER\\");
         EXPECT_EQ(RecordFileRecords(member + "CUSTOMER.MBR", kCustomerBytes),
                   RecordFileRecords(member + "RAW.MBR", kCustomerBytes));
@@ -212,8 +201,8 @@ TEST(As400Transfer, DescriptionsOfAFileBecomeADescriptionFileAndCreateAFile)
     {
         HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_AS400, ZRTT_DDS, PCFT_FMT);
         transfer.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER()");
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
-        descriptions = ReadAll(transfer.PcFile());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
+        descriptions = ReadFileBytes(transfer.PcFile());
         EXPECT_EQ(9u * 68, descriptions.size());
         EXPECT_EQ(0u, descriptions.find("CUSTNO    P00700Customer number"));
     }
@@ -225,7 +214,7 @@ TEST(As400Transfer, DescriptionsOfAFileBecomeADescriptionFileAndCreateAFile)
     transfer.Set(ZRP_DESCRIPTION_FILE, fmt.c_str());
     transfer.Set(ZRP_HOST_TARGET_NAME, "SALES/CUSTCOPY(FIRST)");
     transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_FILE);
-    ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
+    ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
     EXPECT_EQ(RecordFileRecords(transfer.Store("AS400\\QGPL\\CUSTOMER\\CUSTOMER.MBR"), kCustomerBytes),
               RecordFileRecords(transfer.Store("AS400\\SALES\\CUSTCOPY\\FIRST.MBR"), kCustomerBytes));
 }
@@ -238,7 +227,7 @@ TEST(As400Transfer, HostErrorsEndTheTransferWithTheirMessage)
         EXPECT_FALSE(transfer.Run());
         const Strings errors = transfer.Errors();
         ASSERT_FALSE(errors.empty());
-        EXPECT_EQ(0u, errors[0].rfind("Error ZRT014:", 0)) << Join(errors);
+        EXPECT_EQ(0u, errors[0].rfind("Error ZRT014:", 0)) << JoinLines(errors);
     }
     {
         // A failure in the middle: the PC file holds whole records only.
@@ -247,10 +236,10 @@ TEST(As400Transfer, HostErrorsEndTheTransferWithTheirMessage)
                  "[Session A]\r\nFailAfterBuffers=1\r\nFailureMessage=Disk failure\r\n");
         transfer.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(CUSTOMER)");
         EXPECT_FALSE(transfer.Run());
-        const std::string csv = ReadAll(transfer.PcFile());
+        const std::string csv = ReadFileBytes(transfer.PcFile());
         EXPECT_LE(CountLines(csv), 16u);
         EXPECT_TRUE(csv.empty() || csv.substr(csv.size() - 2) == "\r\n");
-        EXPECT_NE(std::string::npos, Join(transfer.Errors()).find("Disk failure"));
+        EXPECT_NE(std::string::npos, JoinLines(transfer.Errors()).find("Disk failure"));
     }
     {
         // Member exists already. (One set of caller tables at a time: the PC file is made first.)
@@ -260,7 +249,7 @@ TEST(As400Transfer, HostErrorsEndTheTransferWithTheirMessage)
         transfer.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(EMPTY)");
         transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
         EXPECT_FALSE(transfer.Run());
-        EXPECT_EQ(0u, Join(transfer.Errors()).rfind("Error ZRT014:", 0)) << Join(transfer.Errors());
+        EXPECT_EQ(0u, JoinLines(transfer.Errors()).rfind("Error ZRT014:", 0)) << JoinLines(transfer.Errors());
         EXPECT_TRUE(RecordFileRecords(transfer.Store("AS400\\QGPL\\CUSTOMER\\EMPTY.MBR"), kCustomerBytes).empty());
     }
 }
@@ -282,7 +271,7 @@ TEST(As400Transfer, SessionFaultsEndTheTransferWithTheirMessage)
         EXPECT_FALSE(transfer.Run());
         const Strings errors = transfer.Errors();
         ASSERT_FALSE(errors.empty());
-        EXPECT_EQ(std::string("Error ") + c.code + ":", errors[0].substr(0, 13)) << Join(errors);
+        EXPECT_EQ(std::string("Error ") + c.code + ":", errors[0].substr(0, 13)) << JoinLines(errors);
     }
 }
 
@@ -300,7 +289,7 @@ TEST(As400Transfer, CancellingEndsTheHostDialogAndKeepsWholeRecords)
     SetEvent(cancel.Get());
     // A cancelled transfer ends as the data would: successfully, with what was moved.
     EXPECT_EQ(1, bed.WaitForRequestDone(30000));
-    const std::string csv = ReadAll(transfer.PcFile());
+    const std::string csv = ReadFileBytes(transfer.PcFile());
     EXPECT_GE(CountLines(csv), 10u);
     EXPECT_LT(CountLines(csv), 64u);
     EXPECT_EQ("\r\n", csv.substr(csv.size() - 2));
@@ -309,7 +298,7 @@ TEST(As400Transfer, CancellingEndsTheHostDialogAndKeepsWholeRecords)
     const auto abandon = std::find_if(trace.begin(), trace.end(), [](const std::string& line) {
         return line.find("fn=3 ") != std::string::npos && line.find("keys=\"@3\"") != std::string::npos;
     });
-    EXPECT_NE(trace.end(), abandon) << Join(trace);
+    EXPECT_NE(trace.end(), abandon) << JoinLines(trace);
 }
 
 TEST(As400Transfer, CancellingAWriteKeepsTheRecordsSentAndEndsTheHostDialog)
@@ -319,8 +308,8 @@ TEST(As400Transfer, CancellingAWriteKeepsTheRecordsSentAndEndsTheHostDialog)
         HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_AS400, ZRTT_CONVERSION, PCFT_CSV);
         AddAs400Member(transfer.Store(""), "QGPL", "CUSTOMER", "CUSTOMER", "MANY", 64);
         transfer.Set(ZRP_HOST_SOURCE_NAME, "QGPL/CUSTOMER(MANY)");
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
-        csv = ReadAll(transfer.PcFile());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
+        csv = ReadFileBytes(transfer.PcFile());
         ASSERT_EQ(64u, CountLines(csv));
     }
     HostTransfer transfer(ZRDIR_PC_TO_HOST, ZRHOST_AS400, ZRTT_CONVERSION, PCFT_CSV);
@@ -330,7 +319,7 @@ TEST(As400Transfer, CancellingAWriteKeepsTheRecordsSentAndEndsTheHostDialog)
     transfer.Set(ZRP_HOST_TARGET_NAME, "QGPL/CUSTOMER(PART)");
     transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_MEMBER);
     // A cancelled write still sends its last buffer: the host commits what was sent.
-    EXPECT_EQ(1, RunAndCancelAfter(transfer, 10)) << Join(transfer.Errors());
+    EXPECT_EQ(1, RunAndCancelAfter(transfer, 10)) << JoinLines(transfer.Errors());
     const Strings sent = RecordFileRecords(transfer.Store("AS400\\QGPL\\CUSTOMER\\MANY.MBR"), kCustomerBytes);
     const Strings kept = RecordFileRecords(transfer.Store("AS400\\QGPL\\CUSTOMER\\PART.MBR"), kCustomerBytes);
     // The PC file's reader counts a record when it has read it ahead, before its fields reach the host.
@@ -340,7 +329,7 @@ TEST(As400Transfer, CancellingAWriteKeepsTheRecordsSentAndEndsTheHostDialog)
               kept);
     // The reply to the last buffer was answered, which leaves KVRFT waiting for the next command.
     const Strings trace = FileLines(transfer.Store("trace.log"));
-    EXPECT_TRUE(KvrftWaits(LastFirstRow(trace, 'A'))) << Join(trace);
+    EXPECT_TRUE(KvrftWaits(LastFirstRow(trace, 'A'))) << JoinLines(trace);
 }
 
 TEST(S36Transfer, FileThereAndBackInTextAndBinaryMode)
@@ -350,8 +339,8 @@ TEST(S36Transfer, FileThereAndBackInTextAndBinaryMode)
         HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_S36, ZRTT_CONVERSION, PCFT_CSV);
         transfer.Set(ZRP_DESCRIPTION_FILE, transfer.Store("S36\\FILES\\CUSTMAST.FMT").c_str());
         transfer.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
-        csv = ReadAll(transfer.PcFile());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
+        csv = ReadFileBytes(transfer.PcFile());
         EXPECT_EQ(12u, CountLines(csv));
     }
     for (int mode : {ZRHWM_CREATE_FILE, ZRHWM_REPLACE_FILE, ZRHWM_APPEND_FILE})
@@ -363,7 +352,7 @@ TEST(S36Transfer, FileThereAndBackInTextAndBinaryMode)
         transfer.Set(ZRP_HOST_TARGET_NAME, mode == ZRHWM_CREATE_FILE ? "CUSTNEW" : "CUSTMAST");
         transfer.Set(ZRP_HOST_WRITE_MODE, mode);
         const Strings original = RecordFileRecords(transfer.Store("S36\\FILES\\CUSTMAST.DAT"), kCustmastBytes);
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
         Strings expected = original;
         if (mode == ZRHWM_APPEND_FILE)
             expected.insert(expected.end(), original.begin(), original.end());
@@ -374,8 +363,8 @@ TEST(S36Transfer, FileThereAndBackInTextAndBinaryMode)
     {
         HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_S36, ZRTT_BINARY, PCFT_BINARY);
         transfer.Set(ZRP_HOST_SOURCE_NAME, "CUSTMAST");
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
-        raw = ReadAll(transfer.PcFile());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
+        raw = ReadFileBytes(transfer.PcFile());
         const Strings stored = RecordFileRecords(transfer.Store("S36\\FILES\\CUSTMAST.DAT"), kCustmastBytes);
         EXPECT_EQ(std::accumulate(stored.begin(), stored.end(), std::string()), raw);
     }
@@ -384,7 +373,7 @@ TEST(S36Transfer, FileThereAndBackInTextAndBinaryMode)
     transfer.Set(ZRP_HOST_TARGET_NAME, "CUSTMAST");
     transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_REPLACE_FILE);
     transfer.Set(ZRP_RECORD_LENGTH, kCustmastBytes);
-    ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
+    ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
     EXPECT_EQ(raw.size() / kCustmastBytes,
               RecordFileRecords(transfer.Store("S36\\FILES\\CUSTMAST.DAT"), kCustmastBytes).size());
 }
@@ -396,8 +385,8 @@ TEST(S36Transfer, MembersThereAndBack)
         HostTransfer transfer(ZRDIR_HOST_TO_PC, ZRHOST_S36, ZRTT_PLAIN, PCFT_TXT);
         transfer.Set(ZRP_HOST_SOURCE_NAME, "ZRTLIB(PAYCALC)");
         transfer.Set(ZRP_HOST_FILE_TYPE, ZRHFT_MEMBER_SOURCE);
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
-        text = ReadAll(transfer.PcFile());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
+        text = ReadFileBytes(transfer.PcFile());
         EXPECT_FALSE(text.empty());
     }
     for (int mode : {ZRHWM_CREATE_MEMBER, ZRHWM_REPLACE_MEMBER})
@@ -410,7 +399,7 @@ TEST(S36Transfer, MembersThereAndBack)
         transfer.Set(ZRP_HOST_WRITE_MODE, mode);
         transfer.Set(ZRP_RECORD_LENGTH, 96);
         const Strings original = RecordFileRecords(transfer.Store("S36\\LIBRARIES\\ZRTLIB\\PAYCALC.SRC"), 96);
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
         const char* written = mode == ZRHWM_CREATE_MEMBER ? "S36\\LIBRARIES\\ZRTLIB\\PAYCOPY.SRC"
                                                           : "S36\\LIBRARIES\\ZRTLIB\\PAYCALC.SRC";
         EXPECT_EQ(original, RecordFileRecords(transfer.Store(written), 96));
@@ -425,8 +414,8 @@ TEST(S36Transfer, CancellingEitherDirectionKeepsWholeRecordsAndEndsFT36)
         AddS36CopyOfCustmast(transfer.Store(""), "CUSTBIG", 6);
         transfer.Set(ZRP_DESCRIPTION_FILE, transfer.Store("S36\\FILES\\CUSTBIG.FMT").c_str());
         transfer.Set(ZRP_HOST_SOURCE_NAME, "CUSTBIG");
-        ASSERT_TRUE(transfer.Run()) << Join(transfer.Errors());
-        csv = ReadAll(transfer.PcFile());
+        ASSERT_TRUE(transfer.Run()) << JoinLines(transfer.Errors());
+        csv = ReadFileBytes(transfer.PcFile());
         ASSERT_EQ(72u, CountLines(csv));
     }
     {
@@ -435,8 +424,8 @@ TEST(S36Transfer, CancellingEitherDirectionKeepsWholeRecordsAndEndsFT36)
         WriteAll(transfer.Store("SCENARIO.INI"), "[Bridge]\r\nTrace=trace.log\r\n[Session E]\r\nReplyDelayMs=400\r\n");
         transfer.Set(ZRP_DESCRIPTION_FILE, transfer.Store("S36\\FILES\\CUSTBIG.FMT").c_str());
         transfer.Set(ZRP_HOST_SOURCE_NAME, "CUSTBIG");
-        EXPECT_EQ(1, RunAndCancelAfter(transfer, 10)) << Join(transfer.Errors());
-        const std::string part = ReadAll(transfer.PcFile());
+        EXPECT_EQ(1, RunAndCancelAfter(transfer, 10)) << JoinLines(transfer.Errors());
+        const std::string part = ReadFileBytes(transfer.PcFile());
         EXPECT_GE(CountLines(part), 10u);
         EXPECT_LT(CountLines(part), 72u);
         EXPECT_EQ(0u, csv.rfind(part, 0)) << "the PC file holds the first records, whole";
@@ -445,8 +434,8 @@ TEST(S36Transfer, CancellingEitherDirectionKeepsWholeRecordsAndEndsFT36)
         EXPECT_NE(trace.end(),
                   std::find_if(trace.begin(), trace.end(),
                                [](const std::string& line) { return line.find("keys=\"C\"") != std::string::npos; }))
-            << Join(trace);
-        EXPECT_NE(std::string::npos, LastFirstRow(trace, 'E').find("COMMAND DISPLAY")) << Join(trace);
+            << JoinLines(trace);
+        EXPECT_NE(std::string::npos, LastFirstRow(trace, 'E').find("COMMAND DISPLAY")) << JoinLines(trace);
     }
     HostTransfer transfer(ZRDIR_PC_TO_HOST, ZRHOST_S36, ZRTT_CONVERSION, PCFT_CSV);
     AddS36CopyOfCustmast(transfer.Store(""), "CUSTBIG", 6);
@@ -456,7 +445,7 @@ TEST(S36Transfer, CancellingEitherDirectionKeepsWholeRecordsAndEndsFT36)
     transfer.Set(ZRP_HOST_TARGET_NAME, "CUSTNEW");
     transfer.Set(ZRP_HOST_WRITE_MODE, ZRHWM_CREATE_FILE);
     // A cancelled write still sends its last buffer: the host commits what was sent.
-    EXPECT_EQ(1, RunAndCancelAfter(transfer, 10)) << Join(transfer.Errors());
+    EXPECT_EQ(1, RunAndCancelAfter(transfer, 10)) << JoinLines(transfer.Errors());
     const Strings sent = RecordFileRecords(transfer.Store("S36\\FILES\\CUSTBIG.DAT"), kCustmastBytes);
     const Strings kept = RecordFileRecords(transfer.Store("S36\\FILES\\CUSTNEW.DAT"), kCustmastBytes);
     // The PC file's reader counts a record when it has read it ahead, before its fields reach the host.
@@ -465,5 +454,5 @@ TEST(S36Transfer, CancellingEitherDirectionKeepsWholeRecordsAndEndsFT36)
     EXPECT_EQ(Strings(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(std::min(kept.size(), sent.size()))),
               kept);
     const Strings trace = FileLines(transfer.Store("trace.log"));
-    EXPECT_NE(std::string::npos, LastFirstRow(trace, 'E').find("COMMAND DISPLAY")) << Join(trace);
+    EXPECT_NE(std::string::npos, LastFirstRow(trace, 'E').find("COMMAND DISPLAY")) << JoinLines(trace);
 }
