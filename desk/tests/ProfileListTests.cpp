@@ -202,6 +202,8 @@ TEST(DeskProfileList, AnEntryThatNamesNoProfileStopsTheSaveAndIsSelected)
     session.SetRecentFiles({missing});
     DeskBox invalid;
     std::string selected;
+    DeskBox wildcard;
+    std::string wildcardSelected;
     DeskBox openBox;
     std::vector<TreeLine> missingTree;
     std::string missingTitle;
@@ -212,7 +214,14 @@ TEST(DeskProfileList, AnEntryThatNamesNoProfileStopsTheSaveAndIsSelected)
         invalid = s.AnswerBox(IDOK);
         WaitUntil([&] { return TreeViewSelection(MainTree(frame)) == paths[2]; });
         selected = TreeViewSelection(MainTree(frame));
+        Click(SelectEntry(frame, paths[2]), kRemove);
+        s.AnswerBox(IDYES);
+        FrameCommand(frame, kFileSave);
+        wildcard = s.AnswerBox(IDOK);
+        WaitUntil([&] { return TreeViewSelection(MainTree(frame)) == paths[3]; });
+        wildcardSelected = TreeViewSelection(MainTree(frame));
         FrameCommand(frame, kRecentFile2);
+        s.AnswerBox(IDNO);
         openBox = s.AnswerBox();
         WaitUntil([&] { return WindowText(frame) == "gone.prl - ZRT (Zerathon)"; });
         missingTitle = WindowText(frame);
@@ -221,6 +230,8 @@ TEST(DeskProfileList, AnEntryThatNamesNoProfileStopsTheSaveAndIsSelected)
     });
     EXPECT_EQ(invalid.text, "Error ZRH007: Parameter 'Profile name' is invalid.");
     EXPECT_EQ(selected, paths[2]);
+    EXPECT_EQ(wildcard.text, invalid.text);
+    EXPECT_EQ(wildcardSelected, paths[3]);
     EXPECT_EQ(ReadFileBytes(list), ListBytes(paths));
     EXPECT_EQ(openBox.lines, std::vector<std::string>{"Error ZRH012: Unable to open the file " + missing +
                                                       ". Check that the file is not write-protected nor shared by "
