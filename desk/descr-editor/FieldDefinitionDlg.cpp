@@ -163,7 +163,7 @@ BOOL CFieldDefinitionDlg::Validate()
     }
     if (IsChar())
     {
-        m_decimals.assign(1, '0');
+        m_decimals = "0";
     }
     return TRUE;
 }

@@ -41,7 +41,7 @@ std::function<void(HWND)> g_inspect;
 
 void CALLBACK InspectTimer(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    HWND dialog = FindTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770"});
+    HWND dialog = FindTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770", {}});
     if (dialog && g_inspect)
     {
         KillTimer(nullptr, timer);

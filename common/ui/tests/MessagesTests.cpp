@@ -34,7 +34,7 @@ std::string TextOf(HWND window)
 std::thread PressEnter(BoxLook& look, HWND main = nullptr)
 {
     return std::thread([&look, main] {
-        HWND box = WaitTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770"}, 10000);
+        HWND box = WaitTopLevelWindow(WindowQuery{GetCurrentProcessId(), "#32770", {}}, 10000);
         if (!box)
         {
             return;

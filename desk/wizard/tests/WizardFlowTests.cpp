@@ -190,7 +190,7 @@ TEST(WizardFlow, RecordLengthAndFileSizeAppearOnlyWhereThePagesAskedForThem)
     WizValues values;
     values.transferType = 18;
     values.s36File = "F";
-    values.recordLength = "80";
+    values.recordLength = std::string("80");
     values.numberOfRecords = "1000";
     values.hostWriteMode = 1;
     WizResult result;
