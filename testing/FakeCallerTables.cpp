@@ -134,9 +134,14 @@ std::string CFakeCallerTables::GetText(int id) const
     return value.c_str();
 }
 
-std::vector<std::string> CFakeCallerTables::TakeErrors()
+std::vector<std::string> TakeErrorListTexts()
 {
     std::vector<std::string> texts;
     GetErrorList().Drain([&texts](const ErrorRecord& record) { texts.emplace_back(record.text); });
     return texts;
+}
+
+std::vector<std::string> CFakeCallerTables::TakeErrors()
+{
+    return TakeErrorListTexts();
 }

@@ -52,3 +52,6 @@ private:
     std::unique_ptr<CVersionLibrary> m_versionLibrary;
     std::unique_ptr<CZRProfile> m_profile;
 };
+
+// Empties the program's error list and gives the texts it held, oldest first.
+std::vector<std::string> TakeErrorListTexts();

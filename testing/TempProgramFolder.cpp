@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <fstream>
 #include <stdexcept>
 
 namespace
@@ -114,4 +115,14 @@ void TempProgramFolder::WriteFile(const char* name, const std::string& content, 
         throw std::runtime_error("cannot write " + path);
     std::fwrite(content.data(), 1, content.size(), file);
     std::fclose(file);
+}
+
+std::vector<std::string> TempProgramFolder::FakeManagerCalls() const
+{
+    std::vector<std::string> calls;
+    std::ifstream log(PathOf("FakeZrtmgr.log"));
+    std::string line;
+    while (std::getline(log, line))
+        calls.push_back(line);
+    return calls;
 }

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // Which Zrtmgr.dll a program folder holds.
 enum class ManagerLibrary
@@ -47,6 +48,8 @@ public:
     // Zrtmgr.dll of that kind from the build; the real one with the files named in `besideReal` (from the build's
     // program folder) beside it.
     void AddManager(ManagerLibrary kind, std::initializer_list<const char*> besideReal);
+    // The calls the fake Zrtmgr.dll of this folder logged, one a line, oldest first.
+    std::vector<std::string> FakeManagerCalls() const;
     void WriteFile(const char* name, const std::string& content, FolderPlace place = FolderPlace::Program);
 
 private:

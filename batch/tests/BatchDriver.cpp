@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
@@ -62,14 +61,7 @@ std::string BatchFolder::WriteProfile(const std::string& name, const std::string
 
 std::vector<std::string> BatchFolder::ManagerCalls() const
 {
-    std::vector<std::string> calls;
-    std::ifstream log(m_folder.PathOf("FakeZrtmgr.log"));
-    std::string line;
-    while (std::getline(log, line))
-    {
-        calls.push_back(line);
-    }
-    return calls;
+    return m_folder.FakeManagerCalls();
 }
 
 StarterEvents::StarterEvents(const std::string& name)

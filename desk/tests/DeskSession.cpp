@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <fstream>
 #include <thread>
 
 namespace
@@ -59,14 +58,7 @@ std::string DeskSession::WriteProfile(const std::string& name, const std::string
 
 std::vector<std::string> DeskSession::ManagerCalls() const
 {
-    std::vector<std::string> calls;
-    std::ifstream log(m_folder.PathOf("FakeZrtmgr.log"));
-    std::string line;
-    while (std::getline(log, line))
-    {
-        calls.push_back(line);
-    }
-    return calls;
+    return m_folder.FakeManagerCalls();
 }
 
 std::vector<std::string> DeskSession::ManagerCallsWithoutSessions() const

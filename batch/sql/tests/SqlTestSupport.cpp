@@ -1,4 +1,5 @@
 #include "SqlTestSupport.h"
+#include "FakeCallerTables.h"
 
 #include "OwnedHandles.h"
 #include "ZRCallbacks.h"
@@ -151,9 +152,7 @@ std::unique_ptr<CZRProfile> SqlProfileTest::ExpectReads(const std::string& path)
 
 std::vector<std::string> SqlProfileTest::TakeErrors()
 {
-    std::vector<std::string> texts;
-    GetErrorList().Drain([&texts](const ErrorRecord& record) { texts.emplace_back(record.text); });
-    return texts;
+    return TakeErrorListTexts();
 }
 
 std::string InvalidEntry(const char* key)

@@ -1,4 +1,5 @@
 #include "ProfileTestSupport.h"
+#include "FakeCallerTables.h"
 
 #include "OwnedHandles.h"
 #include "ZRCallbacks.h"
@@ -89,9 +90,7 @@ void ProfileTest::TearDown()
 
 std::vector<std::string> ProfileTest::TakeErrors()
 {
-    std::vector<std::string> texts;
-    GetErrorList().Drain([&texts](const ErrorRecord& record) { texts.emplace_back(record.text); });
-    return texts;
+    return TakeErrorListTexts();
 }
 
 std::string InvalidText(const char* key)
